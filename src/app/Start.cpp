@@ -1,0 +1,129 @@
+#include "Start.h"
+
+#include "Feldleser.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+QString verbinde(const QString& ordner, const QString& name)
+{
+    return ordner.endsWith(u'/') ? ordner + name : ordner + u'/' + name;
+}
+
+QString bestimmePathbasis(const QString& arbeitsverzeichnis)
+{
+    return QDir::cleanPath(QDir(arbeitsverzeichnis).absoluteFilePath(QStringLiteral("..")));
+}
+
+QString bestimmePath0(const QString& pathbasis)
+{
+    const QString standard = verbinde(pathbasis, QStringLiteral("Daten"));
+    const auto text = leseTextdatei(verbinde(verbinde(pathbasis, QStringLiteral("exefiles")), QStringLiteral("inifile")));
+    if (!text)
+        return standard;
+    const auto feld = Feldleser(*text).naechstesFeld();
+    if (!feld || feld->trimmed().isEmpty())
+        return standard;
+    QString pfad = QDir::fromNativeSeparators(feld->trimmed());
+    while (pfad.size() > 1 && pfad.endsWith(u'/'))
+        pfad.chop(1);
+    return pfad;
+}
+
+QString inifile2Pfad(const QString& path0) { return verbinde(path0, QStringLiteral("inifile2")); }
+
+std::optional<Übergabedaten> leseInifile2(const QString& path0)
+{
+    const auto text = leseTextdatei(inifile2Pfad(path0));
+    if (!text)
+        return std::nullopt;
+    Übergabedaten daten;
+    Feldleser leser(*text);
+    if (auto name = leser.naechstesFeld())
+        daten.Bearbeiter = *name;
+    if (auto sprache = leser.naechstesFeld())
+        daten.Oberflächensprache = *sprache;
+    return daten;
+}
+
+std::optional<Übergabedaten> übernehmeInifile2(const QString& path0)
+{
+    auto daten = leseInifile2(path0);
+    if (daten)
+        QFile::remove(inifile2Pfad(path0));
+    return daten;
+}
+
+bool schreibeInifile2(const QString& path0, const Übergabedaten& daten)
+{
+    QFile datei(inifile2Pfad(path0));
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray inhalt = (u'"' + daten.Bearbeiter + QStringLiteral("\"\r\n\"") + daten.Oberflächensprache +
+                               QStringLiteral("\"\r\n"))
+                                  .toUtf8();
+    const bool ok = datei.write(inhalt) == inhalt.size();
+    datei.close();
+    return ok;
+}
+
+bool istErlaubterBearbeiter(const QString& Bearbeiter)
+{
+    const QString name = Bearbeiter.trimmed();
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return false;
+    for (const QChar c : Bearbeiter)
+        if (c == u'/' || c == u'\\' || c == u':' || c == u'"' || c.unicode() < 0x20)
+            return false;
+    return !Bearbeiter.contains(QStringLiteral(".."));
+}
+
+bool setzeVerzeichnis(const QString& pfad, bool anlegen)
+{
+    if (QDir::setCurrent(pfad))
+        return true;
+    if (!anlegen)
+        return false;
+    return QDir().mkpath(pfad) && QDir::setCurrent(pfad);
+}
+
+QString bestimmeTmppath(const QString& pathben, const QString& systemTemp)
+{
+    if (systemTemp.isEmpty())
+        return pathben;
+    const QDir ordner(systemTemp);
+    if (ordner.exists() && !ordner.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty())
+        return systemTemp;
+    return pathben;
+}
+
+QString systemTempOrdner()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:/Windows/Temp");
+#else
+    return QString();
+#endif
+}
+
+bool starteProgrammLosgeloest(const QString& programm, const QString& arbeitsverzeichnis)
+{
+    return QProcess::startDetached(programm, {}, arbeitsverzeichnis);
+}
+
+Programmstarter& programmstarter()
+{
+    static Programmstarter starter = starteProgrammLosgeloest;
+    return starter;
+}
+
+QString programmdatei(const QString& name)
+{
+#ifdef Q_OS_WIN
+    return name + QStringLiteral(".exe");
+#else
+    return name;
+#endif
+}

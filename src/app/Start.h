@@ -1,0 +1,57 @@
+#pragma once
+// Where the suite lives and who works with it: the installation and data
+// directories, the settings file "inifile", the hand-off file "inifile2"
+// that the suite's main program leaves for each start, and the editor's
+// own folder. Shared by the program and by TarvelloMain.
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+struct Übergabedaten {
+    QString Bearbeiter = QStringLiteral("BEARBEITER");
+    QString Oberflächensprache = QStringLiteral("D");
+};
+
+// Joins a folder and a name with the platform's separator handling of Qt.
+QString verbinde(const QString& ordner, const QString& name);
+
+// The installation directory: the absolute form of ".." seen from the given working directory.
+QString bestimmePathbasis(const QString& arbeitsverzeichnis);
+// The data directory: pathbasis/Daten, unless the first field of exefiles/inifile names another.
+QString bestimmePath0(const QString& pathbasis);
+
+QString inifile2Pfad(const QString& path0);
+// Reads the hand-off file without deleting it; nullopt when there is none.
+std::optional<Übergabedaten> leseInifile2(const QString& path0);
+// Reads the hand-off file and deletes it, so each start needs a new hand-off.
+std::optional<Übergabedaten> übernehmeInifile2(const QString& path0);
+// Writes the hand-off file: two lines, each field in double quotes, CR LF.
+bool schreibeInifile2(const QString& path0, const Übergabedaten& daten);
+
+// An editor name must stay a single folder below the data directory.
+bool istErlaubterBearbeiter(const QString& Bearbeiter);
+
+// Makes the path the working directory; with `anlegen` the folder is created
+// first when it cannot be entered. Returns whether the path is now the working directory.
+bool setzeVerzeichnis(const QString& pfad, bool anlegen);
+
+// The folder for temporary page bitmaps: the system's shared temporary
+// folder where it exists and holds a file, else the editor's folder.
+QString bestimmeTmppath(const QString& pathben, const QString& systemTemp);
+// The shared temporary folder of the platform the program was built for ("" where there is none).
+QString systemTempOrdner();
+
+// Starts another program of the suite, in the given working directory,
+// without waiting for it. Tests replace it.
+using Programmstarter = std::function<bool(const QString& programm, const QString& arbeitsverzeichnis)>;
+Programmstarter& programmstarter();
+bool starteProgrammLosgeloest(const QString& programm, const QString& arbeitsverzeichnis);
+
+// File name of a program of the suite with the platform's suffix.
+QString programmdatei(const QString& name);
+
+// A window at least this many twips wide counts as a wide screen.
+constexpr int kBreitbildTwips = 15360;
+constexpr int kBreitbildZuschlag = 1600;
+inline int istBreitbild(int bildschirmbreiteTwips) { return bildschirmbreiteTwips >= kBreitbildTwips ? 1 : 0; }

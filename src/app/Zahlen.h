@@ -1,0 +1,21 @@
+#pragma once
+// The program's number rules: what an entry may look like, how it becomes a
+// 32-bit value, and the five output patterns of the result page.
+
+#include <QChar>
+#include <QString>
+
+// The system's decimal separator, "." or ",", fixed once at start-up.
+QChar bestimmeDezimaltrennzeichen();
+QChar Dezimaltrennzeichen();
+void setzeDezimaltrennzeichen(QChar zeichen);
+
+// Normalises the entry in place (comma to point) and reports an invalid
+// number with message 1, looked up in the given message file.
+bool pruefeZahl(QString& text, const QString& Messagedatei);
+bool istZahl(const QString& text);
+float zahl(const QString& text);
+QString punkttext(const QString& text);
+
+// Formats a value with pattern 0 to 4; an empty text for any other index.
+QString formatiereZahl(float wert, int muster);

@@ -1,0 +1,16 @@
+#include "Hauptform.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvello"));
+
+    Hauptform hauptform;
+    if (!hauptform.starte(QDir::currentPath()))
+        return 1;
+    hauptform.show();
+    return app.exec();
+}

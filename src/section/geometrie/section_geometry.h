@@ -1,0 +1,122 @@
+// The cross-section as plates and named stress points.
+//
+// One builder turns the entered dimensions of a section form into plates (each a
+// polygon) and the stress points P1, P2, ... at which results are reported. The
+// calculation engine analyses exactly these polygons and the detailed drawings
+// label exactly these points, so both always agree.
+//
+// Axes: y horizontal to the right, z upwards, millimetres.
+//  - y = 0 on the section's centre line: for welded sections the middle of the
+//    clear width between the webs (Schottbreite) at the bottom flange (for a
+//    two-cell box: of the main, left cell); for rolled profiles the web axis.
+//  - z = 0 at the mid-plane of the lowest flange: the bottom flange of a welded
+//    box, the bottom flange of the H profile for forms 51..59, the profile's
+//    bottom flange for rolled profiles (the bottom profile's flange, TU, for 110).
+//
+// Stress points per family (a number not listed does not exist for that family;
+// the result rows of such numbers are zeros). "mid-line" is the plate's middle
+// surface; "junction" is where a web's face meets a flange's face.
+//
+//  Single-cell box (forms 1..49, 61..110, 120..199), half-H box (111..119),
+//  box on an H profile (51..58), trolley-rail angle section (201..299),
+//  two-cell box (301..399):
+//   P1  bottom flange, right end, underside
+//   P2  right web, mid-line, at the junction with the bottom flange
+//       (two-cell box: the middle web; angle section: at the bottom flange's mid-plane)
+//   P3  right web, mid-line, at the junction with the top flange
+//       (half-H: the H stem at the end of its fillet; two-cell box: the middle web)
+//   P4  top flange, right end, top face (half-H: the H flange's right end)
+//   P5  bottom flange, left end, underside
+//   P6  left web, mid-line, at the junction with the bottom flange
+//   P7  left web, mid-line, at the junction with the top flange
+//   P8  top flange, left end, top face
+//   P9..P12  stiffeners 1..4: on their web's mid-line at the stiffener's height
+//   P13 stiffener 5: the lower end of its vertical leg, on its mid-line
+//   P14 top of the acting rail, on its centre line
+//   P15 half-H (111..119, 221..299): the weld between the H stem and the web plate
+//       box on an H profile: the H web's mid-line at the end of the lower fillet
+//       two-cell box: the second cell's web, mid-line, at the bottom flange
+//   P16 angle section: the right web's lower end, on its mid-line
+//       box on an H profile: the H web's mid-line at the end of the upper fillet
+//       two-cell box: the second cell's web, mid-line, at its top flange
+//   P17 box on an H profile: the H profile's top flange, right end, top face
+//       two-cell box: the second cell's top flange, right end, top face
+//
+//  Rolled profile (102, 103, 110):
+//   P1 bottom flange, right end, underside     P2 web mid-line at the end of the bottom fillet
+//   P3 web mid-line at the end of the top fillet  P4 top flange, right end, top face
+//   P5 bottom flange, left end, underside      P6 top flange, left end, top face
+//   P7 (110 only) web mid-line at the joint of the web and the bottom profile's stem
+#pragma once
+
+#include "geometrie/polygon.h"
+#include "geometrie/section_dimensions.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tarvello::geometrie {
+
+enum class Family {
+    None,          // the number offers no section
+    SingleBox,     // 1..49 (not 50), 61..110, 120..199
+    HalfHBox,      // 111..119
+    BoxOnH,        // 51..58
+    AngleSection,  // 201..299
+    TwoCell,       // 301..399
+    Rolled         // 102, 103, 110 of the rolled-profile layout
+};
+
+// Family of a welded section form number (never Rolled).
+Family familyOfForm(int form);
+
+// Forms whose input offers only stiffener rows 1, 3 and 5: rows 1 and 3 then
+// stand on both webs, mirrored, as stiffeners 1/2 and 3/4.
+bool mirrorsStiffeners(int form);
+
+struct Plate {
+    std::string nameDe;     // for messages, e.g. "Steg rechts"
+    std::string nameEn;     // e.g. "right web"
+    Polygon outline;        // counter-clockwise
+    double thickness = 0.0; // the plate's thickness (smallest extent); sizes the mesh
+};
+
+struct StressPoint {
+    int number = 0;         // 1..17, the row in the result table
+    Point at;
+    int plate = -1;         // index of the plate that holds the point
+    Point direction;        // unit vector along that plate: the shear stress component reported
+    double thickness = 0.0; // plate thickness at the point (result column 7)
+};
+
+struct SectionGeometry {
+    Family family = Family::None;
+    int form = 0;                        // section number (102/103/110 for rolled profiles)
+    std::vector<Plate> plates;           // adjoining, never overlapping
+    std::vector<StressPoint> points;     // the points this section has, ascending numbers
+    int pointRows = 0;                   // rows of the result table (highest number of the family)
+    std::array<bool, 5> stiffenerPresent{}; // stiffeners 1..5 that are part of the section
+};
+
+struct BuildResult {
+    bool ok = false;
+    SectionGeometry geometry;
+    std::string reasonDe; // why the dimensions offer no section, German
+    std::string reasonEn; // the same in English
+};
+
+// Builds a welded section form. Fails (ok = false, with reasons) for a form
+// number that offers no section and for dimensions that cannot form one.
+BuildResult buildWeldedSection(const WeldedDimensions& d);
+
+// Builds a rolled profile (mode 102, 103 or 110).
+BuildResult buildRolledSection(const RolledDimensions& d);
+
+// Whole-section area integrals: the sum over the plates.
+AreaMoments sectionMoments(const SectionGeometry& g);
+
+// Smallest axis-parallel box around all plates: {ymin, zmin, ymax, zmax}.
+std::array<double, 4> boundingBox(const SectionGeometry& g);
+
+} // namespace tarvello::geometrie

@@ -1,0 +1,46 @@
+#pragma once
+// TarvelloMain: the suite's small launcher. The engineer types the editor's
+// name and picks the language; Start leaves the hand-off file for the
+// cross-section program and starts it from the suite's program folder.
+
+#include "app/Start.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+struct Suitenordner {
+    QString exefiles; // the suite's program folder
+    QString path0;    // the data directory
+    QString pathtext; // language files and tables
+};
+Suitenordner bestimmeSuitenordner(const QString& exefiles);
+
+// Every language for which the main window has a text file, as its letter.
+QStringList verfuegbareSprachen(const QString& pathtext);
+
+class Startfenster : public QWidget {
+    Q_OBJECT
+public:
+    explicit Startfenster(const Suitenordner& ordner, QWidget* parent = nullptr);
+
+    QLineEdit* Bearbeiterfeld = nullptr;
+    QComboBox* Sprachliste = nullptr;
+    QPushButton* Starttaste = nullptr;
+    QPushButton* Endetaste = nullptr;
+
+    // Writes the hand-off and starts the program; true when the launcher may end.
+    bool starteQuerschnitt();
+    QString text(int n) const;
+
+private:
+    void ladeTexte();
+
+    Suitenordner m_ordner;
+    QLabel* m_bearbeiterLabel = nullptr;
+    QLabel* m_spracheLabel = nullptr;
+};

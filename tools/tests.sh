@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds everything with the tests and runs them offscreen.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/pakete.sh
+cmake -S . -B build-tests -DBUILD_TESTING=ON
+cmake --build build-tests -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build-tests --output-on-failure -j"$(nproc)"
