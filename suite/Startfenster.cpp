@@ -94,11 +94,16 @@ Startfenster::Startfenster(const Suitenordner& ordner, QWidget* parent) : QWidge
     QStringList sprachen = verfuegbareSprachen(m_ordner.pathtext);
     if (sprachen.isEmpty())
         sprachen = {QStringLiteral("D"), QStringLiteral("E")};
-    Sprachliste->addItems(sprachen);
+    for (const QString& sprache : sprachen) {
+        // Each language is offered under its own name, where its launcher file gives one.
+        const QString name = holeMessage(verbinde(m_ordner.pathtext, QStringLiteral("TarvelloMain.") + sprache), 9);
+        Sprachliste->addItem(name.contains(QStringLiteral("fehlt/")) ? sprache : sprache + QStringLiteral(" – ") + name,
+                             sprache);
+    }
     Sprachliste->setCurrentIndex(qMax(0, int(sprachen.indexOf(vorgabe.Oberflächensprache))));
 
     ladeTexte();
-    connect(Sprachliste, &QComboBox::currentTextChanged, this, &Startfenster::ladeTexte);
+    connect(Sprachliste, &QComboBox::currentIndexChanged, this, &Startfenster::ladeTexte);
     connect(Starttaste, &QPushButton::clicked, this, [this] {
         if (starteQuerschnitt())
             close();
@@ -106,9 +111,11 @@ Startfenster::Startfenster(const Suitenordner& ordner, QWidget* parent) : QWidge
     connect(Endetaste, &QPushButton::clicked, this, &QWidget::close);
 }
 
+QString Startfenster::sprache() const { return Sprachliste->currentData().toString(); }
+
 QString Startfenster::text(int n) const
 {
-    const QString datei = verbinde(m_ordner.pathtext, QStringLiteral("TarvelloMain.") + Sprachliste->currentText());
+    const QString datei = verbinde(m_ordner.pathtext, QStringLiteral("TarvelloMain.") + sprache());
     const QString t = holeMessage(datei, n);
     return t.contains(QStringLiteral("fehlt/")) ? ersatztext(n) : t;
 }
@@ -130,7 +137,7 @@ bool Startfenster::starteQuerschnitt()
         return false;
     }
     QDir().mkpath(m_ordner.path0);
-    if (!schreibeInifile2(m_ordner.path0, {name, Sprachliste->currentText()})) {
+    if (!schreibeInifile2(m_ordner.path0, {name, sprache()})) {
         meldungen().zeige(text(8) + u' ' + QDir::toNativeSeparators(inifile2Pfad(m_ordner.path0)),
                           Meldungssymbol::Keins);
         return false;

@@ -36,6 +36,8 @@ public:
     // Writes the hand-off and starts the program; true when the launcher may end.
     bool starteQuerschnitt();
     QString text(int n) const;
+    // The letter of the chosen language.
+    QString sprache() const;
 
 private:
     void ladeTexte();

@@ -61,11 +61,13 @@ void Hauptform::baueOberflaeche()
     Label1 = new QLabel(QStringLiteral("Querschnittsform"), Querschnittsframe);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twips(240, 1140, 1800, 315));
+    // Only its caption is used: it is the prompt the form list shows.
+    Label1->hide();
     Querschnitt = new QComboBox(Querschnittsframe);
     Querschnitt->setObjectName(QStringLiteral("Querschnitt"));
     Querschnitt->setEditable(true);
     Querschnitt->setInsertPolicy(QComboBox::NoInsert);
-    Querschnitt->setGeometry(twips(2100, 1080, 6600, 375));
+    Querschnitt->setGeometry(twips(240, 1080, 8400, 375));
     Querschnitt->hide();
 
     auto gruppe = [this](const char* name, const QString& titel, QRect lage, QWidget* eltern) {
