@@ -25,13 +25,7 @@ void verbreitere(QWidget* w, int twips_) { w->resize(w->width() + px(twips_), w-
 void verschiebe(QWidget* w, int twips_) { w->move(w->x() + px(twips_), w->y()); }
 
 constexpr int kBreite = 13560;
-constexpr int kHoehe = 9660;
-
-const char* const kFamilien[8] = {"ohne Schiene",   "über Steg",      "Mitte Obergurt", "H-Prof.",
-                                  "Winkelkatzprof", "ohne Schiene+H", "H1/2",           "2-Zell"};
-
-// Edge length of the section picture box: 3800 twips.
-constexpr int kBildTwips = 3800;
+constexpr int kHoehe = 10320;
 
 } // namespace
 
@@ -46,74 +40,7 @@ void Hauptform::baueOberflaeche()
     setWindowTitle(QStringLiteral("Kranbahnträger-Querschnitt"));
     setFixedSize(px(kBreite), px(kHoehe));
 
-    Querschnittsframe = new QGroupBox(QStringLiteral("Querschnittsfamilie"), this);
-    Querschnittsframe->setObjectName(QStringLiteral("Querschnittsframe"));
-    Querschnittsframe->setGeometry(twips(120, 60, 8900, 1620));
-    Familiengruppe = new QButtonGroup(this);
-    for (int i = 0; i < 8; ++i) {
-        auto* option = new QRadioButton(QString::fromUtf8(kFamilien[i]), Querschnittsframe);
-        option->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        option->setGeometry(twips(240 + (i % 4) * 2160, 300 + (i / 4) * 360, 2100, 315));
-        option->installEventFilter(this);
-        Familiengruppe->addButton(option, i);
-        Option1[size_t(i)] = option;
-    }
-    Label1 = new QLabel(QStringLiteral("Querschnittsform"), Querschnittsframe);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twips(240, 1140, 1800, 315));
-    // Only its caption is used: it is the prompt the form list shows.
-    Label1->hide();
-    Querschnitt = new QComboBox(Querschnittsframe);
-    Querschnitt->setObjectName(QStringLiteral("Querschnitt"));
-    Querschnitt->setEditable(true);
-    Querschnitt->setInsertPolicy(QComboBox::NoInsert);
-    Querschnitt->setGeometry(twips(240, 1080, 8400, 375));
-    Querschnitt->hide();
-
-    auto gruppe = [this](const char* name, const QString& titel, QRect lage, QWidget* eltern) {
-        auto* g = new QGroupBox(titel, eltern ? eltern : this);
-        g->setObjectName(QString::fromLatin1(name));
-        g->setGeometry(lage);
-        g->hide();
-        return g;
-    };
-    Querschnittsdatenframe1 = gruppe("Querschnittsdatenframe1", QStringLiteral("Querschnittsdaten"),
-                                     twips(120, 1740, 8900, 3720), nullptr);
-    Zell2_Frame = gruppe("Zell2_Frame", QStringLiteral("2. Zelle"), twips(5600, 240, 3180, 2220), Querschnittsdatenframe1);
-    Stegframe = gruppe("Stegframe", QStringLiteral("Steg"), twips(120, 5520, 8900, 780), nullptr);
-    Schienenframe = gruppe("Schienenframe", QStringLiteral("Schiene"), twips(120, 6360, 8900, 1080), nullptr);
-    Steifenframe = gruppe("Steifenframe", QStringLiteral("Beulsteifen"), twips(120, 7500, 8900, 1980), nullptr);
-    FrameHprofil = gruppe("FrameHprofil", QStringLiteral("Walzprofil"), twips(120, 1740, 8900, 5700), nullptr);
-    Frame_Hschiene = gruppe("Frame_Hschiene", QStringLiteral("HSchiene"), twips(120, 3000, 8660, 900), FrameHprofil);
-    FrameUG = gruppe("FrameUG", QStringLiteral("SchUG"), twips(120, 4000, 8660, 1500), FrameHprofil);
-
-    Abmessungslabel19 = new QLabel(QStringLiteral("H-Prof."), Stegframe);
-    Abmessungslabel19->setObjectName(QStringLiteral("Abmessungslabel_19"));
-    Abmessungslabel19->setGeometry(twips(4200, 330, 900, 315));
-    for (int i = 0; i < 5; ++i) {
-        Combo1[size_t(i)] = new QComboBox(i == 2 || i == 3 ? Stegframe : FrameHprofil);
-        Combo1[size_t(i)]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
-    }
-    Combo1[2]->setGeometry(twips(5160, 300, 1300, 375));
-    Combo1[3]->setGeometry(twips(6600, 300, 1300, 375));
-    Combo1[0]->setGeometry(twips(240, 360, 1300, 375));
-    Combo1[1]->setGeometry(twips(1700, 360, 1300, 375));
-    Combo1[4]->setGeometry(twips(1700, 840, 1300, 375));
-
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twips(9360, 120, kBildTwips, kBildTwips));
-    Picture1->setFrameShape(QFrame::Box);
-    QImage leer(px(kBildTwips), px(kBildTwips), QImage::Format_RGB32);
-    leer.fill(Qt::white);
-    Picture1->setPixmap(QPixmap::fromImage(leer));
-    Picture1->hide();
-
-    Trägerergebnis = new QPushButton(QStringLiteral("Ansicht"), this);
-    Trägerergebnis->setObjectName(QStringLiteral("Trägerergebnis"));
-    Trägerergebnis->setGeometry(twips(9360, 4080, 1800, 450));
-    Trägerergebnis->setToolTip(QStringLiteral("Querschnitt berechnen und Ergebnisseite zeigen"));
-    Trägerergebnis->hide();
+    eingabe = new Eingabeseite(this);
 
     tastenreihe[9] = new QPushButton(QStringLiteral("Save"), this);
     tastenreihe[9]->setObjectName(QStringLiteral("tastenreihe_9"));
@@ -129,11 +56,12 @@ void Hauptform::passeAnBildschirmAn(int bildschirmbreiteTwips)
         return;
     setFixedSize(width() + px(kBreitbildZuschlag), height());
     verschiebe(tastenreihe[9], kBreitbildZuschlag);
-    for (QWidget* rahmen : {Querschnittsframe, Querschnittsdatenframe1, FrameHprofil, Schienenframe, Frame_Hschiene,
-                            Steifenframe, Stegframe, Zell2_Frame})
+    const Eingabeseite& e = *eingabe;
+    for (QWidget* rahmen : {e.Querschnittsframe, e.Querschnittsdatenframe1, e.FrameHprofil, e.Schienenframe,
+                            e.Frame_Hschiene, e.Steifenframe, e.Stegframe, e.Zell2_Frame})
         verbreitere(rahmen, kBreitbildZuschlag);
-    for (QWidget* w : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Combo1[3]),
-                       static_cast<QWidget*>(Combo1[2]), static_cast<QWidget*>(Abmessungslabel19)})
+    for (QWidget* w : {static_cast<QWidget*>(e.Picture1), static_cast<QWidget*>(e.Combo1[3]),
+                       static_cast<QWidget*>(e.Combo1[2]), static_cast<QWidget*>(e.Abmessungslabel[19])})
         verschiebe(w, kBreitbildZuschlag);
 }
 
@@ -145,11 +73,11 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     Rückkehrmodus = -1;
     testansicht = -1;
 
-    Option1[7]->show();
-    Familiengruppe->setExclusive(false);
-    for (QRadioButton* option : Option1)
-        option->setChecked(false);
-    Familiengruppe->setExclusive(true);
+    eingabe->Option1[7]->show();
+    eingabe->Familiengruppe->setExclusive(false);
+    eingabe->Option1[7]->setChecked(false);
+    eingabe->Option1[2]->setChecked(false);
+    eingabe->Familiengruppe->setExclusive(true);
 
     if (const QScreen* bildschirm = screen())
         passeAnBildschirmAn(bildschirm->geometry().width() * twipsProPixel);
@@ -182,6 +110,9 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     TMPPATH = bestimmeTmppath(pathben, systemTempOrdner());
     Printersprache = Oberflächensprache;
 
+    eingabe->Messagedatei = Messagedatei;
+    eingabe->pathtext = pathtext;
+    eingabe->Oberflächensprache = Oberflächensprache;
     ladeFormtexte(this, verbinde(pathtext, objectName() + u'.' + Oberflächensprache));
     m_Printtexte.ladePrinttexte(verbinde(pathtext, objectName() + QStringLiteral("Printtxt.") + Oberflächensprache));
 
@@ -235,22 +166,4 @@ void Hauptform::closeEvent(QCloseEvent* ereignis)
     for (auto it = fenster.crbegin(); it != fenster.crend(); ++it)
         if (*it != this && (*it)->isVisible())
             (*it)->close();
-}
-
-bool Hauptform::eventFilter(QObject* objekt, QEvent* ereignis)
-{
-    if (ereignis->type() == QEvent::MouseButtonRelease)
-        for (int i = 0; i < 8; ++i)
-            if (objekt == Option1[size_t(i)])
-                familieLoslassen(i);
-    return QWidget::eventFilter(objekt, ereignis);
-}
-
-void Hauptform::familieLoslassen(int familie)
-{
-    if (familie == 3)
-        return;
-    Querschnitt->show();
-    ladeQuerschnittsliste(Querschnitt, Label1->text(),
-                          verbinde(pathtext, QStringLiteral("Combo.") + Oberflächensprache), familie);
 }

@@ -6,17 +6,13 @@
 
 #include "Meldungen.h"
 #include "Sprachdateien.h"
+#include "section/Eingabeseite.h"
 
 #include <QImage>
 #include <QWidget>
 #include <array>
 
-class QButtonGroup;
-class QComboBox;
-class QGroupBox;
-class QLabel;
 class QPushButton;
-class QRadioButton;
 
 class Hauptform : public QWidget {
     Q_OBJECT
@@ -55,33 +51,15 @@ public:
     qint16 seitenzähler = 0;
     Dialogvariablen dialog;
 
-    // Controls other parts of the program and the tests reach by name.
-    QGroupBox* Querschnittsframe = nullptr;
-    std::array<QRadioButton*, 8> Option1{};
-    QButtonGroup* Familiengruppe = nullptr;
-    QLabel* Label1 = nullptr;
-    QComboBox* Querschnitt = nullptr;
-    QGroupBox* Querschnittsdatenframe1 = nullptr;
-    QGroupBox* Zell2_Frame = nullptr;
-    QGroupBox* Stegframe = nullptr;
-    QGroupBox* Schienenframe = nullptr;
-    QGroupBox* Steifenframe = nullptr;
-    QGroupBox* FrameHprofil = nullptr;
-    QGroupBox* Frame_Hschiene = nullptr;
-    QGroupBox* FrameUG = nullptr;
-    QLabel* Picture1 = nullptr;
-    std::array<QComboBox*, 5> Combo1{};
-    QLabel* Abmessungslabel19 = nullptr;
-    QPushButton* Trägerergebnis = nullptr;
+    // The input side: family, form, dimensions, rail, stiffeners, sketch.
+    Eingabeseite* eingabe = nullptr;
     std::array<QPushButton*, 10> tastenreihe{};
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void baueOberflaeche();
-    void familieLoslassen(int familie);
 
     Printtexte m_Printtexte;
 };

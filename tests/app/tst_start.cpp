@@ -52,13 +52,13 @@ private slots:
         QVERIFY(form.Messagedatei.endsWith("/TEXTE/HauptformMessages.E"));
         // The window speaks English and the dialog buttons come from the message file.
         QCOMPARE(form.tastenreihe[9]->text(), QStringLiteral("Back"));
-        QCOMPARE(form.Option1[7]->text(), QStringLiteral("Two-cell box"));
+        QCOMPARE(form.eingabe->Option1[7]->text(), QStringLiteral("Two-cell box"));
         QVERIFY(!form.windowTitle().contains(QStringLiteral("Querschnitt")));
         QCOMPARE(form.dialog.jatext, QStringLiteral("Yes"));
         QCOMPARE(form.dialog.neintext, QStringLiteral("No"));
         QVERIFY(!form.holePrinttext(5).isEmpty());
         // No family is chosen and nothing but the families is shown.
-        for (QRadioButton* option : form.Option1)
+        for (QRadioButton* option : form.eingabe->Option1)
             QVERIFY(!option->isChecked());
         QCOMPARE(form.Rückkehrmodus, qint16(-1));
         QCOMPARE(form.seitenzahl, qint16(0));
@@ -132,19 +132,19 @@ private slots:
     {
         Hauptform schmal;
         const QSize vorher = schmal.size();
-        const int bild = schmal.Picture1->x();
+        const int bild = schmal.eingabe->Picture1->x();
         schmal.passeAnBildschirmAn(15345);
         QCOMPARE(schmal.Breitbild, 0);
         QCOMPARE(schmal.size(), vorher);
 
         Hauptform breit;
-        const int frame = breit.Steifenframe->width();
+        const int frame = breit.eingabe->Steifenframe->width();
         const int taste = breit.tastenreihe[9]->x();
         breit.passeAnBildschirmAn(15360);
         QCOMPARE(breit.Breitbild, 1);
         QCOMPARE(breit.width(), vorher.width() + 1600 / 15);
-        QCOMPARE(breit.Picture1->x(), bild + 1600 / 15);
-        QCOMPARE(breit.Steifenframe->width(), frame + 1600 / 15);
+        QCOMPARE(breit.eingabe->Picture1->x(), bild + 1600 / 15);
+        QCOMPARE(breit.eingabe->Steifenframe->width(), frame + 1600 / 15);
         QCOMPARE(breit.tastenreihe[9]->x(), taste + 1600 / 15);
         // The window fits on a screen 1024 pixels wide.
         QVERIFY(breit.width() <= 1024);
@@ -195,10 +195,10 @@ private slots:
         QVERIFY(form.starte(suite.exefiles()));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTest::mouseClick(form.Option1[7], Qt::LeftButton);
-        QCOMPARE(form.Querschnitt->count(), 9);
-        QCOMPARE(form.Querschnitt->itemData(0).toInt(), 311);
-        QCOMPARE(form.Querschnitt->currentText(), form.Label1->text());
+        QTest::mouseClick(form.eingabe->Option1[7], Qt::LeftButton);
+        QCOMPARE(form.eingabe->Querschnitt->count(), 9);
+        QCOMPARE(form.eingabe->Querschnitt->itemData(0).toInt(), 311);
+        QCOMPARE(form.eingabe->Querschnitt->currentText(), form.eingabe->Label1->text());
         rekorder.antwort = 6;
         form.close();
     }

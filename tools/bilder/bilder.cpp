@@ -58,7 +58,7 @@ int main(int argc, char* argv[])
         if (!form.starte(exefiles))
             return 1;
         speichere(form, aus.filePath(QStringLiteral("Hauptform_%1.png").arg(sprache)));
-        QTest::mouseClick(form.Option1[1], Qt::LeftButton);
+        QTest::mouseClick(form.eingabe->Option1[1], Qt::LeftButton);
         speichere(form, aus.filePath(QStringLiteral("Hauptform_%1_Familie1.png").arg(sprache)));
 
         Dialogvariablen frage = form.dialog;

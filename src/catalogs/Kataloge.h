@@ -1,0 +1,33 @@
+#pragma once
+// The suite's catalogs: crane rails of form A and the rolled-profile tables
+// HEA, HEB, HEM and IPE. Both live as small text files in the language text
+// folder and are read whenever a value is needed, so an edited table counts
+// at once.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+// A rail record: eight values as texts. Element 0 is the rail height, 3 the
+// head width, 5 the foot width (what the flange must carry).
+using Schienensatz = std::array<QString, 8>;
+
+// The rail choice list; "A-Sch" means no catalog rail.
+const QStringList& schienenliste();
+inline const QString kKeineKatalogschiene = QStringLiteral("A-Sch");
+
+// Looks the rail up by its exact name; a missing file or name leaves the record as it was.
+void leseASchiene(const QString& katalogdatei, const QString& name, Schienensatz& satz);
+
+// H, B, S, T, R of one profile size, as texts.
+using Profilwerte = std::array<QString, 5>;
+
+// The profile table's record of that nominal size; nullopt when the file or the size is missing.
+std::optional<Profilwerte> leseProfilwerte(const QString& tabellendatei, int groesse);
+
+// Entries of the series and size lists after their blank first entry.
+const QStringList& walzprofilreihen(); // HEA, HEB, HEM, IPE
+const QStringList& stegprofilreihen(); // HEA, HEB, HEM
+const QStringList& heGroessen();
+const QStringList& ipeGroessen();

@@ -1,0 +1,49 @@
+#pragma once
+// How the input fields navigate and what each field accepts. Fields are named
+// by their array and index, as the window holds them.
+
+#include <QString>
+#include "Formlayout.h"
+
+#include <array>
+
+// Targets of Enter, Right, Left, Up and Down; a target equal to the field itself means "stay".
+struct Navigationsziele {
+    int enter, rechts, links, hoch, runter;
+};
+
+// The dimension fields' targets depend on which of fields 6, 13 and 15 the form shows.
+Navigationsziele abmessungsziele(int i, bool sichtbar6, bool sichtbar13, bool sichtbar15);
+Navigationsziele hwertziele(int i);
+
+// A stiffener field: its column (position, leg 1, leg 2, thickness) and its row.
+enum class Steifenspalte { Stort = 0, StLang1 = 1, StLang2 = 2, StDick = 3 };
+struct Steifenfeld {
+    Steifenspalte spalte;
+    int zeile;
+    bool operator==(const Steifenfeld& o) const { return spalte == o.spalte && zeile == o.zeile; }
+};
+struct Steifenziele {
+    Steifenfeld enter, rechts, links, hoch, runter;
+};
+Steifenziele steifenziele(Steifenfeld feld, const std::array<bool, 5>& vorhanden);
+
+// What a field accepts; every rule lets an empty field pass.
+enum class Feldregel {
+    Mass,        // greater than 0 (message 4)
+    Stegwinkel,  // at most 30 degrees either way (message 13)
+    Radius,      // 0 or more (message 5)
+    Steifenlage, // more than 2 and less than 98 percent (message 14)
+    Mindestens1, // 1 or more (message 4)
+    Nichtnegativ // 0 or more (message 5)
+};
+Feldregel abmessungsregel(int i);
+Feldregel hwertregel(int i);
+Feldregel steifenregel(Steifenspalte spalte);
+
+// The number of the message a value breaks its rule with, 0 when it is accepted.
+int regelverletzung(Feldregel regel, float wert);
+
+// Checks a field's text as the user leaves it: normalises the text in place
+// and tells the user what is wrong. Returns false when the old value must come back.
+bool pruefeEingabe(QString& text, Feldregel regel, const QString& Messagedatei);

@@ -1,0 +1,703 @@
+#include "Eingabeseite.h"
+
+#include "app/Feldnavigation.h"
+#include "app/Form7.h"
+#include "app/Meldungen.h"
+#include "app/Sprachdateien.h"
+#include "app/Start.h"
+#include "app/Zahlen.h"
+#include "catalogs/Kataloge.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+
+// Window geometry is designed in twips (15 twips to the pixel), relative to the enclosing group.
+QRect twips(int links, int oben, int breite, int hoehe) { return {px(links), px(oben), px(breite), px(hoehe)}; }
+
+const QColor kHellgelb(255, 255, 128);
+const QColor kGelb(255, 255, 0);
+const QColor kWeiss(255, 255, 255);
+
+void faerbe(QLineEdit* feld, const QColor& farbe)
+{
+    QPalette palette = feld->palette();
+    palette.setColor(QPalette::Base, farbe);
+    feld->setPalette(palette);
+}
+
+QLabel* beschriftung(const QString& text, QWidget* eltern, QRect lage, const QString& name)
+{
+    auto* label = new QLabel(text, eltern);
+    label->setObjectName(name);
+    label->setGeometry(lage);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QLineEdit* eingabefeld(QWidget* eltern, QRect lage, const QString& name)
+{
+    auto* feld = new QLineEdit(eltern);
+    feld->setObjectName(name);
+    feld->setGeometry(lage);
+    return feld;
+}
+
+QGroupBox* gruppe(const QString& titel, QWidget* eltern, QRect lage, const QString& name)
+{
+    auto* g = new QGroupBox(titel, eltern);
+    g->setObjectName(name);
+    g->setGeometry(lage);
+    g->hide();
+    return g;
+}
+
+QComboBox* liste(QWidget* eltern, QRect lage, const QString& name, const QStringList& eintraege)
+{
+    auto* l = new QComboBox(eltern);
+    l->setObjectName(name);
+    l->setGeometry(lage);
+    l->addItems(eintraege);
+    return l;
+}
+
+void setzeSichtbar(std::initializer_list<QWidget*> widgets, bool sichtbar)
+{
+    for (QWidget* w : widgets)
+        if (w)
+            w->setVisible(sichtbar);
+}
+
+constexpr int kBildTwips = 3800;
+
+const char* const kFamilien[8] = {"ohne Schiene",   "über Steg",      "Mitte Obergurt", "H-Prof.",
+                                  "Winkelkatzprof", "ohne Schiene+H", "H1/2",           "2-Zell"};
+
+// Design captions of the dimension labels, by index; empty where there is no label.
+const char* const kAbmessungstexte[25] = {
+    "Obergurtbreite", "Obergurtdicke", "Untergurtbreite", "Untergurtdicke", "Steghöhe",
+    "Stegdicke",      "Stegdicke 2",   "Schottbreite unten", "Schottbreite oben", "",
+    "Schhöhe",        "Schbreite",     "",               "Steghöhe2",      "Stegwinkel",
+    "Höhe2",          "Breite2",       "Stegdicke 0",    "Stegdicke",      "H-Prof.",
+    "BO3:",           "TO3:",          "HS3:",           "TS3:",           "AS3:"};
+
+const char* const kHwerttexte[12] = {"H =", "B =", "S =", "T =", "R =", "Schienenhöhe", "Schienenbreite",
+                                     "RU =", "HU =", "BU =", "SU =", "TU ="};
+
+} // namespace
+
+Eingabeseite::Eingabeseite(QWidget* fenster) : QObject(fenster), m_fenster(fenster)
+{
+    baueFamilien(fenster);
+    baueAbmessungen(fenster);
+    baueSchiene(fenster);
+    baueSteifen(fenster);
+    baueWalzprofil(fenster);
+
+    Picture1 = new QLabel(fenster);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twips(9360, 120, kBildTwips, kBildTwips));
+    Picture1->setFrameShape(QFrame::Box);
+    Picture1->hide();
+
+    Trägerergebnis = new QPushButton(QStringLiteral("Ansicht"), fenster);
+    Trägerergebnis->setObjectName(QStringLiteral("Trägerergebnis"));
+    Trägerergebnis->setGeometry(twips(9360, 4080, 1800, 450));
+    Trägerergebnis->setToolTip(QStringLiteral("Querschnitt berechnen und Ergebnisseite zeigen"));
+    Trägerergebnis->hide();
+    connect(Trägerergebnis, &QPushButton::clicked, this, &Eingabeseite::ergebnisAngefordert);
+
+    // Every field marks, navigates and checks itself the same way.
+    for (auto* feld : m_fenster->findChildren<QLineEdit*>())
+        if (feld->property("feldart").isValid())
+            feld->installEventFilter(this);
+}
+
+void Eingabeseite::baueFamilien(QWidget* fenster)
+{
+    Querschnittsframe = new QGroupBox(QStringLiteral("Querschnittsfamilie"), fenster);
+    Querschnittsframe->setObjectName(QStringLiteral("Querschnittsframe"));
+    Querschnittsframe->setGeometry(twips(120, 60, 8900, 1620));
+    Familiengruppe = new QButtonGroup(this);
+    for (int i = 0; i < 8; ++i) {
+        auto* option = new QRadioButton(QString::fromUtf8(kFamilien[i]), Querschnittsframe);
+        option->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        option->setGeometry(twips(240 + (i % 4) * 2160, 300 + (i / 4) * 360, 2100, 315));
+        option->installEventFilter(this);
+        Familiengruppe->addButton(option, i);
+        Option1[size_t(i)] = option;
+    }
+    // A family chosen by mouse or by arrow keys resets the layout; only the mouse refills the list.
+    // A click on the family already chosen resets the layout as well, though nothing toggles.
+    connect(Familiengruppe, &QButtonGroup::idToggled, this, [this](int id, bool an) {
+        if (an) {
+            m_umgeschaltet = id;
+            familieGewaehlt(id);
+        }
+    });
+    connect(Familiengruppe, &QButtonGroup::idClicked, this, [this](int id) {
+        if (m_umgeschaltet != id)
+            familieGewaehlt(id);
+        m_umgeschaltet = -1;
+    });
+    Label1 = new QLabel(QStringLiteral("Querschnittsform"), Querschnittsframe);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->hide(); // only its caption is used: the prompt of the form list
+    Querschnitt = new QComboBox(Querschnittsframe);
+    Querschnitt->setObjectName(QStringLiteral("Querschnitt"));
+    Querschnitt->setEditable(true);
+    Querschnitt->setInsertPolicy(QComboBox::NoInsert);
+    Querschnitt->setGeometry(twips(240, 1080, 8400, 375));
+    Querschnitt->installEventFilter(this);
+    Querschnitt->lineEdit()->installEventFilter(this);
+    Querschnitt->hide();
+    connect(Querschnitt, &QComboBox::activated, this, &Eingabeseite::formGewaehlt);
+}
+
+void Eingabeseite::baueAbmessungen(QWidget* fenster)
+{
+    Querschnittsdatenframe1 = gruppe(QStringLiteral("Querschnittsdaten"), fenster, twips(120, 1740, 8900, 3760),
+                                     QStringLiteral("Querschnittsdatenframe1"));
+    Zell2_Frame = gruppe(QStringLiteral("2. Zelle"), Querschnittsdatenframe1, twips(5700, 180, 3060, 2460),
+                         QStringLiteral("Zell2_Frame"));
+    Stegframe = gruppe(QStringLiteral("Steg"), fenster, twips(120, 5560, 8900, 780), QStringLiteral("Stegframe"));
+    Schienenframe =
+        gruppe(QStringLiteral("Schiene"), fenster, twips(120, 6400, 8900, 1020), QStringLiteral("Schienenframe"));
+
+    Laengenlabel = beschriftung(QStringLiteral("Längen (mm)"), Querschnittsdatenframe1, twips(240, 300, 2400, 315),
+                                QStringLiteral("Laengenlabel"));
+    struct Lage {
+        int index;
+        QWidget* eltern;
+        int labelLinks, feldLinks, oben, labelBreite;
+    };
+    const Lage lagen[] = {
+        {0, Querschnittsdatenframe1, 240, 1740, 720, 1460},   {1, Querschnittsdatenframe1, 2760, 4900, 720, 2100},
+        {2, Querschnittsdatenframe1, 240, 1740, 1320, 1460},  {3, Querschnittsdatenframe1, 2760, 4900, 1320, 2100},
+        {4, Querschnittsdatenframe1, 240, 1740, 2760, 1460},  {5, Querschnittsdatenframe1, 2760, 4900, 2760, 2100},
+        {6, Querschnittsdatenframe1, 6000, 7620, 2760, 1580}, {13, Querschnittsdatenframe1, 2760, 4900, 3045, 2100},
+        {14, Querschnittsdatenframe1, 240, 1740, 3280, 1460}, {7, Stegframe, 240, 2760, 330, 2460},
+        {10, Schienenframe, 240, 1380, 600, 1100},            {11, Schienenframe, 2300, 3440, 600, 1100},
+        {15, Schienenframe, 4460, 5600, 600, 1100},           {16, Schienenframe, 6520, 7660, 600, 1100},
+        {20, Zell2_Frame, 180, 1000, 300, 780},               {21, Zell2_Frame, 180, 1000, 720, 780},
+        {22, Zell2_Frame, 180, 1000, 1140, 780},              {23, Zell2_Frame, 180, 1000, 1560, 780},
+        {24, Zell2_Frame, 180, 1000, 1980, 780},
+    };
+    for (const Lage& l : lagen) {
+        Abmessungslabel[size_t(l.index)] =
+            beschriftung(QString::fromUtf8(kAbmessungstexte[l.index]), l.eltern,
+                         twips(l.labelLinks, l.oben, l.labelBreite, 315), QStringLiteral("Abmessungslabel_%1").arg(l.index));
+        auto* feld = eingabefeld(l.eltern, twips(l.feldLinks, l.oben, 900, 315), QStringLiteral("Abmessung_%1").arg(l.index));
+        feld->setProperty("feldart", 0);
+        feld->setProperty("index", l.index);
+        Abmessung[size_t(l.index)] = feld;
+    }
+    Abmessung[14]->setText(QStringLiteral("0"));
+    // Label 8 takes label 7's place for the rail at mid top flange; 17 and 18 are caption holders.
+    Abmessungslabel[8] = beschriftung(QString::fromUtf8(kAbmessungstexte[8]), Stegframe, twips(2760, 0, 2400, 315),
+                                      QStringLiteral("Abmessungslabel_8"));
+    Abmessungslabel[8]->hide();
+    for (int i : {17, 18}) {
+        Abmessungslabel[size_t(i)] = beschriftung(QString::fromUtf8(kAbmessungstexte[i]), Querschnittsdatenframe1,
+                                                  QRect(), QStringLiteral("Abmessungslabel_%1").arg(i));
+        Abmessungslabel[size_t(i)]->hide();
+    }
+    Abmessungslabel[19] = beschriftung(QString::fromUtf8(kAbmessungstexte[19]), Stegframe, twips(4200, 330, 900, 315),
+                                       QStringLiteral("Abmessungslabel_19"));
+    Combo1[2] = liste(Stegframe, twips(5160, 300, 1300, 375), QStringLiteral("Combo1_2"), QStringList{QString()} + stegprofilreihen());
+    Combo1[3] = liste(Stegframe, twips(6600, 300, 1300, 375), QStringLiteral("Combo1_3"), QStringList{QString()} + heGroessen());
+
+    Werkstofflabel4 = beschriftung(QStringLiteral("(grd)"), Querschnittsdatenframe1, twips(2700, 3280, 700, 315),
+                                   QStringLiteral("Werkstofflabel_4"));
+    InfoCommand2 = new QPushButton(QStringLiteral("?"), Querschnittsdatenframe1);
+    InfoCommand2->setObjectName(QStringLiteral("InfoCommand2"));
+    InfoCommand2->setGeometry(twips(3480, 3240, 420, 390));
+    InfoCommand2->setFocusPolicy(Qt::NoFocus);
+    connect(InfoCommand2, &QPushButton::clicked, this,
+            [this] { meldungen().zeige(holeMessage(Messagedatei, 12), Meldungssymbol::Keins); });
+    StegLabel4 = beschriftung(QStringLiteral("Steg unter Schiene"), Querschnittsdatenframe1, twips(5160, 3160, 2400, 315),
+                              QStringLiteral("StegLabel4"));
+    StegLabel5 = beschriftung(QStringLiteral("Abweichend"), Querschnittsdatenframe1, twips(7620, 3160, 1200, 315),
+                              QStringLiteral("StegLabel5"));
+}
+
+void Eingabeseite::baueSchiene(QWidget*)
+{
+    ASchiene = liste(Schienenframe, twips(240, 240, 1200, 375), QStringLiteral("ASchiene"), schienenliste());
+    ASchiene->installEventFilter(this);
+    ASchiene->hide();
+    Schienemittragend = new QCheckBox(Schienenframe);
+    Schienemittragend->setObjectName(QStringLiteral("Schienemittragend"));
+    Schienemittragend->setGeometry(twips(1620, 270, 300, 315));
+    Schienemittragend->setChecked(true);
+    connect(Schienemittragend, &QCheckBox::toggled, this, &Eingabeseite::schienenmittragendGeklickt);
+    Schienemittragendlabel = beschriftung(QStringLiteral("Schiene mittragend"), Schienenframe, twips(1920, 270, 3000, 315),
+                                          QStringLiteral("Schienemittragendlabel"));
+}
+
+void Eingabeseite::baueSteifen(QWidget* fenster)
+{
+    Steifenframe = gruppe(QStringLiteral("Beulsteifen"), fenster, twips(120, 7480, 8900, 2200), QStringLiteral("Steifenframe"));
+    InfoCommand3 = new QPushButton(QStringLiteral("?"), Steifenframe);
+    InfoCommand3->setObjectName(QStringLiteral("InfoCommand3"));
+    InfoCommand3->setGeometry(twips(8340, 120, 420, 390));
+    InfoCommand3->setFocusPolicy(Qt::NoFocus);
+    connect(InfoCommand3, &QPushButton::clicked, this,
+            [this] { meldungen().zeige(holeMessage(Messagedatei, 163), Meldungssymbol::Keins); });
+    const char* const namen[5] = {"St1: HB", "St2: HB", "St3: HB", "St4: HB", "St5:"};
+    const char* const texte[5] = {"Steg unter Schiene", "Steg gegenüber", "Steg unter Schiene", "Steg gegenüber",
+                                  "Mitte OG"};
+    for (int i = 0; i < 5; ++i) {
+        const int oben = 330 + 360 * i;
+        auto zeilenfeld = [&](int links, const char* name, Steifenspalte spalte) {
+            auto* feld = eingabefeld(Steifenframe, twips(links, oben, 700, 315), QStringLiteral("%1_%2").arg(name).arg(i));
+            feld->setProperty("feldart", 2);
+            feld->setProperty("index", i);
+            feld->setProperty("spalte", int(spalte));
+            return feld;
+        };
+        Stegtext2[size_t(i)] = beschriftung(QString::fromUtf8(namen[i]), Steifenframe, twips(240, oben, 900, 315),
+                                            QStringLiteral("Stegtext2_%1").arg(i));
+        Stort[size_t(i)] = zeilenfeld(1160, "Stort", Steifenspalte::Stort);
+        Stegtext3[size_t(i)] = beschriftung(i < 4 ? QStringLiteral("%HS") : QStringLiteral("%BO"), Steifenframe,
+                                            twips(1900, oben, 620, 315), QStringLiteral("Stegtext3_%1").arg(i));
+        Stegtext4[size_t(i)] = beschriftung(QStringLiteral("L1:"), Steifenframe, twips(2560, oben, 420, 315),
+                                            QStringLiteral("Stegtext4_%1").arg(i));
+        StLang1[size_t(i)] = zeilenfeld(2980, "StLang1", Steifenspalte::StLang1);
+        Stegtext5[size_t(i)] = beschriftung(QStringLiteral("L2:"), Steifenframe, twips(3760, oben, 420, 315),
+                                            QStringLiteral("Stegtext5_%1").arg(i));
+        StLang2[size_t(i)] = zeilenfeld(4180, "StLang2", Steifenspalte::StLang2);
+        Stegtext6[size_t(i)] = beschriftung(QStringLiteral("t:"), Steifenframe, twips(4960, oben, 320, 315),
+                                            QStringLiteral("Stegtext6_%1").arg(i));
+        StDick[size_t(i)] = zeilenfeld(5280, "StDick", Steifenspalte::StDick);
+        Stegtext1[size_t(i)] = beschriftung(QString::fromUtf8(texte[i]), Steifenframe, twips(6100, oben, 2640, 315),
+                                            QStringLiteral("Stegtext1_%1").arg(i));
+    }
+    // The mid stiffener always sits at the middle of the top flange.
+    Stort[4]->setText(QStringLiteral("50"));
+    Stort[4]->setEnabled(false);
+}
+
+void Eingabeseite::baueWalzprofil(QWidget* fenster)
+{
+    FrameHprofil = gruppe(QStringLiteral("Walzprofil"), fenster, twips(120, 1740, 8900, 4900), QStringLiteral("FrameHprofil"));
+    Combo1[0] = liste(FrameHprofil, twips(240, 360, 1300, 375), QStringLiteral("Combo1_0"), QStringList{QString()} + walzprofilreihen());
+    Combo1[1] = liste(FrameHprofil, twips(1700, 360, 1300, 375), QStringLiteral("Combo1_1"), QStringList{QString()} + heGroessen());
+    Combo1[4] = liste(FrameHprofil, twips(1700, 840, 1300, 375), QStringLiteral("Combo1_4"),
+                      QStringList{QStringLiteral(" ")} + ipeGroessen());
+    Combo1[4]->hide();
+    for (int i = 0; i < 5; ++i) {
+        Combo1[size_t(i)]->installEventFilter(this);
+        connect(Combo1[size_t(i)], &QComboBox::activated, this, [this, i] { profillisteGeklickt(i); });
+    }
+    Typlabel = beschriftung(QStringLiteral("Bezeichnung"), FrameHprofil, twips(3200, 390, 1300, 315), QStringLiteral("Typlabel"));
+    Typ = eingabefeld(FrameHprofil, twips(4560, 390, 1500, 315), QStringLiteral("Typ"));
+    Typ->installEventFilter(this);
+
+    Frame_Hschiene = gruppe(QStringLiteral("HSchiene"), FrameHprofil, twips(120, 2300, 8660, 900), QStringLiteral("Frame_Hschiene"));
+    FrameUG = gruppe(QStringLiteral("SchUG"), FrameHprofil, twips(120, 3300, 8660, 1400), QStringLiteral("FrameUG"));
+    struct Lage {
+        int index;
+        QWidget* eltern;
+        int links, oben, labelBreite;
+    };
+    const Lage lagen[] = {
+        {0, FrameHprofil, 240, 1200, 500},    {1, FrameHprofil, 1940, 1200, 500},   {2, FrameHprofil, 3640, 1200, 500},
+        {3, FrameHprofil, 5340, 1200, 500},   {4, FrameHprofil, 7040, 1200, 500},   {5, Frame_Hschiene, 240, 360, 1700},
+        {6, Frame_Hschiene, 3000, 360, 1700}, {8, FrameUG, 240, 480, 500},          {9, FrameUG, 1940, 480, 500},
+        {10, FrameUG, 3640, 480, 500},        {11, FrameUG, 5340, 480, 500},        {7, FrameUG, 7040, 480, 500},
+    };
+    for (const Lage& l : lagen) {
+        hwertlabel[size_t(l.index)] = beschriftung(QString::fromUtf8(kHwerttexte[l.index]), l.eltern,
+                                                   twips(l.links, l.oben, l.labelBreite, 315),
+                                                   QStringLiteral("hwertlabel_%1").arg(l.index));
+        auto* feld = eingabefeld(l.eltern, twips(l.links + l.labelBreite + 40, l.oben, 900, 315),
+                                 QStringLiteral("hwert_%1").arg(l.index));
+        feld->setProperty("feldart", 1);
+        feld->setProperty("index", l.index);
+        hwert[size_t(l.index)] = feld;
+    }
+    HschieneCheck = new QCheckBox(QStringLiteral("HSchiene"), FrameHprofil);
+    HschieneCheck->setObjectName(QStringLiteral("HschieneCheck"));
+    HschieneCheck->setGeometry(twips(240, 1800, 2600, 315));
+    HUGCheck = new QCheckBox(QStringLiteral("SchUG"), FrameHprofil);
+    HUGCheck->setObjectName(QStringLiteral("HUGCheck"));
+    HUGCheck->setGeometry(twips(3000, 1800, 2600, 315));
+    connect(HschieneCheck, &QCheckBox::toggled, this, &Eingabeseite::hschieneGeklickt);
+    connect(HUGCheck, &QCheckBox::toggled, this, &Eingabeseite::hugGeklickt);
+}
+
+void Eingabeseite::familieGewaehlt(int i)
+{
+    familie = i;
+    Trägerergebnis->hide();
+    if (i == 3) {
+        // Rolled profile: its own group covers whatever a welded form left shown.
+        Querschnitt->hide();
+        Combo1[4]->move(Combo1[4]->x(), px(360));
+        zeichneWalzprofilskizze(0);
+        Typ->clear();
+        Combo1[0]->setCurrentIndex(0);
+        Combo1[1]->setCurrentIndex(0);
+        for (int k = 0; k <= 4; ++k)
+            hwert[size_t(k)]->clear();
+        HschieneCheck->setChecked(false);
+        Frame_Hschiene->hide();
+        FrameHprofil->show();
+        FrameHprofil->raise();
+        Picture1->raise();
+        Trägerergebnis->show();
+        return;
+    }
+    FrameHprofil->hide();
+    Querschnitt->show();
+    setzeSichtbar({Querschnittsdatenframe1, Picture1, Stegframe, Schienenframe, Steifenframe, Trägerergebnis}, false);
+    Abmessung[6]->clear();
+    if (i == 2) {
+        Abmessungslabel[8]->move(px(240), Abmessungslabel[7]->y());
+        Abmessungslabel[8]->show();
+        Abmessungslabel[7]->hide();
+        ASchiene->setCurrentIndex(0);
+    } else {
+        Abmessungslabel[8]->hide();
+        Abmessungslabel[7]->show();
+    }
+    if (i == 4)
+        Abmessung[14]->setText(QStringLiteral("0"));
+    Schienemittragend->setChecked(true);
+    ASchiene->hide();
+    if (i == 0 || i == 2 || i == 5)
+        Abmessungslabel[5]->setText(Abmessungslabel[17]->text());
+    else if (i == 1 || i == 4)
+        Abmessungslabel[5]->setText(Abmessungslabel[18]->text());
+    const bool untergurt = i != 5;
+    setzeSichtbar({Abmessung[2], Abmessung[3], Abmessungslabel[2], Abmessungslabel[3]}, untergurt);
+    if (untergurt)
+        setzeSichtbar({Combo1[2], Combo1[3], Abmessungslabel[19]}, false);
+}
+
+void Eingabeseite::familieLosgelassen(int i)
+{
+    ladeQuerschnittsliste(Querschnitt, Label1->text(), verbinde(pathtext, QStringLiteral("Combo.") + Oberflächensprache), i);
+}
+
+void Eingabeseite::setzeWebzeilen(bool winkelform)
+{
+    auto setzeOben = [](QWidget* w, int oben) { w->move(w->x(), px(oben)); };
+    if (!winkelform) {
+        for (int i : {4, 5, 6}) {
+            setzeOben(Abmessungslabel[size_t(i)], 2760);
+            setzeOben(Abmessung[size_t(i)], 2760);
+        }
+        StegLabel4->move(px(5160), px(3160));
+        return;
+    }
+    // The second web height takes a row of its own below the web row.
+    for (int i : {4, 5}) {
+        setzeOben(Abmessungslabel[size_t(i)], 2500);
+        setzeOben(Abmessung[size_t(i)], 2560);
+    }
+    setzeOben(Abmessungslabel[6], 3105);
+    setzeOben(Abmessung[6], 3045);
+    StegLabel4->move(px(240), px(2900));
+}
+
+void Eingabeseite::formGewaehlt(int index)
+{
+    if (index < 0)
+        return;
+    alterWert = Querschnitt->currentText();
+    const int c = Querschnitt->itemData(index).toInt();
+    Querschnittsnummer = qint16(c);
+    Querschnittsname = Querschnitt->itemText(index);
+    wendeLayoutAn(formlayout(c));
+    zeichneSkizze(c);
+    Stort[4]->setText(QStringLiteral("50"));
+    Querschnittsdatenframe1->show();
+    Stegframe->show();
+    Trägerergebnis->show();
+    Abmessung[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void Eingabeseite::wendeLayoutAn(const Formlayout& l)
+{
+    setzeWebzeilen(l.winkelzeilen);
+    setzeSichtbar({Abmessung[14], Abmessungslabel[14], Werkstofflabel4, InfoCommand2}, l.stegwinkel);
+    if (l.stegwinkelNull)
+        Abmessung[14]->setText(QStringLiteral("0"));
+    setzeSichtbar({Abmessung[6], Abmessungslabel[6]}, l.stegdicke2);
+    StegLabel4->setVisible(l.stegLabel4);
+    StegLabel5->setVisible(l.stegLabel5);
+    setzeSichtbar({Abmessungslabel[19], Combo1[2], Combo1[3]}, l.stegprofil);
+    setzeSichtbar({Abmessung[13], Abmessungslabel[13], Abmessung[15], Abmessungslabel[15], Abmessung[16],
+                   Abmessungslabel[16]},
+                  l.winkelfelder);
+    for (int i = 0; i < 5; ++i) {
+        const bool zeile = l.steifenzeilen[size_t(i)];
+        setzeSichtbar({Stegtext2[size_t(i)], Stegtext3[size_t(i)], Stegtext4[size_t(i)], Stegtext5[size_t(i)],
+                       Stegtext6[size_t(i)], Stort[size_t(i)], StLang1[size_t(i)], StLang2[size_t(i)], StDick[size_t(i)]},
+                      zeile);
+        Stegtext1[size_t(i)]->setVisible(zeile && l.zeilentexte[size_t(i)]);
+    }
+    Zell2_Frame->setVisible(l.zelle2);
+    Schienenframe->setVisible(l.schienen);
+    Steifenframe->setVisible(l.steifen);
+}
+
+void Eingabeseite::zeichneSkizze(int c)
+{
+    QImage bild(px(kBildTwips), px(kBildTwips), QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    Q_UNUSED(c);
+    Picture1->setPixmap(QPixmap::fromImage(bild));
+    Picture1->show();
+}
+
+void Eingabeseite::zeichneWalzprofilskizze(int variante)
+{
+    zeichneSkizze(-variante);
+}
+
+void Eingabeseite::profillisteGeklickt(int i)
+{
+    if (i == 2 || i == 3) {
+        if (!Combo1[2]->currentText().isEmpty() && !Combo1[3]->currentText().isEmpty())
+            ladeProfilwerte(2);
+        return;
+    }
+    if (Combo1[0]->currentText().isEmpty()) {
+        Typ->clear();
+        Trägerergebnis->hide();
+        return;
+    }
+    const bool ipe = Combo1[0]->currentText() == QStringLiteral("IPE");
+    Combo1[4]->setVisible(ipe);
+    Combo1[1]->setVisible(!ipe);
+    QComboBox* groesse = ipe ? Combo1[4] : Combo1[1];
+    if (groesse->currentText().trimmed().isEmpty()) {
+        Typ->clear();
+        Trägerergebnis->hide();
+        return;
+    }
+    Typ->setText(Combo1[0]->currentText() + groesse->currentText());
+    ladeProfilwerte(0);
+    Trägerergebnis->show();
+}
+
+void Eingabeseite::ladeProfilwerte(int k)
+{
+    // The IPE size list counts whenever it is switched on, as the rolled profile's series decides.
+    const QString groesse = !Combo1[4]->isHidden() ? Combo1[4]->currentText() : Combo1[size_t(k + 1)]->currentText();
+    const auto werte = leseProfilwerte(verbinde(pathtext, Combo1[size_t(k)]->currentText()), int(std::lround(zahl(groesse))));
+    if (!werte)
+        return;
+    for (int i = 0; i < 5; ++i)
+        hwert[size_t(i)]->setText((*werte)[size_t(i)]);
+}
+
+QLineEdit* Eingabeseite::steifenfeld(Steifenfeld feld) const
+{
+    const auto i = size_t(feld.zeile);
+    switch (feld.spalte) {
+    case Steifenspalte::Stort: return Stort[i];
+    case Steifenspalte::StLang1: return StLang1[i];
+    case Steifenspalte::StLang2: return StLang2[i];
+    case Steifenspalte::StDick: return StDick[i];
+    }
+    return nullptr;
+}
+
+std::array<bool, 5> Eingabeseite::vorhandeneSteifen() const
+{
+    std::array<bool, 5> vorhanden{};
+    for (int i = 0; i < 5; ++i)
+        vorhanden[size_t(i)] = !Stort[size_t(i)]->isHidden();
+    return vorhanden;
+}
+
+void Eingabeseite::feldErhaeltFokus(QLineEdit* feld)
+{
+    faerbe(feld, feld->property("feldart").toInt() == 1 ? kGelb : kHellgelb);
+    alterWert = feld->text();
+}
+
+void Eingabeseite::feldVerliertFokus(QLineEdit* feld)
+{
+    faerbe(feld, kWeiss);
+    const int art = feld->property("feldart").toInt();
+    const int i = feld->property("index").toInt();
+    const Feldregel regel = art == 0   ? abmessungsregel(i)
+                            : art == 1 ? hwertregel(i)
+                                       : steifenregel(Steifenspalte(feld->property("spalte").toInt()));
+    QString text = feld->text();
+    if (pruefeEingabe(text, regel, Messagedatei)) {
+        if (text != feld->text())
+            feld->setText(text);
+        return;
+    }
+    feld->setText(alterWert);
+    // The focus is already on its way to the next field: take it back once that has settled.
+    QTimer::singleShot(0, feld, [feld] { feld->setFocus(Qt::OtherFocusReason); });
+}
+
+void Eingabeseite::feldTasteLosgelassen(QLineEdit* feld, int taste)
+{
+    const int art = feld->property("feldart").toInt();
+    const int i = feld->property("index").toInt();
+    bool ausgabe = false;
+    if (art == 2) {
+        const Steifenfeld selbst{Steifenspalte(feld->property("spalte").toInt()), i};
+        const Steifenziele z = steifenziele(selbst, vorhandeneSteifen());
+        feldNavigation(ausgabe, taste, feld, steifenfeld(z.enter), steifenfeld(z.rechts), steifenfeld(z.links),
+                       steifenfeld(z.hoch), steifenfeld(z.runter), m_caret);
+        return;
+    }
+    const Navigationsziele z = art == 0 ? abmessungsziele(i, Abmessung[6]->isVisible(), Abmessung[13]->isVisible(),
+                                                          Abmessung[15]->isVisible())
+                                        : hwertziele(i);
+    const auto& felder = art == 0 ? std::vector<QLineEdit*>(Abmessung.begin(), Abmessung.end())
+                                  : std::vector<QLineEdit*>(hwert.begin(), hwert.end());
+    feldNavigation(ausgabe, taste, feld, felder[size_t(z.enter)], felder[size_t(z.rechts)], felder[size_t(z.links)],
+                   felder[size_t(z.hoch)], felder[size_t(z.runter)], m_caret);
+}
+
+void Eingabeseite::schienenmittragendGeklickt(bool an)
+{
+    if (familie != 1 && familie != 6 && familie != 7)
+        return;
+    if (an) {
+        ASchiene->hide();
+        ASchiene->setCurrentIndex(0);
+    } else {
+        ASchiene->show();
+    }
+}
+
+void Eingabeseite::hschieneGeklickt(bool an)
+{
+    if (an) {
+        Frame_Hschiene->show();
+        HUGCheck->setChecked(false);
+        zeichneWalzprofilskizze(1);
+    } else {
+        Frame_Hschiene->hide();
+        zeichneWalzprofilskizze(0);
+    }
+}
+
+void Eingabeseite::hugGeklickt(bool an)
+{
+    if (an) {
+        HschieneCheck->setChecked(false);
+        zeichneWalzprofilskizze(2);
+        FrameUG->show();
+        Combo1[0]->setCurrentIndex(0);
+        Combo1[1]->setCurrentIndex(0);
+    } else {
+        zeichneWalzprofilskizze(0);
+        FrameUG->hide();
+        for (int i = 7; i <= 11; ++i)
+            hwert[size_t(i)]->clear();
+    }
+}
+
+bool Eingabeseite::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    const auto typ = ereignis->type();
+    if (auto* feld = qobject_cast<QLineEdit*>(objekt); feld && feld->property("feldart").isValid()) {
+        switch (typ) {
+        case QEvent::FocusIn:
+            feldErhaeltFokus(feld);
+            break;
+        case QEvent::FocusOut: {
+            // Switching to another window or opening a list is no leaving of the field.
+            const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
+            if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason)
+                feldVerliertFokus(feld);
+            break;
+        }
+        case QEvent::KeyPress: {
+            const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+            m_caret = feld->cursorPosition();
+            if (taste == Qt::Key_Return || taste == Qt::Key_Enter)
+                return true; // Enter only moves on, at key release
+            break;
+        }
+        case QEvent::KeyRelease:
+            if (!static_cast<QKeyEvent*>(ereignis)->isAutoRepeat())
+                feldTasteLosgelassen(feld, static_cast<QKeyEvent*>(ereignis)->key());
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+    if (objekt == Typ) {
+        if (typ == QEvent::FocusIn) {
+            faerbe(Typ, kGelb);
+        } else if (typ == QEvent::FocusOut) {
+            faerbe(Typ, kWeiss);
+            if (!Typ->text().isEmpty())
+                Trägerergebnis->show();
+        } else if (typ == QEvent::Enter &&
+                   (!Combo1[0]->currentText().isEmpty() || !Combo1[1]->currentText().isEmpty())) {
+            // Pointing at the designation means typing one by hand: the list choice no longer holds.
+            Combo1[0]->setCurrentIndex(0);
+            Combo1[1]->setCurrentIndex(0);
+            for (int k = 0; k <= 4; ++k)
+                hwert[size_t(k)]->clear();
+            HschieneCheck->setChecked(false);
+        }
+        return false;
+    }
+    if (objekt == Querschnitt || objekt == Querschnitt->lineEdit()) {
+        // The form list cannot be typed into: the text of key-down time comes back at key release.
+        if (typ == QEvent::KeyPress)
+            alterWert = Querschnitt->currentText();
+        else if (typ == QEvent::KeyRelease)
+            Querschnitt->setEditText(alterWert);
+        return false;
+    }
+    if (objekt == ASchiene) {
+        if (typ == QEvent::FocusIn) {
+            alterWert = ASchiene->currentText();
+        } else if (typ == QEvent::FocusOut) {
+            const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
+            if (grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason &&
+                ASchiene->currentText() != alterWert) {
+                // A new rail brings its own dimensions from the catalog.
+                Abmessung[10]->clear();
+                Abmessung[11]->clear();
+            }
+        } else if (typ == QEvent::KeyPress) {
+            const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+            return taste != Qt::Key_Tab && taste != Qt::Key_Backtab; // chosen from the list only
+        }
+        return false;
+    }
+    for (int i = 0; i < 5; ++i)
+        if (objekt == Combo1[size_t(i)] && typ == QEvent::KeyPress) {
+            const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+            alterWert = Combo1[size_t(i)]->currentText();
+            return taste != Qt::Key_Tab && taste != Qt::Key_Backtab;
+        }
+    if (typ == QEvent::MouseButtonRelease)
+        for (int i = 0; i < 8; ++i)
+            if (objekt == Option1[size_t(i)] &&
+                Option1[size_t(i)]->rect().contains(static_cast<QMouseEvent*>(ereignis)->position().toPoint()))
+                familieLosgelassen(i);
+    return QObject::eventFilter(objekt, ereignis);
+}

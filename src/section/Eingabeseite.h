@@ -1,0 +1,126 @@
+#pragma once
+// The input side of the main window: family and form choice, the dimension,
+// profile, rail and stiffener fields, the sketch and the result button. It
+// builds its controls into the window it is given and wires their events to
+// the plain rules of Formlayout and Eingaberegeln.
+
+#include "Eingaberegeln.h"
+#include "Formlayout.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+class Eingabeseite : public QObject {
+    Q_OBJECT
+public:
+    explicit Eingabeseite(QWidget* fenster);
+
+    // What the input side needs to know of the window's settings.
+    QString Messagedatei;
+    QString pathtext;
+    QString Oberflächensprache = QStringLiteral("D");
+
+    // The record's state.
+    int familie = -1;
+    qint16 Querschnittsnummer = 0;
+    QString Querschnittsname;
+    QString alterWert;
+
+    // Family and form.
+    QGroupBox* Querschnittsframe = nullptr;
+    std::array<QRadioButton*, 8> Option1{};
+    QButtonGroup* Familiengruppe = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* Querschnitt = nullptr;
+
+    // Dimensions: indices 8, 9, 12, 17, 18 and 19 have no field; labels 17 and
+    // 18 hold the two captions of label 5, label 19 heads the web's H profile.
+    QGroupBox* Querschnittsdatenframe1 = nullptr;
+    QGroupBox* Zell2_Frame = nullptr;
+    QGroupBox* Stegframe = nullptr;
+    std::array<QLineEdit*, 25> Abmessung{};
+    std::array<QLabel*, 25> Abmessungslabel{};
+    QLabel* Werkstofflabel4 = nullptr;
+    QLabel* Laengenlabel = nullptr;
+    QLabel* StegLabel4 = nullptr;
+    QLabel* StegLabel5 = nullptr;
+    QPushButton* InfoCommand2 = nullptr;
+
+    // Rolled profile and the H profile of a web.
+    QGroupBox* FrameHprofil = nullptr;
+    QGroupBox* Frame_Hschiene = nullptr;
+    QGroupBox* FrameUG = nullptr;
+    std::array<QComboBox*, 5> Combo1{};
+    QLineEdit* Typ = nullptr;
+    QLabel* Typlabel = nullptr;
+    std::array<QLineEdit*, 12> hwert{};
+    std::array<QLabel*, 12> hwertlabel{};
+    QCheckBox* HschieneCheck = nullptr;
+    QCheckBox* HUGCheck = nullptr;
+
+    // Rail.
+    QGroupBox* Schienenframe = nullptr;
+    QComboBox* ASchiene = nullptr;
+    QCheckBox* Schienemittragend = nullptr;
+    QLabel* Schienemittragendlabel = nullptr;
+
+    // Stiffeners: positions, legs, thickness and the row texts.
+    QGroupBox* Steifenframe = nullptr;
+    QPushButton* InfoCommand3 = nullptr;
+    std::array<QLineEdit*, 5> Stort{}, StLang1{}, StLang2{}, StDick{};
+    std::array<QLabel*, 5> Stegtext1{}, Stegtext2{}, Stegtext3{}, Stegtext4{}, Stegtext5{}, Stegtext6{};
+
+    QLabel* Picture1 = nullptr;
+    QPushButton* Trägerergebnis = nullptr;
+
+    // The layout steps of a family click (A, B) and a form choice (C).
+    void familieGewaehlt(int i);
+    void familieLosgelassen(int i);
+    void formGewaehlt(int index);
+    // Draws a sketch into the picture box; the form's and the rolled profile's variants.
+    void zeichneSkizze(int c);
+    void zeichneWalzprofilskizze(int variante);
+    // The rolled-profile and web-profile lists.
+    void profillisteGeklickt(int i);
+    void ladeProfilwerte(int k);
+
+    QLineEdit* steifenfeld(Steifenfeld feld) const;
+
+signals:
+    void ergebnisAngefordert();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void baueFamilien(QWidget* fenster);
+    void baueAbmessungen(QWidget* fenster);
+    void baueWalzprofil(QWidget* fenster);
+    void baueSchiene(QWidget* fenster);
+    void baueSteifen(QWidget* fenster);
+    void wendeLayoutAn(const Formlayout& layout);
+    void setzeWebzeilen(bool winkelform);
+
+    void feldErhaeltFokus(QLineEdit* feld);
+    void feldVerliertFokus(QLineEdit* feld);
+    void feldTasteLosgelassen(QLineEdit* feld, int taste);
+    void schienenmittragendGeklickt(bool an);
+    void hschieneGeklickt(bool an);
+    void hugGeklickt(bool an);
+    std::array<bool, 5> vorhandeneSteifen() const;
+
+    QWidget* m_fenster;
+    int m_caret = 0;
+    int m_umgeschaltet = -1;
+};
