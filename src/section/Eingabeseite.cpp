@@ -171,7 +171,7 @@ void Eingabeseite::baueAbmessungen(QWidget* fenster)
 {
     Querschnittsdatenframe1 = gruppe(QStringLiteral("Querschnittsdaten"), fenster, twips(120, 1740, 8900, 3760),
                                      QStringLiteral("Querschnittsdatenframe1"));
-    Zell2_Frame = gruppe(QStringLiteral("2. Zelle"), Querschnittsdatenframe1, twips(5700, 180, 3060, 2460),
+    Zell2_Frame = gruppe(QStringLiteral("2. Zelle"), Querschnittsdatenframe1, twips(6900, 180, 1800, 2460),
                          QStringLiteral("Zell2_Frame"));
     Stegframe = gruppe(QStringLiteral("Steg"), fenster, twips(120, 5560, 8900, 780), QStringLiteral("Stegframe"));
     Schienenframe =
@@ -185,22 +185,23 @@ void Eingabeseite::baueAbmessungen(QWidget* fenster)
         int labelLinks, feldLinks, oben, labelBreite;
     };
     const Lage lagen[] = {
-        {0, Querschnittsdatenframe1, 240, 1740, 720, 1460},   {1, Querschnittsdatenframe1, 2760, 4900, 720, 2100},
-        {2, Querschnittsdatenframe1, 240, 1740, 1320, 1460},  {3, Querschnittsdatenframe1, 2760, 4900, 1320, 2100},
-        {4, Querschnittsdatenframe1, 240, 1740, 2760, 1460},  {5, Querschnittsdatenframe1, 2760, 4900, 2760, 2100},
-        {6, Querschnittsdatenframe1, 6000, 7620, 2760, 1580}, {13, Querschnittsdatenframe1, 2760, 4900, 3045, 2100},
-        {14, Querschnittsdatenframe1, 240, 1740, 3280, 1460}, {7, Stegframe, 240, 2760, 330, 2460},
-        {10, Schienenframe, 240, 1380, 600, 1100},            {11, Schienenframe, 2300, 3440, 600, 1100},
-        {15, Schienenframe, 4460, 5600, 600, 1100},           {16, Schienenframe, 6520, 7660, 600, 1100},
-        {20, Zell2_Frame, 180, 1000, 300, 780},               {21, Zell2_Frame, 180, 1000, 720, 780},
-        {22, Zell2_Frame, 180, 1000, 1140, 780},              {23, Zell2_Frame, 180, 1000, 1560, 780},
-        {24, Zell2_Frame, 180, 1000, 1980, 780},
+        {0, Querschnittsdatenframe1, 240, 2480, 1080, 2200},  {1, Querschnittsdatenframe1, 3540, 5880, 1080, 2300},
+        {2, Querschnittsdatenframe1, 240, 2480, 1920, 2200},  {3, Querschnittsdatenframe1, 3540, 5880, 1920, 2300},
+        {4, Querschnittsdatenframe1, 240, 1860, 2760, 1580},  {5, Querschnittsdatenframe1, 3300, 5160, 2760, 1820},
+        {6, Querschnittsdatenframe1, 6200, 7700, 2760, 1460}, {13, Querschnittsdatenframe1, 3300, 5160, 3045, 1820},
+        {14, Querschnittsdatenframe1, 240, 1860, 3280, 1580}, {7, Stegframe, 240, 2580, 330, 2300},
+        {10, Schienenframe, 240, 1540, 600, 1260},            {11, Schienenframe, 2390, 3690, 600, 1260},
+        {15, Schienenframe, 4540, 5840, 600, 1260},           {16, Schienenframe, 6690, 7990, 600, 1260},
+        {20, Zell2_Frame, 120, 720, 300, 560},                {21, Zell2_Frame, 120, 720, 720, 560},
+        {22, Zell2_Frame, 120, 720, 1140, 560},               {23, Zell2_Frame, 120, 720, 1560, 560},
+        {24, Zell2_Frame, 120, 720, 1980, 560},
     };
     for (const Lage& l : lagen) {
         Abmessungslabel[size_t(l.index)] =
             beschriftung(QString::fromUtf8(kAbmessungstexte[l.index]), l.eltern,
                          twips(l.labelLinks, l.oben, l.labelBreite, 315), QStringLiteral("Abmessungslabel_%1").arg(l.index));
-        auto* feld = eingabefeld(l.eltern, twips(l.feldLinks, l.oben, 900, 315), QStringLiteral("Abmessung_%1").arg(l.index));
+        auto* feld = eingabefeld(l.eltern, twips(l.feldLinks, l.oben, l.eltern == Schienenframe ? 760 : 900, 315),
+                                 QStringLiteral("Abmessung_%1").arg(l.index));
         feld->setProperty("feldart", 0);
         feld->setProperty("index", l.index);
         Abmessung[size_t(l.index)] = feld;
@@ -220,7 +221,7 @@ void Eingabeseite::baueAbmessungen(QWidget* fenster)
     Combo1[2] = liste(Stegframe, twips(5160, 300, 1300, 375), QStringLiteral("Combo1_2"), QStringList{QString()} + stegprofilreihen());
     Combo1[3] = liste(Stegframe, twips(6600, 300, 1300, 375), QStringLiteral("Combo1_3"), QStringList{QString()} + heGroessen());
 
-    Werkstofflabel4 = beschriftung(QStringLiteral("(grd)"), Querschnittsdatenframe1, twips(2700, 3280, 700, 315),
+    Werkstofflabel4 = beschriftung(QStringLiteral("(grd)"), Querschnittsdatenframe1, twips(2820, 3280, 700, 315),
                                    QStringLiteral("Werkstofflabel_4"));
     InfoCommand2 = new QPushButton(QStringLiteral("?"), Querschnittsdatenframe1);
     InfoCommand2->setObjectName(QStringLiteral("InfoCommand2"));
@@ -228,9 +229,9 @@ void Eingabeseite::baueAbmessungen(QWidget* fenster)
     InfoCommand2->setFocusPolicy(Qt::NoFocus);
     connect(InfoCommand2, &QPushButton::clicked, this,
             [this] { meldungen().zeige(holeMessage(Messagedatei, 12), Meldungssymbol::Keins); });
-    StegLabel4 = beschriftung(QStringLiteral("Steg unter Schiene"), Querschnittsdatenframe1, twips(5160, 3160, 2400, 315),
+    StegLabel4 = beschriftung(QStringLiteral("Steg unter Schiene"), Querschnittsdatenframe1, twips(5160, 3160, 2460, 315),
                               QStringLiteral("StegLabel4"));
-    StegLabel5 = beschriftung(QStringLiteral("Abweichend"), Querschnittsdatenframe1, twips(7620, 3160, 1200, 315),
+    StegLabel5 = beschriftung(QStringLiteral("Abweichend"), Querschnittsdatenframe1, twips(7700, 3160, 1150, 315),
                               QStringLiteral("StegLabel5"));
 }
 
@@ -253,7 +254,7 @@ void Eingabeseite::baueSteifen(QWidget* fenster)
     Steifenframe = gruppe(QStringLiteral("Beulsteifen"), fenster, twips(120, 7480, 8900, 2200), QStringLiteral("Steifenframe"));
     InfoCommand3 = new QPushButton(QStringLiteral("?"), Steifenframe);
     InfoCommand3->setObjectName(QStringLiteral("InfoCommand3"));
-    InfoCommand3->setGeometry(twips(8340, 120, 420, 390));
+    InfoCommand3->setGeometry(twips(8340, 300, 420, 390));
     InfoCommand3->setFocusPolicy(Qt::NoFocus);
     connect(InfoCommand3, &QPushButton::clicked, this,
             [this] { meldungen().zeige(holeMessage(Messagedatei, 163), Meldungssymbol::Keins); });
@@ -283,7 +284,7 @@ void Eingabeseite::baueSteifen(QWidget* fenster)
         Stegtext6[size_t(i)] = beschriftung(QStringLiteral("t:"), Steifenframe, twips(4960, oben, 320, 315),
                                             QStringLiteral("Stegtext6_%1").arg(i));
         StDick[size_t(i)] = zeilenfeld(5280, "StDick", Steifenspalte::StDick);
-        Stegtext1[size_t(i)] = beschriftung(QString::fromUtf8(texte[i]), Steifenframe, twips(6100, oben, 2640, 315),
+        Stegtext1[size_t(i)] = beschriftung(QString::fromUtf8(texte[i]), Steifenframe, twips(6100, oben, 2200, 315),
                                             QStringLiteral("Stegtext1_%1").arg(i));
     }
     // The mid stiffener always sits at the middle of the top flange.
@@ -411,6 +412,7 @@ void Eingabeseite::setzeWebzeilen(bool winkelform)
         setzeOben(Abmessung[size_t(i)], 2560);
     }
     setzeOben(Abmessungslabel[6], 3105);
+    setzeOben(Abmessungslabel[13], 3105);
     setzeOben(Abmessung[6], 3045);
     StegLabel4->move(px(240), px(2900));
 }

@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QRadioButton>
 #include <QTest>
 #include <cstdio>
@@ -58,8 +60,24 @@ int main(int argc, char* argv[])
         if (!form.starte(exefiles))
             return 1;
         speichere(form, aus.filePath(QStringLiteral("Hauptform_%1.png").arg(sprache)));
-        QTest::mouseClick(form.eingabe->Option1[1], Qt::LeftButton);
-        speichere(form, aus.filePath(QStringLiteral("Hauptform_%1_Familie1.png").arg(sprache)));
+        Eingabeseite& e = *form.eingabe;
+        const struct {
+            int familie, form;
+        } beispiele[] = {{1, 15}, {2, 36}, {4, 225}, {5, 53}, {6, 119}, {7, 315}, {0, 5}};
+        for (const auto& b : beispiele) {
+            QTest::mouseClick(e.Option1[size_t(b.familie)], Qt::LeftButton, {}, QPoint(6, 8));
+            const int index = e.Querschnitt->findData(b.form);
+            e.Querschnitt->setCurrentIndex(index);
+            e.formGewaehlt(index);
+            speichere(form, aus.filePath(QStringLiteral("Hauptform_%1_%2.png").arg(sprache).arg(b.form)));
+        }
+        QTest::mouseClick(e.Option1[3], Qt::LeftButton, {}, QPoint(6, 8));
+        e.Combo1[0]->setCurrentText(QStringLiteral("HEB"));
+        e.profillisteGeklickt(0);
+        e.Combo1[1]->setCurrentText(QStringLiteral("300"));
+        e.profillisteGeklickt(1);
+        e.HUGCheck->setChecked(true);
+        speichere(form, aus.filePath(QStringLiteral("Hauptform_%1_Walzprofil.png").arg(sprache)));
 
         Dialogvariablen frage = form.dialog;
         frage.fragetext = form.holeMessage(1000);
