@@ -171,7 +171,7 @@ void Eingabeseite::baueAbmessungen(QWidget* fenster)
 {
     Querschnittsdatenframe1 = gruppe(QStringLiteral("Querschnittsdaten"), fenster, twips(120, 1740, 8900, 3760),
                                      QStringLiteral("Querschnittsdatenframe1"));
-    Zell2_Frame = gruppe(QStringLiteral("2. Zelle"), Querschnittsdatenframe1, twips(6900, 180, 1800, 2460),
+    Zell2_Frame = gruppe(QStringLiteral("2. Zelle"), Querschnittsdatenframe1, twips(6900, 180, 1800, 2340),
                          QStringLiteral("Zell2_Frame"));
     Stegframe = gruppe(QStringLiteral("Steg"), fenster, twips(120, 5560, 8900, 780), QStringLiteral("Stegframe"));
     Schienenframe =
@@ -190,17 +190,17 @@ void Eingabeseite::baueAbmessungen(QWidget* fenster)
         {4, Querschnittsdatenframe1, 240, 1860, 2760, 1580},  {5, Querschnittsdatenframe1, 3300, 5160, 2760, 1820},
         {6, Querschnittsdatenframe1, 6200, 7700, 2760, 1460}, {13, Querschnittsdatenframe1, 3300, 5160, 3045, 1820},
         {14, Querschnittsdatenframe1, 240, 1860, 3280, 1580}, {7, Stegframe, 240, 2580, 330, 2300},
-        {10, Schienenframe, 240, 1540, 600, 1260},            {11, Schienenframe, 2390, 3690, 600, 1260},
-        {15, Schienenframe, 4540, 5840, 600, 1260},           {16, Schienenframe, 6690, 7990, 600, 1260},
-        {20, Zell2_Frame, 120, 720, 300, 560},                {21, Zell2_Frame, 120, 720, 720, 560},
-        {22, Zell2_Frame, 120, 720, 1140, 560},               {23, Zell2_Frame, 120, 720, 1560, 560},
-        {24, Zell2_Frame, 120, 720, 1980, 560},
+        {10, Schienenframe, 240, 1780, 600, 1500},            {11, Schienenframe, 2700, 4240, 600, 1500},
+        {15, Schienenframe, 5160, 6200, 600, 1000},           {16, Schienenframe, 7100, 8100, 600, 960},
+        {20, Zell2_Frame, 120, 720, 300, 560},                {21, Zell2_Frame, 120, 720, 700, 560},
+        {22, Zell2_Frame, 120, 720, 1100, 560},               {23, Zell2_Frame, 120, 720, 1500, 560},
+        {24, Zell2_Frame, 120, 720, 1900, 560},
     };
     for (const Lage& l : lagen) {
         Abmessungslabel[size_t(l.index)] =
             beschriftung(QString::fromUtf8(kAbmessungstexte[l.index]), l.eltern,
                          twips(l.labelLinks, l.oben, l.labelBreite, 315), QStringLiteral("Abmessungslabel_%1").arg(l.index));
-        auto* feld = eingabefeld(l.eltern, twips(l.feldLinks, l.oben, l.eltern == Schienenframe ? 760 : 900, 315),
+        auto* feld = eingabefeld(l.eltern, twips(l.feldLinks, l.oben, l.eltern == Schienenframe ? 720 : 900, 315),
                                  QStringLiteral("Abmessung_%1").arg(l.index));
         feld->setProperty("feldart", 0);
         feld->setProperty("index", l.index);
