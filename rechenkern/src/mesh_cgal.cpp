@@ -334,33 +334,50 @@ MeshOutcome buildMesh(const MeshRequest& request)
         // all carry nothing together.
         {
             std::unordered_map<const void*, int> component;
-            int components = 0;
-            int firstPlateOfSecond = -1;
+            std::vector<double> componentArea;
+            std::vector<std::vector<int>> componentPlates;
             for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
                 if (!f->is_in_domain() || component.count(&*f))
                     continue;
-                ++components;
-                if (components == 2)
-                    firstPlateOfSecond = facePlate[&*f];
+                const int id = static_cast<int>(componentArea.size());
+                componentArea.push_back(0.0);
+                componentPlates.emplace_back();
                 std::queue<FaceHandle> todo;
                 todo.push(f);
-                component[&*f] = components;
+                component[&*f] = id;
                 while (!todo.empty()) {
                     FaceHandle g = todo.front();
                     todo.pop();
+                    componentArea[id] += std::fabs(CGAL::to_double(
+                        CGAL::area(g->vertex(0)->point(), g->vertex(1)->point(), g->vertex(2)->point())));
+                    const int plate = facePlate[&*g];
+                    if (plate >= 0 && std::find(componentPlates[id].begin(), componentPlates[id].end(), plate) ==
+                                          componentPlates[id].end())
+                        componentPlates[id].push_back(plate);
                     for (int i = 0; i < 3; ++i) {
                         FaceHandle n = g->neighbor(i);
                         if (!cdt.is_infinite(n) && n->is_in_domain() && !component.count(&*n)) {
-                            component[&*n] = components;
+                            component[&*n] = id;
                             todo.push(n);
                         }
                     }
                 }
             }
-            if (components > 1) {
-                const Plate& p = plates[std::max(firstPlateOfSecond, 0)];
-                throw Refusal{"Der Querschnitt zerfällt in getrennte Teile: " + p.nameDe + " hängt nicht mit den übrigen Blechen zusammen",
-                              "the section falls apart: " + p.nameEn + " is not joined to the other plates"};
+            if (componentArea.size() > 1) {
+                // Name the plates outside the largest piece.
+                const std::size_t main =
+                    std::max_element(componentArea.begin(), componentArea.end()) - componentArea.begin();
+                std::string de, en;
+                for (std::size_t c = 0; c < componentPlates.size(); ++c) {
+                    if (c == main)
+                        continue;
+                    for (int p : componentPlates[c]) {
+                        de += (de.empty() ? "" : ", ") + plates[p].nameDe;
+                        en += (en.empty() ? "" : ", ") + plates[p].nameEn;
+                    }
+                }
+                throw Refusal{"Der Querschnitt zerfällt in getrennte Teile: " + de + " ohne Verbindung zu den übrigen Blechen",
+                              "the section falls apart: " + en + " not joined to the other plates"};
             }
         }
 
@@ -374,8 +391,9 @@ MeshOutcome buildMesh(const MeshRequest& request)
             const double angle = interiorAngle(cdt, handles[i]);
             if (angle > 1.1 * M_PI && angle < 2.0 * M_PI - 1e-6) {
                 const Point c = graph.vertices[i];
+                const double here = request.cornerFactor * field.at(c.y, c.z);
                 field.corners.push_back(c);
-                field.cornerSize.push_back(request.cornerFactor * field.at(c.y, c.z));
+                field.cornerSize.push_back(here);
             }
         }
 

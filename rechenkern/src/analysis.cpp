@@ -1,0 +1,124 @@
+#include "analysis.h"
+
+#include "assemble.h"
+#include "mesh.h"
+#include "solve.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace delmarix {
+
+namespace {
+
+Analysis refused(const std::string& de, const std::string& en)
+{
+    Analysis a;
+    a.ok = false;
+    a.reasonDe = de;
+    a.reasonEn = en;
+    return a;
+}
+
+// Angle from y to the principal axis nearest to it, counter-clockwise positive.
+double principalAngle(double iyy, double izz, double iyz)
+{
+    const double scale = iyy + izz;
+    if (std::fabs(iyz) <= 1e-10 * scale)
+        return 0.0;
+    if (std::fabs(iyy - izz) <= 1e-12 * scale)
+        return iyz > 0 ? -M_PI / 4 : M_PI / 4;
+    return 0.5 * std::atan(-2.0 * iyz / (iyy - izz));
+}
+
+} // namespace
+
+Analysis analyseSection(const std::vector<Plate>& plates, const std::vector<StressPoint>& points,
+                        const AnalysisOptions& options)
+{
+    using tarvello::geometrie::AreaMoments;
+    AreaMoments sum;
+    for (const Plate& p : plates) {
+        const AreaMoments m = tarvello::geometrie::areaMoments(p.outline);
+        if (!(m.area > 0.0))
+            return refused(p.nameDe + " hat keine Fläche", p.nameEn + " has no area");
+        sum += m;
+    }
+    if (plates.empty() || !(sum.area > 0.0) || !std::isfinite(sum.area))
+        return refused("Der Querschnitt hat keine Fläche", "the section has no area");
+
+    SectionValues v;
+    v.area = sum.area;
+    v.ys = sum.sz / sum.area;
+    v.zs = sum.sy / sum.area;
+    v.iyyCentroidal = sum.iyy - v.zs * v.zs * sum.area;
+    v.izzCentroidal = sum.izz - v.ys * v.ys * sum.area;
+    v.iyzCentroidal = sum.iyz - v.ys * v.zs * sum.area;
+    v.angle = principalAngle(v.iyyCentroidal, v.izzCentroidal, v.iyzCentroidal);
+    const double c = std::cos(v.angle), s = std::sin(v.angle);
+    AxisMoments m;
+    m.iEta = v.iyyCentroidal * c * c + v.izzCentroidal * s * s - 2.0 * v.iyzCentroidal * s * c;
+    m.iZeta = v.iyyCentroidal * s * s + v.izzCentroidal * c * c + 2.0 * v.iyzCentroidal * s * c;
+    m.iEtaZeta = (v.iyyCentroidal - v.izzCentroidal) * s * c + v.iyzCentroidal * (c * c - s * s);
+    v.iy = m.iEta;
+    v.iz = m.iZeta;
+    if (!(m.iEta > 0.0) || !(m.iZeta > 0.0))
+        return refused("Der Querschnitt hat kein Trägheitsmoment", "the section has no second moment of area");
+    const PrincipalFrame frame{v.ys, v.zs, v.angle};
+
+    // Mesh.
+    double slenderness = 0.0; // Σ A/t²: elements needed per unit size factor⁻²
+    for (const Plate& p : plates)
+        slenderness += std::fabs(tarvello::geometrie::signedArea(p.outline)) / (p.thickness * p.thickness);
+    double factor = options.sizeFactor;
+    if (!(factor > 0.0))
+        factor = std::clamp(std::sqrt(5.0 * slenderness / options.targetElements), options.minSizeFactor,
+                            options.maxSizeFactor);
+    MeshRequest request;
+    request.plates = &plates;
+    request.sizeFactor = factor;
+    request.maxElements = options.maxElements;
+    request.cornerFactor = options.cornerFactor;
+    request.cornerGrading = options.cornerGrading;
+    for (const StressPoint& p : points)
+        request.requiredNodes.push_back(p.at);
+    MeshOutcome meshed = buildMesh(request);
+    if (!meshed.ok)
+        return refused(meshed.reasonDe, meshed.reasonEn);
+    const Mesh& mesh = meshed.mesh;
+
+    std::vector<Point> nodes;
+    nodes.reserve(mesh.nodes.size());
+    for (const Point& p : mesh.nodes)
+        nodes.push_back(frame.toPrincipal(p));
+
+    // Assemble and solve the three Neumann problems on one factorisation.
+    const Assembly a = assemble(mesh, nodes, m, options.poisson);
+    NeumannSolver solver;
+    if (!solver.factorize(a.stiffness, a.border))
+        return refused("Das Gleichungssystem ist nicht lösbar", "the system of equations cannot be solved");
+    SolvedFields f;
+    f.warping = solver.solve(a.torsionLoad);
+    f.psi = solver.solve(a.shearLoadEta);
+    f.phi = solver.solve(a.shearLoadZeta);
+
+    // Post.
+    v.elements = static_cast<int>(mesh.elements.size());
+    v.nodes = static_cast<int>(mesh.nodes.size());
+    completeValues(v, mesh, nodes, frame, m, a, f, options.poisson);
+    if (std::fabs(v.meshArea - v.area) > 1e-6 * v.area)
+        return refused("Netz und Querschnitt stimmen nicht überein", "mesh and section do not agree");
+    Analysis out;
+    out.points = pointStresses(points, mesh, nodes, frame, m, v, f, options.poisson);
+    const bool finite = std::isfinite(v.torsionConstant) && std::isfinite(v.shearAreaY) &&
+                        std::isfinite(v.shearAreaZ) && std::isfinite(v.ym) && std::isfinite(v.zm) &&
+                        v.torsionConstant > 0.0;
+    if (!finite)
+        return refused("Die Rechnung liefert keine gültigen Werte", "the analysis gives no valid values");
+    out.ok = true;
+    out.values = v;
+    out.sizeFactor = factor;
+    return out;
+}
+
+} // namespace delmarix

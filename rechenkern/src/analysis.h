@@ -1,0 +1,48 @@
+// The finite-element analysis of one cross-section: mesh → assemble → solve → post.
+#pragma once
+
+#include "post.h"
+
+#include "geometrie/section_geometry.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace delmarix {
+
+using tarvello::geometrie::Plate;
+using tarvello::geometrie::StressPoint;
+
+struct AnalysisOptions {
+    double poisson = 0.3;
+    // The mesh is made as fine as about this many elements allow. The size factor
+    // bounds the longest element edge by a fraction of the local plate thickness;
+    // any factor below 1 keeps at least two elements across every plate, since a
+    // triangle reaching from face to face needs an edge at least as long as the
+    // thickness. Quadratic elements need no more for the values reported here.
+    double targetElements = 2500;
+    double minSizeFactor = 0.12;
+    double maxSizeFactor = 0.9;
+    double sizeFactor = 0.0; // > 0: use this factor instead
+    // Refinement at re-entrant corners (see MeshRequest).
+    double cornerFactor = 0.3;
+    double cornerGrading = 0.6;
+    std::size_t maxElements = 150000;
+};
+
+struct Analysis {
+    bool ok = false;
+    std::string reasonDe;
+    std::string reasonEn;
+    SectionValues values;
+    std::vector<PointStress> points; // in the order of the given points
+    double sizeFactor = 0.0;
+};
+
+// Plates must adjoin without overlapping and form one piece; stress points must
+// lie in or on their plate.
+Analysis analyseSection(const std::vector<Plate>& plates, const std::vector<StressPoint>& points,
+                        const AnalysisOptions& options = {});
+
+} // namespace delmarix

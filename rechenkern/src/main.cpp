@@ -1,0 +1,109 @@
+// Delmarix <input> <result>
+//
+// Reads the input file, writes the whole result file and removes the input file,
+// always in this order and also after a failure: the calling program takes the
+// disappearance of the input as the signal that the result is complete. Every
+// "?" in an argument stands for a blank. The exit code is 0 whenever a result
+// could be attempted.
+#include "result_file.h"
+#include "run.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+// The caller gives up after about three seconds; a result must be there before.
+constexpr auto timeLimit = std::chrono::milliseconds(2500);
+constexpr std::size_t largestInput = 1 << 20;
+
+std::string fileName(const char* argument)
+{
+    std::string s(argument);
+    for (char& c : s)
+        if (c == '?')
+            c = ' ';
+    return s;
+}
+
+bool readFile(const std::string& path, std::string& text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::string content;
+    char buffer[4096];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        content.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (content.size() > largestInput)
+            return false;
+    }
+    if (in.bad())
+        return false;
+    text = std::move(content);
+    return true;
+}
+
+void writeFile(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.flush();
+}
+
+struct Finish {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "Delmarix %s\nusage: Delmarix <input> <result>  ('?' stands for a blank)\n",
+                     delmarix::engineVersion);
+        return 2;
+    }
+    const std::string input = fileName(argv[1]);
+    const std::string result = fileName(argv[2]);
+
+    Finish finish;
+    std::thread watchdog([&] {
+        std::unique_lock<std::mutex> lock(finish.mutex);
+        if (finish.done.wait_for(lock, timeLimit, [&] { return finish.finished; }))
+            return;
+        // Still computing: answer with a failure rather than leave the caller waiting.
+        writeFile(result, delmarix::formatFailure("Rechenzeit überschritten", "computing time exceeded"));
+        std::remove(input.c_str());
+        std::fflush(nullptr);
+        std::_Exit(0);
+    });
+
+    std::string text;
+    std::string output;
+    if (!readFile(input, text))
+        output = delmarix::formatFailure("Eingabedatei fehlt, ist nicht lesbar oder zu groß: " + input,
+                                         "input file missing, unreadable or too large: " + input);
+    else
+        output = delmarix::run(text);
+
+    {
+        std::lock_guard<std::mutex> lock(finish.mutex);
+        finish.finished = true;
+        writeFile(result, output);
+        std::remove(input.c_str());
+    }
+    finish.done.notify_all();
+    watchdog.join();
+    return 0;
+}

@@ -1,0 +1,65 @@
+#include "result_file.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace delmarix {
+
+namespace {
+
+const char* const crlf = "\r\n";
+
+// A quoted field may hold commas but no quote and no line break.
+std::string quoted(std::string text)
+{
+    for (char& c : text)
+        if (c == '"')
+            c = '\'';
+        else if (c == '\r' || c == '\n')
+            c = ' ';
+    return "\"" + text + "\"";
+}
+
+} // namespace
+
+std::string formatNumber(double v)
+{
+    if (v == 0.0 || !std::isfinite(v))
+        return "0";
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.10g", v);
+    return buffer;
+}
+
+std::string formatResult(const ResultRecord& r)
+{
+    const SectionValues& v = r.values;
+    std::string s;
+    s += r.sectionText + crlf;
+    s += quoted(r.description) + crlf;
+    // The reader takes YM, ZM only after a negative ZS and then negates it back:
+    // so ZS is always written negated and the shear centre always follows.
+    const double fields[] = {v.area, v.shearAreaY, v.shearAreaZ, v.torsionConstant, v.iy, v.iz,
+                             v.ys,   -v.zs,        v.angle,      v.ym,              v.zm};
+    for (std::size_t i = 0; i < std::size(fields); ++i)
+        s += formatNumber(fields[i]) + (i + 1 < std::size(fields) ? "," : crlf);
+    for (int i = 0; i < 5; ++i)
+        s += std::to_string(r.stiffeners[i] ? i + 1 : 0) + (i < 4 ? "," : crlf);
+    for (int row = 1; row <= r.pointRows; ++row) {
+        PointStress p;
+        for (const PointStress& q : r.points)
+            if (q.number == row)
+                p = q;
+        const double cols[] = {p.sigmaX, p.tauY, p.tauZ, p.tauX, p.sigmaY, p.sigmaZ, p.thickness};
+        for (std::size_t i = 0; i < std::size(cols); ++i)
+            s += formatNumber(cols[i]) + (i + 1 < std::size(cols) ? "," : crlf);
+    }
+    return s;
+}
+
+std::string formatFailure(const std::string& reasonDe, const std::string& reasonEn)
+{
+    return quoted("Fehler: " + reasonDe + " / Error: " + reasonEn) + crlf;
+}
+
+} // namespace delmarix

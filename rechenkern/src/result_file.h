@@ -1,0 +1,31 @@
+// Writing the result file: the section number, a description, the section
+// values, the stiffener flags and one row of unit stresses per stress point.
+#pragma once
+
+#include "post.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace delmarix {
+
+struct ResultRecord {
+    std::string sectionText;        // field 1: line 1 of the input
+    std::string description;        // field 2: engine, version, mesh
+    SectionValues values;
+    std::array<bool, 5> stiffeners{};
+    std::vector<PointStress> points; // the points the section has
+    int pointRows = 0;               // rows P1..Pn to write; absent points as zeros
+};
+
+// The file's text, CR LF line ends. Requires values.zs > 0 (see result_file.cpp).
+std::string formatResult(const ResultRecord& r);
+
+// A result whose first field says "Fehler" and why, in German and English.
+std::string formatFailure(const std::string& reasonDe, const std::string& reasonEn);
+
+// A number as the reading side parses it: "." as decimal point, exponent allowed.
+std::string formatNumber(double v);
+
+} // namespace delmarix

@@ -1,0 +1,56 @@
+#include "run.h"
+
+#include "result_file.h"
+#include "transfer_input.h"
+
+#include "geometrie/section_geometry.h"
+
+#include <exception>
+
+namespace delmarix {
+
+const char* const engineVersion = "1.0";
+
+std::string run(const std::string& inputText, const AnalysisOptions& options)
+{
+    try {
+        const ParseOutcome parsed = parseTransfer(inputText);
+        if (!parsed.ok)
+            return formatFailure(parsed.reasonDe, parsed.reasonEn);
+        const TransferInput& in = parsed.input;
+
+        const tarvello::geometrie::BuildResult built =
+            in.rolled ? tarvello::geometrie::buildRolledSection(in.rolledProfile)
+                      : tarvello::geometrie::buildWeldedSection(in.welded);
+        if (!built.ok)
+            return formatFailure(built.reasonDe, built.reasonEn);
+        const tarvello::geometrie::SectionGeometry& g = built.geometry;
+
+        const Analysis a = analyseSection(g.plates, g.points, options);
+        if (!a.ok)
+            return formatFailure(a.reasonDe, a.reasonEn);
+        if (!(a.values.zs > 0.0))
+            return formatFailure(
+                "Der Schwerpunkt liegt nicht über der Mittelebene des Untergurts (ZS <= 0); das Ergebnisformat kann das nicht darstellen",
+                "the centroid does not lie above the bottom flange's mid-plane (ZS <= 0); the result layout cannot carry it");
+
+        ResultRecord r;
+        r.sectionText = in.sectionText;
+        r.description = std::string("Delmarix ") + engineVersion + ", FE T6: " + std::to_string(a.values.elements) +
+                        " elements, " + std::to_string(a.values.nodes) + " nodes, nu = " +
+                        formatNumber(options.poisson);
+        r.values = a.values;
+        r.stiffeners = g.stiffenerPresent;
+        r.points = a.points;
+        r.pointRows = g.pointRows;
+        return formatResult(r);
+    } catch (const std::bad_alloc&) {
+        return formatFailure("Speicher reicht nicht", "out of memory");
+    } catch (const std::exception& e) {
+        return formatFailure(std::string("interner Fehler: ") + e.what(), std::string("internal error: ") + e.what());
+    } catch (...) {
+        return formatFailure("interner Fehler", "internal error");
+    }
+}
+
+} // namespace delmarix
