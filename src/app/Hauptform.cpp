@@ -3,6 +3,7 @@
 #include "Form7.h"
 #include "Start.h"
 #include "Zahlen.h"
+#include "engine/Berechnung.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -41,6 +42,7 @@ void Hauptform::baueOberflaeche()
     setFixedSize(px(kBreite), px(kHoehe));
 
     eingabe = new Eingabeseite(this);
+    connect(eingabe, &Eingabeseite::ergebnisAngefordert, this, &Hauptform::berechne);
 
     tastenreihe[9] = new QPushButton(QStringLiteral("Save"), this);
     tastenreihe[9]->setObjectName(QStringLiteral("tastenreihe_9"));
@@ -166,4 +168,12 @@ void Hauptform::closeEvent(QCloseEvent* ereignis)
     for (auto it = fenster.crbegin(); it != fenster.crend(); ++it)
         if (*it != this && (*it)->isVisible())
             (*it)->close();
+}
+
+int Hauptform::berechne()
+{
+    const Berechnungsumgebung umgebung{pathbasis, pathben, pathtext, Messagedatei};
+    if (eingabe->familie == 3)
+        return schreibeHProfilÜbergabe(*eingabe, umgebung) && warteUndMelde(umgebung) ? 3 : 0;
+    return schreibeÜbergabe(*eingabe, umgebung, 1) && warteUndMelde(umgebung) ? 1 : 0;
 }

@@ -37,6 +37,10 @@ public:
     // The return button: hand-off for the suite's main program, start it, end.
     void kehreZurueck();
 
+    // The result button: transfer file, engine run and, when it finished, its results.
+    // Returns the number of the result file read (1 or 3), 0 when the road ended early.
+    int berechne();
+
     // Directories and settings.
     QString pathbasis, path0, pathtext, pathben, TMPPATH;
     QString Bearbeiter = QStringLiteral("BEARBEITER");

@@ -39,10 +39,18 @@ void Zeichenflaeche::print(const QString& text, bool zeilenende)
 {
     const QFontMetricsF fm(m_schrift, m_painter->device());
     const QPointF oben = px(CurrentX, CurrentY);
-    m_painter->drawText(QPointF(oben.x(), oben.y() + fm.ascent()), text);
-    protokolliere({Zeichenschritt::Art::Text, CurrentX, CurrentY, 0, 0, 0, 0, text, 0, false});
+    const QPointF grundlinie(oben.x(), oben.y() + fm.ascent());
+    if (m_freistellung) {
+        // The letters' own outline box, 0.3 mm wider all round, is cleared first.
+        const double d = 0.3 * m_pxProMm;
+        const QRectF rand = fm.tightBoundingRect(text).translated(grundlinie).adjusted(-d, -d, d, d);
+        m_painter->fillRect(rand, Qt::white);
+    }
+    m_painter->drawText(grundlinie, text);
+    protokolliere({Zeichenschritt::Art::Text, CurrentX, CurrentY, CurrentX + textWidth(text), CurrentY + textHeight(text),
+                   0, 0, text, 0, false});
     if (zeilenende) {
-        CurrentX = 0;
+        CurrentX = m_linkerRand;
         CurrentY += textHeight(text);
     } else {
         CurrentX += textWidth(text);
@@ -141,11 +149,17 @@ void Zeichenflaeche::setzeFett(bool fett)
     m_painter->setFont(m_schrift);
 }
 
+void Zeichenflaeche::setzeLinkenRand(double x)
+{
+    m_linkerRand = x;
+    protokolliere({Zeichenschritt::Art::LinkerRand, x, 0, 0, 0, 0, 0, {}, 0, false});
+}
+
 void Zeichenflaeche::loesche(const QColor& hintergrund)
 {
     const QRect alles(0, 0, m_painter->device()->width(), m_painter->device()->height());
     m_painter->fillRect(alles, hintergrund);
-    CurrentX = 0;
+    CurrentX = m_linkerRand;
     CurrentY = 0;
     protokolliere({Zeichenschritt::Art::Loeschen, 0, 0, 0, 0, 0, 0, {}, 0, false});
 }

@@ -17,9 +17,11 @@
 class QPainter;
 
 struct Zeichenschritt {
-    enum class Art { Linie, Rechteck, Bogen, Text, Linienbreite, Schrift, Loeschen };
+    enum class Art { Linie, Rechteck, Bogen, Text, Linienbreite, Schrift, Loeschen, LinkerRand };
     Art art;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // line ends, box corners, arc centre and radius (x2)
+    // Line ends, box corners, arc centre and radius (x2), text top-left and
+    // bottom-right corner of its extent, new left edge (x1).
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     double winkel1 = 0, winkel2 = 0;        // arc start and end in radians, counter-clockwise
     QString text;                           // written text, font name
     double wert = 0;                        // line width in pixels, font size in points
@@ -61,8 +63,19 @@ public:
     void setzeSchrift(const QString& name, double punkte);
     void setzeSchriftgroesse(double punkte);
     void setzeFett(bool fett);
+    // Texts on a cleared ground (the letters' box and a small margin), so
+    // that a line running under a label does not cross its letters; for
+    // labels that cannot keep clear of other strokes.
+    void setzeFreistellung(bool freistellen) { m_freistellung = freistellen; }
+    bool freistellung() const { return m_freistellung; }
     QString schriftname() const { return m_schrift.family(); }
     double schriftgroesse() const { return m_schrift.pointSizeF(); }
+
+    // The x coordinate shown at the surface's left edge (0 unless a drawing
+    // shifts its origin): a point at x appears linkerRand() millimetres
+    // further left. Everything logged keeps the drawing's own coordinates.
+    void setzeLinkenRand(double x);
+    double linkerRand() const { return m_linkerRand; }
 
     // Clears the whole device to the colour and puts the position to the origin.
     void loesche(const QColor& hintergrund = Qt::white);
@@ -70,13 +83,15 @@ public:
     void protokolliereIn(std::vector<Zeichenschritt>* protokoll) { m_protokoll = protokoll; }
 
 private:
-    QPointF px(double x, double y) const { return {x * m_pxProMm, y * m_pxProMm}; }
+    QPointF px(double x, double y) const { return {(x - m_linkerRand) * m_pxProMm, y * m_pxProMm}; }
     void aktualisiereStift();
     void protokolliere(const Zeichenschritt& schritt);
 
     QPainter* m_painter;
     double m_pxProMm;
     int m_linienbreite = 1;
+    double m_linkerRand = 0;
+    bool m_freistellung = false;
     QColor m_farbe = Qt::black;
     QFont m_schrift;
     std::vector<Zeichenschritt>* m_protokoll = nullptr;

@@ -7,6 +7,7 @@
 #include "app/Start.h"
 #include "app/Zahlen.h"
 #include "catalogs/Kataloge.h"
+#include "drawing/Skizzen.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -459,18 +460,17 @@ void Eingabeseite::wendeLayoutAn(const Formlayout& l)
     Steifenframe->setVisible(l.steifen);
 }
 
+// The sketch is drawn into an image the picture box shows, so it survives being covered.
 void Eingabeseite::zeichneSkizze(int c)
 {
-    QImage bild(px(kBildTwips), px(kBildTwips), QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    Q_UNUSED(c);
-    Picture1->setPixmap(QPixmap::fromImage(bild));
+    Picture1->setPixmap(QPixmap::fromImage(skizzenbild(c)));
     Picture1->show();
 }
 
 void Eingabeseite::zeichneWalzprofilskizze(int variante)
 {
-    zeichneSkizze(-variante);
+    Picture1->setPixmap(QPixmap::fromImage(walzprofilbild(variante)));
+    Picture1->show();
 }
 
 void Eingabeseite::profillisteGeklickt(int i)

@@ -36,6 +36,8 @@ public:
     qint16 Querschnittsnummer = 0;
     QString Querschnittsname;
     QString alterWert;
+    // The diaphragm width as typed, while its field holds the width the engine was given.
+    QString schottbreiteEingegeben;
 
     // Family and form.
     QGroupBox* Querschnittsframe = nullptr;
