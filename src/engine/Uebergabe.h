@@ -4,34 +4,12 @@
 // profiles), which required fields are empty, and which geometric checks fail.
 // Writing the file and showing the messages is left to the caller.
 
-#include "catalogs/Kataloge.h"
+#include "section/Querschnittsdaten.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <functional>
-
-// The record as the transfer file needs it: field texts, captions and what the form shows.
-struct Querschnittseingabe {
-    int familie = -1;
-    int Querschnittsnummer = 0;
-    bool formGewaehlt = false;
-    std::array<QString, 25> Abmessung;
-    std::array<QString, 25> Abmessungslabel;
-    std::array<QString, 12> hwert;
-    std::array<QString, 5> Hlabel;
-    QString Combo1_2, Combo1_3;
-    bool schieneMittragend = true;
-    QString ASchiene = kKeineKatalogschiene;
-    bool steifenframeSichtbar = false;
-    bool stegwinkelSichtbar = true;
-    std::array<bool, 5> steifeSichtbar{};
-    std::array<QString, 5> Stort, StLang1, StLang2, StDick;
-    std::array<QString, 4> steifenbeschriftung; // captions of row 0: position unit, L1, L2, t
-    // Rolled profiles.
-    bool HschieneCheck = false;
-    bool HUGCheck = false;
-};
 
 struct Übergabeinhalt {
     bool ok = true;
