@@ -57,6 +57,18 @@ inline QByteArray leseDatei(const QString& pfad)
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
+// A throw-away folder in which a test writes the files it reads.
+struct Testordner {
+    QTemporaryDir ordner;
+    QString datei(const QString& name, const QByteArray& inhalt)
+    {
+        const QString pfad = ordner.filePath(name);
+        schreibeDatei(pfad, inhalt);
+        return pfad;
+    }
+    QString pfad(const QString& name) const { return ordner.filePath(name); }
+};
+
 // A suite folder with exefiles/ and Daten/TEXTE/ holding the repository's language files.
 struct Testsuite {
     QTemporaryDir wurzel;

@@ -1,27 +1,14 @@
-// Reading the engine's input file: the rolled-profile layout (line 1 "102",
-// "103" or "110") and the general layout of the welded section forms.
+// Reading the engine's input file. The reader belongs to the section geometry
+// library, because the program's detailed drawings read the same lines to draw
+// the section the engine computed; the engine uses it under its own names.
 #pragma once
 
-#include "geometrie/section_dimensions.h"
-
-#include <string>
+#include "geometrie/transfer_layout.h"
 
 namespace delmarix {
 
-struct TransferInput {
-    std::string sectionText; // line 1 as written, without surrounding blanks
-    bool rolled = false;
-    tarvello::geometrie::WeldedDimensions welded;
-    tarvello::geometrie::RolledDimensions rolledProfile;
-};
-
-struct ParseOutcome {
-    bool ok = false;
-    TransferInput input;
-    std::string reasonDe; // names the line and what is wrong
-    std::string reasonEn;
-};
-
-ParseOutcome parseTransfer(const std::string& text);
+using tarvello::geometrie::ParseOutcome;
+using tarvello::geometrie::parseTransfer;
+using tarvello::geometrie::TransferInput;
 
 } // namespace delmarix

@@ -4,9 +4,16 @@
 #include "Start.h"
 #include "Zahlen.h"
 #include "engine/Berechnung.h"
+#include "engine/Ergebnisseite.h"
+#include "engine/Uebergabe.h"
+#include "report/Form5.h"
+
+#include <QDateTime>
+#include <QFile>
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -16,6 +23,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <cmath>
 
 namespace {
 
@@ -42,7 +51,7 @@ void Hauptform::baueOberflaeche()
     setFixedSize(px(kBreite), px(kHoehe));
 
     eingabe = new Eingabeseite(this);
-    connect(eingabe, &Eingabeseite::ergebnisAngefordert, this, &Hauptform::berechne);
+    connect(eingabe, &Eingabeseite::ergebnisAngefordert, this, &Hauptform::trägerergebnis);
 
     tastenreihe[9] = new QPushButton(QStringLiteral("Save"), this);
     tastenreihe[9]->setObjectName(QStringLiteral("tastenreihe_9"));
@@ -119,8 +128,8 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     m_Printtexte.ladePrinttexte(verbinde(pathtext, objectName() + QStringLiteral("Printtxt.") + Oberflächensprache));
 
     Rückkehrmodus = -1;
-    seitenzahl = 0;
-    seitenzähler = 0;
+    bericht.seitenzahl = 0;
+    bericht.seitenzähler = 0;
     dialog.jatext = holeMessage(1001);
     dialog.neintext = holeMessage(1002);
     return true;
@@ -170,10 +179,159 @@ void Hauptform::closeEvent(QCloseEvent* ereignis)
             (*it)->close();
 }
 
-int Hauptform::berechne()
+bool Hauptform::event(QEvent* ereignis)
+{
+    // Back in the main window, the preview of an earlier result has had its turn.
+    if (ereignis->type() == QEvent::WindowActivate && form5 && form5->isVisible())
+        form5->close();
+    return QWidget::event(ereignis);
+}
+
+void Hauptform::trägerergebnis()
+{
+    if (eingabe->familie == 3) {
+        rechneHProfil();
+        return;
+    }
+    bericht.projektname = QStringLiteral("(") + eingabe->Querschnitt->currentText() + u')';
+    anzahldrucke1 = 0;
+    zeigeQuerschnittswerte(0);
+}
+
+bool Hauptform::leseErgebnisse(int n, Ergebnisse& r)
+{
+    const Ergebnislesung lesung = leseErgebnisdatei(übergabedatei(pathben, n));
+    switch (lesung.fehler) {
+    case Ergebnisfehler::DateiFehlt:
+        zeigeMessage(3);
+        return false;
+    case Ergebnisfehler::Rechenkernfehler:
+        zeigeMessage(17);
+        return false;
+    case Ergebnisfehler::Unvollstaendig:
+        zeigeMessage(45);
+        return false;
+    case Ergebnisfehler::Keiner:
+        break;
+    }
+    r = lesung.werte;
+    ys = r.YS;
+    zs = r.ZS;
+    apsi = r.Winkel;
+    if (r.mitSchubmittelpunkt) {
+        ysmp = r.YM;
+        zsmp = r.ZM;
+    }
+    return true;
+}
+
+void Hauptform::zeigeSeite(Bericht& seite)
+{
+    const QImage bild = seite.beendeBericht(bericht);
+    if (bild.isNull())
+        return;
+    if (!form5) {
+        form5 = new Form5(this);
+        if (const QScreen* bildschirm = screen())
+            form5->passeAnBildschirmAn(bildschirm->geometry().width() * twipsProPixel);
+        ladeFormtexte(form5, verbinde(pathtext, QStringLiteral("form5.") + Oberflächensprache));
+        connect(form5, &Form5::drucken, this, [this](int kopien) {
+            anzahldrucke1 = qint16(kopien);
+            druckertaste();
+        });
+    }
+    form5->zeigeSeiten({bild}, TMPPATH);
+}
+
+bool Hauptform::zeigeQuerschnittswerte(int Modus)
+{
+    bericht.seitenzahl = 0;
+    bericht.seitenzähler = 0;
+    const Berechnungsumgebung umgebung{pathbasis, pathben, pathtext, Messagedatei};
+    if (Modus != 1 && !(schreibeÜbergabe(*eingabe, umgebung, 1) && warteUndMelde(umgebung)))
+        return false;
+    Ergebnisse r;
+    if (!leseErgebnisse(1, r))
+        return false;
+    anzahldrucke1 = 0;
+    drucktastenwert = 1;
+
+    Bericht seite;
+    seite.beginneBericht(kMaxSeitenlaenge, testansicht != 0, m_druckauftrag);
+    QStringList formnamen;
+    for (int i = 0; i < eingabe->Querschnitt->count(); ++i)
+        if (eingabe->Querschnitt->itemData(i).toInt() == int(std::lround(r.x)))
+            formnamen.append(eingabe->Querschnitt->itemText(i));
+    try {
+        legeErgebnisseiteAn(seite.flaeche(), r, liesEingabe(*eingabe), formnamen,
+                            [this](int n) { return holePrinttext(n); }, verbinde(pathtext, QStringLiteral("ASchiene")));
+    } catch (...) {
+        meldungen().zeige(QStringLiteral("Printererror"), Meldungssymbol::Keins);
+        return false;
+    }
+    zeigeSeite(seite);
+    if (eingabe->familie == 2)
+        eingabe->Abmessung[7]->setText(eingabe->schottbreiteEingegeben);
+    return true;
+}
+
+bool Hauptform::rechneHProfil()
 {
     const Berechnungsumgebung umgebung{pathbasis, pathben, pathtext, Messagedatei};
-    if (eingabe->familie == 3)
-        return schreibeHProfilÜbergabe(*eingabe, umgebung) && warteUndMelde(umgebung) ? 3 : 0;
-    return schreibeÜbergabe(*eingabe, umgebung, 1) && warteUndMelde(umgebung) ? 1 : 0;
+    if (!(schreibeHProfilÜbergabe(*eingabe, umgebung) && warteUndMelde(umgebung)))
+        return false;
+    Ergebnisse r;
+    if (!leseErgebnisse(3, r))
+        return false;
+    eingabe->Querschnittsnummer = qint16(std::lround(r.x));
+    drucktastenwert = 2;
+    Bericht seite;
+    seite.beginneBericht(kMaxSeitenlaenge, testansicht != 0, m_druckauftrag);
+    int modus = eingabe->Querschnittsnummer;
+    if (eingabe->HUGCheck->isChecked())
+        modus = eingabe->Querschnittsnummer = 110;
+    try {
+        legeWalzprofilseiteAn(seite.flaeche(), r, liesEingabe(*eingabe), eingabe->Typ->text(), modus,
+                              [this](int n) { return holePrinttext(n); });
+    } catch (...) {
+        meldungen().zeige(QStringLiteral("Printererror"), Meldungssymbol::Keins);
+        return false;
+    }
+    zeigeSeite(seite);
+    return true;
+}
+
+void Hauptform::druckertaste()
+{
+    if (anzahldrucke1 == 0)
+        return;
+    std::unique_ptr<Druckauftrag> auftrag = druckerauftrag();
+    if (!auftrag) {
+        // No printer here: the engineer still gets the report, as a PDF in the editor's folder.
+        const QString form = drucktastenwert == 2 ? eingabe->Typ->text()
+                                                  : QStringLiteral("Querschnitt %1").arg(eingabe->Querschnittsnummer);
+        letzteDruckdatei = verbinde(pathben, form + QDateTime::currentDateTime().toString(QStringLiteral(" yyyy-MM-dd HH-mm-ss")) +
+                                                 QStringLiteral(".pdf"));
+        auftrag = pdfauftrag(letzteDruckdatei);
+    } else {
+        letzteDruckdatei.clear();
+    }
+    m_druckauftrag = auftrag.get();
+    const qint16 vorher = testansicht;
+    testansicht = 0;
+    const int kopien = anzahldrucke1;
+    for (int n = 0; n < kopien; ++n) {
+        bericht.seitenzahl = 0;
+        bericht.seitenzähler = 0;
+        if (drucktastenwert == 1)
+            zeigeQuerschnittswerte(1);
+        else if (drucktastenwert == 2)
+            rechneHProfil();
+    }
+    drucktastenwert = 0;
+    testansicht = vorher;
+    m_druckauftrag = nullptr;
+    auftrag.reset();
+    if (!letzteDruckdatei.isEmpty())
+        zeigeMessageMitText(43, QDir::toNativeSeparators(letzteDruckdatei));
 }

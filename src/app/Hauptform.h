@@ -6,12 +6,15 @@
 
 #include "Meldungen.h"
 #include "Sprachdateien.h"
+#include "engine/Ergebnisdatei.h"
+#include "report/Bericht.h"
 #include "section/Eingabeseite.h"
 
 #include <QImage>
 #include <QWidget>
 #include <array>
 
+class Form5;
 class QPushButton;
 
 class Hauptform : public QWidget {
@@ -37,9 +40,22 @@ public:
     // The return button: hand-off for the suite's main program, start it, end.
     void kehreZurueck();
 
-    // The result button: transfer file, engine run and, when it finished, its results.
-    // Returns the number of the result file read (1 or 3), 0 when the road ended early.
-    int berechne();
+    // The result button: the calculation road of the welded families or of the rolled profiles.
+    void trägerergebnis();
+    // Writes, runs and shows the results (Modus 1: shows the existing results again);
+    // returns whether a page was laid out.
+    bool zeigeQuerschnittswerte(int Modus);
+    bool rechneHProfil();
+    // The preview's print command: the last result page on the printer, once per copy.
+    void druckertaste();
+    // Where the last print went when the machine had no printer ("" otherwise).
+    QString letzteDruckdatei;
+
+    Form5* form5 = nullptr;
+    Berichtszaehler bericht;
+    qint16 anzahldrucke1 = 0;
+    qint16 drucktastenwert = 0;
+    float ys = 0, zs = 0, ysmp = 0, zsmp = 0, apsi = 0;
 
     // Directories and settings.
     QString pathbasis, path0, pathtext, pathben, TMPPATH;
@@ -51,8 +67,6 @@ public:
     qint16 testansicht = -1;
     qint16 Rückkehrmodus = -1;
     int Breitbild = 0;
-    qint16 seitenzahl = 0;
-    qint16 seitenzähler = 0;
     Dialogvariablen dialog;
 
     // The input side: family, form, dimensions, rail, stiffeners, sketch.
@@ -61,9 +75,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    bool event(QEvent* ereignis) override;
 
 private:
     void baueOberflaeche();
+    // Reads a result file; false (after telling the user) when there is nothing to show.
+    bool leseErgebnisse(int n, Ergebnisse& r);
+    void zeigeSeite(Bericht& seite);
+
+    Druckauftrag* m_druckauftrag = nullptr;
 
     Printtexte m_Printtexte;
 };

@@ -14,13 +14,8 @@
 class TestSprachdateien : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_ordner;
-    QString datei(const QString& name, const QByteArray& inhalt)
-    {
-        const QString pfad = m_ordner.filePath(name);
-        schreibeDatei(pfad, inhalt);
-        return pfad;
-    }
+    Testordner m_ordner;
+    QString datei(const QString& name, const QByteArray& inhalt) { return m_ordner.datei(name, inhalt); }
 
 private slots:
     void feldleser_data()
@@ -50,7 +45,7 @@ private slots:
         QCOMPARE(dekodiereText("J\xC3\xB6rg"), QStringLiteral("Jörg"));
         QCOMPARE(dekodiereText("J\xF6rg \x80"), QStringLiteral("Jörg €"));
         QCOMPARE(dekodiereText("\xEF\xBB\xBFx"), QStringLiteral("x"));
-        QVERIFY(!leseTextdatei(m_ordner.filePath("gibtsnicht")));
+        QVERIFY(!leseTextdatei(m_ordner.pfad("gibtsnicht")));
     }
 
     void formtexteWerdenAngewendet()
@@ -123,7 +118,7 @@ private slots:
         QWidget fenster;
         fenster.setWindowTitle("bleibt");
         Meldungsrekorder rekorder;
-        const QString pfad = m_ordner.filePath("Hauptform.X");
+        const QString pfad = m_ordner.pfad("Hauptform.X");
         ladeFormtexte(&fenster, pfad);
         QCOMPARE(fenster.windowTitle(), QStringLiteral("bleibt"));
         QCOMPARE(rekorder.texte(), QStringList{"File " + QDir::toNativeSeparators(pfad) + " fehlt/missing!"});
@@ -137,7 +132,7 @@ private slots:
         QCOMPARE(holeMessage(pfad, 7), QStringLiteral("erste, mit Komma"));
         QCOMPARE(holeMessage(pfad, 13), QStringLiteral("Text,Komma"));
         QCOMPARE(holeMessage(pfad, 163), QStringLiteral("Message-Text fehlt/missing:163"));
-        QCOMPARE(holeMessage(m_ordner.filePath("fehlt"), 7), QStringLiteral("Message-File  fehlt/ missing"));
+        QCOMPARE(holeMessage(m_ordner.pfad("fehlt"), 7), QStringLiteral("Message-File  fehlt/ missing"));
         // The file is read anew for each message.
         schreibeDatei(pfad, "7,\"neu\"\r\n");
         QCOMPARE(holeMessage(pfad, 7), QStringLiteral("neu"));
@@ -155,7 +150,7 @@ private slots:
         QCOMPARE(texte.holePrinttext(501), QString());
         QCOMPARE(texte.holePrinttext(3), QString());
 
-        texte.ladePrinttexte(m_ordner.filePath("fehlt"));
+        texte.ladePrinttexte(m_ordner.pfad("fehlt"));
         QCOMPARE(rekorder.texte(), QStringList{"Printtxt-File  fehlt/ missing"});
         QCOMPARE(texte.holePrinttext(2), QString());
     }
@@ -196,7 +191,7 @@ private slots:
         QCOMPARE(liste.itemData(1).toInt(), 11);
         QCOMPARE(liste.currentText(), QStringLiteral("Querschnittsform"));
 
-        ladeQuerschnittsliste(&liste, "Querschnittsform", m_ordner.filePath("Combo.X"), 1);
+        ladeQuerschnittsliste(&liste, "Querschnittsform", m_ordner.pfad("Combo.X"), 1);
         QCOMPARE(liste.count(), 0);
         QCOMPARE(rekorder.gezeigt.size(), size_t(1));
         QCOMPARE(rekorder.gezeigt[0].symbol, Meldungssymbol::Stopp);
@@ -207,7 +202,7 @@ private slots:
     {
         const QDir daten(qEnvironmentVariable("TARVELLO_DATEN"));
         const int benutzt[] = {1,  2,  3,  4,  5,  10, 12, 13, 14,  17,   19,   20,   21, 25,
-                               27, 28, 30, 31, 32, 33, 40, 41, 163, 1000, 1001, 1002, 44};
+                               27, 28, 30, 31, 32, 33, 40, 41, 163, 1000, 1001, 1002, 42, 43, 44, 45};
         for (const char* sprache : {"D", "E"}) {
             const QString messages = daten.filePath(QStringLiteral("HauptformMessages.") + sprache);
             for (int n : benutzt)

@@ -61,7 +61,7 @@ private slots:
         for (QRadioButton* option : form.eingabe->Option1)
             QVERIFY(!option->isChecked());
         QCOMPARE(form.Rückkehrmodus, qint16(-1));
-        QCOMPARE(form.seitenzahl, qint16(0));
+        QCOMPARE(form.bericht.seitenzahl, qint16(0));
     }
 
     void ohneUebergabeKeinStart()

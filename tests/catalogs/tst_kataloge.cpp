@@ -7,13 +7,8 @@
 class TestKataloge : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_ordner;
-    QString datei(const QString& name, const QByteArray& inhalt)
-    {
-        const QString pfad = m_ordner.filePath(name);
-        schreibeDatei(pfad, inhalt);
-        return pfad;
-    }
+    Testordner m_ordner;
+    QString datei(const QString& name, const QByteArray& inhalt) { return m_ordner.datei(name, inhalt); }
 
 private slots:
     void schienen()
@@ -34,7 +29,7 @@ private slots:
         // Unknown name, wrong case or missing file: the record stays as it was.
         leseASchiene(pfad, "a75", satz);
         leseASchiene(pfad, "A150", satz);
-        leseASchiene(m_ordner.filePath("fehlt"), "A65", satz);
+        leseASchiene(m_ordner.pfad("fehlt"), "A65", satz);
         QCOMPARE(satz[0], QStringLiteral("85"));
     }
 
@@ -47,7 +42,7 @@ private slots:
         QCOMPARE(leseProfilwerte(pfad, 320), (Profilwerte{"320", "300", "", "", ""}));
         QCOMPARE(leseProfilwerte(pfad, 340)->at(4), QStringLiteral("5|6"));
         QVERIFY(!leseProfilwerte(pfad, 360));
-        QVERIFY(!leseProfilwerte(m_ordner.filePath("HEX"), 300));
+        QVERIFY(!leseProfilwerte(m_ordner.pfad("HEX"), 300));
     }
 
     // Every size the lists offer is in its shipped table, and the values are those of the reference data.

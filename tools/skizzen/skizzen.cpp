@@ -5,6 +5,11 @@
 // of the source tree) and for the three rolled-profile variants it writes the
 // picture box as the window shows it and a four times magnified copy, and an
 // overview sheets of all of them.
+//   tarvello_skizzen --detail <output folder>
+// draws the detailed drawings of the result page for a section of every
+// family and the rolled variants, computed by the real engine, as the column
+// of an A4 page at 300 dpi.
+#include "Detailzeichnung.h"
 #include "Formnummern.h"
 #include "drawing/Skizzen.h"
 
@@ -64,8 +69,11 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--detail"))
+        return zeichneDetailbeispiele(QString::fromLocal8Bit(argv[2]));
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: tarvello_skizzen <output folder> [combo text file]\n");
+        std::fprintf(stderr, "usage: tarvello_skizzen <output folder> [combo text file]\n"
+                             "       tarvello_skizzen --detail <output folder>\n");
         return 2;
     }
     const QDir aus(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());

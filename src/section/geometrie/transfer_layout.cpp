@@ -1,4 +1,4 @@
-#include "transfer_input.h"
+#include "geometrie/transfer_layout.h"
 
 #include <cctype>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-namespace delmarix {
+namespace tarvello::geometrie {
 
 namespace {
 
@@ -294,4 +294,4 @@ ParseOutcome parseTransfer(const std::string& text)
     return out;
 }
 
-} // namespace delmarix
+} // namespace tarvello::geometrie

@@ -1,0 +1,39 @@
+#pragma once
+// The engine's result file: the section values, the stiffener flags and one
+// row of unit stresses per stress point.
+
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+struct Spannungspunkt {
+    std::array<float, 6> spannung{}; // Sigma-X, Tau-Y, Tau-Z, Tau-X, Sigma-Y, Sigma-Z
+    float dicke = 0;                 // plate thickness at the point; 0 where the section has no such point
+};
+
+struct Ergebnisse {
+    QString kennung;  // the first field: the section number, or the engine's "Fehler" text
+    float x = 0;      // the section number as a number
+    float A = 0, AY = 0, AZ = 0, IT = 0, IY = 0, IZ = 0, YS = 0, ZS = 0, Winkel = 0;
+    bool mitSchubmittelpunkt = false;
+    float YM = 0, ZM = 0; // shear centre; the centroid where the file carries none
+    std::array<bool, 5> steifen{};
+    std::vector<Spannungspunkt> punkte; // P1, P2, ... (at most 17)
+};
+
+enum class Ergebnisfehler { Keiner, DateiFehlt, Rechenkernfehler, Unvollstaendig };
+
+struct Ergebnislesung {
+    Ergebnisfehler fehler = Ergebnisfehler::Keiner;
+    Ergebnisse werte;
+};
+
+constexpr int kMaxPunkte = 17;
+
+Ergebnislesung leseErgebnisdatei(const QString& pfad);
+Ergebnislesung leseErgebnistext(const QString& text);
+
+// A stress as the table writes it: times 1000, one digit before the decimal
+// separator, six after it, the exponent always signed ("1.230000e+1").
+QString spannungstext(float wert);

@@ -1,0 +1,182 @@
+#include "Ergebnisseite.h"
+
+#include "app/Zahlen.h"
+#include "drawing/Detailzeichnungen.h"
+#include "drawing/Zeichenflaeche.h"
+#include "drawing/Zeichenprimitive.h"
+
+#include <cmath>
+
+namespace {
+
+const QString kSchrift = QStringLiteral("Times New Roman");
+constexpr double kWerteRechts = 45;
+
+void leerzeile(Zeichenflaeche& f) { f.print(QString()); }
+
+void wertzeile(Zeichenflaeche& f, const QString& beschriftung, float wert, const QString& einheit, int muster = 0)
+{
+    druckeZahlRechts(f, kWerteRechts, muster, wert, beschriftung, einheit);
+}
+
+Ergebnislage lageAus(const Ergebnisse& r)
+{
+    Ergebnislage l;
+    l.ys = r.YS;
+    l.zs = r.ZS;
+    l.apsi = r.Winkel;
+    l.steifen = r.steifen;
+    l.punkte = int(r.punkte.size());
+    for (size_t i = 0; i < r.punkte.size() && i < l.dicke.size(); ++i)
+        l.dicke[i] = r.punkte[i].dicke;
+    return l;
+}
+
+void schwerpunktzeilen(Zeichenflaeche& f, const Ergebnisse& r, float halbeGurtdicke, const Printtext& printtext)
+{
+    wertzeile(f, QStringLiteral("YS   = "), r.YS, QStringLiteral(" [mm]"), 1);
+    // The engine measures from the bottom flange's mid-plane, the page from its underside.
+    wertzeile(f, QStringLiteral("ZS   = "), r.ZS + halbeGurtdicke, QStringLiteral(" [mm]"), 1);
+    if (r.YM == r.YS && r.ZM == r.ZS)
+        return;
+    f.print(printtext(14));
+    wertzeile(f, QStringLiteral("YM   = "), r.YM, QStringLiteral(" [mm]"), 1);
+    wertzeile(f, QStringLiteral("ZM   = "), r.ZM + halbeGurtdicke, QStringLiteral(" [mm]"), 1);
+}
+
+void querschnittswerte(Zeichenflaeche& f, const Ergebnisse& r, const Printtext& printtext)
+{
+    wertzeile(f, printtext(4) + QStringLiteral(" = "), r.A, QStringLiteral(" [mm**2]"));
+    wertzeile(f, QStringLiteral("IY   = "), r.IY, QStringLiteral(" [mm**4]"));
+    wertzeile(f, QStringLiteral("IZ   = "), r.IZ, QStringLiteral(" [mm**4]"));
+    wertzeile(f, QStringLiteral("IT   = "), r.IT, QStringLiteral(" [mm**4]"));
+}
+
+void schubflaechen(Zeichenflaeche& f, const Ergebnisse& r)
+{
+    wertzeile(f, QStringLiteral("AY   = "), r.AY, QStringLiteral(" [mm**2]"));
+    wertzeile(f, QStringLiteral("AZ   = "), r.AZ, QStringLiteral(" [mm**2]"));
+}
+
+// The numbers of column k end at 28·k + 2, whatever their length.
+void spannungstabelle(Zeichenflaeche& f, const Ergebnisse& r, const Printtext& printtext)
+{
+    f.print(printtext(5));
+    const double y = f.CurrentY + 2;
+    schreibeBei(0, y, QStringLiteral("Pkt."));
+    double xh = f.textWidth(QStringLiteral("Pkt.")) - 14;
+    for (const QString& name : spannungsnamen()) {
+        xh += 28;
+        schreibeBei(xh, y, name);
+    }
+    f.CurrentX = 0;
+    f.CurrentY = y + f.textHeight();
+    f.setzeSchriftgroesse(10);
+    for (size_t n = 0; n < r.punkte.size(); ++n) {
+        f.CurrentX = 1;
+        const double yn = f.CurrentY;
+        f.print(QStringLiteral("P%1").arg(n + 1));
+        for (int k = 1; k <= 6; ++k) {
+            const QString s = spannungstext(r.punkte[n].spannung[size_t(k - 1)]);
+            schreibeBei(28 * k + 2 - f.textWidth(s), yn, s);
+        }
+        f.CurrentX = 0;
+        f.CurrentY = yn + f.textHeight();
+    }
+}
+
+void seitenanfang(Zeichenflaeche& f)
+{
+    f.setzeSchrift(kSchrift, 20);
+    f.setzeFett(false);
+    f.setzeLinkenRand(-20);
+}
+
+} // namespace
+
+const QStringList& spannungsnamen()
+{
+    static const QStringList namen{"Sigma-X", "Tau-Y", "Tau-Z", "Tau-X", "Sigma-Y", "Sigma-Z"};
+    return namen;
+}
+
+void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittseingabe& e,
+                         const QStringList& formnamen, const Printtext& printtext, const QString& schienenkatalog)
+{
+    seitenanfang(f);
+    const float tUG = zahl(e.Abmessung[3]);
+    const int x = int(std::lround(r.x));
+    leerzeile(f);
+    f.setzeSchriftgroesse(14);
+    leerzeile(f);
+    const double y0 = f.CurrentY;
+    for (const QString& name : formnamen)
+        f.print(printtext(12) + u' ' + name);
+
+    double yZ = y0;
+    if (x != 50 && x != 60 && x != 200 && x != 300) {
+        double y = y0 + (x > 300 ? 20 : 9);
+        yZ = zeichneSchweissquerschnitt(f, y, e, schienenkatalog, lageAus(r));
+    }
+
+    f.setzeSchriftgroesse(12);
+    f.CurrentX = 0;
+    f.CurrentY = y0 + 10;
+    leerzeile(f);
+    const float alpha = zahl(e.Abmessung[14]);
+    if (alpha != 0) {
+        if (x != 1 && x != 6 && x != 11 && x != 51 && x != 56)
+            f.print(printtext(11));
+        leerzeile(f);
+    }
+    f.print(printtext(2) + QStringLiteral(" in [mm], ") + printtext(3) + QStringLiteral(" in [kN/mm**2]"));
+    leerzeile(f);
+    if (x < 300)
+        wertzeile(f, printtext(13) + QStringLiteral(" = "), alpha, QStringLiteral(" [grd]"));
+    leerzeile(f);
+    querschnittswerte(f, r, printtext);
+    f.print(printtext(6));
+    schubflaechen(f, r);
+    if (x < 300)
+        f.print(printtext(7));
+    if (x > 300)
+        f.print(printtext(10));
+    schwerpunktzeilen(f, r, tUG / 2, printtext);
+    if (std::fabs(r.Winkel) > 0.0001f)
+        wertzeile(f, printtext(8) + u'=', r.Winkel * 57.2958f, QStringLiteral(" grd"), 2);
+    if (x > 10 && !e.schieneMittragend)
+        f.print(printtext(9));
+
+    f.CurrentX = 0;
+    f.CurrentY = std::max(f.CurrentY + 5, yZ + 5);
+    spannungstabelle(f, r, printtext);
+}
+
+void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittseingabe& e, const QString& Typ,
+                           int modus, const Printtext& printtext)
+{
+    seitenanfang(f);
+    const float t = zahl(modus == 110 ? e.hwert[11] : e.hwert[3]);
+    leerzeile(f);
+    f.print(Typ);
+    const double y0 = f.CurrentY;
+    double y = y0 + 5;
+    const double naechstesY = zeichneWalzprofil(f, y, e, modus, lageAus(r));
+
+    f.setzeSchriftgroesse(14);
+    f.CurrentX = 0;
+    f.CurrentY = y0 + 9;
+    leerzeile(f);
+    querschnittswerte(f, r, printtext);
+    f.CurrentY += 10;
+    f.print(printtext(6));
+    schubflaechen(f, r);
+    f.CurrentY += 25;
+    if (f.CurrentY < naechstesY)
+        f.CurrentY = naechstesY + 5;
+    f.print(printtext(7));
+    schwerpunktzeilen(f, r, t / 2, printtext);
+    leerzeile(f);
+    leerzeile(f);
+    spannungstabelle(f, r, printtext);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The result page: the form's name, the section drawn to scale, the section
+// values and the table of unit stresses, laid out line by line on a report
+// surface. The preview and the printer get the very same page.
+
+#include "Ergebnisdatei.h"
+#include "section/Querschnittsdaten.h"
+
+#include <QStringList>
+#include <functional>
+
+class Zeichenflaeche;
+
+using Printtext = std::function<QString(int)>;
+
+// The welded families. `formnamen` are the list entries whose number is the form's.
+void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittseingabe& e,
+                         const QStringList& formnamen, const Printtext& printtext, const QString& schienenkatalog);
+
+// The rolled profiles; `modus` is the form the engine handed back (102, 103, 110).
+void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittseingabe& e, const QString& Typ,
+                           int modus, const Printtext& printtext);
+
+// The stress table's column heads.
+const QStringList& spannungsnamen();
