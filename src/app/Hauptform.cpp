@@ -1,5 +1,6 @@
 #include "Hauptform.h"
 
+#include "Feldleser.h"
 #include "Form7.h"
 #include "Start.h"
 #include "Zahlen.h"
@@ -190,6 +191,9 @@ bool Hauptform::event(QEvent* ereignis)
 void Hauptform::trägerergebnis()
 {
     if (eingabe->familie == 3) {
+        // The footer names the section printed, here the profile.
+        bericht.projektname = QStringLiteral("(") + eingabe->Typ->text() + u')';
+        anzahldrucke1 = 0;
         rechneHProfil();
         return;
     }
@@ -264,7 +268,8 @@ bool Hauptform::zeigeQuerschnittswerte(int Modus)
             formnamen.append(eingabe->Querschnitt->itemText(i));
     try {
         legeErgebnisseiteAn(seite.flaeche(), r, liesEingabe(*eingabe), formnamen,
-                            [this](int n) { return holePrinttext(n); }, verbinde(pathtext, QStringLiteral("ASchiene")));
+                            [this](int n) { return holePrinttext(n); }, verbinde(pathtext, QStringLiteral("ASchiene")),
+                            leseTextdatei(übergabedatei(pathben, 0)).value_or(QString()));
     } catch (...) {
         meldungen().zeige(QStringLiteral("Printererror"), Meldungssymbol::Keins);
         return false;

@@ -790,8 +790,8 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
     const int ug = platteNamens(g, offen(x, 50, 60) ? "H-Profil Untergurt" : "Untergurt");
     if (ug >= 0) {
         const auto u = plattenhuelle(g, ug);
-        std::vector<Kettenglied> unten{{u[0], u[2], float(u[2] - u[0])}};
-        unten.front().wert = offen(x, 50, 60) ? float(d.bottomWidth) : float(d.bottomWidth);
+        // Labelled with the entered width (for a box on an H profile the profile's B).
+        const std::vector<Kettenglied> unten{{u[0], u[2], float(d.bottomWidth)}};
         const int flach = platteNamens(g, "Flachstahl");
         if (flach >= 0) {
             const auto fl = plattenhuelle(g, flach);

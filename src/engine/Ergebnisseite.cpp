@@ -101,7 +101,8 @@ const QStringList& spannungsnamen()
 }
 
 void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittseingabe& e,
-                         const QStringList& formnamen, const Printtext& printtext, const QString& schienenkatalog)
+                         const QStringList& formnamen, const Printtext& printtext, const QString& schienenkatalog,
+                         const QString& übergabetext)
 {
     seitenanfang(f);
     const float tUG = zahl(e.Abmessung[3]);
@@ -116,7 +117,9 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
     double yZ = y0;
     if (x != 50 && x != 60 && x != 200 && x != 300) {
         double y = y0 + (x > 300 ? 20 : 9);
-        yZ = zeichneSchweissquerschnitt(f, y, e, schienenkatalog, lageAus(r));
+        Ergebnislage lage = lageAus(r);
+        lage.übergabetext = übergabetext;
+        yZ = zeichneSchweissquerschnitt(f, y, e, schienenkatalog, lage);
     }
 
     f.setzeSchriftgroesse(12);

@@ -13,9 +13,11 @@ class Zeichenflaeche;
 
 using Printtext = std::function<QString(int)>;
 
-// The welded families. `formnamen` are the list entries whose number is the form's.
+// The welded families. `formnamen` are the list entries whose number is the form's;
+// `übergabetext` the input the engine computed, from which the drawing is built.
 void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittseingabe& e,
-                         const QStringList& formnamen, const Printtext& printtext, const QString& schienenkatalog);
+                         const QStringList& formnamen, const Printtext& printtext, const QString& schienenkatalog,
+                         const QString& übergabetext);
 
 // The rolled profiles; `modus` is the form the engine handed back (102, 103, 110).
 void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittseingabe& e, const QString& Typ,

@@ -11,6 +11,7 @@ namespace {
 
 constexpr double kMmProZoll = 25.4;
 constexpr int kVorschauDpi = 96;
+constexpr double kPapierrand = 6; // mm
 
 class Druckerauftrag final : public Druckauftrag {
 public:
@@ -99,6 +100,11 @@ void Bericht::beginneBericht(double seitenlaenge, bool testansicht, Druckauftrag
         m_painter = m_vorschaupainter.get();
     }
     m_painter->resetTransform();
+    // A printer's origin is the corner of its printable area; the preview and a PDF have
+    // none, so they leave the margin an office printer would.
+    if (!m_auftrag || !m_auftrag->datei().isEmpty())
+        m_painter->translate(kPapierrand * m_painter->device()->logicalDpiX() / kMmProZoll,
+                             kPapierrand * m_painter->device()->logicalDpiY() / kMmProZoll);
     m_flaeche = std::make_unique<Zeichenflaeche>(m_painter);
     m_flaeche->setzeFarbe(Qt::black);
     setzeZeichenziel(m_flaeche.get(), m_testansicht);

@@ -295,7 +295,9 @@ void Eingabeseite::baueSteifen(QWidget* fenster)
 
 void Eingabeseite::baueWalzprofil(QWidget* fenster)
 {
-    FrameHprofil = gruppe(QStringLiteral("Walzprofil"), fenster, twips(120, 1740, 8900, 4900), QStringLiteral("FrameHprofil"));
+    // The rolled profile's group lies over the welded groups and hides whatever a welded form left shown.
+    FrameHprofil = gruppe(QStringLiteral("Walzprofil"), fenster, twips(120, 1740, 8900, 7940), QStringLiteral("FrameHprofil"));
+    FrameHprofil->setAutoFillBackground(true);
     Combo1[0] = liste(FrameHprofil, twips(240, 360, 1300, 375), QStringLiteral("Combo1_0"), QStringList{QString()} + walzprofilreihen());
     Combo1[1] = liste(FrameHprofil, twips(1700, 360, 1300, 375), QStringLiteral("Combo1_1"), QStringList{QString()} + heGroessen());
     Combo1[4] = liste(FrameHprofil, twips(1700, 840, 1300, 375), QStringLiteral("Combo1_4"),
