@@ -113,6 +113,18 @@ private slots:
         QVERIFY(qAbs(m_form->zs - (300 - 19) / 2.0f) < 0.5f);
     }
 
+    void hauptfensterSchliesstVorschau()
+    {
+        waehle(0, 1);
+        setze({{0, "600"}, {1, "25"}, {2, "600"}, {3, "20"}, {4, "1200"}, {5, "12"}, {7, "500"}});
+        QVERIFY(m_form->zeigeQuerschnittswerte(0));
+        QVERIFY(m_form->form5->isVisible());
+        QEvent aktiv(QEvent::WindowActivate);
+        QApplication::sendEvent(m_form, &aktiv);
+        QVERIFY(!m_form->form5->isVisible());
+        QVERIFY(!QFile::exists(m_form->TMPPATH + "/1.bmp"));
+    }
+
     void rechenkernMeldetFehler()
     {
         waehle(0, 1);
