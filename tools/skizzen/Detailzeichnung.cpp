@@ -44,16 +44,6 @@ QImage seite(const std::function<void(Zeichenflaeche&, double&)>& zeichne)
     return bild;
 }
 
-bool speichere(const QImage& bild, const QDir& ordner, const QString& name)
-{
-    const QString pfad = ordner.filePath(name + QStringLiteral(".png"));
-    if (!bild.save(pfad)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(pfad));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(pfad));
-    return true;
-}
 
 } // namespace
 

@@ -27,16 +27,6 @@ struct Bild {
     QImage bild;
 };
 
-bool speichere(const QImage& bild, const QDir& ordner, const QString& name)
-{
-    const QString pfad = ordner.filePath(name + QStringLiteral(".png"));
-    if (!bild.save(pfad)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(pfad));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(pfad));
-    return true;
-}
 
 // Pictures side by side, each framed as the picture box and captioned; four
 // by four on a sheet, so that a sheet shows them at their own size.
