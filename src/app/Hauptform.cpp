@@ -72,8 +72,10 @@ void Hauptform::passeAnBildschirmAn(int bildschirmbreiteTwips)
     for (QWidget* rahmen : {e.Querschnittsframe, e.Querschnittsdatenframe1, e.FrameHprofil, e.Schienenframe,
                             e.Frame_Hschiene, e.Steifenframe, e.Stegframe, e.Zell2_Frame})
         verbreitere(rahmen, kBreitbildZuschlag);
-    for (QWidget* w : {static_cast<QWidget*>(e.Picture1), static_cast<QWidget*>(e.Combo1[3]),
-                       static_cast<QWidget*>(e.Combo1[2]), static_cast<QWidget*>(e.Abmessungslabel[19])})
+    // The result button stands under the sketch and moves with it.
+    for (QWidget* w : {static_cast<QWidget*>(e.Picture1), static_cast<QWidget*>(e.Trägerergebnis),
+                       static_cast<QWidget*>(e.Combo1[3]), static_cast<QWidget*>(e.Combo1[2]),
+                       static_cast<QWidget*>(e.Abmessungslabel[19])})
         verschiebe(w, kBreitbildZuschlag);
 }
 

@@ -669,6 +669,11 @@ bool Eingabeseite::eventFilter(QObject* objekt, QEvent* ereignis)
     }
     if (objekt == Querschnitt || objekt == Querschnitt->lineEdit()) {
         // The form list cannot be typed into: the text of key-down time comes back at key release.
+        // A click on its text opens the list, as on its arrow.
+        if (typ == QEvent::MouseButtonPress && objekt == Querschnitt->lineEdit()) {
+            Querschnitt->showPopup();
+            return true;
+        }
         if (typ == QEvent::KeyPress)
             alterWert = Querschnitt->currentText();
         else if (typ == QEvent::KeyRelease)

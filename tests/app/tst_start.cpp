@@ -140,7 +140,9 @@ private slots:
         Hauptform breit;
         const int frame = breit.eingabe->Steifenframe->width();
         const int taste = breit.tastenreihe[9]->x();
+        const int ergebnis = breit.eingabe->Trägerergebnis->x();
         breit.passeAnBildschirmAn(15360);
+        QCOMPARE(breit.eingabe->Trägerergebnis->x(), ergebnis + 1600 / 15);
         QCOMPARE(breit.Breitbild, 1);
         QCOMPARE(breit.width(), vorher.width() + 1600 / 15);
         QCOMPARE(breit.eingabe->Picture1->x(), bild + 1600 / 15);
