@@ -2,7 +2,7 @@
 # Installs the Debian packages the suite needs to build, run and test, when any is missing.
 set -euo pipefail
 pakete=(
-  build-essential cmake pkg-config libgtest-dev
+  build-essential cmake pkg-config libgtest-dev clang-14 libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libcgal-dev libeigen3-dev libgmp-dev libmpfr-dev
   fonts-liberation2 fonts-dejavu-core

@@ -7,3 +7,6 @@ cmake -S . -B build-tests -DBUILD_TESTING=ON
 cmake --build build-tests -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-tests --output-on-failure -j"$(nproc)"
+# Every reader fuzzed for a short while, then the whole test suite under AddressSanitizer and UBSan.
+bash tools/fuzz.sh
+bash tools/sanitizer-tests.sh

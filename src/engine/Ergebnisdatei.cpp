@@ -85,9 +85,9 @@ Ergebnislesung leseErgebnistext(const QString& text)
             l.fehler = Ergebnisfehler::Unvollstaendig;
             return l;
         }
-        const int flag = int(std::lround(*k));
-        if (flag >= 1 && flag <= 5)
-            r.steifen[size_t(flag - 1)] = true;
+        // Only the numbers 1 to 5 name a stiffener; anything else, however large, names none.
+        if (*k >= 0.5f && *k < 5.5f)
+            r.steifen[size_t(std::lround(*k) - 1)] = true;
     }
     // Rows until the end; an incomplete last row and rows beyond the page's 17 are left out.
     while (int(r.punkte.size()) < kMaxPunkte && !leser.amEnde()) {

@@ -77,7 +77,8 @@ public:
     {
         if (r <= 0.0)
             return;
-        const int segments = std::clamp(static_cast<int>(std::ceil(r / 1.5)), 6, 20);
+        // Bounded before the conversion: a huge radius must not overflow the count.
+        const int segments = static_cast<int>(std::clamp(std::ceil(r / 1.5), 6.0, 20.0));
         const Point vertical{0.0, below ? -1.0 : 1.0};
         plate("Ausrundung", "fillet", filletPolygon({ystem + s / 2, zface}, right, vertical, r, segments), r);
         plate("Ausrundung", "fillet", filletPolygon({ystem - s / 2, zface}, {-1.0, 0.0}, vertical, r, segments), r);

@@ -1,0 +1,202 @@
+// The whole calculation road as the engineer meets it, in-process and offscreen:
+// from the result button to the page in the preview (transfer file, run of the
+// real engine, result file read, page laid out, bitmap written, preview shown),
+// and the print command of the preview (a PDF where there is no printer), for a
+// typical section of every family and the three rolled-profile variants.
+//
+//   bench_rechenweg [repetitions]
+//
+// A benchmark, not a test: it prints a table and asserts no times. It exits 1
+// only when a road gave no page or no PDF, since its figures would then mean nothing.
+#include "Beispiele.h"
+#include "Benchhilfen.h"
+#include "Testhilfen.h"
+#include "app/Hauptform.h"
+#include "app/Start.h"
+#include "report/Form5.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+// Family and form chosen as bilder.cpp does: a click on the family's option, then the form from the list.
+void waehle(Eingabeseite& e, int familie, int form)
+{
+    QTest::mouseClick(e.Option1[size_t(familie)], Qt::LeftButton, {}, QPoint(6, 8));
+    if (familie == 3)
+        return;
+    const int index = e.Querschnitt->findData(form);
+    e.Querschnitt->setCurrentIndex(index);
+    e.formGewaehlt(index);
+}
+
+void fuelle(Eingabeseite& e, const Beispiel& b)
+{
+    waehle(e, b.familie, b.form);
+    for (const auto& [i, wert] : b.abmessungen)
+        e.Abmessung[size_t(i)]->setText(QString::fromUtf8(wert));
+    for (const Steifenangabe& s : b.steifen) {
+        if (s.zeile < 4)
+            e.Stort[size_t(s.zeile)]->setText(QString::fromUtf8(s.lage));
+        e.StLang1[size_t(s.zeile)]->setText(QString::fromUtf8(s.l1));
+        e.StLang2[size_t(s.zeile)]->setText(QString::fromUtf8(s.l2));
+        e.StDick[size_t(s.zeile)]->setText(QString::fromUtf8(s.dicke));
+    }
+    if (b.stegreihe) {
+        e.Combo1[2]->setCurrentText(QString::fromUtf8(b.stegreihe));
+        e.Combo1[3]->setCurrentText(QString::fromUtf8(b.steggroesse));
+        e.profillisteGeklickt(3);
+    }
+}
+
+// HEB 300 plain, with a flat rail, and on a bottom-flange profile, as bilder.cpp types them.
+void fuelleWalzprofil(Eingabeseite& e, int variante)
+{
+    waehle(e, 3, 0);
+    e.HUGCheck->setChecked(false);
+    e.HschieneCheck->setChecked(false);
+    e.Combo1[0]->setCurrentText(QStringLiteral("HEB"));
+    e.profillisteGeklickt(0);
+    e.Combo1[1]->setCurrentText(QStringLiteral("300"));
+    e.profillisteGeklickt(1);
+    if (variante == 1) {
+        e.HschieneCheck->setChecked(true);
+        e.hwert[5]->setText(QStringLiteral("40"));
+        e.hwert[6]->setText(QStringLiteral("60"));
+    } else if (variante == 2) {
+        e.HUGCheck->setChecked(true);
+        const char* const unten[5] = {"18", "200", "200", "9", "15"}; // RU, HU, BU, SU, TU
+        for (int i = 0; i < 5; ++i)
+            e.hwert[size_t(7 + i)]->setText(QString::fromLatin1(unten[i]));
+        e.Typ->setText(QStringLiteral("HEB300"));
+    }
+}
+
+struct Zeile {
+    QString name;
+    std::vector<double> ansicht, druck;
+    int fehler = 0;
+};
+
+// One repetition: the result button up to the shown preview, then the preview's
+// print command. Returns false (with the reason on stderr) when either gave nothing.
+bool miss(Hauptform& form, Meldungsrekorder& rekorder, Zeile& zeile)
+{
+    const size_t vorher = rekorder.gezeigt.size();
+    QElapsedTimer uhr;
+    uhr.start();
+    form.eingabe->Trägerergebnis->click();
+    const bool seite = form.form5 && form.form5->isVisible() &&
+                       bench::warteBis([&] { return bench::istSichtbar(*form.form5); });
+    const double ansicht = bench::millisekunden(uhr);
+    if (!seite || rekorder.gezeigt.size() != vorher || !QFile::exists(form.form5->bitmap(1))) {
+        std::fprintf(stderr, "%s: no page shown%s%s\n", qPrintable(zeile.name),
+                     rekorder.gezeigt.size() != vorher ? ": " : "",
+                     rekorder.gezeigt.size() != vorher ? qPrintable(rekorder.gezeigt.back().text) : "");
+        return false;
+    }
+    zeile.ansicht.push_back(ansicht);
+
+    // The preview's print button closes the preview before it prints.
+    form.form5->close();
+    form.letzteDruckdatei.clear();
+    uhr.restart();
+    form.anzahldrucke1 = 1;
+    form.druckertaste();
+    const double druck = bench::millisekunden(uhr);
+    const QFileInfo pdf(form.letzteDruckdatei);
+    if (form.letzteDruckdatei.isEmpty() || !pdf.exists() || pdf.size() == 0) {
+        std::fprintf(stderr, "%s: no PDF written (a printer here prints instead)\n", qPrintable(zeile.name));
+        return false;
+    }
+    zeile.druck.push_back(druck);
+    QFile::remove(form.letzteDruckdatei);
+    return true;
+}
+
+void druckeTabelle(const std::vector<Zeile>& zeilen, int n)
+{
+    std::printf("calculation road, %d repetitions per section (after one warm-up), ms\n", n);
+    std::printf("%-32s %27s   %27s\n", "", "button -> shown page", "print -> PDF written");
+    std::printf("%-32s %8s %8s %9s   %8s %8s %9s\n", "section", "median", "min", "max", "median", "min", "max");
+    for (const Zeile& z : zeilen) {
+        const bench::Statistik a = bench::statistik(z.ansicht), d = bench::statistik(z.druck);
+        std::printf("%-32s %8.1f %8.1f %9.1f   %8.1f %8.1f %9.1f", qPrintable(z.name), a.median, a.min, a.max,
+                    d.median, d.min, d.max);
+        if (z.fehler)
+            std::printf("  (%d failed)", z.fehler);
+        std::printf("\n");
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    bench::stilleQpaHinweise();
+    QApplication::setApplicationName(QStringLiteral("Tarvello"));
+    const int n = bench::wiederholungen(argc, argv, 20);
+
+    bench::Suite suite;
+    if (!suite.richteEin(QStringLiteral(TARVELLO_DATEN_QUELLE), {QStringLiteral(DELMARIX)}) ||
+        !suite.übergabe(QStringLiteral("Bench"))) {
+        std::fprintf(stderr, "cannot set up the suite folder\n");
+        return 2;
+    }
+    // No dialog may block, and the return button must start nothing.
+    Meldungsrekorder rekorder;
+    programmstarter() = [](const QString&, const QString&) { return true; };
+
+    Hauptform form;
+    if (!form.starte(suite.exefiles())) {
+        std::fprintf(stderr, "start failed: %s\n", qPrintable(rekorder.texte().join(u'\n')));
+        return 2;
+    }
+    form.show();
+    if (!bench::warteBis([&] { return bench::istSichtbar(form); })) {
+        std::fprintf(stderr, "the window was never shown\n");
+        return 2;
+    }
+
+    std::vector<Zeile> zeilen;
+    const auto messe = [&](const QString& name, const std::function<void()>& fuellen) {
+        Zeile zeile;
+        zeile.name = name;
+        fuellen();
+        QCoreApplication::processEvents();
+        // The first road of a section also lays out its fonts and caches; it is not counted.
+        Zeile aufwaermen{name, {}, {}, 0};
+        if (!miss(form, rekorder, aufwaermen))
+            ++zeile.fehler;
+        for (int i = 0; i < n; ++i)
+            if (!miss(form, rekorder, zeile))
+                ++zeile.fehler;
+        zeilen.push_back(std::move(zeile));
+    };
+    for (const Beispiel& b : beispiele())
+        messe(QStringLiteral("%1 (fam. %2)").arg(QString::fromLatin1(b.name)).arg(b.familie),
+              [&] { fuelle(*form.eingabe, b); });
+    const char* const walzvarianten[3] = {"HEB 300", "HEB 300 + flat rail", "HEB 300 + lower HEB 200"};
+    for (int v = 0; v < 3; ++v)
+        messe(QStringLiteral("%1 (fam. 3)").arg(QString::fromLatin1(walzvarianten[v])),
+              [&] { fuelleWalzprofil(*form.eingabe, v); });
+
+    druckeTabelle(zeilen, n);
+    std::printf("peak RSS of the process: %.1f MB\n", bench::spitzenRssMb());
+
+    form.Rückkehrmodus = 9;
+    form.close();
+    int fehler = 0;
+    for (const Zeile& z : zeilen)
+        fehler += z.fehler;
+    return fehler ? 1 : 0;
+}

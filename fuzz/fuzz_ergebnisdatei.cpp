@@ -1,0 +1,29 @@
+// The engine's result file as the result page reads it, and the stresses as
+// the page's table writes them.
+#include "Erwartung.h"
+
+#include "app/Feldleser.h"
+#include "engine/Ergebnisdatei.h"
+
+#include <cmath>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(daten), qsizetype(groesse));
+    const Ergebnislesung l = leseErgebnistext(dekodiereText(bytes));
+    const Ergebnisse& r = l.werte;
+    erwarte(r.punkte.size() <= std::size_t(kMaxPunkte));
+    if (l.fehler != Ergebnisfehler::Keiner)
+        return 0;
+    for (const float w : {r.A, r.AY, r.AZ, r.IT, r.IY, r.IZ, r.YS, r.ZS, r.Winkel, r.YM, r.ZM})
+        erwarte(std::isfinite(w));
+    erwarte(r.ZS >= 0);
+    for (const Spannungspunkt& p : r.punkte) {
+        for (const float s : p.spannung) {
+            erwarte(std::isfinite(s));
+            erwarte(spannungstext(s).contains(u'e'));
+        }
+        erwarte(std::isfinite(p.dicke));
+    }
+    return 0;
+}
