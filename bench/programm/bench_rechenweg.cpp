@@ -8,7 +8,7 @@
 //
 // A benchmark, not a test: it prints a table and asserts no times. It exits 1
 // only when a road gave no page or no PDF, since its figures would then mean nothing.
-#include "Beispiele.h"
+#include "Beispieleingabe.h"
 #include "Benchhilfen.h"
 #include "Testhilfen.h"
 #include "app/Hauptform.h"
@@ -24,59 +24,6 @@
 #include <QTest>
 
 namespace {
-
-// Family and form chosen as bilder.cpp does: a click on the family's option, then the form from the list.
-void waehle(Eingabeseite& e, int familie, int form)
-{
-    QTest::mouseClick(e.Option1[size_t(familie)], Qt::LeftButton, {}, QPoint(6, 8));
-    if (familie == 3)
-        return;
-    const int index = e.Querschnitt->findData(form);
-    e.Querschnitt->setCurrentIndex(index);
-    e.formGewaehlt(index);
-}
-
-void fuelle(Eingabeseite& e, const Beispiel& b)
-{
-    waehle(e, b.familie, b.form);
-    for (const auto& [i, wert] : b.abmessungen)
-        e.Abmessung[size_t(i)]->setText(QString::fromUtf8(wert));
-    for (const Steifenangabe& s : b.steifen) {
-        if (s.zeile < 4)
-            e.Stort[size_t(s.zeile)]->setText(QString::fromUtf8(s.lage));
-        e.StLang1[size_t(s.zeile)]->setText(QString::fromUtf8(s.l1));
-        e.StLang2[size_t(s.zeile)]->setText(QString::fromUtf8(s.l2));
-        e.StDick[size_t(s.zeile)]->setText(QString::fromUtf8(s.dicke));
-    }
-    if (b.stegreihe) {
-        e.Combo1[2]->setCurrentText(QString::fromUtf8(b.stegreihe));
-        e.Combo1[3]->setCurrentText(QString::fromUtf8(b.steggroesse));
-        e.profillisteGeklickt(3);
-    }
-}
-
-// HEB 300 plain, with a flat rail, and on a bottom-flange profile, as bilder.cpp types them.
-void fuelleWalzprofil(Eingabeseite& e, int variante)
-{
-    waehle(e, 3, 0);
-    e.HUGCheck->setChecked(false);
-    e.HschieneCheck->setChecked(false);
-    e.Combo1[0]->setCurrentText(QStringLiteral("HEB"));
-    e.profillisteGeklickt(0);
-    e.Combo1[1]->setCurrentText(QStringLiteral("300"));
-    e.profillisteGeklickt(1);
-    if (variante == 1) {
-        e.HschieneCheck->setChecked(true);
-        e.hwert[5]->setText(QStringLiteral("40"));
-        e.hwert[6]->setText(QStringLiteral("60"));
-    } else if (variante == 2) {
-        e.HUGCheck->setChecked(true);
-        const char* const unten[5] = {"18", "200", "200", "9", "15"}; // RU, HU, BU, SU, TU
-        for (int i = 0; i < 5; ++i)
-            e.hwert[size_t(7 + i)]->setText(QString::fromLatin1(unten[i]));
-        e.Typ->setText(QStringLiteral("HEB300"));
-    }
-}
 
 struct Zeile {
     QString name;
@@ -184,7 +131,7 @@ int main(int argc, char* argv[])
     };
     for (const Beispiel& b : beispiele())
         messe(QStringLiteral("%1 (fam. %2)").arg(QString::fromLatin1(b.name)).arg(b.familie),
-              [&] { fuelle(*form.eingabe, b); });
+              [&] { fuelleBeispiel(*form.eingabe, b); });
     const char* const walzvarianten[3] = {"HEB 300", "HEB 300 + flat rail", "HEB 300 + lower HEB 200"};
     for (int v = 0; v < 3; ++v)
         messe(QStringLiteral("%1 (fam. 3)").arg(QString::fromLatin1(walzvarianten[v])),

@@ -2,7 +2,7 @@
 // page for a typical section of every family (preview bitmap and printed PDF)
 // into a folder, so they can all be looked at at once.
 //   tarvello_bilder <installed suite folder (exefiles/, Daten/)> <output folder>
-#include "Beispiele.h"
+#include "Beispieleingabe.h"
 #include "Startfenster.h"
 #include "app/Form7.h"
 #include "app/Hauptform.h"
@@ -33,35 +33,6 @@ void speichere(QWidget& w, const QString& datei)
     QCoreApplication::processEvents();
     w.grab().save(datei);
     std::printf("%s\n", qPrintable(datei));
-}
-
-void waehle(Eingabeseite& e, int familie, int form)
-{
-    QTest::mouseClick(e.Option1[size_t(familie)], Qt::LeftButton, {}, QPoint(6, 8));
-    if (familie == 3)
-        return;
-    const int index = e.Querschnitt->findData(form);
-    e.Querschnitt->setCurrentIndex(index);
-    e.formGewaehlt(index);
-}
-
-void fuelle(Eingabeseite& e, const Beispiel& b)
-{
-    waehle(e, b.familie, b.form);
-    for (const auto& [i, wert] : b.abmessungen)
-        e.Abmessung[size_t(i)]->setText(QString::fromUtf8(wert));
-    for (const Steifenangabe& s : b.steifen) {
-        if (s.zeile < 4)
-            e.Stort[size_t(s.zeile)]->setText(QString::fromUtf8(s.lage));
-        e.StLang1[size_t(s.zeile)]->setText(QString::fromUtf8(s.l1));
-        e.StLang2[size_t(s.zeile)]->setText(QString::fromUtf8(s.l2));
-        e.StDick[size_t(s.zeile)]->setText(QString::fromUtf8(s.dicke));
-    }
-    if (b.stegreihe) {
-        e.Combo1[2]->setCurrentText(QString::fromUtf8(b.stegreihe));
-        e.Combo1[3]->setCurrentText(QString::fromUtf8(b.steggroesse));
-        e.profillisteGeklickt(3);
-    }
 }
 
 // The result page as the preview shows it, and as it is printed.
@@ -113,7 +84,7 @@ int main(int argc, char* argv[])
         speichere(form, aus.filePath(QStringLiteral("Hauptform_%1.png").arg(sprache)));
         Eingabeseite& e = *form.eingabe;
         for (const Beispiel& b : beispiele()) {
-            fuelle(e, b);
+            fuelleBeispiel(e, b);
             speichere(form, aus.filePath(QStringLiteral("Hauptform_%1_%2.png").arg(sprache).arg(b.form)));
             form.bericht.projektname = QStringLiteral("(") + e.Querschnitt->currentText() + u')';
             ergebnis(form, form.zeigeQuerschnittswerte(0), aus,
@@ -121,24 +92,7 @@ int main(int argc, char* argv[])
         }
         // The rolled profile in its three variants.
         for (int variante = 0; variante < 3; ++variante) {
-            waehle(e, 3, 0);
-            e.HUGCheck->setChecked(false);
-            e.Combo1[0]->setCurrentText(QStringLiteral("HEB"));
-            e.profillisteGeklickt(0);
-            e.Combo1[1]->setCurrentText(QStringLiteral("300"));
-            e.profillisteGeklickt(1);
-            if (variante == 1) {
-                e.HschieneCheck->setChecked(true);
-                e.hwert[5]->setText(QStringLiteral("40"));
-                e.hwert[6]->setText(QStringLiteral("60"));
-            } else if (variante == 2) {
-                e.HUGCheck->setChecked(true);
-                const char* const unten[5] = {"18", "200", "200", "9", "15"}; // RU, HU, BU, SU, TU
-                for (int i = 0; i < 5; ++i)
-                    e.hwert[size_t(7 + i)]->setText(QString::fromLatin1(unten[i]));
-                // The bottom-flange profile empties the lists; the values stay.
-                e.Typ->setText(QStringLiteral("HEB300"));
-            }
+            fuelleWalzprofil(e, variante);
             speichere(form, aus.filePath(QStringLiteral("Hauptform_%1_Walzprofil_%2.png").arg(sprache).arg(variante)));
             ergebnis(form, form.rechneHProfil(), aus, QStringLiteral("Ergebnis_%1_Walzprofil_%2").arg(sprache).arg(variante));
         }
