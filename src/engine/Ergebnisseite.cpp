@@ -19,18 +19,6 @@ void wertzeile(Zeichenflaeche& f, const QString& beschriftung, float wert, const
     druckeZahlRechts(f, kWerteRechts, muster, wert, beschriftung, einheit);
 }
 
-Ergebnislage lageAus(const Ergebnisse& r)
-{
-    Ergebnislage l;
-    l.ys = r.YS;
-    l.zs = r.ZS;
-    l.apsi = r.Winkel;
-    l.steifen = r.steifen;
-    l.punkte = int(r.punkte.size());
-    for (size_t i = 0; i < r.punkte.size() && i < l.dicke.size(); ++i)
-        l.dicke[i] = r.punkte[i].dicke;
-    return l;
-}
 
 void schwerpunktzeilen(Zeichenflaeche& f, const Ergebnisse& r, float halbeGurtdicke, const Printtext& printtext)
 {
@@ -94,6 +82,19 @@ void seitenanfang(Zeichenflaeche& f)
 
 } // namespace
 
+Ergebnislage ergebnislage(const Ergebnisse& r)
+{
+    Ergebnislage l;
+    l.ys = r.YS;
+    l.zs = r.ZS;
+    l.apsi = r.Winkel;
+    l.steifen = r.steifen;
+    l.punkte = int(r.punkte.size());
+    for (size_t i = 0; i < r.punkte.size() && i < l.dicke.size(); ++i)
+        l.dicke[i] = r.punkte[i].dicke;
+    return l;
+}
+
 const QStringList& spannungsnamen()
 {
     static const QStringList namen{"Sigma-X", "Tau-Y", "Tau-Z", "Tau-X", "Sigma-Y", "Sigma-Z"};
@@ -117,7 +118,7 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
     double yZ = y0;
     if (x != 50 && x != 60 && x != 200 && x != 300) {
         double y = y0 + (x > 300 ? 20 : 9);
-        Ergebnislage lage = lageAus(r);
+        Ergebnislage lage = ergebnislage(r);
         lage.übergabetext = übergabetext;
         yZ = zeichneSchweissquerschnitt(f, y, e, schienenkatalog, lage);
     }
@@ -164,7 +165,7 @@ void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Quersch
     f.print(Typ);
     const double y0 = f.CurrentY;
     double y = y0 + 5;
-    const double naechstesY = zeichneWalzprofil(f, y, e, modus, lageAus(r));
+    const double naechstesY = zeichneWalzprofil(f, y, e, modus, ergebnislage(r));
 
     f.setzeSchriftgroesse(14);
     f.CurrentX = 0;

@@ -4,6 +4,7 @@
 // surface. The preview and the printer get the very same page.
 
 #include "Ergebnisdatei.h"
+#include "drawing/Detailzeichnungen.h"
 #include "section/Querschnittsdaten.h"
 
 #include <QStringList>
@@ -22,6 +23,9 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
 // The rolled profiles; `modus` is the form the engine handed back (102, 103, 110).
 void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittseingabe& e, const QString& Typ,
                            int modus, const Printtext& printtext);
+
+// What the drawings to scale take from the results: centroid, angle, stiffeners, points.
+Ergebnislage ergebnislage(const Ergebnisse& r);
 
 // The stress table's column heads.
 const QStringList& spannungsnamen();
