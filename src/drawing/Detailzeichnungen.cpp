@@ -1191,18 +1191,19 @@ RolledDimensions walzmasse(const Querschnittseingabe& e, int modus)
     return d;
 }
 
-double zeichneSchweissquerschnitt(Zeichenflaeche& f, double& y, const Querschnittseingabe& e,
-                                  const QString& schienenkatalog, const Ergebnislage& r)
+namespace {
+
+// Runs one drawing on the surface it is given. Whatever goes wrong ends the drawing with
+// "Printererror"; the page keeps what was drawn and goes on at the drawing's top.
+template <typename Zeichnung>
+double zeichneGeschuetzt(Zeichenflaeche& f, double& y, Zeichnung&& zeichnung)
 {
     const double yAnfang = y;
     const double schrift = f.schriftgroesse();
     const Zeichenziel ziel = zielFuer(f);
     const Zeichenzielbindung bindung(ziel.flaeche, ziel.testansicht);
     try {
-        const std::optional<Schweissplan> plan = schweissplan(e, schienenkatalog, r);
-        if (!plan)
-            throw Abbruch{};
-        const double naechstesY = zeichneSchweissplan(f, y, e, *plan, r);
+        const double naechstesY = zeichnung();
         f.setzeSchriftgroesse(schrift);
         return naechstesY;
     } catch (...) {
@@ -1211,6 +1212,19 @@ double zeichneSchweissquerschnitt(Zeichenflaeche& f, double& y, const Querschnit
         zeigeDruckfehler();
         return yAnfang;
     }
+}
+
+} // namespace
+
+double zeichneSchweissquerschnitt(Zeichenflaeche& f, double& y, const Querschnittseingabe& e,
+                                  const QString& schienenkatalog, const Ergebnislage& r)
+{
+    return zeichneGeschuetzt(f, y, [&] {
+        const std::optional<Schweissplan> plan = schweissplan(e, schienenkatalog, r);
+        if (!plan)
+            throw Abbruch{};
+        return zeichneSchweissplan(f, y, e, *plan, r);
+    });
 }
 
 // ---------------------------------------------------------------------------
@@ -1427,18 +1441,5 @@ double walzprofil(Zeichenflaeche& f, double& y, const Querschnittseingabe& e, in
 
 double zeichneWalzprofil(Zeichenflaeche& f, double& y, const Querschnittseingabe& e, int modus, const Ergebnislage& r)
 {
-    const double yAnfang = y;
-    const double schrift = f.schriftgroesse();
-    const Zeichenziel ziel = zielFuer(f);
-    const Zeichenzielbindung bindung(ziel.flaeche, ziel.testansicht);
-    try {
-        const double naechstesY = walzprofil(f, y, e, modus, r);
-        f.setzeSchriftgroesse(schrift);
-        return naechstesY;
-    } catch (...) {
-        f.setzeSchriftgroesse(schrift);
-        y = yAnfang;
-        zeigeDruckfehler();
-        return yAnfang;
-    }
+    return zeichneGeschuetzt(f, y, [&] { return walzprofil(f, y, e, modus, r); });
 }
