@@ -231,6 +231,23 @@ bool Hauptform::leseErgebnisse(int n, Ergebnisse& r)
     return true;
 }
 
+Berechnungsumgebung Hauptform::umgebung() const { return {pathbasis, pathben, pathtext, Messagedatei}; }
+
+bool Hauptform::legeSeiteAn(const std::function<void(Zeichenflaeche&)>& seite)
+{
+    Bericht blatt;
+    blatt.beginneBericht(kMaxSeitenlaenge, testansicht != 0, m_druckauftrag);
+    try {
+        seite(blatt.flaeche());
+    } catch (...) {
+        // A fault while the page is laid out (a printer that fails, say) ends the report here.
+        meldungen().zeige(QStringLiteral("Printererror"), Meldungssymbol::Keins);
+        return false;
+    }
+    zeigeSeite(blatt);
+    return true;
+}
+
 void Hauptform::zeigeSeite(Bericht& seite)
 {
     const QImage bild = seite.beendeBericht(bericht);
@@ -253,8 +270,7 @@ bool Hauptform::zeigeQuerschnittswerte(int Modus)
 {
     bericht.seitenzahl = 0;
     bericht.seitenzähler = 0;
-    const Berechnungsumgebung umgebung{pathbasis, pathben, pathtext, Messagedatei};
-    if (Modus != 1 && !(schreibeÜbergabe(*eingabe, umgebung, 1) && warteUndMelde(umgebung)))
+    if (Modus != 1 && !(schreibeÜbergabe(*eingabe, umgebung(), 1) && warteUndMelde(umgebung())))
         return false;
     Ergebnisse r;
     if (!leseErgebnisse(1, r))
@@ -262,21 +278,17 @@ bool Hauptform::zeigeQuerschnittswerte(int Modus)
     anzahldrucke1 = 0;
     drucktastenwert = 1;
 
-    Bericht seite;
-    seite.beginneBericht(kMaxSeitenlaenge, testansicht != 0, m_druckauftrag);
     QStringList formnamen;
     for (int i = 0; i < eingabe->Querschnitt->count(); ++i)
         if (eingabe->Querschnitt->itemData(i).toInt() == int(std::lround(r.x)))
             formnamen.append(eingabe->Querschnitt->itemText(i));
-    try {
-        legeErgebnisseiteAn(seite.flaeche(), r, liesEingabe(*eingabe), formnamen,
-                            [this](int n) { return holePrinttext(n); }, verbinde(pathtext, QStringLiteral("ASchiene")),
+    const bool angelegt = legeSeiteAn([&](Zeichenflaeche& f) {
+        legeErgebnisseiteAn(f, r, liesEingabe(*eingabe), formnamen, [this](int n) { return holePrinttext(n); },
+                            verbinde(pathtext, QStringLiteral("ASchiene")),
                             leseTextdatei(übergabedatei(pathben, 0)).value_or(QString()));
-    } catch (...) {
-        meldungen().zeige(QStringLiteral("Printererror"), Meldungssymbol::Keins);
+    });
+    if (!angelegt)
         return false;
-    }
-    zeigeSeite(seite);
     if (eingabe->familie == 2)
         eingabe->Abmessung[7]->setText(eingabe->schottbreiteEingegeben);
     return true;
@@ -284,28 +296,20 @@ bool Hauptform::zeigeQuerschnittswerte(int Modus)
 
 bool Hauptform::rechneHProfil()
 {
-    const Berechnungsumgebung umgebung{pathbasis, pathben, pathtext, Messagedatei};
-    if (!(schreibeHProfilÜbergabe(*eingabe, umgebung) && warteUndMelde(umgebung)))
+    if (!(schreibeHProfilÜbergabe(*eingabe, umgebung()) && warteUndMelde(umgebung())))
         return false;
     Ergebnisse r;
     if (!leseErgebnisse(3, r))
         return false;
     eingabe->Querschnittsnummer = qint16(std::lround(r.x));
     drucktastenwert = 2;
-    Bericht seite;
-    seite.beginneBericht(kMaxSeitenlaenge, testansicht != 0, m_druckauftrag);
     int modus = eingabe->Querschnittsnummer;
     if (eingabe->HUGCheck->isChecked())
         modus = eingabe->Querschnittsnummer = 110;
-    try {
-        legeWalzprofilseiteAn(seite.flaeche(), r, liesEingabe(*eingabe), eingabe->Typ->text(), modus,
+    return legeSeiteAn([&](Zeichenflaeche& f) {
+        legeWalzprofilseiteAn(f, r, liesEingabe(*eingabe), eingabe->Typ->text(), modus,
                               [this](int n) { return holePrinttext(n); });
-    } catch (...) {
-        meldungen().zeige(QStringLiteral("Printererror"), Meldungssymbol::Keins);
-        return false;
-    }
-    zeigeSeite(seite);
-    return true;
+    });
 }
 
 void Hauptform::druckertaste()

@@ -13,8 +13,10 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class Form5;
+struct Berechnungsumgebung;
 class QPushButton;
 
 class Hauptform : public QWidget {
@@ -81,7 +83,11 @@ private:
     void baueOberflaeche();
     // Reads a result file; false (after telling the user) when there is nothing to show.
     bool leseErgebnisse(int n, Ergebnisse& r);
+    // Lays out one report page on the preview or the printer and shows it;
+    // false after "Printererror".
+    bool legeSeiteAn(const std::function<void(Zeichenflaeche&)>& seite);
     void zeigeSeite(Bericht& seite);
+    Berechnungsumgebung umgebung() const;
 
     Druckauftrag* m_druckauftrag = nullptr;
 
