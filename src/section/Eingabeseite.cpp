@@ -572,10 +572,9 @@ void Eingabeseite::feldTasteLosgelassen(QLineEdit* feld, int taste)
     const Navigationsziele z = art == 0 ? abmessungsziele(i, Abmessung[6]->isVisible(), Abmessung[13]->isVisible(),
                                                           Abmessung[15]->isVisible())
                                         : hwertziele(i);
-    const auto& felder = art == 0 ? std::vector<QLineEdit*>(Abmessung.begin(), Abmessung.end())
-                                  : std::vector<QLineEdit*>(hwert.begin(), hwert.end());
-    feldNavigation(ausgabe, taste, feld, felder[size_t(z.enter)], felder[size_t(z.rechts)], felder[size_t(z.links)],
-                   felder[size_t(z.hoch)], felder[size_t(z.runter)], m_caret);
+    const auto ziel = [&](int k) -> QWidget* { return art == 0 ? Abmessung[size_t(k)] : hwert[size_t(k)]; };
+    feldNavigation(ausgabe, taste, feld, ziel(z.enter), ziel(z.rechts), ziel(z.links), ziel(z.hoch), ziel(z.runter),
+                   m_caret);
 }
 
 void Eingabeseite::schienenmittragendGeklickt(bool an)
