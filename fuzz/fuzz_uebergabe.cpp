@@ -2,8 +2,8 @@
 // accepts, with what the engine and the detailed drawings rely on.
 #include "Erwartung.h"
 
-#include "geometrie/section_geometry.h"
-#include "geometrie/transfer_layout.h"
+#include "kern/section_geometry.h"
+#include "kern/transfer_layout.h"
 
 #include <string>
 

@@ -11,7 +11,7 @@
 #include "Beispieleingabe.h"
 #include "Benchhilfen.h"
 #include "Testhilfen.h"
-#include "app/Hauptform.h"
+#include "fenster/Hauptform.h"
 #include "app/Start.h"
 #include "report/Form5.h"
 

@@ -14,7 +14,7 @@
 // only when a start did not get as far as measured.
 #include "Benchhilfen.h"
 #include "Testhilfen.h"
-#include "app/Hauptform.h"
+#include "fenster/Hauptform.h"
 #include "app/Start.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "post.h"
 
-#include "geometrie/section_geometry.h"
+#include "kern/section_geometry.h"
 
 #include <cstddef>
 #include <string>

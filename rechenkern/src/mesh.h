@@ -1,7 +1,7 @@
 // Mesh stage: the union of the plate polygons as quadratic six-node triangles.
 #pragma once
 
-#include "geometrie/section_geometry.h"
+#include "kern/section_geometry.h"
 
 #include <array>
 #include <cstddef>

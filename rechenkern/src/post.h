@@ -4,7 +4,7 @@
 #include "assemble.h"
 #include "mesh.h"
 
-#include "geometrie/section_geometry.h"
+#include "kern/section_geometry.h"
 
 #include <Eigen/Core>
 

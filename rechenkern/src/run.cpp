@@ -3,7 +3,7 @@
 #include "result_file.h"
 #include "transfer_input.h"
 
-#include "geometrie/section_geometry.h"
+#include "kern/section_geometry.h"
 
 #include <exception>
 

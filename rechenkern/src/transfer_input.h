@@ -3,7 +3,7 @@
 // the section the engine computed; the engine uses it under its own names.
 #pragma once
 
-#include "geometrie/transfer_layout.h"
+#include "kern/transfer_layout.h"
 
 namespace delmarix {
 

@@ -1,5 +1,7 @@
 #include "Form7.h"
 
+#include "Twips.h"
+
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>

@@ -53,7 +53,3 @@ private:
     std::array<QLabel*, 4> m_labels{};
     Form7Geometrie m_geometrie;
 };
-
-// Twips to screen pixels and back, at 15 twips per pixel.
-constexpr int twipsProPixel = 15;
-constexpr int px(int twips) { return twips / twipsProPixel; }

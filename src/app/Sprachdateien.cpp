@@ -1,4 +1,5 @@
 #include "Sprachdateien.h"
+#include "kern/Formen.h"
 
 #include "Feldleser.h"
 #include "Meldungen.h"
@@ -194,20 +195,6 @@ QString holeMessage(const QString& Messagedatei, int n)
         return false;
     });
     return gefunden ? *gefunden : QStringLiteral("Message-Text fehlt/missing:") + QString::number(n);
-}
-
-bool familieBietet(int familie, int nummer)
-{
-    switch (familie) {
-    case 0: return nummer < 10;
-    case 1: return nummer >= 10 && nummer <= 19;
-    case 2: return nummer >= 30 && nummer <= 39;
-    case 4: return nummer >= 200 && nummer <= 229;
-    case 5: return nummer >= 51 && nummer <= 58;
-    case 6: return nummer >= 111 && nummer <= 119;
-    case 7: return nummer >= 311 && nummer <= 319;
-    default: return false; // family 3 takes its sections from the profile tables
-    }
 }
 
 std::optional<std::vector<Querschnittseintrag>> leseQuerschnittsliste(const QString& pfad, int familie)

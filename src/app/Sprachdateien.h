@@ -61,7 +61,6 @@ struct Querschnittseintrag {
     int nummer = 0;
 };
 std::optional<std::vector<Querschnittseintrag>> leseQuerschnittsliste(const QString& pfad, int familie);
-bool familieBietet(int familie, int nummer);
 
 // Refills the section-form list for one family; the prompt is shown as the
 // list's text, a missing file is reported and leaves the list empty.

@@ -1,6 +1,11 @@
 #include "Kataloge.h"
 
 #include "app/Feldleser.h"
+#include "kern/Zahlen.h"
+
+#include <algorithm>
+
+using tarvello::geometrie::Point;
 
 const QStringList& schienenliste()
 {
@@ -78,4 +83,22 @@ const QStringList& ipeGroessen()
     static const QStringList liste{"80",  "100", "120", "140", "160", "180", "200", "220", "240",
                                    "270", "300", "330", "360", "400", "450", "500", "550", "600"};
     return liste;
+}
+
+std::vector<Point> schienenumriss(const Schienensatz& satz)
+{
+    const double h1 = zahl(satz[0]), h2 = zahl(satz[1]), h3 = zahl(satz[2]), k = zahl(satz[3]);
+    const double b3 = zahl(satz[4]), b1 = zahl(satz[5]), f1 = zahl(satz[6]), f3 = zahl(satz[7]);
+    if (!(h1 > 0 && k > 0 && b1 > 0 && b3 > 0 && b3 < k && b3 < b1 && f3 > 0 && h3 > 0 && h3 < h1))
+        return {};
+    const double kopfUnten = h1 - h3;
+    const double kopfSeite = f1 > 0 && f1 < h3 ? h1 - f1 : kopfUnten;
+    double fussOben = h2 > f3 ? h2 : f3 + 0.3 * (b1 - b3) / 2;
+    fussOben = std::min(fussOben, kopfUnten - 0.1 * h3);
+    std::vector<Point> rechts{{b1 / 2, 0}, {b1 / 2, f3}, {b3 / 2, fussOben}, {b3 / 2, kopfUnten},
+                              {k / 2, kopfSeite}, {k / 2, h1}};
+    std::vector<Point> ring = rechts;
+    for (auto it = rechts.rbegin(); it != rechts.rend(); ++it)
+        ring.push_back({-it->y, it->z});
+    return ring;
 }

@@ -4,10 +4,13 @@
 // folder and are read whenever a value is needed, so an edited table counts
 // at once.
 
+#include "kern/polygon.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <vector>
 
 // A rail record: eight values as texts. Element 0 is the rail height, 3 the
 // head width, 5 the foot width (what the flange must carry).
@@ -16,6 +19,10 @@ using Schienensatz = std::array<QString, 8>;
 // The rail choice list; "A-Sch" means no catalog rail.
 const QStringList& schienenliste();
 inline const QString kKeineKatalogschiene = QStringLiteral("A-Sch");
+
+// The rail's outline as the catalog describes it: foot on z = 0, centred on
+// y = 0, counter-clockwise. Empty for a record whose values do not make a rail.
+std::vector<tarvello::geometrie::Point> schienenumriss(const Schienensatz& satz);
 
 // Looks the rail up by its exact name; a missing file or name leaves the record as it was.
 void leseASchiene(const QString& katalogdatei, const QString& name, Schienensatz& satz);

@@ -2,11 +2,12 @@
 
 #include "Zeichenprimitive.h"
 #include "app/Meldungen.h"
-#include "app/Zahlen.h"
-#include "catalogs/Kataloge.h"
+#include "kern/Zahlen.h"
+#include "kern/Formen.h"
+#include "kern/Uebergabeschreiber.h"
 
-#include "geometrie/section_geometry.h"
-#include "geometrie/transfer_layout.h"
+#include "kern/section_geometry.h"
+#include "kern/transfer_layout.h"
 
 #include <QLineF>
 #include <QRectF>
@@ -367,30 +368,10 @@ struct Zeichnung {
 
 float feld(const QString& text) { return zahl(text); }
 
-bool offen(int x, int von, int bis) { return x > von && x < bis; }
 
-bool mitHalbemH(int x) { return offen(x, 110, 120) || offen(x, 220, 300); }
 
 // The crane rail's outline from its catalog record, standing on z = 0 and
 // centred on y = 0: foot, web and head as the catalog dimensions them.
-std::vector<Point> katalogschiene(const Schienensatz& satz)
-{
-    const double h1 = feld(satz[0]), h2 = feld(satz[1]), h3 = feld(satz[2]), k = feld(satz[3]);
-    const double b3 = feld(satz[4]), b1 = feld(satz[5]), f1 = feld(satz[6]), f3 = feld(satz[7]);
-    if (!(h1 > 0 && k > 0 && b1 > 0 && b3 > 0 && b3 < k && b3 < b1 && f3 > 0 && h3 > 0 && h3 < h1))
-        return {};
-    const double kopfUnten = h1 - h3;
-    const double kopfSeite = f1 > 0 && f1 < h3 ? h1 - f1 : kopfUnten;
-    double fussOben = h2 > f3 ? h2 : f3 + 0.3 * (b1 - b3) / 2;
-    fussOben = std::min(fussOben, kopfUnten - 0.1 * h3);
-    std::vector<Point> rechts{{b1 / 2, 0}, {b1 / 2, f3}, {b3 / 2, fussOben}, {b3 / 2, kopfUnten},
-                              {k / 2, kopfSeite}, {k / 2, h1}};
-    std::vector<Point> ring = rechts;
-    for (auto it = rechts.rbegin(); it != rechts.rend(); ++it)
-        ring.push_back({-it->y, it->z});
-    return ring;
-}
-
 std::array<double, 4> huelle(const std::vector<Point>& punkte)
 {
     std::array<double, 4> h{1e300, 1e300, -1e300, -1e300};
@@ -602,7 +583,7 @@ struct Schweissplan {
     double schienenhoehe = 0;
 };
 
-std::optional<Schweissplan> schweissplan(const Querschnittseingabe& e, const QString& katalog, const Ergebnislage& r)
+std::optional<Schweissplan> schweissplan(const Querschnittsdaten& e, const Schienenbild& aufgesetzt, const Ergebnislage& r)
 {
     Schweissplan p;
     if (!r.übergabetext.isEmpty()) {
@@ -611,7 +592,10 @@ std::optional<Schweissplan> schweissplan(const Querschnittseingabe& e, const QSt
             return std::nullopt;
         p.d = gelesen.input.welded;
     } else {
-        p.d = schweissmasse(e);
+        const auto masse = querschnittsmasse(e);
+        if (!masse || masse->rolled)
+            return std::nullopt;
+        p.d = masse->welded;
     }
     const WeldedDimensions& d = p.d;
     const BuildResult gebaut = buildWeldedSection(d);
@@ -625,7 +609,7 @@ std::optional<Schweissplan> schweissplan(const Querschnittseingabe& e, const QSt
     const double cosA = std::cos(d.webAngle * kGrad);
     const double B = d.profile.flangeWidth, H = d.profile.height;
     double bezug = 0;
-    if (x > 300) {
+    if (istZweizeller(x)) {
         const SecondCell& z = d.secondCell;
         const double a =
             (d.bottomWidth - d.clearWidth - z.webDistance - d.webThickness - d.webThickness2 - z.webThickness) / 2;
@@ -636,14 +620,14 @@ std::optional<Schweissplan> schweissplan(const Querschnittseingabe& e, const QSt
         p.s = 70 / bezug;
         const double yLinks = -d.clearWidth / 2 - d.webThickness - a;
         p.x0 = p.c - w2 * p.s / 2 - yLinks * p.s;
-    } else if (offen(x, 200, 300)) {
-        bezug = std::max({d.bottomWidth, x > 220 ? B + d.topWidth : d.topWidth, d.webHeight});
-    } else if (offen(x, 50, 60)) {
+    } else if (istWinkelform(x)) {
+        bezug = std::max({d.bottomWidth, mitHalbemH(x) ? B + d.topWidth : d.topWidth, d.webHeight});
+    } else if (mitUntergurtH(x)) {
         bezug = std::max({d.bottomWidth, d.topWidth, H + d.webHeight * cosA});
     } else {
-        bezug = std::max({d.bottomWidth, offen(x, 110, 120) ? B + d.topWidth : d.topWidth, d.webHeight * cosA});
+        bezug = std::max({d.bottomWidth, (bauart(x) == Bauart::HalbesHKasten) ? B + d.topWidth : d.topWidth, d.webHeight * cosA});
     }
-    if (x <= 300) {
+    if (!istZweizeller(x)) {
         if (!(bezug > 0) || !endlich(bezug))
             return std::nullopt;
         p.s = 70 / bezug;
@@ -659,12 +643,12 @@ std::optional<Schweissplan> schweissplan(const Querschnittseingabe& e, const QSt
     const auto h = huelle(ohneSchiene);
     p.zOben = h[3];
     // The unsymmetric families stand in the middle of the column.
-    if (offen(x, 200, 300))
+    if (istWinkelform(x))
         p.x0 = p.c - (h[0] + h[2]) / 2 * p.s;
 
     // The rail: the acting one is a plate of the section; one that only rides
     // on it is placed where the engine would place an acting rail.
-    const bool hatSchiene = x > 10 && !offen(x, 50, 60);
+    const bool hatSchiene = mitSchienenblock(x);
     for (const Plate& pl : p.g.plates)
         if (istSchiene(pl)) {
             const auto hs = huelle(pl.outline);
@@ -673,20 +657,8 @@ std::optional<Schweissplan> schweissplan(const Querschnittseingabe& e, const QSt
             p.schienenmitte = {hs[0], (hs[1] + hs[3]) / 2};
         }
     if (hatSchiene && !d.railActing) {
-        std::vector<Point> umriss;
-        QString name;
-        if (e.ASchiene != kKeineKatalogschiene && !e.ASchiene.isEmpty()) {
-            Schienensatz satz;
-            leseASchiene(katalog, e.ASchiene, satz);
-            umriss = katalogschiene(satz);
-            name = e.ASchiene;
-        } else {
-            const double br = feld(e.Abmessung[11]), hr = feld(e.Abmessung[10]);
-            if (br > 0 && hr > 0) {
-                umriss = {{-br / 2, 0}, {br / 2, 0}, {br / 2, hr}, {-br / 2, hr}};
-                name = einfacherZahltext(float(br)) + u'x' + einfacherZahltext(float(hr));
-            }
-        }
+        std::vector<Point> umriss = aufgesetzt.umriss;
+        const QString& name = aufgesetzt.name;
         if (!umriss.empty()) {
             const auto hu = huelle(umriss);
             WeldedDimensions probe = d;
@@ -736,7 +708,7 @@ std::vector<double> spotsZwischen(double links, double rechts)
     return s;
 }
 
-double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseingabe& e, const Schweissplan& p,
+double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittsdaten& e, const Schweissplan& p,
                            const Ergebnislage& r)
 {
     const WeldedDimensions& d = p.d;
@@ -787,7 +759,7 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
     waagerechteKette(z, yKetteOben, zTop, oben);
 
     // Bottom chain: the bottom flange, 6 below the lowest plate.
-    const int ug = platteNamens(g, offen(x, 50, 60) ? "H-Profil Untergurt" : "Untergurt");
+    const int ug = platteNamens(g, mitUntergurtH(x) ? "H-Profil Untergurt" : "Untergurt");
     if (ug >= 0) {
         const auto u = plattenhuelle(g, ug);
         // Labelled with the entered width (for a box on an H profile the profile's B).
@@ -803,7 +775,7 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
     }
 
     // Second cell's top flange: its own chain in the room above it, or above the top chain.
-    if (x > 300) {
+    if (istZweizeller(x)) {
         const int o3 = platteNamens(g, "Obergurt 2. Zelle");
         if (o3 >= 0) {
             const auto h3 = plattenhuelle(g, o3);
@@ -821,10 +793,10 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
     // The webs and the stretches their stiffener percentages run on: rows 1
     // and 3 on the first web, 2 and 4 on the second (rows 1 and 3 again on it
     // for the forms that mirror them).
-    const double zb = offen(x, 50, 60) ? d.profile.height - d.profile.flangeThickness / 2 : tu / 2;
+    const double zb = mitUntergurtH(x) ? d.profile.height - d.profile.flangeThickness / 2 : tu / 2;
     const int stegR = platteNamens(g, "Steg rechts"), stegL = platteNamens(g, "Steg links");
     const int mittel = platteNamens(g, "Mittelsteg");
-    const bool gespiegelt = mirrorsStiffeners(x);
+    const bool gespiegelt = spiegeltSteifen(x);
     struct Steg {
         int platte;
         bool rechts;      // the web's outer side is on the right
@@ -835,9 +807,9 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
         std::vector<double> prozente;
     };
     std::vector<Steg> stege;
-    const double hoehe = offen(x, 200, 300) ? d.webHeight2 : d.webHeight;
-    const double neigung = mitHalbemH(x) || offen(x, 200, 300) || x > 300 ? 1 : cosA;
-    if (x > 300)
+    const double hoehe = istWinkelform(x) ? d.webHeight2 : d.webHeight;
+    const double neigung = mitHalbemH(x) || istWinkelform(x) || istZweizeller(x) ? 1 : cosA;
+    if (istZweizeller(x))
         stege = {{stegL, false, false, zb, hoehe, 1, {}}, {mittel, true, true, zb, hoehe, 1, {}}};
     else
         stege = {{stegR, true, false, zb, hoehe, neigung, {}}, {stegL, false, false, zb, hoehe, neigung, {}}};
@@ -851,7 +823,7 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
 
     // Outer height chains.
     const double xRechts = b.x(alles[2]) + 7, xLinks = b.x(alles[0]) - 7;
-    if (offen(x, 50, 60)) {
+    if (mitUntergurtH(x)) {
         const double zH = d.profile.height - d.profile.flangeThickness / 2;
         senkrechteKette(z, g, xRechts,
                         {{-tu / 2, zH, float(d.profile.height)}, {zH, zUnterOG, float(d.webHeight), cosA}}, true);
@@ -865,14 +837,14 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
             const auto l = plattenhuelle(g, stegL);
             senkrechteKette(z, g, xLinks, {{l[1], l[3], float(hoehe)}}, false);
         }
-    } else if (offen(x, 200, 300) && stegR >= 0) {
+    } else if (istWinkelform(x) && stegR >= 0) {
         const auto w = plattenhuelle(g, stegR);
         senkrechteKette(z, g, xRechts, {{w[1], w[3], float(d.webHeight)}}, true);
         if (stegL >= 0) {
             const auto l = plattenhuelle(g, stegL);
             senkrechteKette(z, g, xLinks, {{l[1], l[3], float(d.webHeight2)}}, false);
         }
-    } else if (x > 300) {
+    } else if (istZweizeller(x)) {
         senkrechteKette(z, g, xLinks, {{zb, zUnterOG, float(d.webHeight)}}, false);
         const int s3 = platteNamens(g, "Steg 2. Zelle");
         if (s3 >= 0) {
@@ -889,7 +861,7 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
     z.schrift(kSchriftSteife);
     for (size_t i = 0; i < stege.size(); ++i) {
         Steg st = stege[i];
-        if (st.prozente.empty() || st.platte < 0 || (i == 1 && gespiegelt && x <= 300))
+        if (st.prozente.empty() || st.platte < 0 || (i == 1 && gespiegelt && !istZweizeller(x)))
             continue;
         std::sort(st.prozente.begin(), st.prozente.end());
         std::vector<double> grenzen{0};
@@ -924,11 +896,11 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
                 }
             }
     };
-    if (stegR >= 0 && stegL >= 0 && x <= 300)
+    if (stegR >= 0 && stegL >= 0 && !istZweizeller(x))
         innenkette(-half, half, float(d.clearWidth), zb,
                    std::min(plattenhuelle(g, stegR)[3], plattenhuelle(g, stegL)[3]));
     const int s3 = platteNamens(g, "Steg 2. Zelle");
-    if (x > 300) {
+    if (istZweizeller(x)) {
         innenkette(-half, half, float(d.clearWidth), zb, zUnterOG);
         if (s3 >= 0 && mittel >= 0) {
             const auto m = plattenhuelle(g, mittel);
@@ -949,11 +921,11 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
     };
     {
         const int links = stegL;
-        const int rechts = x > 300 ? mittel : stegR;
+        const int rechts = istZweizeller(x) ? mittel : stegR;
         if (links >= 0 && rechts >= 0) {
             const double innenL = b.x(plattenhuelle(g, links)[2]) + 2, innenR = b.x(plattenhuelle(g, rechts)[0]) - 2;
             z.abstandsmassBeiFreiem(zwischen(innenL, innenR, b.y(zUnterOG), 2), float(d.topThickness), p.s);
-            if (!offen(x, 50, 60))
+            if (!mitUntergurtH(x))
                 z.abstandsmassBeiFreiem(zwischen(innenL, innenR, b.y(zb), 4), float(d.bottomThickness), p.s);
         }
     }
@@ -976,7 +948,7 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
         }
         z.abstandsmassBeiFreiem(orte, t, p.s * faktor);
     };
-    if (x > 300) {
+    if (istZweizeller(x)) {
         stegdicke(stegL, float(d.webThickness), 1);
         stegdicke(mittel, float(d.webThickness2), 1);
         stegdicke(s3, float(d.secondCell.webThickness), 1);
@@ -986,12 +958,12 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
                                              b.y(plattenhuelle(g, o3)[1]), 2),
                                     float(d.secondCell.topThickness), p.s);
     } else {
-        const double schraeg = !mitHalbemH(x) && !offen(x, 200, 300) ? 1 / cosA : 1;
+        const double schraeg = !mitHalbemH(x) && !istWinkelform(x) ? 1 / cosA : 1;
         stegdicke(stegR, float(d.webThickness), schraeg);
         stegdicke(stegL, float(d.webThickness2 > 0 ? d.webThickness2 : d.webThickness), schraeg);
-        if (mitHalbemH(x) || offen(x, 50, 60))
+        if (mitStegprofil(x))
             stegdicke(platteNamens(g, "H-Profil Steg"), float(d.profile.webThickness), 1);
-        if (offen(x, 50, 60)) {
+        if (mitUntergurtH(x)) {
             const int hu = platteNamens(g, "H-Profil Untergurt");
             if (hu >= 0) {
                 const auto u = plattenhuelle(g, hu);
@@ -1014,11 +986,11 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
     if (!p.schienentext.isEmpty() && p.schienenhoehe > 0)
         z.beschrifte(b.p(p.schienenmitte), {p.schienentext}, 0, {-1, -0.2});
     // The H profile's name beside its flange.
-    if ((mitHalbemH(x) || offen(x, 50, 60)) && !e.Combo1_2.isEmpty()) {
-        const int flansch = platteNamens(g, offen(x, 50, 60) ? "H-Profil Obergurt" : "H-Profil Flansch");
+    if (mitStegprofil(x) && !e.stegprofilreihe.isEmpty()) {
+        const int flansch = platteNamens(g, mitUntergurtH(x) ? "H-Profil Obergurt" : "H-Profil Flansch");
         if (flansch >= 0) {
             const auto fl = plattenhuelle(g, flansch);
-            const QString name = (mitHalbemH(x) ? QStringLiteral("1/2 ") : QString()) + e.Combo1_2 + u' ' + e.Combo1_3;
+            const QString name = (mitHalbemH(x) ? QStringLiteral("1/2 ") : QString()) + e.stegprofilreihe + u' ' + e.stegprofilgroesse;
             z.beschrifte(b.p({fl[2], (fl[1] + fl[3]) / 2}), {name}, 0, {1, 0.6});
         }
     }
@@ -1036,7 +1008,7 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
             // A stiffener's point is on its web: its label goes to the web's outer side.
             const auto w = huelle(g.plates[size_t(sp.plate)].outline);
             richtung = QPointF((w[0] + w[2]) / 2 > yMitte ? 1 : -1, 0.4);
-            if (x > 300 && (n == 10 || n == 12))
+            if (istZweizeller(x) && (n == 10 || n == 12))
                 richtung = QPointF(1, 0.4);
         }
         z.beschrifte(b.p(sp.at), {QStringLiteral("P%1").arg(n)}, 0, richtung);
@@ -1109,88 +1081,6 @@ double zeichneSchweissplan(Zeichenflaeche& f, double& y, const Querschnittseinga
 
 } // namespace
 
-WeldedDimensions schweissmasse(const Querschnittseingabe& e)
-{
-    WeldedDimensions d;
-    const int x = e.Querschnittsnummer;
-    const auto& A = e.Abmessung;
-    d.form = x;
-    d.webAngle = feld(A[14]);
-    d.topWidth = feld(A[0]);
-    d.topThickness = feld(A[1]);
-    // The bottom flange of a box on an H profile is the profile's flange.
-    const bool hUnten = offen(x, 50, 60);
-    d.bottomWidth = feld(hUnten ? e.hwert[1] : A[2]);
-    d.bottomThickness = feld(hUnten ? e.hwert[3] : A[3]);
-    d.webHeight = feld(A[4]);
-    d.webThickness = feld(A[5]);
-    d.clearWidth = feld(A[7]);
-    d.webThickness2 = d.webThickness;
-    const bool blockR = offen(x, 10, 50) || x > 60;
-    if (blockR) {
-        const bool winkel = offen(x, 200, 300);
-        if (!winkel) {
-            d.webThickness2 = feld(A[6].isEmpty() ? A[5] : A[6]);
-        } else {
-            d.webThickness2 = feld(A[6]);
-            d.webHeight2 = feld(A[13]);
-            d.flatWidth = feld(A[16]);
-            d.flatHeight = feld(A[15]);
-        }
-        d.railActing = e.schieneMittragend;
-        if (d.railActing) {
-            d.railWidth = feld(A[11]);
-            d.railHeight = feld(A[10]);
-        }
-        if (mitHalbemH(x)) {
-            d.profile.height = feld(e.hwert[0]);
-            d.profile.flangeWidth = feld(e.hwert[1]);
-            d.profile.webThickness = feld(e.hwert[2]);
-            d.profile.flangeThickness = feld(e.hwert[3]);
-            d.profile.rootRadius = feld(e.hwert[4]);
-        }
-        if (x > 300) {
-            d.secondCell.topWidth = feld(A[20]);
-            d.secondCell.topThickness = feld(A[21]);
-            d.secondCell.webHeight = feld(A[22]);
-            d.secondCell.webThickness = feld(A[23]);
-            d.secondCell.webDistance = feld(A[24]);
-        }
-    }
-    for (size_t i = 0; i < 5; ++i) {
-        if (!e.steifeSichtbar[i])
-            continue;
-        StiffenerRow& s = d.stiffeners[i];
-        s.given = true;
-        s.position = feld(e.Stort[i]);
-        s.leg1 = feld(e.StLang1[i]);
-        s.leg2 = feld(e.StLang2[i]);
-        s.thickness = feld(e.StDick[i]);
-    }
-    if (offen(x, 50, 59)) {
-        d.profile.height = feld(e.hwert[0]);
-        d.profile.webThickness = feld(e.hwert[2]);
-        d.profile.rootRadius = feld(e.hwert[4]);
-        d.profile.flangeWidth = d.bottomWidth;
-        d.profile.flangeThickness = d.bottomThickness;
-    }
-    return d;
-}
-
-RolledDimensions walzmasse(const Querschnittseingabe& e, int modus)
-{
-    RolledDimensions d;
-    d.mode = modus == 103 || modus == 110 ? modus : 102;
-    d.profile = {feld(e.hwert[0]), feld(e.hwert[1]), feld(e.hwert[2]), feld(e.hwert[3]), feld(e.hwert[4])};
-    if (d.mode == 103) {
-        d.railHeight = feld(e.hwert[5]);
-        d.railWidth = feld(e.hwert[6]);
-    }
-    if (d.mode == 110)
-        d.bottom = {feld(e.hwert[8]), feld(e.hwert[9]), feld(e.hwert[10]), feld(e.hwert[11]), feld(e.hwert[7])};
-    return d;
-}
-
 namespace {
 
 // Runs one drawing on the surface it is given. Whatever goes wrong ends the drawing with
@@ -1216,11 +1106,11 @@ double zeichneGeschuetzt(Zeichenflaeche& f, double& y, Zeichnung&& zeichnung)
 
 } // namespace
 
-double zeichneSchweissquerschnitt(Zeichenflaeche& f, double& y, const Querschnittseingabe& e,
-                                  const QString& schienenkatalog, const Ergebnislage& r)
+double zeichneSchweissquerschnitt(Zeichenflaeche& f, double& y, const Querschnittsdaten& e,
+                                  const Schienenbild& aufgesetzt, const Ergebnislage& r)
 {
     return zeichneGeschuetzt(f, y, [&] {
-        const std::optional<Schweissplan> plan = schweissplan(e, schienenkatalog, r);
+        const std::optional<Schweissplan> plan = schweissplan(e, aufgesetzt, r);
         if (!plan)
             throw Abbruch{};
         return zeichneSchweissplan(f, y, e, *plan, r);
@@ -1232,13 +1122,13 @@ double zeichneSchweissquerschnitt(Zeichenflaeche& f, double& y, const Querschnit
 
 namespace {
 
-double walzprofil(Zeichenflaeche& f, double& y, const Querschnittseingabe& e, int modus, const Ergebnislage& r)
+double walzprofil(Zeichenflaeche& f, double& y, const Querschnittsdaten& e, int modus, const Ergebnislage& r)
 {
     // 1. Profile and bottom profile; without one the bottom is the profile's own.
-    const double H = feld(e.hwert[0]), B = feld(e.hwert[1]), S = feld(e.hwert[2]), T = feld(e.hwert[3]);
-    const double R = feld(e.hwert[4]);
-    double RU = feld(e.hwert[7]), HU = feld(e.hwert[8]), BU = feld(e.hwert[9]), SU = feld(e.hwert[10]);
-    double TU = feld(e.hwert[11]);
+    const HProfilmasse& w = e.walzprofil;
+    const HProfilmasse& u = e.untergurtprofil;
+    const double H = feld(w.H), B = feld(w.B), S = feld(w.S), T = feld(w.T), R = feld(w.R);
+    double RU = feld(u.R), HU = feld(u.H), BU = feld(u.B), SU = feld(u.S), TU = feld(u.T);
     double hw = H - 2 * T;
     if (modus == 110) {
         hw = H - T - TU;
@@ -1249,7 +1139,10 @@ double walzprofil(Zeichenflaeche& f, double& y, const Querschnittseingabe& e, in
         SU = S;
     }
     // The section the engine computed: where its points are.
-    const BuildResult gebaut = buildRolledSection(walzmasse(e, modus));
+    const auto masse = querschnittsmasse(e);
+    if (!masse || !masse->rolled)
+        throw Abbruch{};
+    const BuildResult gebaut = buildRolledSection(masse->rolledProfile);
     if (!gebaut.ok)
         throw Abbruch{};
     const SectionGeometry& g = gebaut.geometry;
@@ -1257,8 +1150,8 @@ double walzprofil(Zeichenflaeche& f, double& y, const Querschnittseingabe& e, in
     // 2. The flat rail.
     double hr = 0, br = 0;
     if (modus == 103) {
-        hr = feld(e.hwert[5]);
-        br = feld(e.hwert[6]);
+        hr = feld(e.flachschienenhoehe);
+        br = feld(e.flachschienenbreite);
     }
 
     // 3. Scale: the web height counts when it is not smaller than B.
@@ -1439,7 +1332,7 @@ double walzprofil(Zeichenflaeche& f, double& y, const Querschnittseingabe& e, in
 
 } // namespace
 
-double zeichneWalzprofil(Zeichenflaeche& f, double& y, const Querschnittseingabe& e, int modus, const Ergebnislage& r)
+double zeichneWalzprofil(Zeichenflaeche& f, double& y, const Querschnittsdaten& e, int modus, const Ergebnislage& r)
 {
     return zeichneGeschuetzt(f, y, [&] { return walzprofil(f, y, e, modus, r); });
 }

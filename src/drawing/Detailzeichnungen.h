@@ -5,12 +5,12 @@
 // with, so every label stands where the engine reported its stresses.
 
 #include "drawing/Zeichenflaeche.h"
-#include "section/Querschnittsdaten.h"
-
-#include "geometrie/section_dimensions.h"
+#include "kern/Querschnittsdaten.h"
+#include "kern/polygon.h"
 
 #include <QString>
 #include <array>
+#include <vector>
 
 // What a drawing takes from the engine's result file.
 struct Ergebnislage {
@@ -27,25 +27,20 @@ struct Ergebnislage {
     QString übergabetext;
 };
 
+// A rail that rides on the section without acting: its outline with the foot
+// on z = 0, centred on y = 0, and its name ("A75", or "b x h" of a flat rail).
+// Empty when there is none.
+struct Schienenbild {
+    std::vector<tarvello::geometrie::Point> umriss;
+    QString name;
+};
+
 // The welded families, chosen by the form number: top of the drawing at y
 // (moved down by a rail standing on the top flange and by the top dimension
 // chain); returns the page y below the drawing. A drawing that cannot be made
 // shows "Printererror" and returns y.
-//
-// The record is taken as the result page holds it while the page is laid out:
-// the fields as the transfer file was written from them (the diaphragm width of
-// the rail at mid top flange already converted to the bottom flange, the bottom
-// flange of a box on an H profile being the profile's).
-double zeichneSchweissquerschnitt(Zeichenflaeche& f, double& y, const Querschnittseingabe& e,
-                                  const QString& schienenkatalog, const Ergebnislage& r);
+double zeichneSchweissquerschnitt(Zeichenflaeche& f, double& y, const Querschnittsdaten& e,
+                                  const Schienenbild& aufgesetzt, const Ergebnislage& r);
 
 // The rolled profile; modus 102 plain, 103 with the flat rail, 110 with the bottom-flange profile.
-double zeichneWalzprofil(Zeichenflaeche& f, double& y, const Querschnittseingabe& e, int modus, const Ergebnislage& r);
-
-// The dimensions of a welded section as the transfer file carries them to the
-// engine, read from the record with the same choices the writer makes: which
-// field fills which line, which lines a form has at all.
-tarvello::geometrie::WeldedDimensions schweissmasse(const Querschnittseingabe& e);
-
-// The dimensions of a rolled profile from the profile fields; modus as above.
-tarvello::geometrie::RolledDimensions walzmasse(const Querschnittseingabe& e, int modus);
+double zeichneWalzprofil(Zeichenflaeche& f, double& y, const Querschnittsdaten& e, int modus, const Ergebnislage& r);

@@ -2,6 +2,7 @@
 
 #include "Zeichenflaeche.h"
 #include "Zeichenprimitive.h"
+#include "kern/Formen.h"
 
 #include <QImage>
 #include <QPainter>
@@ -152,7 +153,7 @@ void halbesHProfil(Zeichenflaeche& f, double steghoehe)
 }
 
 // Box with the rail over one web; from 111 on the rail web is half an H profile.
-void schieneUeberSteg(Zeichenflaeche& f, int c)
+void skizzeSchieneUeberSteg(Zeichenflaeche& f, int c)
 {
     const int k = c > 100 ? c - 100 : c;
     if (c < 100)
@@ -383,17 +384,21 @@ void zeichneQuerschnittsskizze(Zeichenflaeche& f, int Querschnittsnummer)
     f.loesche();
     setzeStil(f);
     const int c = Querschnittsnummer;
-    // Each range is asked for on its own; a code in none of them stays empty.
-    if (c < 10 || (c >= 31 && c <= 49))
-        ohneSchiene(f, c);
-    if (c >= 51 && c <= 59)
-        hProfilAlsUntergurt(f, c);
-    if ((c >= 11 && c <= 29) || (c >= 111 && c <= 119))
-        schieneUeberSteg(f, c);
-    if (c >= 311 && c <= 319)
-        zweizeller(f, c);
-    if (c >= 201 && c <= 299)
-        winkelkatzprofil(f, c);
+    // A number that offers no section stays empty.
+    switch (bauart(c)) {
+    case Bauart::Kasten:
+        if (schieneUeberSteg(c))
+            skizzeSchieneUeberSteg(f, c);
+        else
+            ohneSchiene(f, c);
+        break;
+    case Bauart::HalbesHKasten: skizzeSchieneUeberSteg(f, c); break;
+    case Bauart::KastenAufH: hProfilAlsUntergurt(f, c); break;
+    case Bauart::Winkelprofil: winkelkatzprofil(f, c); break;
+    case Bauart::Zweizeller: zweizeller(f, c); break;
+    case Bauart::Keine:
+    case Bauart::Walzprofil: break;
+    }
 }
 
 void zeichneWalzprofilskizze(Zeichenflaeche& f, int variante)

@@ -1,6 +1,6 @@
 #include "Zeichenflaeche.h"
 
-#include "app/Zahlen.h"
+#include "kern/Zahlen.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

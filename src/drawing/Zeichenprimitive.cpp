@@ -1,7 +1,7 @@
 #include "Zeichenprimitive.h"
 
 #include "Zeichenflaeche.h"
-#include "app/Zahlen.h"
+#include "kern/Zahlen.h"
 
 #include <QPaintDevice>
 #include <QPainter>

@@ -4,29 +4,20 @@
 #include "app/Meldungen.h"
 #include "app/Sprachdateien.h"
 #include "app/Start.h"
-#include "section/Eingabeseite.h"
+#include "catalogs/Kataloge.h"
+#include "kern/Zahlen.h"
 
-#include <QComboBox>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace {
-
-QString text(const QLineEdit* feld) { return feld ? feld->text() : QString(); }
-QString text(const QLabel* label) { return label ? label->text() : QString(); }
 
 bool schreibeZeilen(const QString& pfad, const QStringList& zeilen)
 {
     QFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    QByteArray inhalt;
-    for (const QString& zeile : zeilen)
-        inhalt += zeile.toUtf8() + "\r\n";
+    const QByteArray inhalt = übergabebytes(zeilen);
     const bool ok = datei.write(inhalt) == inhalt.size();
     datei.close();
     return ok;
@@ -45,54 +36,34 @@ bool starteImProgrammordner(const Berechnungsumgebung& u, int ergebnis)
     return false;
 }
 
-} // namespace
-
-Querschnittseingabe liesEingabe(const Eingabeseite& e)
+// No result of an earlier run may be read after this one, whichever family
+// it was for: an engine that writes nothing then leaves nothing to show.
+void loescheErgebnisse(const Berechnungsumgebung& u)
 {
-    Querschnittseingabe q;
-    q.familie = e.familie;
-    q.Querschnittsnummer = e.Querschnittsnummer;
-    q.formGewaehlt = e.Querschnitt->currentIndex() >= 0;
-    for (size_t i = 0; i < 25; ++i) {
-        q.Abmessung[i] = text(e.Abmessung[i]);
-        q.Abmessungslabel[i] = text(e.Abmessungslabel[i]);
-    }
-    for (size_t i = 0; i < 12; ++i)
-        q.hwert[i] = text(e.hwert[i]);
-    for (size_t i = 0; i < 5; ++i)
-        q.Hlabel[i] = text(e.hwertlabel[i]);
-    q.Combo1_2 = e.Combo1[2]->currentText();
-    q.Combo1_3 = e.Combo1[3]->currentText();
-    q.schieneMittragend = e.Schienemittragend->isChecked();
-    q.ASchiene = e.ASchiene->currentText();
-    q.steifenframeSichtbar = !e.Steifenframe->isHidden();
-    q.stegwinkelSichtbar = !e.Abmessung[14]->isHidden();
-    for (size_t i = 0; i < 5; ++i) {
-        q.steifeSichtbar[i] = !e.Stort[i]->isHidden();
-        q.Stort[i] = e.Stort[i]->text();
-        q.StLang1[i] = e.StLang1[i]->text();
-        q.StLang2[i] = e.StLang2[i]->text();
-        q.StDick[i] = e.StDick[i]->text();
-    }
-    q.steifenbeschriftung = {e.Stegtext3[0]->text(), e.Stegtext4[0]->text(), e.Stegtext5[0]->text(),
-                             e.Stegtext6[0]->text()};
-    q.HschieneCheck = e.HschieneCheck->isChecked();
-    q.HUGCheck = e.HUGCheck->isChecked();
-    return q;
+    QFile::remove(übergabedatei(u.pathben, 1));
+    QFile::remove(übergabedatei(u.pathben, 3));
 }
 
-bool schreibeÜbergabe(Eingabeseite& e, const Berechnungsumgebung& u, int Laufwert)
+} // namespace
+
+QString übergabedatei(const QString& pathben, int n)
 {
-    // No result of an earlier run may be read after this one.
-    QFile::remove(übergabedatei(u.pathben, 1));
+    return verbinde(pathben, QStringLiteral("Übergabe%1.dat").arg(n));
+}
+
+bool schreibeÜbergabe(const Querschnittsdaten& q, const Beschriftungen& b, const Berechnungsumgebung& u, int Laufwert)
+{
+    loescheErgebnisse(u);
     QFile::remove(übergabedatei(u.pathben, 0));
 
-    const Übergabeinhalt inhalt = baueÜbergabe(liesEingabe(e), Laufwert, verbinde(u.pathtext, QStringLiteral("ASchiene")),
-                                               [&u](int n) { return holeMessage(u.Messagedatei, n); });
-    for (int i : {2, 3, 7})
-        if (e.Abmessung[size_t(i)])
-            e.Abmessung[size_t(i)]->setText(inhalt.Abmessung[size_t(i)]);
-    e.schottbreiteEingegeben = inhalt.schottbreiteEingegeben;
+    const QString katalog = verbinde(u.pathtext, QStringLiteral("ASchiene"));
+    const auto fussbreite = [&katalog](const QString& name) {
+        Schienensatz satz;
+        leseASchiene(katalog, name, satz);
+        return zahl(satz[5]);
+    };
+    const Übergabeinhalt inhalt =
+        baueÜbergabe(q, b, Laufwert, fussbreite, [&u](int n) { return holeMessage(u.Messagedatei, n); });
     for (const QString& meldung : inhalt.meldungen)
         zeige(meldung);
     if (!inhalt.ok) {
@@ -114,10 +85,10 @@ bool schreibeÜbergabe(Eingabeseite& e, const Berechnungsumgebung& u, int Laufwe
     return gestartet;
 }
 
-bool schreibeHProfilÜbergabe(Eingabeseite& e, const Berechnungsumgebung& u)
+bool schreibeHProfilÜbergabe(const Querschnittsdaten& q, const Berechnungsumgebung& u)
 {
-    const Übergabeinhalt inhalt =
-        baueHProfilÜbergabe(liesEingabe(e), [&u](int n) { return holeMessage(u.Messagedatei, n); });
+    loescheErgebnisse(u);
+    const Übergabeinhalt inhalt = baueHProfilÜbergabe(q, [&u](int n) { return holeMessage(u.Messagedatei, n); });
     for (const QString& meldung : inhalt.meldungen)
         zeige(meldung);
     if (!inhalt.ok)

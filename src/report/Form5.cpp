@@ -1,8 +1,8 @@
 #include "Form5.h"
 
-#include "app/Form7.h"
+#include "app/Twips.h"
 #include "app/Start.h"
-#include "app/Zahlen.h"
+#include "kern/Zahlen.h"
 
 #include <QCloseEvent>
 #include <QFile>

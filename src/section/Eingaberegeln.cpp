@@ -2,7 +2,7 @@
 
 #include "app/Meldungen.h"
 #include "app/Sprachdateien.h"
-#include "app/Zahlen.h"
+#include "kern/Zahlen.h"
 
 #include <cmath>
 
@@ -90,6 +90,16 @@ int regelverletzung(Feldregel regel, float v)
     case Feldregel::Nichtnegativ: return v >= 0 ? 0 : 5;
     }
     return 0;
+}
+
+bool pruefeZahl(QString& text, const QString& Messagedatei)
+{
+    text.replace(u',', u'.');
+    if (text.count(u'.') >= 2 || !istZahl(text)) {
+        meldungen().zeige(holeMessage(Messagedatei, 1), Meldungssymbol::Keins);
+        return false;
+    }
+    return true;
 }
 
 bool pruefeEingabe(QString& text, Feldregel regel, const QString& Messagedatei)

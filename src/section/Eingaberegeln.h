@@ -3,7 +3,7 @@
 // by their array and index, as the window holds them.
 
 #include <QString>
-#include "Formlayout.h"
+#include "kern/Formen.h"
 
 #include <array>
 
@@ -43,6 +43,10 @@ Feldregel steifenregel(Steifenspalte spalte);
 
 // The number of the message a value breaks its rule with, 0 when it is accepted.
 int regelverletzung(Feldregel regel, float wert);
+
+// Normalises the entry in place (comma to point) and reports an invalid
+// number with message 1, looked up in the given message file.
+bool pruefeZahl(QString& text, const QString& Messagedatei);
 
 // Checks a field's text as the user leaves it: normalises the text in place
 // and tells the user what is wrong. Returns false when the old value must come back.

@@ -1,11 +1,11 @@
 #include "Eingabeseite.h"
 
 #include "app/Feldnavigation.h"
-#include "app/Form7.h"
+#include "app/Twips.h"
 #include "app/Meldungen.h"
 #include "app/Sprachdateien.h"
 #include "app/Start.h"
-#include "app/Zahlen.h"
+#include "kern/Zahlen.h"
 #include "catalogs/Kataloge.h"
 #include "drawing/Skizzen.h"
 
@@ -142,17 +142,10 @@ void Eingabeseite::baueFamilien(QWidget* fenster)
         Option1[size_t(i)] = option;
     }
     // A family chosen by mouse or by arrow keys resets the layout; only the mouse refills the list.
-    // A click on the family already chosen resets the layout as well, though nothing toggles.
+    // A click on the family already chosen changes nothing: what was typed stays.
     connect(Familiengruppe, &QButtonGroup::idToggled, this, [this](int id, bool an) {
-        if (an) {
-            m_umgeschaltet = id;
+        if (an)
             familieGewaehlt(id);
-        }
-    });
-    connect(Familiengruppe, &QButtonGroup::idClicked, this, [this](int id) {
-        if (m_umgeschaltet != id)
-            familieGewaehlt(id);
-        m_umgeschaltet = -1;
     });
     Label1 = new QLabel(QStringLiteral("Querschnittsform"), Querschnittsframe);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -310,6 +303,14 @@ void Eingabeseite::baueWalzprofil(QWidget* fenster)
     Typlabel = beschriftung(QStringLiteral("Bezeichnung"), FrameHprofil, twips(3200, 390, 1300, 315), QStringLiteral("Typlabel"));
     Typ = eingabefeld(FrameHprofil, twips(4560, 390, 1500, 315), QStringLiteral("Typ"));
     Typ->installEventFilter(this);
+    // Typing a designation of one's own means the list choice no longer holds.
+    connect(Typ, &QLineEdit::textEdited, this, [this] {
+        if (Combo1[0]->currentText().trimmed().isEmpty() && Combo1[1]->currentText().trimmed().isEmpty() &&
+            Combo1[4]->currentText().trimmed().isEmpty())
+            return;
+        vergissProfilwahl();
+        HschieneCheck->setChecked(false);
+    });
 
     Frame_Hschiene = gruppe(QStringLiteral("HSchiene"), FrameHprofil, twips(120, 2300, 8660, 900), QStringLiteral("Frame_Hschiene"));
     FrameUG = gruppe(QStringLiteral("SchUG"), FrameHprofil, twips(120, 3300, 8660, 1400), QStringLiteral("FrameUG"));
@@ -354,10 +355,7 @@ void Eingabeseite::familieGewaehlt(int i)
         Combo1[4]->move(Combo1[4]->x(), px(360));
         zeichneWalzprofilskizze(0);
         Typ->clear();
-        Combo1[0]->setCurrentIndex(0);
-        Combo1[1]->setCurrentIndex(0);
-        for (int k = 0; k <= 4; ++k)
-            hwert[size_t(k)]->clear();
+        vergissProfilwahl();
         HschieneCheck->setChecked(false);
         Frame_Hschiene->hide();
         FrameHprofil->show();
@@ -395,6 +393,7 @@ void Eingabeseite::familieGewaehlt(int i)
 
 void Eingabeseite::familieLosgelassen(int i)
 {
+    m_listenfamilie = i;
     ladeQuerschnittsliste(Querschnitt, Label1->text(), verbinde(pathtext, QStringLiteral("Combo.") + Oberflächensprache), i);
 }
 
@@ -475,13 +474,22 @@ void Eingabeseite::zeichneWalzprofilskizze(int variante)
     Picture1->show();
 }
 
+void Eingabeseite::vergissProfilwahl()
+{
+    Combo1[0]->setCurrentIndex(0);
+    Combo1[1]->setCurrentIndex(0);
+    Combo1[4]->setCurrentIndex(0);
+    Combo1[4]->hide();
+    Combo1[1]->show();
+    for (int k = 0; k <= 4; ++k)
+        hwert[size_t(k)]->clear();
+}
+
 void Eingabeseite::profillisteGeklickt(int i)
 {
-    if (i == 2 || i == 3) {
-        if (!Combo1[2]->currentText().isEmpty() && !Combo1[3]->currentText().isEmpty())
-            ladeProfilwerte(2);
+    // The web profile of a welded form is read from its lists when the section is computed.
+    if (i == 2 || i == 3)
         return;
-    }
     if (Combo1[0]->currentText().isEmpty()) {
         Typ->clear();
         Trägerergebnis->hide();
@@ -497,19 +505,16 @@ void Eingabeseite::profillisteGeklickt(int i)
         return;
     }
     Typ->setText(Combo1[0]->currentText() + groesse->currentText());
-    ladeProfilwerte(0);
+    ladeProfilwerte(groesse->currentText());
     Trägerergebnis->show();
 }
 
-void Eingabeseite::ladeProfilwerte(int k)
+void Eingabeseite::ladeProfilwerte(const QString& groesse)
 {
-    // The IPE size list counts whenever it is switched on, as the rolled profile's series decides.
-    const QString groesse = !Combo1[4]->isHidden() ? Combo1[4]->currentText() : Combo1[size_t(k + 1)]->currentText();
-    const auto werte = leseProfilwerte(verbinde(pathtext, Combo1[size_t(k)]->currentText()), int(std::lround(zahl(groesse))));
-    if (!werte)
-        return;
+    // A size the table does not hold leaves no values of an earlier choice behind.
+    const auto werte = leseProfilwerte(verbinde(pathtext, Combo1[0]->currentText()), int(std::lround(zahl(groesse))));
     for (int i = 0; i < 5; ++i)
-        hwert[size_t(i)]->setText((*werte)[size_t(i)]);
+        hwert[size_t(i)]->setText(werte ? (*werte)[size_t(i)] : QString());
 }
 
 QLineEdit* Eingabeseite::steifenfeld(Steifenfeld feld) const
@@ -655,14 +660,6 @@ bool Eingabeseite::eventFilter(QObject* objekt, QEvent* ereignis)
             faerbe(Typ, kWeiss);
             if (!Typ->text().isEmpty())
                 Trägerergebnis->show();
-        } else if (typ == QEvent::Enter &&
-                   (!Combo1[0]->currentText().isEmpty() || !Combo1[1]->currentText().isEmpty())) {
-            // Pointing at the designation means typing one by hand: the list choice no longer holds.
-            Combo1[0]->setCurrentIndex(0);
-            Combo1[1]->setCurrentIndex(0);
-            for (int k = 0; k <= 4; ++k)
-                hwert[size_t(k)]->clear();
-            HschieneCheck->setChecked(false);
         }
         return false;
     }
@@ -702,9 +699,11 @@ bool Eingabeseite::eventFilter(QObject* objekt, QEvent* ereignis)
             alterWert = Combo1[size_t(i)]->currentText();
             return taste != Qt::Key_Tab && taste != Qt::Key_Backtab;
         }
+    // The list is refilled when it does not hold this family's forms yet, so a
+    // click on the family already chosen keeps the chosen form.
     if (typ == QEvent::MouseButtonRelease)
         for (int i = 0; i < 8; ++i)
-            if (objekt == Option1[size_t(i)] &&
+            if (objekt == Option1[size_t(i)] && m_listenfamilie != i &&
                 Option1[size_t(i)]->rect().contains(static_cast<QMouseEvent*>(ereignis)->position().toPoint()))
                 familieLosgelassen(i);
     return QObject::eventFilter(objekt, ereignis);

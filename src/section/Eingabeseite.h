@@ -5,7 +5,8 @@
 // the plain rules of Formlayout and Eingaberegeln.
 
 #include "Eingaberegeln.h"
-#include "Formlayout.h"
+#include "kern/Formen.h"
+#include "kern/Querschnittsdaten.h"
 
 #include <QObject>
 #include <QString>
@@ -36,8 +37,6 @@ public:
     qint16 Querschnittsnummer = 0;
     QString Querschnittsname;
     QString alterWert;
-    // The diaphragm width as typed, while its field holds the width the engine was given.
-    QString schottbreiteEingegeben;
 
     // Family and form.
     QGroupBox* Querschnittsframe = nullptr;
@@ -95,9 +94,13 @@ public:
     void zeichneWalzprofilskizze(int variante);
     // The rolled-profile and web-profile lists.
     void profillisteGeklickt(int i);
-    void ladeProfilwerte(int k);
+    void ladeProfilwerte(const QString& groesse);
 
     QLineEdit* steifenfeld(Steifenfeld feld) const;
+
+    // The section as the fields hold it, and the captions the fields show.
+    Querschnittsdaten querschnitt() const;
+    Beschriftungen beschriftungen() const;
 
 signals:
     void ergebnisAngefordert();
@@ -123,6 +126,8 @@ private:
     std::array<bool, 5> vorhandeneSteifen() const;
 
     QWidget* m_fenster;
+    void vergissProfilwahl();
+
     int m_caret = 0;
-    int m_umgeschaltet = -1;
+    int m_listenfamilie = -1; // the family whose forms the list holds
 };

@@ -2,6 +2,7 @@
 #include "Testhilfen.h"
 #include "app/Feldleser.h"
 #include "app/Sprachdateien.h"
+#include "kern/Formen.h"
 
 #include <QComboBox>
 #include <QGroupBox>

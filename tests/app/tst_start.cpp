@@ -1,7 +1,7 @@
 // Start-up from the hand-off, the close question, the return button and the yes/no dialog.
 #include "Testhilfen.h"
 #include "app/Form7.h"
-#include "app/Hauptform.h"
+#include "fenster/Hauptform.h"
 #include "app/Start.h"
 
 #include <QLabel>

@@ -1,7 +1,8 @@
 // Number rules, output patterns, right-aligned numbers and key navigation.
 #include "Testhilfen.h"
 #include "app/Feldnavigation.h"
-#include "app/Zahlen.h"
+#include "kern/Zahlen.h"
+#include "section/Eingaberegeln.h"
 #include "drawing/Zeichenflaeche.h"
 
 #include <QGroupBox>

@@ -1,5 +1,6 @@
 // Stands in for the engine in tests: writes its arguments as the result and
-// removes its input at once, late, or never, as TARVELLO_ATTRAPPE says.
+// removes its input at once, late, or never, as TARVELLO_ATTRAPPE says;
+// "leer" removes its input and writes nothing at all.
 #include <QCoreApplication>
 #include <QFile>
 #include <QThread>
@@ -14,6 +15,8 @@ int main(int argc, char* argv[])
     QString eingabe = argumente[0], ergebnis = argumente[1];
     eingabe.replace(u'?', u' ');
     ergebnis.replace(u'?', u' ');
+    if (art == "leer")
+        return QFile::remove(eingabe) ? 0 : 1;
     QFile datei(ergebnis);
     if (datei.open(QIODevice::WriteOnly)) {
         datei.write((u'"' + argumente.join(u'|') + QStringLiteral("\"\r\n")).toUtf8());

@@ -1,9 +1,9 @@
 // The whole road with the real engine: typed section, result page in the
 // preview, printing (to PDF on a machine without printer), broken results.
 #include "Testhilfen.h"
-#include "app/Hauptform.h"
+#include "fenster/Hauptform.h"
 #include "app/Start.h"
-#include "engine/Uebergabe.h"
+#include "engine/Berechnung.h"
 #include "report/Form5.h"
 #include "section/Eingabeseite.h"
 

@@ -1,9 +1,9 @@
 // The engine run with stand-in engines, and the whole road from the result button.
 #include "Testhilfen.h"
-#include "app/Hauptform.h"
+#include "fenster/Hauptform.h"
 #include "app/Start.h"
 #include "engine/Rechenkern.h"
-#include "engine/Uebergabe.h"
+#include "engine/Berechnung.h"
 #include "section/Eingabeseite.h"
 
 #include <QComboBox>

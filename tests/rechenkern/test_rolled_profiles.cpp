@@ -5,7 +5,7 @@
 
 #include "analysis.h"
 
-#include "geometrie/section_geometry.h"
+#include "kern/section_geometry.h"
 
 #include <gtest/gtest.h>
 

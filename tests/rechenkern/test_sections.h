@@ -3,7 +3,7 @@
 
 #include "analysis.h"
 
-#include "geometrie/polygon.h"
+#include "kern/polygon.h"
 
 #include <string>
 #include <vector>

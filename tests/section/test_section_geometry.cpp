@@ -1,7 +1,7 @@
 // The section geometry: exact polygon integrals and the plates and stress
 // points of each family.
-#include "geometrie/polygon.h"
-#include "geometrie/section_geometry.h"
+#include "kern/polygon.h"
+#include "kern/section_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -64,23 +64,6 @@ TEST(Polygon, ContainsRespectsTolerance)
     EXPECT_TRUE(contains(r, {10, 5}, 1e-9));
     EXPECT_FALSE(containsStrictly(r, {10, 5}, 1e-9));
     EXPECT_FALSE(contains(r, {11, 5}, 1e-9));
-}
-
-TEST(Families, FormNumbersMapToFamilies)
-{
-    EXPECT_EQ(familyOfForm(1), Family::SingleBox);
-    EXPECT_EQ(familyOfForm(10), Family::SingleBox);
-    EXPECT_EQ(familyOfForm(50), Family::None);
-    EXPECT_EQ(familyOfForm(55), Family::BoxOnH);
-    EXPECT_EQ(familyOfForm(59), Family::None);
-    EXPECT_EQ(familyOfForm(60), Family::None);
-    EXPECT_EQ(familyOfForm(115), Family::HalfHBox);
-    EXPECT_EQ(familyOfForm(200), Family::None);
-    EXPECT_EQ(familyOfForm(225), Family::AngleSection);
-    EXPECT_EQ(familyOfForm(300), Family::None);
-    EXPECT_EQ(familyOfForm(315), Family::TwoCell);
-    EXPECT_EQ(familyOfForm(0), Family::None);
-    EXPECT_EQ(familyOfForm(-3), Family::None);
 }
 
 TEST(SingleBox, PlatesSumToTheHandArea)

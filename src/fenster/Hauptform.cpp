@@ -1,12 +1,11 @@
 #include "Hauptform.h"
 
-#include "Feldleser.h"
-#include "Form7.h"
-#include "Start.h"
-#include "Zahlen.h"
+#include "app/Feldleser.h"
+#include "app/Start.h"
+#include "app/Twips.h"
 #include "engine/Berechnung.h"
-#include "engine/Ergebnisseite.h"
-#include "engine/Uebergabe.h"
+#include "kern/Zahlen.h"
+#include "report/Ergebnisseite.h"
 #include "report/Form5.h"
 
 #include <QDateTime>
@@ -270,7 +269,8 @@ bool Hauptform::zeigeQuerschnittswerte(int Modus)
 {
     bericht.seitenzahl = 0;
     bericht.seitenzähler = 0;
-    if (Modus != 1 && !(schreibeÜbergabe(*eingabe, umgebung(), 1) && warteUndMelde(umgebung())))
+    if (Modus != 1 &&
+        !(schreibeÜbergabe(eingabe->querschnitt(), eingabe->beschriftungen(), umgebung(), 1) && warteUndMelde(umgebung())))
         return false;
     Ergebnisse r;
     if (!leseErgebnisse(1, r))
@@ -283,20 +283,17 @@ bool Hauptform::zeigeQuerschnittswerte(int Modus)
         if (eingabe->Querschnitt->itemData(i).toInt() == int(std::lround(r.x)))
             formnamen.append(eingabe->Querschnitt->itemText(i));
     const bool angelegt = legeSeiteAn([&](Zeichenflaeche& f) {
-        legeErgebnisseiteAn(f, r, liesEingabe(*eingabe), formnamen, [this](int n) { return holePrinttext(n); },
-                            verbinde(pathtext, QStringLiteral("ASchiene")),
+        const Querschnittsdaten q = eingabe->querschnitt();
+        legeErgebnisseiteAn(f, r, q, formnamen, [this](int n) { return holePrinttext(n); },
+                            schienenbild(q, verbinde(pathtext, QStringLiteral("ASchiene"))),
                             leseTextdatei(übergabedatei(pathben, 0)).value_or(QString()));
     });
-    if (!angelegt)
-        return false;
-    if (eingabe->familie == 2)
-        eingabe->Abmessung[7]->setText(eingabe->schottbreiteEingegeben);
-    return true;
+    return angelegt;
 }
 
 bool Hauptform::rechneHProfil()
 {
-    if (!(schreibeHProfilÜbergabe(*eingabe, umgebung()) && warteUndMelde(umgebung())))
+    if (!(schreibeHProfilÜbergabe(eingabe->querschnitt(), umgebung()) && warteUndMelde(umgebung())))
         return false;
     Ergebnisse r;
     if (!leseErgebnisse(3, r))
@@ -307,7 +304,7 @@ bool Hauptform::rechneHProfil()
     if (eingabe->HUGCheck->isChecked())
         modus = eingabe->Querschnittsnummer = 110;
     return legeSeiteAn([&](Zeichenflaeche& f) {
-        legeWalzprofilseiteAn(f, r, liesEingabe(*eingabe), eingabe->Typ->text(), modus,
+        legeWalzprofilseiteAn(f, r, eingabe->querschnitt(), eingabe->Typ->text(), modus,
                               [this](int n) { return holePrinttext(n); });
     });
 }

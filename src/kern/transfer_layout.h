@@ -6,7 +6,7 @@
 // drawings, which draw the very section the engine computed from the same lines.
 #pragma once
 
-#include "geometrie/section_dimensions.h"
+#include "kern/section_dimensions.h"
 
 #include <string>
 

@@ -1,8 +1,5 @@
 #include "Zahlen.h"
 
-#include "Meldungen.h"
-#include "Sprachdateien.h"
-
 #include <QLocale>
 #include <QRegularExpression>
 #include <cstdlib>
@@ -44,16 +41,6 @@ bool istZahl(const QString& text)
     return istZahlMitTrenner(t, QString(g_trennzeichen));
 }
 
-bool pruefeZahl(QString& text, const QString& Messagedatei)
-{
-    text.replace(u',', u'.');
-    if (text.count(u'.') >= 2 || !istZahl(text)) {
-        meldungen().zeige(holeMessage(Messagedatei, 1), Meldungssymbol::Keins);
-        return false;
-    }
-    return true;
-}
-
 float zahl(const QString& text)
 {
     QString t = text;
@@ -90,4 +77,10 @@ QString formatiereZahl(float wert, int muster)
     if (text.startsWith(ort.negativeSign()) && ort.toDouble(text) == 0.0)
         text.remove(0, ort.negativeSign().size());
     return text;
+}
+
+QString textMit7Stellen(float wert)
+{
+    QString text = QString::number(double(wert), 'g', 7);
+    return text.replace(u',', u'.');
 }

@@ -1,4 +1,4 @@
-#include "geometrie/section_geometry.h"
+#include "kern/section_geometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -255,7 +255,7 @@ BoxWebs boxWebs(Builder& b, const WeldedDimensions& d, double zb)
 // `second`; for the mirrored forms rows 1 and 3 stand on both.
 void webStiffeners(Builder& b, const WeldedDimensions& d, const WebFace& first, const WebFace& second)
 {
-    const bool mirror = mirrorsStiffeners(d.form);
+    const bool mirror = spiegeltSteifen(d.form);
     for (int row = 0; row < 4; ++row) {
         const bool onFirst = row % 2 == 0;
         const StiffenerRow* s = &d.stiffeners[row];
@@ -282,7 +282,7 @@ void singleBox(Builder& b, const WeldedDimensions& d)
     webStiffeners(b, d, w.right, w.left);
     if (d.stiffeners[4].given)
         topStiffener(b, w.zTopUnder, d.stiffeners[4]);
-    const bool overWeb = d.form >= 11 && d.form <= 29;
+    const bool overWeb = schieneUeberSteg(d.form);
     const double alpha = d.webAngle * M_PI / 180.0;
     const double yRail = overWeb ? d.clearWidth / 2 + w.run + d.webThickness / (2 * std::cos(alpha)) : 0.0;
     rail(b, d, yRail, zTop);
@@ -383,7 +383,7 @@ void angleSection(Builder& b, const WeldedDimensions& d)
     requirePositive(d.webHeight2, "Steghöhe2", "web height 2");
     requirePositive(d.flatWidth, "Breite2", "width 2");
     requirePositive(d.flatHeight, "Höhe2", "height 2");
-    const bool withH = d.form > 220;
+    const bool withH = mitHalbemH(d.form);
     const double tu = d.bottomThickness, zb = tu / 2;
     const double half = d.clearWidth / 2, t1 = d.webThickness, t2 = secondWeb(d);
     const double zUnder = zb + d.webHeight2, zTop = zUnder + d.topThickness;
@@ -504,47 +504,25 @@ BuildResult refused(const Refusal& why)
 
 } // namespace
 
-Family familyOfForm(int form)
-{
-    if (form >= 1 && form <= 49)
-        return Family::SingleBox;
-    if (form >= 51 && form <= 58)
-        return Family::BoxOnH;
-    if (form >= 111 && form <= 119)
-        return Family::HalfHBox;
-    if (form >= 61 && form <= 199)
-        return Family::SingleBox;
-    if (form >= 201 && form <= 299)
-        return Family::AngleSection;
-    if (form >= 301 && form <= 399)
-        return Family::TwoCell;
-    return Family::None;
-}
-
-bool mirrorsStiffeners(int form)
-{
-    return (form >= 1 && form <= 9) || (form >= 32 && form <= 39) || (form >= 52 && form <= 58);
-}
-
 BuildResult buildWeldedSection(const WeldedDimensions& d)
 {
-    const Family family = familyOfForm(d.form);
+    const Family family = bauart(d.form);
     Builder b(family, d.form);
     try {
         switch (family) {
-        case Family::SingleBox:
+        case Family::Kasten:
             singleBox(b, d);
             break;
-        case Family::BoxOnH:
+        case Family::KastenAufH:
             boxOnH(b, d);
             break;
-        case Family::HalfHBox:
+        case Family::HalbesHKasten:
             halfHBox(b, d);
             break;
-        case Family::AngleSection:
+        case Family::Winkelprofil:
             angleSection(b, d);
             break;
-        case Family::TwoCell:
+        case Family::Zweizeller:
             twoCell(b, d);
             break;
         default:
@@ -554,7 +532,7 @@ BuildResult buildWeldedSection(const WeldedDimensions& d)
     } catch (const Refusal& why) {
         return refused(why);
     }
-    if (mirrorsStiffeners(d.form)) {
+    if (spiegeltSteifen(d.form)) {
         // Rows 1 and 3 stand on both webs, so stiffeners 2 and 4 exist with them.
         b.g.stiffenerPresent[1] = b.g.stiffenerPresent[0];
         b.g.stiffenerPresent[3] = b.g.stiffenerPresent[2];
@@ -564,7 +542,7 @@ BuildResult buildWeldedSection(const WeldedDimensions& d)
 
 BuildResult buildRolledSection(const RolledDimensions& d)
 {
-    Builder b(Family::Rolled, d.mode);
+    Builder b(Family::Walzprofil, d.mode);
     try {
         require(d.mode == 102 || d.mode == 103 || d.mode == 110, "unbekannte Profilart " + std::to_string(d.mode),
                 "unknown profile kind " + std::to_string(d.mode));

@@ -10,12 +10,11 @@ QChar bestimmeDezimaltrennzeichen();
 QChar Dezimaltrennzeichen();
 void setzeDezimaltrennzeichen(QChar zeichen);
 
-// Normalises the entry in place (comma to point) and reports an invalid
-// number with message 1, looked up in the given message file.
-bool pruefeZahl(QString& text, const QString& Messagedatei);
 bool istZahl(const QString& text);
 float zahl(const QString& text);
 QString punkttext(const QString& text);
+// A computed value as the program writes it: up to 7 significant digits, "." as the point.
+QString textMit7Stellen(float wert);
 
 // Formats a value with pattern 0 to 4; an empty text for any other index.
 QString formatiereZahl(float wert, int muster);

@@ -1,4 +1,5 @@
-#include "geometrie/transfer_layout.h"
+#include "kern/transfer_layout.h"
+#include "kern/Formen.h"
 
 #include <cctype>
 #include <cmath>
@@ -204,11 +205,10 @@ void readWelded(LineReader& r, TransferInput& in, int x)
     d.clearWidth = r.positive("Schottbreite", "clear width");
     d.webThickness2 = d.webThickness;
 
-    const bool blockR = (x > 10 && x < 50) || x > 60;
-    if (blockR) {
-        if (x < 200 || x > 300)
+    if (mitSchienenblock(x)) {
+        if (istKastenform(x))
             d.webThickness2 = r.positive("Stegdicke 2", "web thickness 2");
-        if (x > 200 && x < 300) {
+        if (istWinkelform(x)) {
             d.webThickness2 = r.positive("Stegdicke 2", "web thickness 2");
             d.webHeight2 = r.positive("Steghöhe2", "web height 2");
         }
@@ -217,20 +217,20 @@ void readWelded(LineReader& r, TransferInput& in, int x)
             d.railWidth = r.positive("Schbreite", "rail width");
             d.railHeight = r.positive("Schhöhe", "rail height");
         }
-        if (x < 200 || x > 300)
+        if (istKastenform(x))
             r.integer("Laufwert", "run value", -32768, 32767);
-        if (x > 200 && x < 300) {
+        if (istWinkelform(x)) {
             d.flatWidth = r.positive("Breite2", "width 2");
             d.flatHeight = r.positive("Höhe2", "height 2");
         }
-        if ((x > 110 && x < 120) || (x > 220 && x < 300)) {
+        if (mitHalbemH(x)) {
             d.profile.height = r.positive("H", "H");
             d.profile.flangeWidth = r.positive("B", "B");
             d.profile.webThickness = r.positive("S", "S");
             d.profile.flangeThickness = r.positive("T", "T");
             d.profile.rootRadius = r.notNegative("R", "R");
         }
-        if (x > 300) {
+        if (istZweizeller(x)) {
             d.secondCell.topWidth = r.positive("BO3", "BO3");
             d.secondCell.topThickness = r.positive("TO3", "TO3");
             d.secondCell.webHeight = r.positive("HS3", "HS3");
@@ -254,7 +254,7 @@ void readWelded(LineReader& r, TransferInput& in, int x)
         s.thickness = r.positive("Steife t", "stiffener t");
     }
 
-    if (x > 50 && x < 59) {
+    if (mitUntergurtH(x)) {
         d.profile.height = r.positive("H", "H");
         d.profile.webThickness = r.positive("S", "S");
         d.profile.rootRadius = r.notNegative("R", "R");

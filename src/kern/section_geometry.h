@@ -49,8 +49,9 @@
 //   P7 (110 only) web mid-line at the joint of the web and the bottom profile's stem
 #pragma once
 
-#include "geometrie/polygon.h"
-#include "geometrie/section_dimensions.h"
+#include "kern/Formen.h"
+#include "kern/polygon.h"
+#include "kern/section_dimensions.h"
 
 #include <array>
 #include <string>
@@ -58,22 +59,9 @@
 
 namespace tarvello::geometrie {
 
-enum class Family {
-    None,          // the number offers no section
-    SingleBox,     // 1..49 (not 50), 61..110, 120..199
-    HalfHBox,      // 111..119
-    BoxOnH,        // 51..58
-    AngleSection,  // 201..299
-    TwoCell,       // 301..399
-    Rolled         // 102, 103, 110 of the rolled-profile layout
-};
-
-// Family of a welded section form number (never Rolled).
-Family familyOfForm(int form);
-
-// Forms whose input offers only stiffener rows 1, 3 and 5: rows 1 and 3 then
-// stand on both webs, mirrored, as stiffeners 1/2 and 3/4.
-bool mirrorsStiffeners(int form);
+// How a form number is built (Bauart), which forms mirror their stiffeners
+// (spiegeltSteifen): the program's one classification of the form numbers.
+using Family = Bauart;
 
 struct Plate {
     std::string nameDe;     // for messages, e.g. "Steg rechts"
@@ -91,7 +79,7 @@ struct StressPoint {
 };
 
 struct SectionGeometry {
-    Family family = Family::None;
+    Family family = Family::Keine;
     int form = 0;                        // section number (102/103/110 for rolled profiles)
     std::vector<Plate> plates;           // adjoining, never overlapping
     std::vector<StressPoint> points;     // the points this section has, ascending numbers

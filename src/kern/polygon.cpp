@@ -1,4 +1,4 @@
-#include "geometrie/polygon.h"
+#include "kern/polygon.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,9 +3,9 @@
 // values and the table of unit stresses, laid out line by line on a report
 // surface. The preview and the printer get the very same page.
 
-#include "Ergebnisdatei.h"
 #include "drawing/Detailzeichnungen.h"
-#include "section/Querschnittsdaten.h"
+#include "engine/Ergebnisdatei.h"
+#include "kern/Querschnittsdaten.h"
 
 #include <QStringList>
 #include <functional>
@@ -16,12 +16,15 @@ using Printtext = std::function<QString(int)>;
 
 // The welded families. `formnamen` are the list entries whose number is the form's;
 // `übergabetext` the input the engine computed, from which the drawing is built.
-void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittseingabe& e,
-                         const QStringList& formnamen, const Printtext& printtext, const QString& schienenkatalog,
+void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittsdaten& e,
+                         const QStringList& formnamen, const Printtext& printtext, const Schienenbild& schiene,
                          const QString& übergabetext);
 
+// The rail that rides on the section without acting, from the catalog or the rail fields.
+Schienenbild schienenbild(const Querschnittsdaten& q, const QString& schienenkatalog);
+
 // The rolled profiles; `modus` is the form the engine handed back (102, 103, 110).
-void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittseingabe& e, const QString& Typ,
+void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittsdaten& e, const QString& Typ,
                            int modus, const Printtext& printtext);
 
 // What the drawings to scale take from the results: centroid, angle, stiffeners, points.

@@ -1,7 +1,10 @@
 #include "Ergebnisseite.h"
 
-#include "app/Zahlen.h"
+#include "catalogs/Kataloge.h"
 #include "drawing/Detailzeichnungen.h"
+#include "kern/Formen.h"
+#include "kern/Uebergabeschreiber.h"
+#include "kern/Zahlen.h"
 #include "drawing/Zeichenflaeche.h"
 #include "drawing/Zeichenprimitive.h"
 
@@ -101,12 +104,33 @@ const QStringList& spannungsnamen()
     return namen;
 }
 
-void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittseingabe& e,
-                         const QStringList& formnamen, const Printtext& printtext, const QString& schienenkatalog,
+Schienenbild schienenbild(const Querschnittsdaten& q, const QString& schienenkatalog)
+{
+    const Querschnittsdaten g = nurGezeigtes(q);
+    if (!mitSchienenblock(g.Querschnittsnummer) || g.schieneMittragend)
+        return {};
+    if (g.ASchiene != kKeineSchiene) {
+        Schienensatz satz;
+        leseASchiene(schienenkatalog, g.ASchiene, satz);
+        return {schienenumriss(satz), g.ASchiene};
+    }
+    const double br = zahl(g.masse.schienenbreite), hr = zahl(g.masse.schienenhoehe);
+    if (!(br > 0 && hr > 0))
+        return {};
+    return {{{-br / 2, 0}, {br / 2, 0}, {br / 2, hr}, {-br / 2, hr}},
+            einfacherZahltext(float(br)) + u'x' + einfacherZahltext(float(hr))};
+}
+
+void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittsdaten& eingabe,
+                         const QStringList& formnamen, const Printtext& printtext, const Schienenbild& schiene,
                          const QString& übergabetext)
 {
     seitenanfang(f);
-    const float tUG = zahl(e.Abmessung[3]);
+    const Querschnittsdaten e = nurGezeigtes(eingabe);
+    // The page measures from the underside of the bottom flange the engine computed with.
+    const auto gelesen = tarvello::geometrie::parseTransfer(übergabetext.toStdString());
+    const auto masse = gelesen.ok ? std::optional(gelesen.input) : querschnittsmasse(e);
+    const float tUG = masse ? float(masse->welded.bottomThickness) : 0.0f;
     const int x = int(std::lround(r.x));
     leerzeile(f);
     f.setzeSchriftgroesse(14);
@@ -120,14 +144,14 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
         double y = y0 + (x > 300 ? 20 : 9);
         Ergebnislage lage = ergebnislage(r);
         lage.übergabetext = übergabetext;
-        yZ = zeichneSchweissquerschnitt(f, y, e, schienenkatalog, lage);
+        yZ = zeichneSchweissquerschnitt(f, y, e, schiene, lage);
     }
 
     f.setzeSchriftgroesse(12);
     f.CurrentX = 0;
     f.CurrentY = y0 + 10;
     leerzeile(f);
-    const float alpha = zahl(e.Abmessung[14]);
+    const float alpha = zahl(e.masse.stegwinkel);
     if (alpha != 0) {
         if (x != 1 && x != 6 && x != 11 && x != 51 && x != 56)
             f.print(printtext(11));
@@ -156,11 +180,12 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
     spannungstabelle(f, r, printtext);
 }
 
-void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittseingabe& e, const QString& Typ,
+void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittsdaten& eingabe, const QString& Typ,
                            int modus, const Printtext& printtext)
 {
     seitenanfang(f);
-    const float t = zahl(modus == 110 ? e.hwert[11] : e.hwert[3]);
+    const Querschnittsdaten e = nurGezeigtes(eingabe);
+    const float t = zahl(modus == 110 ? e.untergurtprofil.T : e.walzprofil.T);
     leerzeile(f);
     f.print(Typ);
     const double y0 = f.CurrentY;

@@ -1,4 +1,4 @@
-#include "Formlayout.h"
+#include "Formen.h"
 
 #include <cstddef>
 
@@ -17,6 +17,63 @@ void zeigeZeilen(Formlayout& layout, std::initializer_list<int> zeilen, bool mit
 }
 
 } // namespace
+
+bool familieBietet(int familie, int nummer)
+{
+    switch (familie) {
+    case kOhneSchiene: return zwischen(nummer, 0, 9);
+    case kUeberSteg: return zwischen(nummer, 10, 19);
+    case kMitteObergurt: return zwischen(nummer, 30, 39);
+    case kWinkelkatzprofil: return zwischen(nummer, 200, 229);
+    case kOhneSchieneMitH: return zwischen(nummer, 51, 58);
+    case kHalbesH: return zwischen(nummer, 111, 119);
+    case kZweizeller: return zwischen(nummer, 311, 319);
+    default: return false;
+    }
+}
+
+int familieDerForm(int nummer)
+{
+    for (int f = kOhneSchiene; f <= kZweizeller; ++f)
+        if (familieBietet(f, nummer))
+            return f;
+    return -1;
+}
+
+Bauart bauart(int nummer)
+{
+    if (zwischen(nummer, 1, 49))
+        return Bauart::Kasten;
+    if (mitUntergurtH(nummer))
+        return Bauart::KastenAufH;
+    if (zwischen(nummer, 111, 119))
+        return Bauart::HalbesHKasten;
+    if (istWinkelform(nummer))
+        return Bauart::Winkelprofil;
+    if (zwischen(nummer, 301, 399))
+        return Bauart::Zweizeller;
+    return Bauart::Keine;
+}
+
+bool schieneUeberSteg(int nummer) { return zwischen(nummer, 10, 29); }
+bool schieneMitteObergurt(int nummer) { return zwischen(nummer, 30, 49); }
+
+bool mitSchienenblock(int nummer) { return (nummer > 10 && nummer < 50) || nummer > 60; }
+bool istKastenform(int nummer) { return nummer < 200 || nummer > 300; }
+bool istWinkelform(int nummer) { return nummer > 200 && nummer < 300; }
+bool mitHalbemH(int nummer) { return (nummer > 110 && nummer < 120) || (nummer > 220 && nummer < 300); }
+bool mitUntergurtH(int nummer) { return nummer > 50 && nummer < 59; }
+bool istZweizeller(int nummer) { return nummer > 300; }
+
+bool spiegeltSteifen(int nummer)
+{
+    return zwischen(nummer, 1, 9) || zwischen(nummer, 32, 39) || zwischen(nummer, 52, 58);
+}
+
+bool bietetKatalogschiene(int familie)
+{
+    return familie == kUeberSteg || familie == kHalbesH || familie == kZweizeller;
+}
 
 void steifenTabelle1(int c, Formlayout& layout)
 {
@@ -72,9 +129,8 @@ Formlayout formlayout(int c)
         l.stegwinkelNull = true;
         l.schienen = false;
     }
-    if (zwischen(c, 51, 59) || zwischen(c, 101, 119) || zwischen(c, 221, 299))
-        l.stegprofil = true;
-    if ((c <= 9 && c != 1) || zwischen(c, 32, 39) || zwischen(c, 52, 58)) {
+    l.stegprofil = mitStegprofil(c);
+    if (spiegeltSteifen(c) && c != 1) {
         steifenTabelle1(c, l);
         l.steifen = true;
     }

@@ -4,8 +4,8 @@
 // report counters and the dialog variables. The input side, the result page
 // and the preview are wired in here but live in their own subsystems.
 
-#include "Meldungen.h"
-#include "Sprachdateien.h"
+#include "app/Meldungen.h"
+#include "app/Sprachdateien.h"
 #include "engine/Ergebnisdatei.h"
 #include "report/Bericht.h"
 #include "section/Eingabeseite.h"

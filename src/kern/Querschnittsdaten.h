@@ -1,0 +1,76 @@
+#pragma once
+// The cross-section as plain data, with a name for every value. Values are
+// the texts as the user typed them (converted to numbers with `zahl` where
+// they are used), so a written file carries exactly what was typed.
+//
+// The window fills a record from its fields; everything below it (checks,
+// transfer files, drawings, the result page) reads the record, never a field.
+
+#include <QString>
+#include <array>
+
+// An H profile: height, flange width, web thickness, flange thickness, root radius.
+struct HProfilmasse {
+    QString H, B, S, T, R;
+};
+
+// The second cell of a two-cell box.
+struct Zellenmasse {
+    QString BO3, TO3, HS3, TS3, AS3;
+};
+
+// One stiffener row: position (percent), leg 1, leg 2, thickness.
+struct Steifenmasse {
+    QString lage, lang1, lang2, dicke;
+};
+
+// The plates of a welded form, in millimetres; the web angle in degrees.
+struct Plattenmasse {
+    QString obergurtbreite, obergurtdicke;
+    QString untergurtbreite, untergurtdicke;
+    QString steghoehe, stegdicke, stegdicke2;
+    QString schottbreite; // for the rail at mid top flange: the width at the top flange
+    QString schienenhoehe, schienenbreite;
+    QString steghoehe2, stegwinkel;
+    QString hoehe2, breite2; // the flat of the trolley-rail angle forms
+    Zellenmasse zelle2;
+};
+
+inline const QString kKeineSchiene = QStringLiteral("A-Sch");
+
+struct Querschnittsdaten {
+    int familie = -1;
+    int Querschnittsnummer = 0; // 0: no form chosen
+
+    // The welded families.
+    Plattenmasse masse;
+    QString stegprofilreihe, stegprofilgroesse; // the web's H profile as chosen in the lists
+    HProfilmasse stegprofil;                    // its values from that series' table
+    bool schieneMittragend = true;
+    QString ASchiene = kKeineSchiene;           // the catalog rail, "A-Sch" for none
+    std::array<Steifenmasse, 5> steifen;
+
+    // The rolled profile.
+    QString Typ; // its designation, as chosen or typed
+    HProfilmasse walzprofil;
+    bool HschieneCheck = false; // a flat rail on the top flange
+    QString flachschienenhoehe, flachschienenbreite;
+    bool HUGCheck = false; // a profile under the bottom flange
+    HProfilmasse untergurtprofil; // HU, BU, SU, TU, RU
+};
+
+// The captions of the fields as the window shows them: they name the empty
+// fields when a calculation is refused. Each member holds the caption of the
+// record's member of the same name.
+struct Beschriftungen {
+    Plattenmasse masse;
+    HProfilmasse stegprofil;
+    QString stegprofilwahl; // heads the web profile's lists
+    Steifenmasse steifen;   // the column captions, the same for every row
+};
+
+// The record as the chosen form shows it: every value the form does not show
+// emptied (or set to what the form fixes: the web angle 0 where it has none,
+// no catalog rail where the form offers none). A hidden value therefore never
+// reaches a check, a file or the page, whatever was typed for an earlier form.
+Querschnittsdaten nurGezeigtes(const Querschnittsdaten& q);

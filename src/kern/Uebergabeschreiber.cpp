@@ -1,0 +1,279 @@
+#include "Uebergabeschreiber.h"
+
+#include "Formen.h"
+#include "Zahlen.h"
+
+#include <cmath>
+
+namespace {
+
+// The web slope enters every check through this constant, not an exact π/180.
+double sinus(float grad) { return std::sin(double(grad) * 0.0174533); }
+
+class Schreiber {
+public:
+    Schreiber(Übergabeinhalt& inhalt, const Meldungstext& message) : m_inhalt(inhalt), m_message(message) {}
+
+    // A value line as typed, with "," turned into "."; an empty value is not
+    // written and its caption joins the list of missing fields.
+    void wert(const QString& text, const QString& beschriftung)
+    {
+        if (!text.isEmpty()) {
+            QString zeile = text;
+            m_inhalt.zeilen.append(zeile.replace(u',', u'.'));
+            return;
+        }
+        m_inhalt.ok = false;
+        if (beschriftung.isEmpty())
+            return;
+        if (m_inhalt.Fehlliste.isEmpty())
+            m_inhalt.Fehlliste = m_message(2) + QStringLiteral("\n") + beschriftung;
+        else
+            m_inhalt.Fehlliste += QStringLiteral(", ") + beschriftung;
+    }
+    void profil(const HProfilmasse& werte, const HProfilmasse& beschriftung)
+    {
+        wert(werte.H, beschriftung.H);
+        wert(werte.B, beschriftung.B);
+        wert(werte.S, beschriftung.S);
+        wert(werte.T, beschriftung.T);
+        wert(werte.R, beschriftung.R);
+    }
+    void ganzzahl(int n) { m_inhalt.zeilen.append(QString::number(n)); }
+    void meldeWenn(bool fehler, int n)
+    {
+        if (!fehler)
+            return;
+        m_inhalt.meldungen.append(m_message(n));
+        m_inhalt.ok = false;
+    }
+
+private:
+    Übergabeinhalt& m_inhalt;
+    const Meldungstext& m_message;
+};
+
+} // namespace
+
+Übergabeinhalt baueÜbergabe(const Querschnittsdaten& eingabe, const Beschriftungen& b, int Laufwert,
+                            const Schienenfussbreite& fussbreite, const Meldungstext& holeMessage)
+{
+    Übergabeinhalt inhalt;
+    const Querschnittsdaten q = nurGezeigtes(eingabe);
+    const int x = q.Querschnittsnummer;
+    const Plattenmasse& m = q.masse;
+    const Plattenmasse& lm = b.masse;
+    Schreiber s(inhalt, holeMessage);
+
+    if (x == 0) {
+        s.meldeWenn(true, 2);
+        return inhalt;
+    }
+    const bool stegprofilFehlt = q.stegprofilreihe.isEmpty() || q.stegprofilgroesse.isEmpty();
+    if (mitHalbemH(x) && stegprofilFehlt) {
+        inhalt.meldungen.append(holeMessage(2) + QStringLiteral("\n") + b.stegprofilwahl);
+        inhalt.ok = false;
+        return inhalt;
+    }
+    // The bottom flange of a box on an H profile is the profile's flange. Without
+    // a profile the run is refused; the top flange stands in so that only the
+    // profile is named as missing.
+    QString untergurtbreite = m.untergurtbreite, untergurtdicke = m.untergurtdicke;
+    if (mitUntergurtH(x)) {
+        if (stegprofilFehlt) {
+            inhalt.Fehlliste = holeMessage(2) + QStringLiteral("\n") + b.stegprofilwahl;
+            inhalt.ok = false;
+            untergurtbreite = m.obergurtbreite;
+            untergurtdicke = m.obergurtdicke;
+        } else {
+            untergurtbreite = q.stegprofil.B;
+            untergurtdicke = q.stegprofil.T;
+        }
+    }
+    inhalt.dateiGeschrieben = true;
+
+    const Formlayout layout = formlayout(x);
+    const bool mitteObergurt = q.familie == kMitteObergurt;
+    const float h = zahl(m.steghoehe), t = zahl(m.stegdicke), t2 = zahl(m.stegdicke2), bOG = zahl(m.obergurtbreite);
+    const float bUG = zahl(untergurtbreite), h2 = zahl(m.steghoehe2), alpha = zahl(m.stegwinkel);
+    const Zellenmasse& z = m.zelle2;
+    const float BO3 = zahl(z.BO3), HS3 = zahl(z.HS3), TS3 = zahl(z.TS3), AS3 = zahl(z.AS3);
+    const float B = zahl(q.stegprofil.B), H = zahl(q.stegprofil.H), T = zahl(q.stegprofil.T);
+    auto p = [&q](int i) { return zahl(q.steifen[size_t(i)].lage); };
+    auto zeile = [&layout](int i) { return layout.steifenzeilen[size_t(i)]; };
+
+    s.ganzzahl(x);
+    s.wert(m.stegwinkel, lm.stegwinkel);
+    s.wert(m.obergurtbreite, lm.obergurtbreite);
+    s.wert(m.obergurtdicke, lm.obergurtdicke);
+    s.wert(untergurtbreite, lm.untergurtbreite);
+    s.wert(untergurtdicke, lm.untergurtdicke);
+    s.wert(m.steghoehe, lm.steghoehe);
+    s.wert(m.stegdicke, lm.stegdicke);
+
+    // The rail at mid top flange is dimensioned by its width at the top; the
+    // engine wants it at the bottom. The typed text stays in the record.
+    QString schottbreite = m.schottbreite;
+    if (mitteObergurt && !schottbreite.isEmpty())
+        schottbreite = textMit7Stellen(float(double(zahl(schottbreite)) - 2.0 * double(h) * sinus(alpha)));
+    s.wert(schottbreite, lm.schottbreite);
+    const float bS = zahl(schottbreite);
+
+    if (mitSchienenblock(x)) {
+        const bool kasten = istKastenform(x), winkel = istWinkelform(x);
+        if (kasten)
+            s.wert(m.stegdicke2.isEmpty() ? m.stegdicke : m.stegdicke2, QString());
+        if (winkel) {
+            s.wert(m.stegdicke2, lm.stegdicke2);
+            s.wert(m.steghoehe2, lm.steghoehe2);
+        }
+        s.ganzzahl(q.schieneMittragend ? 1 : 0);
+        if (q.schieneMittragend) {
+            s.wert(m.schienenbreite, lm.schienenbreite);
+            s.wert(m.schienenhoehe, lm.schienenhoehe);
+        }
+        if (kasten)
+            s.ganzzahl(Laufwert);
+        if (winkel) {
+            s.wert(m.breite2, lm.breite2);
+            s.wert(m.hoehe2, lm.hoehe2);
+        }
+        if (istZweizeller(x) && q.ASchiene != kKeineSchiene && !q.schieneMittragend)
+            s.meldeWenn(fussbreite(q.ASchiene) / 2 >= BO3 - AS3 - TS3 / 2, 25);
+        if (mitHalbemH(x) && layout.steifen) {
+            s.meldeWenn(h - (H - 2 * T) / 2 < p(0) / 100 * h, 27);
+            s.meldeWenn(zeile(4) && B > bS, 28);
+        }
+        if (mitHalbemH(x))
+            s.profil(q.stegprofil, b.stegprofil);
+        if (istZweizeller(x)) {
+            const Zellenmasse& lz = lm.zelle2;
+            s.wert(z.BO3, lz.BO3);
+            s.wert(z.TO3, lz.TO3);
+            s.wert(z.HS3, lz.HS3);
+            s.wert(z.TS3, lz.TS3);
+            s.wert(z.AS3, lz.AS3);
+        }
+    }
+
+    int zeilen = 0;
+    for (int i = 0; i < 5; ++i)
+        zeilen += zeile(i) ? 1 : 0;
+    s.ganzzahl(zeilen);
+    for (int i = 0; i < 5; ++i) {
+        if (!zeile(i))
+            continue;
+        const Steifenmasse& st = q.steifen[size_t(i)];
+        s.ganzzahl(i + 1);
+        s.wert(st.lage, b.steifen.lage);
+        s.wert(st.lang1, b.steifen.lang1);
+        s.wert(st.lang2, b.steifen.lang2);
+        s.wert(st.dicke, b.steifen.dicke);
+    }
+
+    const double sa = sinus(alpha);
+    s.meldeWenn(zeile(2) && !q.steifen[0].lage.isEmpty() && p(2) >= p(0), 19);
+    s.meldeWenn(zeile(3) && !q.steifen[1].lage.isEmpty() && p(3) >= p(1), 19);
+    if (q.ASchiene != kKeineSchiene) {
+        const float bSch = fussbreite(q.ASchiene);
+        if (x < 100)
+            s.meldeWenn((bOG - bS) / 2 - t - h * sa <= bSch / 2, 25);
+        if (x > 100 && x < 300)
+            s.meldeWenn(bSch >= B, 25);
+    }
+    const int f = q.familie;
+    if (f != kMitteObergurt && f != kWinkelkatzprofil && f != kHalbesH)
+        s.meldeWenn(2 * (h * sa + t) + bS > bOG, 20);
+    if (f == kHalbesH)
+        s.meldeWenn(2 * t + bS > bOG + B / 2, 20);
+    if (f == kWinkelkatzprofil && x < 220)
+        s.meldeWenn(h <= h2, 21);
+    if (f == kWinkelkatzprofil && x > 220) {
+        s.meldeWenn(B / 2 + h <= h2, 21);
+        s.meldeWenn(2 * t + bS > bOG + B / 2, 20);
+    }
+    s.meldeWenn(bUG < bS, 20);
+    if (mitteObergurt)
+        s.meldeWenn(2 * t + zahl(m.schottbreite) + 10 > bOG, 20);
+    if (!mitteObergurt && layout.stegwinkel && alpha < 0)
+        s.meldeWenn(bS + 2 * h * sa < 10, 20);
+    if (mitteObergurt)
+        s.meldeWenn(bS < 0, 20);
+    if (mitUntergurtH(x)) {
+        s.wert(q.stegprofil.H, b.stegprofil.H);
+        s.wert(q.stegprofil.S, b.stegprofil.S);
+        s.wert(q.stegprofil.R, b.stegprofil.R);
+    }
+    // The second cell's web must end below the stiffeners on the opposite web.
+    if (istZweizeller(x)) {
+        s.meldeWenn(AS3 + TS3 > BO3, 30);
+        s.meldeWenn(HS3 >= h, 31);
+        s.meldeWenn(bS + AS3 + t + t2 + TS3 > bUG, 33);
+        s.meldeWenn(zeile(1) && HS3 >= p(1) / 100 * h, 32);
+        s.meldeWenn(zeile(3) && HS3 >= p(3) / 100 * h, 32);
+    }
+    return inhalt;
+}
+
+Übergabeinhalt baueHProfilÜbergabe(const Querschnittsdaten& eingabe, const Meldungstext& holeMessage)
+{
+    Übergabeinhalt inhalt;
+    const Querschnittsdaten q = nurGezeigtes(eingabe);
+    const HProfilmasse& w = q.walzprofil;
+    const HProfilmasse& u = q.untergurtprofil;
+    auto verweigere = [&](const QString& text) {
+        inhalt.meldungen.append(text);
+        inhalt.ok = false;
+        return inhalt;
+    };
+    auto leer = [](const HProfilmasse& p) {
+        return p.H.isEmpty() || p.B.isEmpty() || p.S.isEmpty() || p.T.isEmpty() || p.R.isEmpty();
+    };
+    if (leer(w))
+        return verweigere(holeMessage(2));
+    if (q.HschieneCheck && (q.flachschienenhoehe.isEmpty() || q.flachschienenbreite.isEmpty()))
+        return verweigere(holeMessage(2));
+    if (q.HUGCheck) {
+        if (leer(u))
+            return verweigere(holeMessage(2));
+        if (zahl(u.H) > zahl(w.H) - 5)
+            return verweigere(holeMessage(2) + QStringLiteral(" HU"));
+    }
+    inhalt.dateiGeschrieben = true;
+    auto& z = inhalt.zeilen;
+    z.append(q.HUGCheck ? QStringLiteral("110") : q.HschieneCheck ? QStringLiteral("103") : QStringLiteral("102"));
+    z.append(QStringLiteral("0"));
+    for (const QString* wert : {&w.H, &w.B, &w.S, &w.T, &w.R})
+        z.append(punkttext(*wert));
+    if (q.HUGCheck)
+        for (const QString* wert : {&u.R, &u.H, &u.B, &u.S, &u.T})
+            z.append(punkttext(*wert));
+    if (q.HschieneCheck) {
+        z.append(punkttext(q.flachschienenhoehe));
+        z.append(punkttext(q.flachschienenbreite));
+    }
+    z.append(QStringLiteral("0"));
+    return inhalt;
+}
+
+QByteArray übergabebytes(const QStringList& zeilen)
+{
+    QByteArray text;
+    for (const QString& zeile : zeilen)
+        text += zeile.toUtf8() + "\r\n";
+    return text;
+}
+
+std::optional<tarvello::geometrie::TransferInput> querschnittsmasse(const Querschnittsdaten& q)
+{
+    const auto ohneText = [](int) { return QString(); };
+    const Übergabeinhalt inhalt = q.familie == kWalzprofil
+                                      ? baueHProfilÜbergabe(q, ohneText)
+                                      : baueÜbergabe(q, Beschriftungen(), 1, [](const QString&) { return 0.0f; }, ohneText);
+    if (!inhalt.dateiGeschrieben || !inhalt.Fehlliste.isEmpty())
+        return std::nullopt;
+    const auto gelesen = tarvello::geometrie::parseTransfer(übergabebytes(inhalt.zeilen).toStdString());
+    if (!gelesen.ok)
+        return std::nullopt;
+    return gelesen.input;
+}

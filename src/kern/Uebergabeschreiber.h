@@ -1,0 +1,41 @@
+#pragma once
+// The engine's input files, built from the cross-section record: which lines
+// go into "Übergabe0.dat" (or "Übergabe2.dat" for rolled profiles), which
+// required fields are empty, and which geometric checks fail. Only what the
+// chosen form shows is read. Writing the file and showing the messages is
+// left to the caller; the engine's reader (transfer_layout) reads exactly
+// these lines back.
+
+#include "Querschnittsdaten.h"
+#include "kern/transfer_layout.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+struct Übergabeinhalt {
+    bool ok = true;
+    bool dateiGeschrieben = false; // false when the run was refused before any file was opened
+    QStringList zeilen;            // lines of the file, without line ends
+    QStringList meldungen;         // texts to show at once, in order
+    QString Fehlliste;             // shown at the end when not empty
+};
+
+using Meldungstext = std::function<QString(int)>;
+// The foot width of a catalog rail (element 5 of its record), what the flange must carry.
+using Schienenfussbreite = std::function<float(const QString& schiene)>;
+
+// The welded families: lines of "Übergabe0.dat", with every check.
+Übergabeinhalt baueÜbergabe(const Querschnittsdaten& q, const Beschriftungen& b, int Laufwert,
+                            const Schienenfussbreite& fussbreite, const Meldungstext& holeMessage);
+// The rolled profiles: lines of "Übergabe2.dat".
+Übergabeinhalt baueHProfilÜbergabe(const Querschnittsdaten& q, const Meldungstext& holeMessage);
+
+// The file's text: every line ended with CR LF.
+QByteArray übergabebytes(const QStringList& zeilen);
+
+// The section's dimensions as the engine reads them: the record written as
+// the engine's input and read back with the engine's own reader, so that the
+// drawings and the engine never differ. Nothing when a value is missing.
+std::optional<tarvello::geometrie::TransferInput> querschnittsmasse(const Querschnittsdaten& q);
