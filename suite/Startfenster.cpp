@@ -29,6 +29,11 @@ QString ersatztext(int n)
     case 6: return QStringLiteral("Bearbeitername nicht zulässig/Editor name not allowed:");
     case 7: return QStringLiteral("Programm nicht gestartet/Program not started:");
     case 8: return QStringLiteral("Übergabedatei nicht geschrieben/Hand-off file not written:");
+    case 10: return QStringLiteral("Name leer/Name blank");
+    case 11: return QStringLiteral("Name zu lang/Name too long");
+    case 12: return QStringLiteral("Zeichen nicht zulässig/Character not allowed");
+    case 13: return QStringLiteral("Name reserviert/Name reserved");
+    case 14: return QStringLiteral("Name belegt/Name taken");
     default: return QString();
     }
 }
@@ -132,8 +137,9 @@ void Startfenster::ladeTexte()
 bool Startfenster::starteQuerschnitt()
 {
     const QString name = Bearbeiterfeld->text().trimmed();
-    if (!istErlaubterBearbeiter(name)) {
-        meldungen().zeige(text(6) + u' ' + name, Meldungssymbol::Keins);
+    // Each refusal names its reason; a long name is not echoed back.
+    if (const Namensfehler fehler = pruefeBearbeiter(name, m_ordner.path0); fehler != Namensfehler::Keiner) {
+        meldungen().zeige(text(6) + u'\n' + text(9 + int(fehler)), Meldungssymbol::Keins);
         return false;
     }
     QDir().mkpath(m_ordner.path0);

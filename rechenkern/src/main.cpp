@@ -2,16 +2,20 @@
 //
 // Reads the input file, writes the whole result file and removes the input file,
 // always in this order and also after a failure: the calling program takes the
-// disappearance of the input as the signal that the result is complete. Every
-// "?" in an argument stands for a blank. The exit code is 0 whenever a result
-// could be attempted.
+// disappearance of the input as the signal that the result is complete. Only a
+// regular file that was read as the input is removed, never a device, a folder
+// or a file that could not be read; the caller then sees the engine end with
+// its input still there. Every "?" in an argument stands for a blank. The exit
+// code is 0 whenever a result could be attempted.
 #include "result_file.h"
 #include "run.h"
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <mutex>
@@ -36,6 +40,9 @@ std::string fileName(const char* argument)
 
 bool readFile(const std::string& path, std::string& text)
 {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return false;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
@@ -78,30 +85,35 @@ int main(int argc, char** argv)
     const std::string result = fileName(argv[2]);
 
     Finish finish;
+    std::atomic<bool> inputRead{false};
     std::thread watchdog([&] {
         std::unique_lock<std::mutex> lock(finish.mutex);
         if (finish.done.wait_for(lock, timeLimit, [&] { return finish.finished; }))
             return;
         // Still computing: answer with a failure rather than leave the caller waiting.
         writeFile(result, delmarix::formatFailure("Rechenzeit überschritten", "computing time exceeded"));
-        std::remove(input.c_str());
+        if (inputRead)
+            std::remove(input.c_str());
         std::fflush(nullptr);
         std::_Exit(0);
     });
 
     std::string text;
     std::string output;
-    if (!readFile(input, text))
-        output = delmarix::formatFailure("Eingabedatei fehlt, ist nicht lesbar oder zu groß: " + input,
-                                         "input file missing, unreadable or too large: " + input);
-    else
+    if (!readFile(input, text)) {
+        output = delmarix::formatFailure("Eingabedatei fehlt, ist keine Datei, ist nicht lesbar oder zu groß: " + input,
+                                         "input file missing, not a file, unreadable or too large: " + input);
+    } else {
+        inputRead = true;
         output = delmarix::run(text);
+    }
 
     {
         std::lock_guard<std::mutex> lock(finish.mutex);
         finish.finished = true;
         writeFile(result, output);
-        std::remove(input.c_str());
+        if (inputRead)
+            std::remove(input.c_str());
     }
     finish.done.notify_all();
     watchdog.join();

@@ -18,23 +18,28 @@ namespace {
 QString anzeigename(const QString& pfad) { return QDir::toNativeSeparators(pfad); }
 
 // Records of a number and a text (message and print text files); a record
-// whose number is not a 16-bit integer is passed over.
+// whose number is not a 16-bit integer is passed over. Returns false for a
+// damaged file: such a record, or a number without its text at the end.
 template <typename Besucher>
-void besucheNummerntexte(const QString& text, Besucher&& besuche)
+bool besucheNummerntexte(const QString& text, Besucher&& besuche)
 {
     Feldleser leser(text);
+    bool heil = true;
     while (auto nummer = leser.naechstesFeld()) {
         const auto feldtext = leser.naechstesFeld();
         if (!feldtext)
-            return;
+            return false;
         const auto n = alsGanzzahl16(*nummer);
-        if (!n)
+        if (!n) {
+            heil = false;
             continue;
+        }
         QString t = *feldtext;
         t.replace(u';', u',');
         if (!besuche(int(*n), t))
-            return;
+            return heil;
     }
+    return heil;
 }
 
 std::optional<QString> beschriftung(QWidget* w)
@@ -100,6 +105,11 @@ void wendeEintragAn(QWidget* fenster, const QList<QWidget*>& steuerelemente, con
 QString textDateiFehlt(const QString& pfad)
 {
     return QStringLiteral("File ") + anzeigename(pfad) + QStringLiteral(" fehlt/missing!");
+}
+
+QString textDateiBeschaedigt(const QString& pfad)
+{
+    return QStringLiteral("File ") + anzeigename(pfad) + QStringLiteral(" beschädigt oder unvollständig/damaged or incomplete!");
 }
 
 Formtexte leseFormtexte(const QString& pfad)
@@ -170,11 +180,16 @@ void Printtexte::ladePrinttexte(const QString& pfad)
         meldungen().zeige(QStringLiteral("Printtxt-File  fehlt/ missing"), Meldungssymbol::Keins);
         return;
     }
-    besucheNummerntexte(*text, [this](int n, const QString& t) {
+    bool heil = besucheNummerntexte(*text, [this](int n, const QString& t) {
         if (n >= 0 && n < kAnzahl)
             m_texte[size_t(n)] = t;
         return true;
     });
+    // The result page uses texts 2 to 14; without one of them a line of the page would be blank.
+    for (int n = 2; n <= 14; ++n)
+        heil = heil && !m_texte[size_t(n)].isEmpty();
+    if (!heil)
+        meldungen().zeige(textDateiBeschaedigt(pfad), Meldungssymbol::Keins);
 }
 
 QString Printtexte::holePrinttext(int n) const
@@ -197,23 +212,29 @@ QString holeMessage(const QString& Messagedatei, int n)
     return gefunden ? *gefunden : QStringLiteral("Message-Text fehlt/missing:") + QString::number(n);
 }
 
-std::optional<std::vector<Querschnittseintrag>> leseQuerschnittsliste(const QString& pfad, int familie)
+std::optional<std::vector<Querschnittseintrag>> leseQuerschnittsliste(const QString& pfad, int familie, bool* heil)
 {
     const auto text = leseTextdatei(pfad);
     if (!text)
         return std::nullopt;
     std::vector<Querschnittseintrag> liste;
     Feldleser leser(*text);
+    bool vollstaendig = true;
     while (auto gruppe = leser.naechstesFeld()) {
         const auto nummer = leser.naechstesFeld();
         const auto name = leser.naechstesFeld();
-        if (!nummer || !name)
+        if (!nummer || !name) {
+            vollstaendig = false;
             break;
+        }
         const auto g = alsGanzzahl16(*gruppe);
         const auto c = alsGanzzahl16(*nummer);
+        vollstaendig = vollstaendig && g && c;
         if (g && c && *g == 1 && familieBietet(familie, *c))
             liste.push_back({*name, *c});
     }
+    if (heil)
+        *heil = vollstaendig;
     return liste;
 }
 
@@ -221,11 +242,14 @@ void ladeQuerschnittsliste(QComboBox* Querschnitt, const QString& prompt, const 
 {
     Querschnitt->clear();
     Querschnitt->setEditText(prompt);
-    const auto liste = leseQuerschnittsliste(pfad, familie);
+    bool heil = true;
+    const auto liste = leseQuerschnittsliste(pfad, familie, &heil);
     if (!liste) {
         meldungen().zeige(textDateiFehlt(pfad), Meldungssymbol::Stopp);
         return;
     }
+    if (!heil)
+        meldungen().zeige(textDateiBeschaedigt(pfad), Meldungssymbol::Keins);
     for (const Querschnittseintrag& e : *liste)
         Querschnitt->addItem(e.text, e.nummer);
     // Adding items must not replace the prompt while nothing is chosen.

@@ -60,7 +60,9 @@ struct Querschnittseintrag {
     QString text;
     int nummer = 0;
 };
-std::optional<std::vector<Querschnittseintrag>> leseQuerschnittsliste(const QString& pfad, int familie);
+// `heil` (when given) tells whether every record of the file was whole.
+std::optional<std::vector<Querschnittseintrag>> leseQuerschnittsliste(const QString& pfad, int familie,
+                                                                      bool* heil = nullptr);
 
 // Refills the section-form list for one family; the prompt is shown as the
 // list's text, a missing file is reported and leaves the list empty.
@@ -68,3 +70,5 @@ void ladeQuerschnittsliste(QComboBox* Querschnitt, const QString& prompt, const 
 
 // The fixed bilingual text for a missing file.
 QString textDateiFehlt(const QString& pfad);
+// The fixed bilingual text for a file that cannot be read whole.
+QString textDateiBeschaedigt(const QString& pfad);

@@ -69,15 +69,32 @@ bool schreibeInifile2(const QString& path0, const Übergabedaten& daten)
     return ok;
 }
 
-bool istErlaubterBearbeiter(const QString& Bearbeiter)
+Namensfehler pruefeBearbeiter(const QString& Bearbeiter, const QString& path0)
 {
     const QString name = Bearbeiter.trimmed();
-    if (name.isEmpty() || name == u"." || name == u"..")
-        return false;
+    if (name.isEmpty())
+        return Namensfehler::Leer;
+    if (Bearbeiter.size() > kMaxNamenslaenge)
+        return Namensfehler::ZuLang;
+    static const QString verboten = QStringLiteral("/\\:\"?*<>|");
     for (const QChar c : Bearbeiter)
-        if (c == u'/' || c == u'\\' || c == u':' || c == u'"' || c.unicode() < 0x20)
-            return false;
-    return !Bearbeiter.contains(QStringLiteral(".."));
+        if (verboten.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return Namensfehler::Zeichen;
+    // Windows drops a final dot or blank, so "a." would name the folder "a".
+    if (name == u"." || Bearbeiter.contains(QStringLiteral("..")) || Bearbeiter.endsWith(u'.') ||
+        Bearbeiter.endsWith(u' '))
+        return Namensfehler::Zeichen;
+    static const QStringList reserviert{"TEXTE", "inifile", "inifile2", "CON", "PRN", "AUX", "NUL",
+                                        "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", "COM9",
+                                        "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+    const QString stamm = name.section(u'.', 0, 0);
+    for (const QString& r : reserviert)
+        if (name.compare(r, Qt::CaseInsensitive) == 0 || (r.size() <= 4 && stamm.compare(r, Qt::CaseInsensitive) == 0))
+            return Namensfehler::Reserviert;
+    const QFileInfo vorhanden(verbinde(path0, Bearbeiter));
+    if (vorhanden.exists() && (!vorhanden.isDir() || vorhanden.isSymLink()))
+        return Namensfehler::Belegt;
+    return Namensfehler::Keiner;
 }
 
 bool setzeVerzeichnis(const QString& pfad, bool anlegen)

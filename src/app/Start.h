@@ -29,8 +29,23 @@ std::optional<Übergabedaten> übernehmeInifile2(const QString& path0);
 // Writes the hand-off file: two lines, each field in double quotes, CR LF.
 bool schreibeInifile2(const QString& path0, const Übergabedaten& daten);
 
-// An editor name must stay a single folder below the data directory.
-bool istErlaubterBearbeiter(const QString& Bearbeiter);
+// Why an editor name cannot be used. The name becomes one folder below the data
+// directory, on Linux and Windows alike, and is handed to the engine on its
+// command line, where "?" stands for a blank.
+enum class Namensfehler {
+    Keiner,
+    Leer,       // blank
+    ZuLang,     // over kMaxNamenslaenge characters
+    Zeichen,    // a character a file name or the engine's command line cannot carry, or "." / ".."
+    Reserviert, // a name of the data directory's own files, or a device name of Windows
+    Belegt,     // something other than an editor folder already has that name
+};
+constexpr int kMaxNamenslaenge = 64;
+Namensfehler pruefeBearbeiter(const QString& Bearbeiter, const QString& path0);
+inline bool istErlaubterBearbeiter(const QString& Bearbeiter, const QString& path0)
+{
+    return pruefeBearbeiter(Bearbeiter, path0) == Namensfehler::Keiner;
+}
 
 // Makes the path the working directory; with `anlegen` the folder is created
 // first when it cannot be entered. Returns whether the path is now the working directory.

@@ -13,24 +13,25 @@ const QStringList& schienenliste()
     return liste;
 }
 
-void leseASchiene(const QString& katalogdatei, const QString& name, Schienensatz& satz)
+bool leseASchiene(const QString& katalogdatei, const QString& name, Schienensatz& satz)
 {
     const auto text = leseTextdatei(katalogdatei);
     if (!text)
-        return;
+        return false;
     Feldleser leser(*text);
     while (auto schiene = leser.naechstesFeld()) {
         const auto werte = leser.naechstesFeld();
         if (!werte)
-            return;
+            return false;
         if (*schiene != name)
             continue;
         // Each value is closed by "|"; a value without its closing "|" is left empty.
         const QStringList teile = werte->split(u'|');
         for (int i = 0; i < 8; ++i)
             satz[size_t(i)] = i + 1 < teile.size() ? teile[i] : QString();
-        return;
+        return true;
     }
+    return false;
 }
 
 std::optional<Profilwerte> leseProfilwerte(const QString& tabellendatei, int groesse)

@@ -24,8 +24,9 @@ inline const QString kKeineKatalogschiene = QStringLiteral("A-Sch");
 // y = 0, counter-clockwise. Empty for a record whose values do not make a rail.
 std::vector<tarvello::geometrie::Point> schienenumriss(const Schienensatz& satz);
 
-// Looks the rail up by its exact name; a missing file or name leaves the record as it was.
-void leseASchiene(const QString& katalogdatei, const QString& name, Schienensatz& satz);
+// Looks the rail up by its exact name; a missing file or name leaves the record
+// as it was and returns false.
+bool leseASchiene(const QString& katalogdatei, const QString& name, Schienensatz& satz);
 
 // H, B, S, T, R of one profile size, as texts.
 using Profilwerte = std::array<QString, 5>;

@@ -1,6 +1,7 @@
 #include "Berechnung.h"
 
 #include "Rechenkern.h"
+#include "app/Dateien.h"
 #include "app/Meldungen.h"
 #include "app/Sprachdateien.h"
 #include "app/Start.h"
@@ -12,27 +13,15 @@
 
 namespace {
 
-bool schreibeZeilen(const QString& pfad, const QStringList& zeilen)
-{
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray inhalt = übergabebytes(zeilen);
-    const bool ok = datei.write(inhalt) == inhalt.size();
-    datei.close();
-    return ok;
-}
-
 void zeige(const QString& text) { meldungen().zeige(text, Meldungssymbol::Keins); }
 
-bool starteImProgrammordner(const Berechnungsumgebung& u, int ergebnis)
+bool schreibe(const Berechnungsumgebung& u, int n, const QByteArray& inhalt)
 {
-    setzeVerzeichnis(verbinde(u.pathbasis, QStringLiteral("exefiles")), true);
-    if (starteRechenkern(übergabedatei(u.pathben, 2), übergabedatei(u.pathben, ergebnis)))
+    QString grund;
+    const QString pfad = übergabedatei(u.pathben, n);
+    if (dateischreiber()(pfad, inhalt, grund))
         return true;
-    zeige(holeMessage(u.Messagedatei, 42) + u' ' +
-          QDir::toNativeSeparators(verbinde(QDir::currentPath(), programmdatei(QStringLiteral("Delmarix")))));
-    QFile::remove(übergabedatei(u.pathben, 2));
+    zeige(holeMessage(u.Messagedatei, 47) + u' ' + QDir::toNativeSeparators(pfad) + QStringLiteral(" (") + grund + u')');
     return false;
 }
 
@@ -44,6 +33,37 @@ void loescheErgebnisse(const Berechnungsumgebung& u)
     QFile::remove(übergabedatei(u.pathben, 3));
 }
 
+// Runs the engine on "Übergabe2.dat" from the suite's program folder and waits for it.
+bool fuehreAus(const Berechnungsumgebung& u, int ergebnis)
+{
+    const QString eingabe = übergabedatei(u.pathben, 2);
+    setzeVerzeichnis(verbinde(u.pathbasis, QStringLiteral("exefiles")), true);
+    Rechenkernlauf lauf;
+    const bool gestartet = lauf.starte(eingabe, übergabedatei(u.pathben, ergebnis));
+    const QString programm = verbinde(QDir::currentPath(), programmdatei(QStringLiteral("Delmarix")));
+    setzeVerzeichnis(u.pathben, true);
+    if (!gestartet) {
+        zeige(holeMessage(u.Messagedatei, 42) + u' ' + QDir::toNativeSeparators(programm));
+        QFile::remove(eingabe);
+        return false;
+    }
+    switch (lauf.warte(eingabe)) {
+    case Rechenkernende::Fertig:
+        return true;
+    case Rechenkernende::OhneEingabeEntfernt:
+        QFile::remove(eingabe);
+        // An engine that could not remove its input may still have written its reason.
+        if (QFile::exists(übergabedatei(u.pathben, ergebnis)))
+            return true;
+        zeige(holeMessage(u.Messagedatei, 48));
+        return false;
+    case Rechenkernende::Zeitueberschritten:
+        zeige(holeMessage(u.Messagedatei, 10));
+        return false;
+    }
+    return false;
+}
+
 } // namespace
 
 QString übergabedatei(const QString& pathben, int n)
@@ -51,19 +71,25 @@ QString übergabedatei(const QString& pathben, int n)
     return verbinde(pathben, QStringLiteral("Übergabe%1.dat").arg(n));
 }
 
-bool schreibeÜbergabe(const Querschnittsdaten& q, const Beschriftungen& b, const Berechnungsumgebung& u, int Laufwert)
+bool rechneQuerschnitt(const Querschnittsdaten& q, const Beschriftungen& b, const Berechnungsumgebung& u)
 {
     loescheErgebnisse(u);
     QFile::remove(übergabedatei(u.pathben, 0));
 
     const QString katalog = verbinde(u.pathtext, QStringLiteral("ASchiene"));
-    const auto fussbreite = [&katalog](const QString& name) {
+    bool katalogHeil = true;
+    const auto fussbreite = [&katalog, &katalogHeil](const QString& name) {
         Schienensatz satz;
-        leseASchiene(katalog, name, satz);
+        katalogHeil = leseASchiene(katalog, name, satz) && zahl(satz[5]) > 0 && katalogHeil;
         return zahl(satz[5]);
     };
     const Übergabeinhalt inhalt =
-        baueÜbergabe(q, b, Laufwert, fussbreite, [&u](int n) { return holeMessage(u.Messagedatei, n); });
+        baueÜbergabe(q, b, 1, fussbreite, [&u](int n) { return holeMessage(u.Messagedatei, n); });
+    // Without the rail's record the flange check would pass a rail of no width.
+    if (!katalogHeil) {
+        zeige(textDateiBeschaedigt(katalog));
+        return false;
+    }
     for (const QString& meldung : inhalt.meldungen)
         zeige(meldung);
     if (!inhalt.ok) {
@@ -71,39 +97,22 @@ bool schreibeÜbergabe(const Querschnittsdaten& q, const Beschriftungen& b, cons
             zeige(inhalt.Fehlliste);
         return false;
     }
-    const QString datei0 = übergabedatei(u.pathben, 0);
-    const QString datei2 = übergabedatei(u.pathben, 2);
-    setzeVerzeichnis(u.pathben, true);
-    QFile::remove(datei2);
-    if (!schreibeZeilen(datei0, inhalt.zeilen) || !QFile::copy(datei0, datei2)) {
-        zeige(holeMessage(u.Messagedatei, 42) + u' ' + QDir::toNativeSeparators(datei2));
-        QFile::remove(datei0);
+    const QByteArray text = übergabebytes(inhalt.zeilen);
+    QFile::remove(übergabedatei(u.pathben, 2));
+    if (!schreibe(u, 0, text) || !schreibe(u, 2, text)) {
+        QFile::remove(übergabedatei(u.pathben, 0));
         return false;
     }
-    const bool gestartet = starteImProgrammordner(u, 1);
-    setzeVerzeichnis(u.pathben, true);
-    return gestartet;
+    return fuehreAus(u, 1);
 }
 
-bool schreibeHProfilÜbergabe(const Querschnittsdaten& q, const Berechnungsumgebung& u)
+bool rechneWalzprofil(const Querschnittsdaten& q, const Berechnungsumgebung& u)
 {
     loescheErgebnisse(u);
     const Übergabeinhalt inhalt = baueHProfilÜbergabe(q, [&u](int n) { return holeMessage(u.Messagedatei, n); });
     for (const QString& meldung : inhalt.meldungen)
         zeige(meldung);
-    if (!inhalt.ok)
+    if (!inhalt.ok || !schreibe(u, 2, übergabebytes(inhalt.zeilen)))
         return false;
-    if (!schreibeZeilen(übergabedatei(u.pathben, 2), inhalt.zeilen)) {
-        zeige(holeMessage(u.Messagedatei, 42) + u' ' + QDir::toNativeSeparators(übergabedatei(u.pathben, 2)));
-        return false;
-    }
-    return starteImProgrammordner(u, 3);
-}
-
-bool warteUndMelde(const Berechnungsumgebung& u)
-{
-    if (warteAufRechenkern(übergabedatei(u.pathben, 2)))
-        return true;
-    zeige(holeMessage(u.Messagedatei, 10));
-    return false;
+    return fuehreAus(u, 3);
 }

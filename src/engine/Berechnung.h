@@ -1,7 +1,8 @@
 #pragma once
 // The calculation road on the window's side: the record is written into the
-// engine's input file with all its checks, and the engine is started and
-// waited for. Nothing here reads or writes a field of the window.
+// engine's input file with all its checks, the engine is started and waited
+// for, and every way this can fail is told to the user. Nothing here reads or
+// writes a field of the window.
 
 #include "kern/Uebergabeschreiber.h"
 
@@ -17,13 +18,10 @@ struct Berechnungsumgebung {
 // The transfer files' names in the editor's folder.
 QString übergabedatei(const QString& pathben, int n);
 
-// Writes "Übergabe0.dat", copies it to "Übergabe2.dat" and starts the engine.
-// Returns false (after telling the user why) when the run is refused or the
-// engine cannot be started; no input file is then left behind.
-bool schreibeÜbergabe(const Querschnittsdaten& q, const Beschriftungen& b, const Berechnungsumgebung& u, int Laufwert);
+// The welded families: writes "Übergabe0.dat" and its copy "Übergabe2.dat",
+// runs the engine and waits for it. True when "Übergabe1.dat" may be read;
+// otherwise the user has been told why and no input file is left behind.
+bool rechneQuerschnitt(const Querschnittsdaten& q, const Beschriftungen& b, const Berechnungsumgebung& u);
 
-// The rolled-profile family: writes "Übergabe2.dat" directly and starts the engine.
-bool schreibeHProfilÜbergabe(const Querschnittsdaten& q, const Berechnungsumgebung& u);
-
-// Waits for the engine; message 10 when it did not finish in time.
-bool warteUndMelde(const Berechnungsumgebung& u);
+// The rolled-profile family: writes "Übergabe2.dat", runs the engine; "Übergabe3.dat" as above.
+bool rechneWalzprofil(const Querschnittsdaten& q, const Berechnungsumgebung& u);

@@ -1,5 +1,7 @@
 #include "Ergebnisdatei.h"
 
+#include <QRegularExpression>
+
 #include "app/Feldleser.h"
 
 #include <QLocale>
@@ -127,4 +129,15 @@ QString spannungstext(float wert)
     if (mantisse.startsWith(ort.negativeSign()) && std::round(v * 1e6) == 0.0)
         mantisse.remove(0, ort.negativeSign().size());
     return mantisse + QStringLiteral("e") + (exponent < 0 ? u'-' : u'+') + QString::number(std::abs(exponent));
+}
+
+QString rechenkerngrund(const QString& kennung, const QString& sprache)
+{
+    const QString englisch = QStringLiteral(" / Error: ");
+    const int teilung = kennung.indexOf(englisch);
+    if (teilung < 0)
+        return kennung.trimmed();
+    if (sprache == u"D")
+        return kennung.left(teilung).remove(QRegularExpression(QStringLiteral("^\\s*Fehler:\\s*"))).trimmed();
+    return kennung.mid(teilung + englisch.size()).trimmed();
 }

@@ -34,6 +34,10 @@ constexpr int kMaxPunkte = 17;
 Ergebnislesung leseErgebnisdatei(const QString& pfad);
 Ergebnislesung leseErgebnistext(const QString& text);
 
+// The engine's reason in a "Fehler" result ("Fehler: … / Error: …"), in the
+// user's language: German for "D", English otherwise.
+QString rechenkerngrund(const QString& kennung, const QString& sprache);
+
 // A stress as the table writes it: times 1000, one digit before the decimal
 // separator, six after it, the exponent always signed ("1.230000e+1").
 QString spannungstext(float wert);

@@ -4,27 +4,15 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QThread>
 #include <QTime>
 
 namespace {
 
 QString mitFragezeichen(QString pfad) { return QDir::toNativeSeparators(pfad).replace(u' ', u'?'); }
 
-// Seconds since midnight, read to the whole second like a clock's text.
-int uhrzeitSekunden() { return QTime::currentTime().msecsSinceStartOfDay() / 1000; }
-
 } // namespace
 
-Rechenkernstarter& rechenkernstarter()
-{
-    static Rechenkernstarter starter = [](const QString& programm, const QStringList& argumente,
-                                          const QString& arbeitsverzeichnis) {
-        return QProcess::startDetached(programm, argumente, arbeitsverzeichnis);
-    };
-    return starter;
-}
+int uhrzeitSekunden() { return QTime::currentTime().msecsSinceStartOfDay() / 1000; }
 
 QString rechenkernBefehl(const QString& eingabe, const QString& ergebnis)
 {
@@ -32,27 +20,35 @@ QString rechenkernBefehl(const QString& eingabe, const QString& ergebnis)
            mitFragezeichen(ergebnis);
 }
 
-bool starteRechenkern(const QString& eingabe, const QString& ergebnis)
+bool Rechenkernlauf::starte(const QString& eingabe, const QString& ergebnis)
 {
     const QStringList teile = rechenkernBefehl(eingabe, ergebnis).split(u' ');
     // The engine lies in the working directory the caller has just set; never looked up elsewhere.
-    const QString programm = verbinde(QDir::currentPath(), teile[0]);
-    return rechenkernstarter()(programm, teile.mid(1), QDir::currentPath());
+    m_prozess.setProgram(verbinde(QDir::currentPath(), teile[0]));
+    m_prozess.setArguments(teile.mid(1));
+    m_prozess.setWorkingDirectory(QDir::currentPath());
+    m_prozess.setProcessChannelMode(QProcess::ForwardedChannels);
+    m_prozess.start();
+    return m_prozess.waitForStarted(3000);
 }
 
-bool warteAufRechenkern(const QString& eingabedatei)
+Rechenkernende Rechenkernlauf::warte(const QString& eingabedatei, const Uhr& uhr)
 {
-    const int t0 = uhrzeitSekunden();
+    const int t0 = uhr();
     for (;;) {
-        if (!QFile::exists(eingabedatei))
-            return true;
-        int d = uhrzeitSekunden() - t0;
+        if (!QFile::exists(eingabedatei)) {
+            m_prozess.waitForFinished(1000);
+            return Rechenkernende::Fertig;
+        }
+        // An engine that has ended will not remove its input any more: no need to wait out the clock.
+        if (m_prozess.state() == QProcess::NotRunning || m_prozess.waitForFinished(5))
+            return QFile::exists(eingabedatei) ? Rechenkernende::OhneEingabeEntfernt : Rechenkernende::Fertig;
+        int d = uhr() - t0;
         if (d < 0)
             d += 24 * 3600; // midnight passed while waiting
         if (d > 3)
             break;
-        QThread::msleep(5);
     }
     QFile::remove(eingabedatei);
-    return false;
+    return Rechenkernende::Zeitueberschritten;
 }

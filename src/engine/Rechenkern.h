@@ -3,24 +3,35 @@
 // program folder with the input and result file on its command line, and it
 // signals its end by removing the input file.
 
+#include <QProcess>
 #include <QString>
-#include <QStringList>
 #include <functional>
 
 // The command line as the engine receives it: its name, then both file
 // names with every blank turned into "?", so each stays one argument.
 QString rechenkernBefehl(const QString& eingabe, const QString& ergebnis);
 
-// Starts the engine found in the working directory without waiting for it.
-// Returns false when it could not be started.
-bool starteRechenkern(const QString& eingabe, const QString& ergebnis);
+// How a run ended.
+enum class Rechenkernende {
+    Fertig,             // the engine removed its input: its result is complete
+    OhneEingabeEntfernt, // the engine ended and left its input behind
+    Zeitueberschritten, // more than three whole seconds on the clock
+};
 
-// Waits until the engine has removed its input file; after more than three
-// whole seconds on the clock the input file is removed and false returned.
-// The caller tells the user (message 10).
-bool warteAufRechenkern(const QString& eingabedatei);
+// The time of day in whole seconds; tests pass a clock of their own.
+using Uhr = std::function<int()>;
+int uhrzeitSekunden();
 
-// Starts a program with arguments in a working directory; tests replace it.
-using Rechenkernstarter =
-    std::function<bool(const QString& programm, const QStringList& argumente, const QString& arbeitsverzeichnis)>;
-Rechenkernstarter& rechenkernstarter();
+// One run of the engine. The engine still running when the run is dropped is
+// ended, so that a late result can never overwrite a later one.
+class Rechenkernlauf {
+public:
+    // Starts the engine found in the working directory; false when it could not be started.
+    bool starte(const QString& eingabe, const QString& ergebnis);
+    // Waits until the engine has removed its input file or has ended. After more
+    // than three seconds the input file is removed. The caller tells the user.
+    Rechenkernende warte(const QString& eingabedatei, const Uhr& uhr = uhrzeitSekunden);
+
+private:
+    QProcess m_prozess;
+};

@@ -9,6 +9,8 @@
 #include "report/Form5.h"
 
 #include <QDateTime>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QFile>
 
 #include <QApplication>
@@ -44,6 +46,8 @@ Hauptform::Hauptform(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Hauptform"));
     baueOberflaeche();
 }
+
+Hauptform::~Hauptform() = default;
 
 void Hauptform::baueOberflaeche()
 {
@@ -99,6 +103,12 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     path0 = bestimmePath0(pathbasis);
     bestimmeDezimaltrennzeichen();
     pathtext = verbinde(path0, QStringLiteral("TEXTE"));
+    // A data directory named in the settings is never made up: without it there are no texts to speak with.
+    if (!QFileInfo(path0).isDir()) {
+        meldungen().zeige(QStringLiteral("Datenverzeichnis fehlt/Data directory missing: ") + QDir::toNativeSeparators(path0),
+                          Meldungssymbol::Stopp);
+        return false;
+    }
 
     const auto übergabe = übernehmeInifile2(path0);
     if (!übergabe) {
@@ -110,8 +120,8 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     Messagedatei = verbinde(pathtext, objectName() + QStringLiteral("Messages.") + Oberflächensprache);
 
     // Nobody writes outside the data directory, whatever the hand-off names.
-    if (!istErlaubterBearbeiter(Bearbeiter)) {
-        zeigeMessageMitText(41, Bearbeiter);
+    if (const Namensfehler fehler = pruefeBearbeiter(Bearbeiter, path0); fehler != Namensfehler::Keiner) {
+        meldungen().zeige(holeMessage(41) + u'\n' + holeMessage(50 + int(fehler)), Meldungssymbol::Keins);
         return false;
     }
     pathben = verbinde(path0, Bearbeiter);
@@ -120,6 +130,8 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
         zeigeMessageMitText(40, QDir::toNativeSeparators(pathben));
         return false;
     }
+    if (!sperreOrdner())
+        return false;
     TMPPATH = bestimmeTmppath(pathben, systemTempOrdner());
     Printersprache = Oberflächensprache;
 
@@ -132,9 +144,34 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     Rückkehrmodus = -1;
     bericht.seitenzahl = 0;
     bericht.seitenzähler = 0;
-    dialog.jatext = holeMessage(1001);
-    dialog.neintext = holeMessage(1002);
+    // Without the message file the two buttons still read as two different answers.
+    const bool mitTexten = QFileInfo(Messagedatei).isReadable();
+    dialog.jatext = mitTexten ? holeMessage(1001) : QStringLiteral("Ja/Yes");
+    dialog.neintext = mitTexten ? holeMessage(1002) : QStringLiteral("Nein/No");
     return true;
+}
+
+bool Hauptform::sperreOrdner()
+{
+    // One window per editor folder: two would overwrite each other's transfer files.
+    m_sperre = std::make_unique<QLockFile>(verbinde(pathben, QStringLiteral(".Querschnitt.lock")));
+    m_sperre->setStaleLockTime(0); // only a lock whose program has ended is taken over
+    if (m_sperre->tryLock(0))
+        return true;
+    const QString ordner = QDir::toNativeSeparators(pathben);
+    if (m_sperre->error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString rechner, programm;
+        m_sperre->getLockInfo(&pid, &rechner, &programm);
+        zeigeMessageMitText(46, ordner + QStringLiteral(" (%1, %2 %3)").arg(rechner, programm).arg(pid));
+    } else {
+        QFile probe(verbinde(pathben, QStringLiteral(".Querschnitt.probe")));
+        const QString grund = probe.open(QIODevice::WriteOnly) ? QString() : probe.errorString();
+        probe.remove();
+        zeigeMessageMitText(40, ordner + (grund.isEmpty() ? QString() : QStringLiteral(" (") + grund + u')'));
+    }
+    m_sperre.reset();
+    return false;
 }
 
 QString Hauptform::holeMessage(int n) const { return ::holeMessage(Messagedatei, n); }
@@ -191,6 +228,9 @@ bool Hauptform::event(QEvent* ereignis)
 
 void Hauptform::trägerergebnis()
 {
+    // The page of an earlier section never stands beside a new run's outcome.
+    if (form5)
+        form5->close();
     if (eingabe->familie == 3) {
         // The footer names the section printed, here the profile.
         bericht.projektname = QStringLiteral("(") + eingabe->Typ->text() + u')';
@@ -203,7 +243,7 @@ void Hauptform::trägerergebnis()
     zeigeQuerschnittswerte(0);
 }
 
-bool Hauptform::leseErgebnisse(int n, Ergebnisse& r)
+bool Hauptform::leseErgebnisse(int n, int erwartet, Ergebnisse& r)
 {
     const Ergebnislesung lesung = leseErgebnisdatei(übergabedatei(pathben, n));
     switch (lesung.fehler) {
@@ -211,13 +251,19 @@ bool Hauptform::leseErgebnisse(int n, Ergebnisse& r)
         zeigeMessage(3);
         return false;
     case Ergebnisfehler::Rechenkernfehler:
-        zeigeMessage(17);
+        meldungen().zeige(holeMessage(17) + u'\n' + rechenkerngrund(lesung.werte.kennung, Oberflächensprache),
+                          Meldungssymbol::Keins);
         return false;
     case Ergebnisfehler::Unvollstaendig:
         zeigeMessage(45);
         return false;
     case Ergebnisfehler::Keiner:
         break;
+    }
+    // A result of another section (another window's, say) is never shown as this one's.
+    if (int(std::lround(lesung.werte.x)) != erwartet) {
+        zeigeMessageMitText(49, lesung.werte.kennung);
+        return false;
     }
     r = lesung.werte;
     ys = r.YS;
@@ -243,15 +289,14 @@ bool Hauptform::legeSeiteAn(const std::function<void(Zeichenflaeche&)>& seite)
         meldungen().zeige(QStringLiteral("Printererror"), Meldungssymbol::Keins);
         return false;
     }
-    zeigeSeite(blatt);
-    return true;
+    return zeigeSeite(blatt);
 }
 
-void Hauptform::zeigeSeite(Bericht& seite)
+bool Hauptform::zeigeSeite(Bericht& seite)
 {
     const QImage bild = seite.beendeBericht(bericht);
     if (bild.isNull())
-        return;
+        return true; // printed, not previewed
     if (!form5) {
         form5 = new Form5(this);
         if (const QScreen* bildschirm = screen())
@@ -262,18 +307,24 @@ void Hauptform::zeigeSeite(Bericht& seite)
             druckertaste();
         });
     }
-    form5->zeigeSeiten({bild}, TMPPATH);
+    QString fehler;
+    if (form5->zeigeSeiten({bild}, TMPPATH, fehler))
+        return true;
+    zeigeMessageMitText(47, fehler);
+    return false;
 }
 
 bool Hauptform::zeigeQuerschnittswerte(int Modus)
 {
+    if (Modus != 1 && form5)
+        form5->close();
     bericht.seitenzahl = 0;
     bericht.seitenzähler = 0;
     if (Modus != 1 &&
-        !(schreibeÜbergabe(eingabe->querschnitt(), eingabe->beschriftungen(), umgebung(), 1) && warteUndMelde(umgebung())))
+        !rechneQuerschnitt(eingabe->querschnitt(), eingabe->beschriftungen(), umgebung()))
         return false;
     Ergebnisse r;
-    if (!leseErgebnisse(1, r))
+    if (!leseErgebnisse(1, nurGezeigtes(eingabe->querschnitt()).Querschnittsnummer, r))
         return false;
     anzahldrucke1 = 0;
     drucktastenwert = 1;
@@ -293,18 +344,18 @@ bool Hauptform::zeigeQuerschnittswerte(int Modus)
 
 bool Hauptform::rechneHProfil()
 {
-    if (!(schreibeHProfilÜbergabe(eingabe->querschnitt(), umgebung()) && warteUndMelde(umgebung())))
+    const Querschnittsdaten q = eingabe->querschnitt();
+    if (!rechneWalzprofil(q, umgebung()))
         return false;
+    // The engine answers with the file's first line: plain, with a flat rail, or with a bottom profile.
+    const int modus = q.HUGCheck ? 110 : q.HschieneCheck ? 103 : 102;
     Ergebnisse r;
-    if (!leseErgebnisse(3, r))
+    if (!leseErgebnisse(3, modus, r))
         return false;
-    eingabe->Querschnittsnummer = qint16(std::lround(r.x));
+    eingabe->Querschnittsnummer = qint16(modus);
     drucktastenwert = 2;
-    int modus = eingabe->Querschnittsnummer;
-    if (eingabe->HUGCheck->isChecked())
-        modus = eingabe->Querschnittsnummer = 110;
     return legeSeiteAn([&](Zeichenflaeche& f) {
-        legeWalzprofilseiteAn(f, r, eingabe->querschnitt(), eingabe->Typ->text(), modus,
+        legeWalzprofilseiteAn(f, r, q, q.Typ, modus,
                               [this](int n) { return holePrinttext(n); });
     });
 }
@@ -339,7 +390,13 @@ void Hauptform::druckertaste()
     drucktastenwert = 0;
     testansicht = vorher;
     m_druckauftrag = nullptr;
+    QString grund;
+    const bool beendet = auftrag->beende(grund);
     auftrag.reset();
-    if (!letzteDruckdatei.isEmpty())
+    if (!beendet) {
+        zeigeMessageMitText(47, QDir::toNativeSeparators(letzteDruckdatei) + QStringLiteral(" (") + grund + u')');
+        letzteDruckdatei.clear();
+    } else if (!letzteDruckdatei.isEmpty()) {
         zeigeMessageMitText(43, QDir::toNativeSeparators(letzteDruckdatei));
+    }
 }

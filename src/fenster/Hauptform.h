@@ -14,15 +14,18 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 class Form5;
 struct Berechnungsumgebung;
+class QLockFile;
 class QPushButton;
 
 class Hauptform : public QWidget {
     Q_OBJECT
 public:
     explicit Hauptform(QWidget* parent = nullptr);
+    ~Hauptform() override;
 
     // Start-up as far as showing the window: directories, hand-off, language
     // texts. Returns false when the program must end (no hand-off, no usable
@@ -82,14 +85,19 @@ protected:
 private:
     void baueOberflaeche();
     // Reads a result file; false (after telling the user) when there is nothing to show.
-    bool leseErgebnisse(int n, Ergebnisse& r);
+    bool leseErgebnisse(int n, int erwartet, Ergebnisse& r);
     // Lays out one report page on the preview or the printer and shows it;
     // false after "Printererror".
     bool legeSeiteAn(const std::function<void(Zeichenflaeche&)>& seite);
-    void zeigeSeite(Bericht& seite);
+    bool zeigeSeite(Bericht& seite);
     Berechnungsumgebung umgebung() const;
 
+    // Takes the editor folder for this window; false (after telling the user) when
+    // another window has it or it cannot be written.
+    bool sperreOrdner();
+
     Druckauftrag* m_druckauftrag = nullptr;
+    std::unique_ptr<QLockFile> m_sperre;
 
     Printtexte m_Printtexte;
 };

@@ -1,7 +1,9 @@
 #include "Bericht.h"
 
+#include "app/Dateien.h"
 #include "drawing/Zeichenprimitive.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -34,6 +36,8 @@ private:
     std::unique_ptr<QPainter> m_painter;
 };
 
+// The pages collect in memory and go to their file in one write at the end,
+// so that a full disk shows as a message, not as a damaged file.
 class Pdfauftrag final : public Druckauftrag {
 public:
     explicit Pdfauftrag(QString pfad) : m_pfad(std::move(pfad)) {}
@@ -44,7 +48,8 @@ public:
             m_writer->newPage();
             return m_painter.get();
         }
-        m_writer = std::make_unique<QPdfWriter>(m_pfad);
+        m_puffer.open(QIODevice::WriteOnly);
+        m_writer = std::make_unique<QPdfWriter>(&m_puffer);
         m_writer->setResolution(600);
         m_writer->setPageSize(QPageSize(QPageSize::A4));
         m_writer->setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -55,9 +60,20 @@ public:
     }
     void beendeSeite() override {}
     QString datei() const override { return m_pfad; }
+    bool beende(QString& grund) override
+    {
+        m_painter.reset();
+        m_writer.reset();
+        if (m_puffer.data().isEmpty()) {
+            grund = QStringLiteral("PDF");
+            return false;
+        }
+        return dateischreiber()(m_pfad, m_puffer.data(), grund);
+    }
 
 private:
     QString m_pfad;
+    QBuffer m_puffer;
     std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<QPainter> m_painter; // declared last: ends before the writer goes
 };

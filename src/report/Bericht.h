@@ -28,6 +28,12 @@ public:
     virtual void beendeSeite() = 0;
     // Where the pages went, for the user ("" for a printer).
     virtual QString datei() const { return QString(); }
+    // Ends the job; false with the reason when its file could not be written.
+    virtual bool beende(QString& grund)
+    {
+        Q_UNUSED(grund);
+        return true;
+    }
 };
 
 // The system's default printer, or nullptr when there is none.

@@ -1,10 +1,13 @@
 #include "Form5.h"
 
 #include "app/Twips.h"
+#include "app/Dateien.h"
 #include "app/Start.h"
 #include "kern/Zahlen.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -119,7 +122,7 @@ void Form5::passeAnBildschirmAn(int bildschirmbreiteTwips)
 
 QString Form5::bitmap(int k) const { return verbinde(m_ordner, QStringLiteral("%1.bmp").arg(k)); }
 
-void Form5::zeigeSeiten(const std::vector<QImage>& seiten, const QString& TMPPATH)
+bool Form5::zeigeSeiten(const std::vector<QImage>& seiten, const QString& TMPPATH, QString& fehler)
 {
     m_ordner = TMPPATH;
     Seiten = int(seiten.size());
@@ -127,7 +130,17 @@ void Form5::zeigeSeiten(const std::vector<QImage>& seiten, const QString& TMPPAT
     maxind = int(gruppen.size());
     m_gruppenhoehe.clear();
     for (int k = 1; k <= maxind; ++k) {
-        gruppen[size_t(k - 1)].save(bitmap(k), "BMP");
+        QByteArray bmp;
+        QBuffer puffer(&bmp);
+        puffer.open(QIODevice::WriteOnly);
+        gruppen[size_t(k - 1)].save(&puffer, "BMP");
+        QString grund;
+        if (!dateischreiber()(bitmap(k), bmp, grund)) {
+            // Never a black or half page: the preview stays closed.
+            fehler = QDir::toNativeSeparators(bitmap(k)) + QStringLiteral(" (") + grund + u')';
+            hide();
+            return false;
+        }
         m_gruppenhoehe.push_back(gruppen[size_t(k - 1)].height());
     }
     m_slots = {};
@@ -144,6 +157,7 @@ void Form5::zeigeSeiten(const std::vector<QImage>& seiten, const QString& TMPPAT
     raise();
     activateWindow();
     VScroll1->setFocus();
+    return true;
 }
 
 void Form5::ladeGruppe(int slot, int k)

@@ -24,7 +24,8 @@ public:
     explicit Form5(QWidget* parent = nullptr);
 
     // Stores the pages as "1.bmp", "2.bmp", ... in the folder and shows them.
-    void zeigeSeiten(const std::vector<QImage>& seiten, const QString& TMPPATH);
+    // False, with the file and the reason in `fehler`, when a page bitmap could not be stored.
+    bool zeigeSeiten(const std::vector<QImage>& seiten, const QString& TMPPATH, QString& fehler);
     // Widens the window on a wide screen, as the main window does.
     void passeAnBildschirmAn(int bildschirmbreiteTwips);
 

@@ -81,6 +81,10 @@ Feldregel steifenregel(Steifenspalte spalte)
 
 int regelverletzung(Feldregel regel, float v)
 {
+    // No girder plate is longer than 100 m; beyond that a value is a slip (or out of a float's range).
+    constexpr float kHoechstwertMm = 100000;
+    if (!std::isfinite(v) || std::fabs(v) > kHoechstwertMm)
+        return 50;
     switch (regel) {
     case Feldregel::Mass: return v > 0 ? 0 : 4;
     case Feldregel::Stegwinkel: return std::fabs(v) <= 30 ? 0 : 13;

@@ -10,6 +10,7 @@
 #include "drawing/Skizzen.h"
 
 #include <QButtonGroup>
+#include <QFile>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -83,9 +84,11 @@ void Eingabeseite::familieGewaehlt(int i)
         Abmessung[14]->setText(QStringLiteral("0"));
     Schienemittragend->setChecked(true);
     ASchiene->hide();
+    // The families with a second web thickness name the web under the rail; the caption
+    // never depends on the family chosen before.
     if (i == 0 || i == 2 || i == 5)
         Abmessungslabel[5]->setText(Abmessungslabel[17]->text());
-    else if (i == 1 || i == 4)
+    else
         Abmessungslabel[5]->setText(Abmessungslabel[18]->text());
     const bool untergurt = i != 5;
     setzeSichtbar({Abmessung[2], Abmessung[3], Abmessungslabel[2], Abmessungslabel[3]}, untergurt);
@@ -176,22 +179,33 @@ void Eingabeseite::zeichneWalzprofilskizze(int variante)
     Picture1->show();
 }
 
-void Eingabeseite::vergissProfilwahl()
+void Eingabeseite::setzeProfillistenZurueck()
 {
+    // Without a series the HE size list stands in its place, as in a new window.
     Combo1[0]->setCurrentIndex(0);
     Combo1[1]->setCurrentIndex(0);
     Combo1[4]->setCurrentIndex(0);
     Combo1[4]->hide();
     Combo1[1]->show();
+}
+
+void Eingabeseite::vergissProfilwahl()
+{
+    setzeProfillistenZurueck();
     for (int k = 0; k <= 4; ++k)
         hwert[size_t(k)]->clear();
 }
 
 void Eingabeseite::profillisteGeklickt(int i)
 {
-    // The web profile of a welded form is read from its lists when the section is computed.
-    if (i == 2 || i == 3)
+    // The web profile of a welded form is read from its lists when the section is
+    // computed; a table that cannot give it is told now.
+    if (i == 2 || i == 3) {
+        const QString reihe = Combo1[2]->currentText().trimmed(), groesse = Combo1[3]->currentText().trimmed();
+        if (!reihe.isEmpty() && !groesse.isEmpty())
+            meldeFehlendeProfilwerte(reihe, groesse);
         return;
+    }
     if (Combo1[0]->currentText().isEmpty()) {
         Typ->clear();
         Trägerergebnis->hide();
@@ -214,9 +228,19 @@ void Eingabeseite::profillisteGeklickt(int i)
 void Eingabeseite::ladeProfilwerte(const QString& groesse)
 {
     // A size the table does not hold leaves no values of an earlier choice behind.
-    const auto werte = leseProfilwerte(verbinde(pathtext, Combo1[0]->currentText()), int(std::lround(zahl(groesse))));
+    const auto werte = meldeFehlendeProfilwerte(Combo1[0]->currentText(), groesse);
     for (int i = 0; i < 5; ++i)
         hwert[size_t(i)]->setText(werte ? (*werte)[size_t(i)] : QString());
+}
+
+std::optional<Profilwerte> Eingabeseite::meldeFehlendeProfilwerte(const QString& reihe, const QString& groesse)
+{
+    const QString tabelle = verbinde(pathtext, reihe);
+    const auto werte = leseProfilwerte(tabelle, int(std::lround(zahl(groesse))));
+    if (!werte)
+        meldungen().zeige(QFile::exists(tabelle) ? textDateiBeschaedigt(tabelle) : textDateiFehlt(tabelle),
+                          Meldungssymbol::Keins);
+    return werte;
 }
 
 QLineEdit* Eingabeseite::steifenfeld(Steifenfeld feld) const
@@ -314,8 +338,7 @@ void Eingabeseite::hugGeklickt(bool an)
         HschieneCheck->setChecked(false);
         zeichneWalzprofilskizze(2);
         FrameUG->show();
-        Combo1[0]->setCurrentIndex(0);
-        Combo1[1]->setCurrentIndex(0);
+        setzeProfillistenZurueck();
     } else {
         zeichneWalzprofilskizze(0);
         FrameUG->hide();

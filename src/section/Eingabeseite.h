@@ -5,12 +5,14 @@
 // the plain rules of Formlayout and Eingaberegeln.
 
 #include "Eingaberegeln.h"
+#include "catalogs/Kataloge.h"
 #include "kern/Formen.h"
 #include "kern/Querschnittsdaten.h"
 
 #include <QObject>
 #include <QString>
 #include <array>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -127,6 +129,9 @@ private:
 
     QWidget* m_fenster;
     void vergissProfilwahl();
+    void setzeProfillistenZurueck();
+    // The values of a profile size; a table that cannot give them is reported.
+    std::optional<Profilwerte> meldeFehlendeProfilwerte(const QString& reihe, const QString& groesse);
 
     int m_caret = 0;
     int m_listenfamilie = -1; // the family whose forms the list holds

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QTest>
+#include <memory>
 #include <QTimer>
 
 class TestStart : public QObject {
@@ -87,45 +88,85 @@ private slots:
         Hauptform form;
         QVERIFY(form.starte(suite.exefiles()));
         QCOMPARE(form.pathben, anderswo.path() + "/BEARBEITER");
-        // The text files are missing there: reported, and start-up goes on.
+        // The text files are missing there: reported, and start-up goes on with two distinct answers.
         QVERIFY(rekorder.texte().contains("Printtxt-File  fehlt/ missing"));
-        QCOMPARE(form.dialog.jatext, QStringLiteral("Message-File  fehlt/ missing"));
+        QCOMPARE(form.dialog.jatext, QStringLiteral("Ja/Yes"));
+        QCOMPARE(form.dialog.neintext, QStringLiteral("Nein/No"));
     }
 
+    void inifileNenntFehlendesVerzeichnis()
+    {
+        Testsuite suite;
+        const QString fehlt = suite.wurzel.path() + "/gibt es nicht";
+        schreibeDatei(suite.exefiles() + "/inifile", ('"' + fehlt + "\"\r\n").toUtf8());
+        Meldungsrekorder rekorder;
+        Hauptform form;
+        QVERIFY(!form.starte(suite.exefiles()));
+        QCOMPARE(rekorder.texte(), QStringList{"Datenverzeichnis fehlt/Data directory missing: " + QDir::toNativeSeparators(fehlt)});
+        QVERIFY(!QFile::exists(fehlt));
+    }
+
+    // Each name the folder or the engine's command line cannot carry, with its reason.
     void unzulaessigerBearbeiter_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("eltern") << "..";
-        QTest::newRow("pfad hinaus") << "../../etc";
-        QTest::newRow("schraegstrich") << "a/b";
-        QTest::newRow("rueckstrich") << "a\\b";
-        QTest::newRow("leer") << "";
+        QTest::addColumn<int>("grund");
+        QTest::newRow("leer") << "  " << 51;
+        QTest::newRow("65 Zeichen") << QString(65, u'x') << 52;
+        QTest::newRow("64 Zeichen") << QString(64, u'x') << 0;
+        QTest::newRow("eltern") << ".." << 53;
+        QTest::newRow("pfad hinaus") << "../../etc" << 53;
+        QTest::newRow("schraegstrich") << "a/b" << 53;
+        QTest::newRow("rueckstrich") << "a\\b" << 53;
+        QTest::newRow("fragezeichen") << "a?b" << 53;
+        QTest::newRow("stern") << "a*" << 53;
+        QTest::newRow("senkrechter strich") << "a|b" << 53;
+        QTest::newRow("punkt am ende") << "Anna." << 53;
+        QTest::newRow("TEXTE") << "texte" << 54;
+        QTest::newRow("inifile2") << "inifile2" << 54;
+        QTest::newRow("geraet") << "NUL.txt" << 54;
+        QTest::newRow("datei") << "Anna" << 55;
+        QTest::newRow("Leerzeichen innen") << "Anna Berg" << 0;
     }
     void unzulaessigerBearbeiter()
     {
         QFETCH(QString, name);
+        QFETCH(int, grund);
         Testsuite suite;
+        schreibeDatei(suite.daten() + "/Anna", "eine Datei, kein Ordner");
         suite.übergabe(('"' + name + "\",\"D\"\r\n").toUtf8());
-        const QStringList vorher = QDir(suite.wurzel.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         Meldungsrekorder rekorder;
         Hauptform form;
-        QVERIFY(!form.starte(suite.exefiles()));
-        QCOMPARE(rekorder.gezeigt.size(), size_t(1));
-        QVERIFY(rekorder.gezeigt[0].text.contains("Bearbeitername"));
-        QCOMPARE(QDir(suite.wurzel.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), vorher);
+        QCOMPARE(form.starte(suite.exefiles()), grund == 0);
+        if (grund == 0)
+            return;
+        QCOMPARE(rekorder.texte(), QStringList{form.holeMessage(41) + u'\n' + form.holeMessage(grund)});
         QCOMPARE(QDir(suite.daten()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"TEXTE"});
     }
 
-    void bearbeiterordnerNichtAnlegbar()
+    void zweiFensterEinOrdner()
     {
         Testsuite suite;
-        schreibeDatei(suite.daten() + "/Anna", "eine Datei, kein Ordner");
         suite.übergabe("\"Anna\"\r\n\"D\"\r\n");
         Meldungsrekorder rekorder;
-        Hauptform form;
-        QVERIFY(!form.starte(suite.exefiles()));
-        QCOMPARE(rekorder.gezeigt.size(), size_t(1));
-        QVERIFY(rekorder.gezeigt[0].text.endsWith(QDir::toNativeSeparators(suite.daten() + "/Anna")));
+        auto erstes = std::make_unique<Hauptform>();
+        QVERIFY(erstes->starte(suite.exefiles()));
+        suite.übergabe("\"Anna\"\r\n\"D\"\r\n");
+        {
+            Hauptform zweites;
+            QVERIFY(!zweites.starte(suite.exefiles()));
+            QCOMPARE(rekorder.gezeigt.size(), size_t(1));
+            QVERIFY(rekorder.gezeigt[0].text.startsWith(zweites.holeMessage(46) + u' ' +
+                                                        QDir::toNativeSeparators(suite.daten() + "/Anna")));
+            zweites.Rückkehrmodus = 9;
+        }
+        // The folder is free again once the first window has gone.
+        erstes->Rückkehrmodus = 9;
+        erstes.reset();
+        suite.übergabe("\"Anna\"\r\n\"D\"\r\n");
+        Hauptform drittes;
+        QVERIFY(drittes.starte(suite.exefiles()));
+        drittes.Rückkehrmodus = 9;
     }
 
     void breitbild()

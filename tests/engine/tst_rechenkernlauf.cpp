@@ -1,13 +1,16 @@
-// The engine run with stand-in engines, and the whole road from the result button.
+// Faults around the calculation road, each with a stand-in engine or a file
+// writer that fails: the user gets the fault's own message, and no earlier
+// result is ever shown.
 #include "Testhilfen.h"
-#include "fenster/Hauptform.h"
+#include "app/Dateien.h"
 #include "app/Start.h"
-#include "engine/Rechenkern.h"
 #include "engine/Berechnung.h"
+#include "engine/Rechenkern.h"
+#include "fenster/Hauptform.h"
+#include "report/Form5.h"
 #include "section/Eingabeseite.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -15,101 +18,163 @@
 class TestRechenkernlauf : public QObject {
     Q_OBJECT
 
-    // A suite whose engine is the stand-in, and an editor folder with a blank in its name.
+    // A suite with the stand-in as its engine and an editor folder with a blank in its name.
     struct Lauf {
         Testsuite suite;
-        QString pathben;
-        Lauf()
+        QString pathben = suite.daten() + "/Anna Berg";
+        Rechenkernlauf kern;
+        Lauf(const char* art)
         {
-            const QString ziel = suite.exefiles() + "/" + programmdatei("Delmarix");
-            QFile::copy(RECHENKERN_ATTRAPPE, ziel);
-            pathben = suite.daten() + "/Anna Berg";
+            qputenv("TARVELLO_ATTRAPPE", art);
+            QFile::copy(RECHENKERN_ATTRAPPE, suite.exefiles() + "/" + programmdatei("Delmarix"));
             QDir().mkpath(pathben);
         }
         bool starte()
         {
             schreibeDatei(übergabedatei(pathben, 2), "1\r\n");
             setzeVerzeichnis(suite.exefiles(), true);
-            return starteRechenkern(übergabedatei(pathben, 2), übergabedatei(pathben, 1));
+            return kern.starte(übergabedatei(pathben, 2), übergabedatei(pathben, 1));
         }
     };
 
+    // A window in German with form 1 filled in, computed once with the real engine.
+    struct Fenster {
+        Testsuite suite;
+        Meldungsrekorder rekorder;
+        Hauptform form;
+        Fenster()
+        {
+            QFile::copy(DELMARIX, suite.exefiles() + "/" + programmdatei("Delmarix"));
+            suite.übergabe("\"Anna\"\r\n\"D\"\r\n");
+            form.starte(suite.exefiles());
+            form.show();
+            Eingabeseite& e = *form.eingabe;
+            QTest::mouseClick(e.Option1[0], Qt::LeftButton, {}, QPoint(6, 8));
+            const int index = e.Querschnitt->findData(1);
+            e.Querschnitt->setCurrentIndex(index);
+            emit e.Querschnitt->activated(index);
+            const std::pair<int, const char*> werte[] = {{0, "500"}, {1, "20"}, {2, "500"}, {3, "20"},
+                                                         {4, "1000"}, {5, "10"}, {7, "400"}};
+            for (const auto& [i, w] : werte)
+                e.Abmessung[size_t(i)]->setText(QString::fromLatin1(w));
+        }
+        ~Fenster() { form.Rückkehrmodus = 9; }
+        void ersetzeRechenkern(const QByteArray& art)
+        {
+            qputenv("TARVELLO_ATTRAPPE", art);
+            const QString ziel = suite.exefiles() + "/" + programmdatei("Delmarix");
+            QFile::remove(ziel);
+            QFile::copy(RECHENKERN_ATTRAPPE, ziel);
+        }
+        bool vorschau() const { return form.form5 && form.form5->isVisible(); }
+    };
+
 private slots:
+    void cleanup() { dateischreiber() = schreibeGanzeDatei; }
+
     void befehlszeileMitFragezeichen()
     {
         const QString befehl = rechenkernBefehl("/d/Anna Berg/Übergabe2.dat", "/d/Anna Berg/Übergabe1.dat");
-        QCOMPARE(befehl.split(u' ').size(), 3);
-        QCOMPARE(befehl, programmdatei("Delmarix") + QDir::toNativeSeparators(" /d/Anna?Berg/Übergabe2.dat /d/Anna?Berg/Übergabe1.dat"));
+        QCOMPARE(befehl, programmdatei("Delmarix") +
+                             QDir::toNativeSeparators(" /d/Anna?Berg/Übergabe2.dat /d/Anna?Berg/Übergabe1.dat"));
     }
 
-    void sofortFertig()
+    // The engine's end is seen as it happens, not after the time has run out.
+    void ende_data()
     {
-        qputenv("TARVELLO_ATTRAPPE", "sofort");
-        Lauf lauf;
+        QTest::addColumn<QByteArray>("art");
+        QTest::addColumn<int>("ende");
+        QTest::newRow("sofort") << QByteArray("sofort") << int(Rechenkernende::Fertig);
+        QTest::newRow("spaet") << QByteArray("spaet") << int(Rechenkernende::Fertig);
+        QTest::newRow("laesst Eingabe liegen") << QByteArray("nie") << int(Rechenkernende::OhneEingabeEntfernt);
+        QTest::newRow("stirbt sofort") << QByteArray("absturz") << int(Rechenkernende::OhneEingabeEntfernt);
+    }
+    void ende()
+    {
+        QFETCH(QByteArray, art);
+        QFETCH(int, ende);
+        Lauf lauf(art.constData());
         QVERIFY(lauf.starte());
-        QVERIFY(warteAufRechenkern(übergabedatei(lauf.pathben, 2)));
-        // The engine got exactly two arguments, each with "?" for the blank.
-        QTRY_VERIFY(QFile::exists(übergabedatei(lauf.pathben, 1)));
-        const QString ergebnis = QString::fromUtf8(leseDatei(übergabedatei(lauf.pathben, 1)));
-        QVERIFY(ergebnis.contains("Anna?Berg"));
-        QCOMPARE(ergebnis.count(u'|'), 1);
+        // A clock that never moves: only the engine's own end can finish the wait.
+        QCOMPARE(int(lauf.kern.warte(übergabedatei(lauf.pathben, 2), [] { return 100; })), ende);
+        if (art == "sofort")
+            QVERIFY(leseDatei(übergabedatei(lauf.pathben, 1)).contains("Anna?Berg"));
     }
 
-    void spaetAberInDerZeit()
+    // More than three whole seconds on the clock, also across midnight; then the input goes.
+    void zeitgrenze_data()
     {
-        qputenv("TARVELLO_ATTRAPPE", "spaet");
-        Lauf lauf;
-        QVERIFY(lauf.starte());
-        QVERIFY(warteAufRechenkern(übergabedatei(lauf.pathben, 2)));
+        QTest::addColumn<int>("beginn");
+        QTest::newRow("tags") << 3600;
+        QTest::newRow("mitternacht") << 24 * 3600 - 2;
     }
-
-    void nieFertig()
+    void zeitgrenze()
     {
-        qputenv("TARVELLO_ATTRAPPE", "nie");
-        Lauf lauf;
+        QFETCH(int, beginn);
+        Lauf lauf("haengt");
         QVERIFY(lauf.starte());
-        QElapsedTimer uhr;
-        uhr.start();
-        QVERIFY(!warteAufRechenkern(übergabedatei(lauf.pathben, 2)));
-        QVERIFY(uhr.elapsed() > 3000); // more than three whole seconds on the clock
+        int gelesen = 0;
+        const auto uhr = [&] { return (beginn + gelesen++) % (24 * 3600); };
+        QCOMPARE(lauf.kern.warte(übergabedatei(lauf.pathben, 2), uhr), Rechenkernende::Zeitueberschritten);
+        QCOMPARE(gelesen, 5); // the start, then 1, 2, 3 and 4 seconds later
         QVERIFY(!QFile::exists(übergabedatei(lauf.pathben, 2)));
     }
 
-    void ganzerWegVomKnopf()
+    void fehlerDesRechenkerns_data()
     {
-        qputenv("TARVELLO_ATTRAPPE", "sofort");
-        Lauf lauf;
-        lauf.suite.übergabe("\"Anna Berg\"\r\n\"D\"\r\n");
-        Meldungsrekorder rekorder;
-        Hauptform form;
-        QVERIFY(form.starte(lauf.suite.exefiles()));
-        form.show();
-        Eingabeseite& e = *form.eingabe;
-        QTest::mouseClick(e.Option1[0], Qt::LeftButton, {}, QPoint(6, 8));
-        const int index = e.Querschnitt->findData(1);
-        e.Querschnitt->setCurrentIndex(index);
-        emit e.Querschnitt->activated(index);
-        const std::pair<int, const char*> werte[] = {{0, "500"}, {1, "20"}, {2, "500"}, {3, "20"},
-                                                     {4, "1000"}, {5, "10"}, {7, "400"}};
-        // A refused run (an empty field) leaves no input file behind.
-        QVERIFY(!form.zeigeQuerschnittswerte(0));
-        QCOMPARE(rekorder.gezeigt.size(), size_t(1));
-        QVERIFY(!QFile::exists(übergabedatei(lauf.pathben, 0)));
-        QVERIFY(!QFile::exists(übergabedatei(lauf.pathben, 2)));
-        for (const auto& [i, w] : werte)
-            e.Abmessung[size_t(i)]->setText(QString::fromLatin1(w));
-        // The stand-in writes no real result: the run ends with the message for a broken result file.
-        QVERIFY(!form.zeigeQuerschnittswerte(0));
-        QCOMPARE(rekorder.texte().last(), form.holeMessage(45));
-        QVERIFY(QFile::exists(übergabedatei(lauf.pathben, 0)));
-        QVERIFY(QFile::exists(übergabedatei(lauf.pathben, 1)));
-        QCOMPARE(QDir::currentPath(), QDir::cleanPath(lauf.pathben));
-        // Without an engine the user is told, and nothing is left waiting.
-        QFile::remove(lauf.suite.exefiles() + "/" + programmdatei("Delmarix"));
-        QVERIFY(!form.zeigeQuerschnittswerte(0));
-        QVERIFY(rekorder.gezeigt.back().text.startsWith(form.holeMessage(42)));
-        QVERIFY(!QFile::exists(übergabedatei(lauf.pathben, 2)));
-        form.Rückkehrmodus = 9;
+        QTest::addColumn<QByteArray>("art");
+        QTest::addColumn<int>("meldung");
+        QTest::addColumn<QString>("zusatz");
+        QTest::newRow("stirbt") << QByteArray("absturz") << 48 << QString();
+        QTest::newRow("schreibt nichts") << QByteArray("leer") << 3 << QString();
+        QTest::newRow("Fehler mit Grund") << QByteArray("fehler") << 17 << QStringLiteral("\nPlatte zu dünn");
+        QTest::newRow("Unsinn") << QByteArray("sofort") << 45 << QString();
+        QTest::newRow("anderer Querschnitt") << QByteArray("fremd") << 49 << QStringLiteral(" 999");
+    }
+    void fehlerDesRechenkerns()
+    {
+        QFETCH(QByteArray, art);
+        QFETCH(int, meldung);
+        QFETCH(QString, zusatz);
+        Fenster f;
+        QVERIFY(f.form.zeigeQuerschnittswerte(0));
+        QVERIFY(f.vorschau());
+        if (art == "fremd") {
+            QByteArray fremd = leseDatei(übergabedatei(f.form.pathben, 1));
+            fremd.replace(0, fremd.indexOf('\r'), "999");
+            const QString pfad = f.suite.wurzel.path() + QStringLiteral("/fremd.dat");
+            schreibeDatei(pfad, fremd);
+            art = "ergebnis:" + pfad.toLocal8Bit();
+        }
+        f.ersetzeRechenkern(art);
+        QVERIFY(!f.form.zeigeQuerschnittswerte(0));
+        QCOMPARE(f.rekorder.texte(), QStringList{f.form.holeMessage(meldung) + zusatz});
+        QVERIFY(!f.vorschau());
+        QVERIFY(!QFile::exists(übergabedatei(f.form.pathben, 2)));
+    }
+
+    // A folder that takes no file (read-only, or a full disk), played by the file writer.
+    void ordnerNimmtNichtsAuf_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("Übergabedatei") << QStringLiteral("Übergabe0.dat");
+        QTest::newRow("Vorschauseite") << QStringLiteral("1.bmp");
+    }
+    void ordnerNimmtNichtsAuf()
+    {
+        QFETCH(QString, datei);
+        Fenster f;
+        dateischreiber() = [datei](const QString& pfad, const QByteArray& inhalt, QString& grund) {
+            if (!pfad.endsWith(datei))
+                return schreibeGanzeDatei(pfad, inhalt, grund);
+            grund = QStringLiteral("Kein Platz auf dem Gerät");
+            return false;
+        };
+        QVERIFY(!f.form.zeigeQuerschnittswerte(0));
+        const QString pfad = QDir::toNativeSeparators(verbinde(datei.endsWith(".bmp") ? f.form.TMPPATH : f.form.pathben, datei));
+        QCOMPARE(f.rekorder.texte(), QStringList{f.form.holeMessage(47) + u' ' + pfad + " (Kein Platz auf dem Gerät)"});
+        QVERIFY(!f.vorschau());
+        QCOMPARE(QFile::exists(übergabedatei(f.form.pathben, 1)), datei.endsWith(".bmp"));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "run.h"
 #include "transfer_input.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -138,6 +139,20 @@ TEST_F(Engine, RolledProfileLayout)
     const std::vector<std::string> f = fields(r.result);
     ASSERT_EQ(f.size(), 1u + 1 + 11 + 5 + 7 * 7) << r.result;
     EXPECT_EQ(f[0], "110");
+}
+
+// Only a regular file read as the input is removed: never a folder or a device it was handed.
+TEST_F(Engine, RemovesNothingButARegularInput)
+{
+    fs::create_directories(dir / "Übergabe2.dat");
+    RunResult r = runEngine(nullptr);
+    EXPECT_FALSE(r.inputGone);
+    EXPECT_EQ(fields(r.result)[0].rfind("Fehler", 0), 0u);
+    std::string out = (dir / "out.dat").string();
+    std::replace(out.begin(), out.end(), ' ', '?');
+    const std::string command = std::string(DELMARIX_PATH) + " /dev/null " + out;
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(fs::exists("/dev/null"));
 }
 
 TEST_F(Engine, MissingInputStillAnswers)

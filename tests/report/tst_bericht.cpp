@@ -105,6 +105,8 @@ private slots:
                 QVERIFY(b.beendeBericht(z).isNull());
                 QCOMPARE(z.seitenzahl, qint16(2));
             }
+            QString grund;
+            QVERIFY(auftrag->beende(grund));
         }
         QProcess text;
         text.start("pdftotext", {"-layout", pfad, "-"});
@@ -119,7 +121,8 @@ private slots:
     {
         QTemporaryDir ordner;
         Form5 vorschau;
-        vorschau.zeigeSeiten({neueVorschauseite()}, ordner.path());
+        QString fehler;
+        QVERIFY(vorschau.zeigeSeiten({neueVorschauseite()}, ordner.path(), fehler));
         QVERIFY(QFile::exists(ordner.filePath("1.bmp")));
         QCOMPARE(vorschau.VScroll1->maximum(), 8);
         QCOMPARE(vorschau.anzahl->text(), QStringLiteral("1"));
@@ -128,7 +131,7 @@ private slots:
 
         // Four pages: two groups, the second holding page 4 alone.
         std::vector<QImage> seiten(4, neueVorschauseite());
-        vorschau.zeigeSeiten(seiten, ordner.path());
+        QVERIFY(vorschau.zeigeSeiten(seiten, ordner.path(), fehler));
         QCOMPARE(vorschau.maxind, 2);
         QCOMPARE(QImage(ordner.filePath("2.bmp")).height(), seiten[3].height());
         QCOMPARE(vorschau.VScroll1->maximum(), 3 * 19 + 8);
@@ -144,7 +147,8 @@ private slots:
     {
         QTemporaryDir ordner;
         Form5 vorschau;
-        vorschau.zeigeSeiten({neueVorschauseite()}, ordner.path());
+        QString fehler;
+        QVERIFY(vorschau.zeigeSeiten({neueVorschauseite()}, ordner.path(), fehler));
         QSignalSpy drucken(&vorschau, &Form5::drucken);
         vorschau.anzahl->setText("2");
         QTest::mouseClick(vorschau.Command1, Qt::LeftButton);
