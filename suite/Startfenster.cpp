@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,6 +35,7 @@ QString ersatztext(int n)
     case 12: return QStringLiteral("Zeichen nicht zulässig/Character not allowed");
     case 13: return QStringLiteral("Name reserviert/Name reserved");
     case 14: return QStringLiteral("Name belegt/Name taken");
+    case 15: return QStringLiteral("Datenverzeichnis fehlt/Data directory missing:");
     default: return QString();
     }
 }
@@ -142,7 +144,11 @@ bool Startfenster::starteQuerschnitt()
         meldungen().zeige(text(6) + u'\n' + text(9 + int(fehler)), Meldungssymbol::Keins);
         return false;
     }
-    QDir().mkpath(m_ordner.path0);
+    // A data directory named in the settings is never made up here.
+    if (!QFileInfo(m_ordner.path0).isDir()) {
+        meldungen().zeige(text(15) + u' ' + QDir::toNativeSeparators(m_ordner.path0), Meldungssymbol::Keins);
+        return false;
+    }
     if (!schreibeInifile2(m_ordner.path0, {name, sprache()})) {
         meldungen().zeige(text(8) + u' ' + QDir::toNativeSeparators(inifile2Pfad(m_ordner.path0)),
                           Meldungssymbol::Keins);

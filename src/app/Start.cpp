@@ -1,5 +1,6 @@
 #include "Start.h"
 
+#include "Dateien.h"
 #include "Feldleser.h"
 
 #include <QDir>
@@ -58,15 +59,11 @@ std::optional<Übergabedaten> übernehmeInifile2(const QString& path0)
 
 bool schreibeInifile2(const QString& path0, const Übergabedaten& daten)
 {
-    QFile datei(inifile2Pfad(path0));
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
     const QByteArray inhalt = (u'"' + daten.Bearbeiter + QStringLiteral("\"\r\n\"") + daten.Oberflächensprache +
                                QStringLiteral("\"\r\n"))
                                   .toUtf8();
-    const bool ok = datei.write(inhalt) == inhalt.size();
-    datei.close();
-    return ok;
+    QString grund;
+    return dateischreiber()(inifile2Pfad(path0), inhalt, grund);
 }
 
 Namensfehler pruefeBearbeiter(const QString& Bearbeiter, const QString& path0)

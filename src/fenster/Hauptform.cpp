@@ -194,7 +194,9 @@ qint16 Hauptform::emsgbox(const QString& frage, qint16 tastencode)
 
 void Hauptform::kehreZurueck()
 {
-    schreibeInifile2(path0, {Bearbeiter, Oberflächensprache});
+    // Without the hand-off the main program would not know who comes back; it starts anyway.
+    if (!schreibeInifile2(path0, {Bearbeiter, Oberflächensprache}))
+        zeigeMessageMitText(47, QDir::toNativeSeparators(inifile2Pfad(path0)));
     const QString exefiles = verbinde(pathbasis, QStringLiteral("exefiles"));
     setzeVerzeichnis(exefiles, true);
     const QString programm = verbinde(QDir::currentPath(), programmdatei(QStringLiteral("TarvelloMain")));
