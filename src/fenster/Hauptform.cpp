@@ -240,7 +240,7 @@ void Hauptform::trägerergebnis()
         rechneHProfil();
         return;
     }
-    bericht.projektname = QStringLiteral("(") + eingabe->Querschnitt->currentText() + u')';
+    bericht.projektname = QStringLiteral("(") + eingabe->Querschnittsname + u')';
     anzahldrucke1 = 0;
     zeigeQuerschnittswerte(0);
 }

@@ -21,7 +21,7 @@ void zeigeZeilen(Formlayout& layout, std::initializer_list<int> zeilen, bool mit
 bool familieBietet(int familie, int nummer)
 {
     switch (familie) {
-    case kOhneSchiene: return zwischen(nummer, 0, 9);
+    case kOhneSchiene: return zwischen(nummer, 1, 9);
     case kUeberSteg: return zwischen(nummer, 10, 19);
     case kMitteObergurt: return zwischen(nummer, 30, 39);
     case kWinkelkatzprofil: return zwischen(nummer, 200, 229);

@@ -122,15 +122,19 @@ void Eingabeseite::baueFamilien(QWidget* fenster)
         auto* option = new QRadioButton(QString::fromUtf8(kFamilien[i]), Querschnittsframe);
         option->setObjectName(QStringLiteral("Option1_%1").arg(i));
         option->setGeometry(twips(240 + (i % 4) * 2160, 300 + (i / 4) * 360, 2100, 315));
-        option->installEventFilter(this);
         Familiengruppe->addButton(option, i);
         Option1[size_t(i)] = option;
     }
-    // A family chosen by mouse or by arrow keys resets the layout; only the mouse refills the list.
-    // A click on the family already chosen changes nothing: what was typed stays.
+    // A family chosen by mouse or by the arrow keys resets the layout and refills the
+    // form list, once the choice has been made: a message about the list's file comes
+    // after it and cannot swallow it. The rolled profiles need no list. A click on the
+    // family already chosen changes nothing: what was typed stays.
     connect(Familiengruppe, &QButtonGroup::idToggled, this, [this](int id, bool an) {
-        if (an)
-            familieGewaehlt(id);
+        if (!an)
+            return;
+        familieGewaehlt(id);
+        if (id != kWalzprofil)
+            familieLosgelassen(id);
     });
     Label1 = new QLabel(QStringLiteral("Querschnittsform"), Querschnittsframe);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -139,8 +143,9 @@ void Eingabeseite::baueFamilien(QWidget* fenster)
     Querschnitt->setObjectName(QStringLiteral("Querschnitt"));
     Querschnitt->setEditable(true);
     Querschnitt->setInsertPolicy(QComboBox::NoInsert);
+    // Editable only to show its prompt: nothing can be typed, the keys choose.
+    Querschnitt->lineEdit()->setReadOnly(true);
     Querschnitt->setGeometry(twips(240, 1080, 8400, 375));
-    Querschnitt->installEventFilter(this);
     Querschnitt->lineEdit()->installEventFilter(this);
     Querschnitt->hide();
     connect(Querschnitt, &QComboBox::activated, this, &Eingabeseite::formGewaehlt);

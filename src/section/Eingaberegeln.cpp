@@ -68,7 +68,8 @@ Steifenziele steifenziele(Steifenfeld feld, const std::array<bool, 5>& vorhanden
 }
 
 Feldregel abmessungsregel(int i) { return i == 14 ? Feldregel::Stegwinkel : Feldregel::Mass; }
-Feldregel hwertregel(int i) { return i == 4 ? Feldregel::Radius : Feldregel::Mass; }
+// R and RU may be 0: a profile welded from plates has no root radius.
+Feldregel hwertregel(int i) { return i == 4 || i == 7 ? Feldregel::Radius : Feldregel::Mass; }
 
 Feldregel steifenregel(Steifenspalte spalte)
 {

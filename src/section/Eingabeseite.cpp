@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -98,7 +99,6 @@ void Eingabeseite::familieGewaehlt(int i)
 
 void Eingabeseite::familieLosgelassen(int i)
 {
-    m_listenfamilie = i;
     ladeQuerschnittsliste(Querschnitt, Label1->text(), verbinde(pathtext, QStringLiteral("Combo.") + Oberflächensprache), i);
 }
 
@@ -128,7 +128,6 @@ void Eingabeseite::formGewaehlt(int index)
 {
     if (index < 0)
         return;
-    alterWert = Querschnitt->currentText();
     const int c = Querschnitt->itemData(index).toInt();
     Querschnittsnummer = qint16(c);
     Querschnittsname = Querschnitt->itemText(index);
@@ -263,10 +262,12 @@ std::array<bool, 5> Eingabeseite::vorhandeneSteifen() const
     return vorhanden;
 }
 
-void Eingabeseite::feldErhaeltFokus(QLineEdit* feld)
+void Eingabeseite::feldErhaeltFokus(QLineEdit* feld, Qt::FocusReason grund)
 {
     faerbe(feld, feld->property("feldart").toInt() == 1 ? kGelb : kHellgelb);
-    alterWert = feld->text();
+    // Back from another window or a list, the user is still editing: the last accepted value stays.
+    if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason)
+        alterWert = feld->text();
 }
 
 void Eingabeseite::feldVerliertFokus(QLineEdit* feld)
@@ -297,7 +298,7 @@ void Eingabeseite::feldTasteLosgelassen(QLineEdit* feld, int taste)
         const Steifenfeld selbst{Steifenspalte(feld->property("spalte").toInt()), i};
         const Steifenziele z = steifenziele(selbst, vorhandeneSteifen());
         feldNavigation(ausgabe, taste, feld, steifenfeld(z.enter), steifenfeld(z.rechts), steifenfeld(z.links),
-                       steifenfeld(z.hoch), steifenfeld(z.runter), m_caret);
+                       steifenfeld(z.hoch), steifenfeld(z.runter), feld->cursorPosition());
         return;
     }
     const Navigationsziele z = art == 0 ? abmessungsziele(i, Abmessung[6]->isVisible(), Abmessung[13]->isVisible(),
@@ -305,7 +306,7 @@ void Eingabeseite::feldTasteLosgelassen(QLineEdit* feld, int taste)
                                         : hwertziele(i);
     const auto ziel = [&](int k) -> QWidget* { return art == 0 ? Abmessung[size_t(k)] : hwert[size_t(k)]; };
     feldNavigation(ausgabe, taste, feld, ziel(z.enter), ziel(z.rechts), ziel(z.links), ziel(z.hoch), ziel(z.runter),
-                   m_caret);
+                   feld->cursorPosition());
 }
 
 void Eingabeseite::schienenmittragendGeklickt(bool an)
@@ -353,7 +354,7 @@ bool Eingabeseite::eventFilter(QObject* objekt, QEvent* ereignis)
     if (auto* feld = qobject_cast<QLineEdit*>(objekt); feld && feld->property("feldart").isValid()) {
         switch (typ) {
         case QEvent::FocusIn:
-            feldErhaeltFokus(feld);
+            feldErhaeltFokus(feld, static_cast<QFocusEvent*>(ereignis)->reason());
             break;
         case QEvent::FocusOut: {
             // Switching to another window or opening a list is no leaving of the field.
@@ -364,15 +365,22 @@ bool Eingabeseite::eventFilter(QObject* objekt, QEvent* ereignis)
         }
         case QEvent::KeyPress: {
             const int taste = static_cast<QKeyEvent*>(ereignis)->key();
-            m_caret = feld->cursorPosition();
+            m_gedrueckt = {feld, taste};
             if (taste == Qt::Key_Return || taste == Qt::Key_Enter)
                 return true; // Enter only moves on, at key release
             break;
         }
-        case QEvent::KeyRelease:
-            if (!static_cast<QKeyEvent*>(ereignis)->isAutoRepeat())
-                feldTasteLosgelassen(feld, static_cast<QKeyEvent*>(ereignis)->key());
+        case QEvent::KeyRelease: {
+            // Only a key that went down in this field moves on from it: the release of the
+            // Return that chose a form elsewhere, say, arrives here without its press.
+            const auto* k = static_cast<QKeyEvent*>(ereignis);
+            if (k->isAutoRepeat() || m_gedrueckt.feld != feld || m_gedrueckt.taste != k->key())
+                break;
+            m_gedrueckt = {};
+            // The caret is read after the key has moved it: one press leaves from the edge.
+            feldTasteLosgelassen(feld, k->key());
             break;
+        }
         default:
             break;
         }
@@ -388,48 +396,32 @@ bool Eingabeseite::eventFilter(QObject* objekt, QEvent* ereignis)
         }
         return false;
     }
-    if (objekt == Querschnitt || objekt == Querschnitt->lineEdit()) {
-        // The form list cannot be typed into: the text of key-down time comes back at key release.
-        // A click on its text opens the list, as on its arrow.
-        if (typ == QEvent::MouseButtonPress && objekt == Querschnitt->lineEdit()) {
-            Querschnitt->showPopup();
-            return true;
-        }
-        if (typ == QEvent::KeyPress)
-            alterWert = Querschnitt->currentText();
-        else if (typ == QEvent::KeyRelease)
-            Querschnitt->setEditText(alterWert);
-        return false;
+    // A click on the form list's text opens the list, as on its arrow.
+    if (objekt == Querschnitt->lineEdit() && typ == QEvent::MouseButtonPress) {
+        Querschnitt->showPopup();
+        return true;
     }
     if (objekt == ASchiene) {
         if (typ == QEvent::FocusIn) {
-            alterWert = ASchiene->currentText();
+            const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
+            if (grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason)
+                m_schieneBeimEintritt = ASchiene->currentText();
         } else if (typ == QEvent::FocusOut) {
             const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
             if (grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason &&
-                ASchiene->currentText() != alterWert) {
+                ASchiene->currentText() != m_schieneBeimEintritt) {
                 // A new rail brings its own dimensions from the catalog.
                 Abmessung[10]->clear();
                 Abmessung[11]->clear();
             }
-        } else if (typ == QEvent::KeyPress) {
-            const int taste = static_cast<QKeyEvent*>(ereignis)->key();
-            return taste != Qt::Key_Tab && taste != Qt::Key_Backtab; // chosen from the list only
         }
-        return false;
     }
-    for (int i = 0; i < 5; ++i)
-        if (objekt == Combo1[size_t(i)] && typ == QEvent::KeyPress) {
-            const int taste = static_cast<QKeyEvent*>(ereignis)->key();
-            alterWert = Combo1[size_t(i)]->currentText();
-            return taste != Qt::Key_Tab && taste != Qt::Key_Backtab;
-        }
-    // The list is refilled when it does not hold this family's forms yet, so a
-    // click on the family already chosen keeps the chosen form.
-    if (typ == QEvent::MouseButtonRelease)
-        for (int i = 0; i < 8; ++i)
-            if (objekt == Option1[size_t(i)] && m_listenfamilie != i &&
-                Option1[size_t(i)]->rect().contains(static_cast<QMouseEvent*>(ereignis)->position().toPoint()))
-                familieLosgelassen(i);
+    // The lists are chosen from with the mouse or the keys (arrows, Alt+Down, F4,
+    // Return); typed letters would jump to an entry unseen, so they are dropped.
+    if (typ == QEvent::KeyPress && (objekt == ASchiene || std::find(Combo1.begin(), Combo1.end(), objekt) != Combo1.end())) {
+        const auto* k = static_cast<QKeyEvent*>(ereignis);
+        return !k->text().isEmpty() && k->text().at(0).isPrint() && k->key() != Qt::Key_Space &&
+               !(k->modifiers() & Qt::AltModifier);
+    }
     return QObject::eventFilter(objekt, ereignis);
 }

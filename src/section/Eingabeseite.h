@@ -119,7 +119,7 @@ private:
     void wendeLayoutAn(const Formlayout& layout);
     void setzeWebzeilen(bool winkelform);
 
-    void feldErhaeltFokus(QLineEdit* feld);
+    void feldErhaeltFokus(QLineEdit* feld, Qt::FocusReason grund);
     void feldVerliertFokus(QLineEdit* feld);
     void feldTasteLosgelassen(QLineEdit* feld, int taste);
     void schienenmittragendGeklickt(bool an);
@@ -133,6 +133,10 @@ private:
     // The values of a profile size; a table that cannot give them is reported.
     std::optional<Profilwerte> meldeFehlendeProfilwerte(const QString& reihe, const QString& groesse);
 
-    int m_caret = 0;
-    int m_listenfamilie = -1; // the family whose forms the list holds
+    struct Taste {
+        QObject* feld = nullptr;
+        int taste = 0;
+    };
+    Taste m_gedrueckt;              // the key that went down last, and where
+    QString m_schieneBeimEintritt;  // the rail when its list was entered
 };

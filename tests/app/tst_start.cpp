@@ -238,7 +238,7 @@ private slots:
         QVERIFY(form.starte(suite.exefiles()));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTest::mouseClick(form.eingabe->Option1[7], Qt::LeftButton);
+        QTest::mouseClick(form.eingabe->Option1[7], Qt::LeftButton, {}, QPoint(6, 8));
         QCOMPARE(form.eingabe->Querschnitt->count(), 9);
         QCOMPARE(form.eingabe->Querschnitt->itemData(0).toInt(), 311);
         QCOMPARE(form.eingabe->Querschnitt->currentText(), form.eingabe->Label1->text());

@@ -1,7 +1,7 @@
 #pragma once
 // A recording surface: a drawing surface over a picture whose every line,
-// box, arc and text is logged in millimetres, and helpers to compare what was
-// drawn with what should have been, order aside.
+// box, arc and text is logged in millimetres, so that tests can measure what
+// was drawn where without looking at pixels.
 
 #include "drawing/Zeichenflaeche.h"
 
@@ -10,7 +10,6 @@
 #include <QList>
 #include <QPainter>
 #include <QStringList>
-#include <cmath>
 #include <vector>
 
 inline QImage leeresBild(int pixel, int dpi)
@@ -29,27 +28,20 @@ struct Aufzeichnung {
         flaeche.protokolliereIn(&protokoll);
     }
 
-    QList<QLineF> linien() const
-    {
-        QList<QLineF> l;
-        for (const Zeichenschritt& s : protokoll)
-            if (s.art == Zeichenschritt::Art::Linie)
-                l.append(QLineF(s.x1, s.y1, s.x2, s.y2));
-        return l;
-    }
-    // Lines drawn while the line width was the given number of pixels.
+    // Lines drawn while the line width was the given number of pixels (any width for 0).
     QList<QLineF> linienMitBreite(double pixel) const
     {
         QList<QLineF> l;
-        double breite = flaecheAnfangsbreite;
+        double breite = 1;
         for (const Zeichenschritt& s : protokoll) {
             if (s.art == Zeichenschritt::Art::Linienbreite)
                 breite = s.wert;
-            else if (s.art == Zeichenschritt::Art::Linie && breite == pixel)
+            else if (s.art == Zeichenschritt::Art::Linie && (pixel == 0 || breite == pixel))
                 l.append(QLineF(s.x1, s.y1, s.x2, s.y2));
         }
         return l;
     }
+    QList<QLineF> linien() const { return linienMitBreite(0); }
     std::vector<Zeichenschritt> schritte(Zeichenschritt::Art art) const
     {
         std::vector<Zeichenschritt> auswahl;
@@ -59,16 +51,6 @@ struct Aufzeichnung {
         return auswahl;
     }
     std::vector<Zeichenschritt> texte() const { return schritte(Zeichenschritt::Art::Text); }
-    // The texts whose content starts with the prefix, as "text@x,y".
-    QStringList textorte(const QString& anfang = QString()) const
-    {
-        QStringList orte;
-        for (const Zeichenschritt& s : texte())
-            if (s.text.startsWith(anfang))
-                orte.append(QStringLiteral("%1@%2,%3").arg(s.text).arg(s.x1).arg(s.y1));
-        orte.sort();
-        return orte;
-    }
     // Anything drawn at all (lines, boxes, arcs, texts)?
     bool zeichnetEtwas() const
     {
@@ -83,43 +65,4 @@ struct Aufzeichnung {
     QPainter painter;
     Zeichenflaeche flaeche;
     std::vector<Zeichenschritt> protokoll;
-    double flaecheAnfangsbreite = 1;
 };
-
-inline bool gleich(double a, double b) { return std::abs(a - b) < 1e-9; }
-
-inline bool gleicheStrecke(const QLineF& a, const QLineF& b)
-{
-    const auto punkt = [](QPointF p, QPointF q) { return gleich(p.x(), q.x()) && gleich(p.y(), q.y()); };
-    return (punkt(a.p1(), b.p1()) && punkt(a.p2(), b.p2())) || (punkt(a.p1(), b.p2()) && punkt(a.p2(), b.p1()));
-}
-
-inline QString alsText(const QLineF& l)
-{
-    return QStringLiteral("(%1,%2)-(%3,%4)").arg(l.x1()).arg(l.y1()).arg(l.x2()).arg(l.y2());
-}
-
-// Compares two sets of lines regardless of order and direction; the result
-// names every missing and every unexpected line, empty when they agree.
-inline QString streckenUnterschied(QList<QLineF> ist, const QList<QLineF>& soll)
-{
-    QStringList fehlend;
-    for (const QLineF& s : soll) {
-        bool gefunden = false;
-        for (int i = 0; i < ist.size(); ++i) {
-            if (gleicheStrecke(ist[i], s)) {
-                ist.removeAt(i);
-                gefunden = true;
-                break;
-            }
-        }
-        if (!gefunden)
-            fehlend.append(alsText(s));
-    }
-    QStringList zuviel;
-    for (const QLineF& l : ist)
-        zuviel.append(alsText(l));
-    if (fehlend.isEmpty() && zuviel.isEmpty())
-        return QString();
-    return QStringLiteral("missing: %1; unexpected: %2").arg(fehlend.join(u' '), zuviel.join(u' '));
-}

@@ -3,9 +3,12 @@
 // program writes for the record, the engine's run on them, and the result read
 // back into what the detailed drawings take from it.
 
+#include "catalogs/Kataloge.h"
 #include "drawing/Detailzeichnungen.h"
-#include "engine/Ergebnisseite.h"
-#include "engine/Uebergabe.h"
+#include "engine/Ergebnisdatei.h"
+#include "kern/Uebergabeschreiber.h"
+#include "kern/Zahlen.h"
+#include "report/Ergebnisseite.h"
 
 #include "run.h"
 
@@ -16,6 +19,7 @@ struct Rechenlauf {
     QStringList zeilen;  // the transfer file
     QString ergebnis;    // the result file
     Ergebnislage lage;
+    Schienenbild schiene; // a rail riding on the section without acting
 };
 
 // The engine's run on the transfer lines, read back as the result page reads it.
@@ -25,7 +29,7 @@ inline std::optional<Rechenlauf> rechneZeilen(const Übergabeinhalt& inhalt)
         return std::nullopt;
     Rechenlauf lauf;
     lauf.zeilen = inhalt.zeilen;
-    const QString text = lauf.zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    const QString text = QString::fromUtf8(übergabebytes(lauf.zeilen));
     lauf.ergebnis = QString::fromStdString(delmarix::run(text.toStdString()));
     const Ergebnislesung lesung = leseErgebnistext(lauf.ergebnis);
     if (lesung.fehler != Ergebnisfehler::Keiner)
@@ -35,12 +39,23 @@ inline std::optional<Rechenlauf> rechneZeilen(const Übergabeinhalt& inhalt)
     return lauf;
 }
 
-inline std::optional<Rechenlauf> rechne(const Querschnittseingabe& e, const QString& schienenkatalog)
+inline QString meldungsnummer(int n) { return QString::number(n); }
+
+// A welded section, its catalog rail looked up in the rail catalog.
+inline std::optional<Rechenlauf> rechne(const Querschnittsdaten& q, const QString& schienenkatalog)
 {
-    return rechneZeilen(baueÜbergabe(e, 1, schienenkatalog, [](int n) { return QString::number(n); }));
+    const auto fussbreite = [&schienenkatalog](const QString& name) {
+        Schienensatz satz;
+        leseASchiene(schienenkatalog, name, satz);
+        return zahl(satz[5]);
+    };
+    std::optional<Rechenlauf> lauf = rechneZeilen(baueÜbergabe(q, Beschriftungen(), 1, fussbreite, meldungsnummer));
+    if (lauf)
+        lauf->schiene = schienenbild(q, schienenkatalog);
+    return lauf;
 }
 
-inline std::optional<Rechenlauf> rechneWalzprofil(const Querschnittseingabe& e)
+inline std::optional<Rechenlauf> rechneWalzprofil(const Querschnittsdaten& q)
 {
-    return rechneZeilen(baueHProfilÜbergabe(e, [](int n) { return QString::number(n); }));
+    return rechneZeilen(baueHProfilÜbergabe(q, meldungsnummer));
 }

@@ -5,7 +5,7 @@
 #include "Beispieleingabe.h"
 #include "Startfenster.h"
 #include "app/Form7.h"
-#include "app/Hauptform.h"
+#include "fenster/Hauptform.h"
 #include "app/Meldungen.h"
 #include "app/Start.h"
 #include "report/Form5.h"

@@ -44,7 +44,6 @@ QImage seite(const std::function<void(Zeichenflaeche&, double&)>& zeichne)
     return bild;
 }
 
-
 } // namespace
 
 int zeichneDetailbeispiele(const QString& ordnerName)
@@ -54,15 +53,14 @@ int zeichneDetailbeispiele(const QString& ordnerName)
     const QString katalog = QStringLiteral(TARVELLO_QUELLDATEN "/ASchiene");
     bool ok = true;
     for (const Detailbeispiel& b : schweissbeispiele()) {
-        const Querschnittseingabe e = eingabeAus(b);
-        const std::optional<Rechenlauf> lauf = rechne(e, katalog);
+        const std::optional<Rechenlauf> lauf = rechne(b.q, katalog);
         if (!lauf) {
             std::fprintf(stderr, "%s: the engine computed nothing\n", b.name);
             ok = false;
             continue;
         }
         const QImage bild = seite([&](Zeichenflaeche& f, double& y) {
-            const double unten = zeichneSchweissquerschnitt(f, y, e, katalog, lauf->lage);
+            const double unten = zeichneSchweissquerschnitt(f, y, b.q, lauf->schiene, lauf->lage);
             f.setzeFarbe(Qt::red);
             f.linie(0, unten, 175, unten);
             f.setzeFarbe(Qt::black);
@@ -70,15 +68,14 @@ int zeichneDetailbeispiele(const QString& ordnerName)
         ok = speichere(bild, ordner, QString::fromUtf8(b.name)) && ok;
     }
     for (const Walzbeispiel& b : walzbeispiele()) {
-        const Querschnittseingabe e = walzeingabe(b);
-        const std::optional<Rechenlauf> lauf = rechneWalzprofil(e);
+        const std::optional<Rechenlauf> lauf = rechneWalzprofil(b.q);
         if (!lauf) {
             std::fprintf(stderr, "%s: the engine computed nothing\n", b.name);
             ok = false;
             continue;
         }
         const QImage bild = seite([&](Zeichenflaeche& f, double& y) {
-            const double unten = zeichneWalzprofil(f, y, e, b.modus, lauf->lage);
+            const double unten = zeichneWalzprofil(f, y, b.q, b.modus, lauf->lage);
             f.setzeFarbe(Qt::red);
             f.linie(0, unten, 175, unten);
             f.setzeFarbe(Qt::black);

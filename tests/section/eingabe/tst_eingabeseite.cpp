@@ -11,6 +11,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFile>
 #include <QTest>
 
 class TestEingabeseite : public QObject {
@@ -159,13 +162,111 @@ private slots:
         QCOMPARE(e->Querschnitt->count(), 6);
     }
 
-    void listeNimmtKeineTasten()
+    // Key presses and releases one by one, in the orders Qt delivers them.
+    void formlisteBehaeltIhrenText()
+    {
+        waehle(0, 2);
+        const QString name = e->Querschnittsname;
+        tippeUndVerlasse(e->Abmessung[0], "500");
+        // Escape and a typed letter in the list, and Shift+Tab from BO into it.
+        e->Querschnitt->setFocus();
+        QTRY_VERIFY(e->Querschnitt->hasFocus());
+        for (Qt::Key taste : {Qt::Key_Escape, Qt::Key_X, Qt::Key_Backspace}) {
+            QTest::keyPress(e->Querschnitt, taste);
+            QTest::keyRelease(e->Querschnitt, taste);
+        }
+        e->Abmessung[0]->setFocus();
+        QTest::keyPress(e->Abmessung[0], Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(e->Querschnitt->currentText(), name);
+        QCOMPARE(e->Querschnittsname, name);
+        QCOMPARE(e->Abmessung[0]->text(), QStringLiteral("500"));
+    }
+
+    // The release of the key that chose a form arrives in BO without its press.
+    void formMitTastenGewaehlt()
+    {
+        waehle(0, 2);
+        e->Querschnitt->setFocus();
+        QTRY_VERIFY(e->Querschnitt->hasFocus());
+        QTest::keyPress(e->Querschnitt, Qt::Key_Down);
+        QCOMPARE(e->Querschnittsnummer, qint16(3));
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(e->Abmessung[0]->hasFocus());
+        e->Querschnitt->setFocus();
+        QTest::keyClick(e->Querschnitt, Qt::Key_F4);
+        QTRY_VERIFY(e->Querschnitt->view()->isVisible());
+        QTest::keyClick(e->Querschnitt->view(), Qt::Key_Down);
+        QTest::keyPress(e->Querschnitt->view(), Qt::Key_Return);
+        QTRY_COMPARE(e->Querschnittsnummer, qint16(4));
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(e->Abmessung[0]->hasFocus());
+    }
+
+    // Left from one place after the start and Right from one place before the end leave at once.
+    void pfeiltastenNachDemSchritt()
+    {
+        waehle(0, 2);
+        e->Abmessung[1]->setText("12");
+        e->Abmessung[1]->setFocus();
+        QTRY_VERIFY(e->Abmessung[1]->hasFocus());
+        e->Abmessung[1]->setCursorPosition(1);
+        QTest::keyClick(e->Abmessung[1], Qt::Key_Left);
+        QVERIFY(e->Abmessung[0]->hasFocus());
+        e->Abmessung[0]->setText("34");
+        e->Abmessung[0]->setCursorPosition(1);
+        QTest::keyClick(e->Abmessung[0], Qt::Key_Right);
+        QVERIFY(e->Abmessung[1]->hasFocus());
+        e->Abmessung[1]->setCursorPosition(2);
+        QTest::keyClick(e->Abmessung[1], Qt::Key_Left);
+        QVERIFY(e->Abmessung[1]->hasFocus());
+    }
+
+    // A refused value after a switch to another window brings back the value from before.
+    void fensterwechselBehaeltAltenWert()
+    {
+        waehle(0, 2);
+        tippeUndVerlasse(e->Abmessung[0], "480");
+        e->Abmessung[0]->setFocus();
+        QTRY_VERIFY(e->Abmessung[0]->hasFocus());
+        e->Abmessung[0]->selectAll();
+        QTest::keyClicks(e->Abmessung[0], "0");
+        QFocusEvent weg(QEvent::FocusOut, Qt::ActiveWindowFocusReason), zurueck(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(e->Abmessung[0], &weg);
+        QApplication::sendEvent(e->Abmessung[0], &zurueck);
+        QVERIFY(meldungen().isEmpty());
+        QTest::keyClick(e->Abmessung[0], Qt::Key_Tab);
+        QCOMPARE(meldungen(), QStringList{message(4)});
+        QCOMPARE(e->Abmessung[0]->text(), QStringLiteral("480"));
+    }
+
+    void schieneMitDerTastatur()
     {
         waehle(1, 12);
-        const QString vorher = e->Querschnitt->currentText();
-        e->Querschnitt->setFocus();
-        QTest::keyClick(e->Querschnitt, Qt::Key_X);
-        QCOMPARE(e->Querschnitt->currentText(), vorher);
+        QTest::mouseClick(e->Schienemittragend, Qt::LeftButton);
+        e->ASchiene->setFocus();
+        QTRY_VERIFY(e->ASchiene->hasFocus());
+        QTest::keyClick(e->ASchiene, Qt::Key_Down);
+        QCOMPARE(e->ASchiene->currentText(), QStringLiteral("A45"));
+        QTest::keyClick(e->ASchiene, Qt::Key_A); // no free typing
+        QCOMPARE(e->ASchiene->currentText(), QStringLiteral("A45"));
+        QTest::keyClick(e->ASchiene, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(e->ASchiene->view()->isVisible());
+        QTest::keyClick(e->ASchiene->view(), Qt::Key_Down);
+        QTest::keyClick(e->ASchiene->view(), Qt::Key_Return);
+        QTRY_COMPARE(e->ASchiene->currentText(), QStringLiteral("A55"));
+    }
+
+    // Without the form list's file the family is still chosen, and "H-Prof." needs no list.
+    void ohneFormlistenDatei()
+    {
+        QFile::remove(m_suite->texte() + "/Combo.D");
+        waehleFamilie(1);
+        QVERIFY(e->Option1[1]->isChecked());
+        QCOMPARE(meldungen().size(), 1);
+        waehleFamilie(3);
+        QVERIFY(e->Option1[3]->isChecked() && e->FrameHprofil->isVisible());
+        QCOMPARE(meldungen().size(), 1);
     }
 
     void pruefungBeimVerlassen()
@@ -354,6 +455,10 @@ private slots:
         QVERIFY(!e->Frame_Hschiene->isVisible());
         QVERIFY(e->FrameUG->isVisible());
         QVERIFY(e->Combo1[0]->currentText().isEmpty());
+        // A bottom profile welded from plates has no root radius.
+        tippeUndVerlasse(e->hwert[7], "0");
+        QCOMPARE(e->hwert[7]->text(), QStringLiteral("0"));
+        QVERIFY(meldungen().isEmpty());
         e->hwert[8]->setText("200");
         QTest::mouseClick(e->HUGCheck, Qt::LeftButton);
         QVERIFY(e->hwert[8]->text().isEmpty());

@@ -1,0 +1,78 @@
+#pragma once
+// The welded section as the drawing lays it out: the engine's geometry of the
+// section, the scale and place on the page, the rail that rides on it; and
+// the pieces the welded drawing is drawn with, plates to scale and dimension
+// chains whose extension lines reach the material.
+
+#include "drawing/Detailzeichnungen.h"
+#include "drawing/Zeichnung.h"
+#include "kern/section_geometry.h"
+#include "kern/transfer_layout.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace detailzeichnung {
+
+using tarvello::geometrie::SectionGeometry;
+using tarvello::geometrie::WeldedDimensions;
+
+struct Schweissplan {
+    WeldedDimensions d;
+    SectionGeometry g;
+    double s = 0, c = 135;
+    double x0 = 0;            // paper x of section y = 0
+    double zOben = 0;         // top face of the top flange
+    std::vector<Point> schiene; // outline of a rail drawn but not part of the section
+    QString schienentext;     // "b x h" or the catalog rail's name
+    Point schienenmitte;      // middle of the rail's side, for the label
+    double schienenhoehe = 0;
+};
+
+// The section the engine computed (from its input lines when the results name
+// them, else from the record), scaled so that the largest of the named
+// extents is 70 mm long; nothing when it cannot be built or scaled.
+std::optional<Schweissplan> schweissplan(const Querschnittsdaten& e, const Schienenbild& aufgesetzt,
+                                         const Ergebnislage& r);
+
+// Lowest y, lowest z, highest y, highest z of a plate's outline.
+std::array<double, 4> plattenhuelle(const SectionGeometry& g, int platte);
+// The index of the plate of that name; -1 when the section has none.
+int platteNamens(const SectionGeometry& g, const char* name);
+// Candidate spots along a horizontal stretch (paper), from its middle outwards.
+std::vector<double> spotsZwischen(double links, double rechts);
+
+// Every plate's outline, fillets as arcs.
+void zeichnePlatten(Zeichnung& z, const SectionGeometry& g);
+
+// ---------------------------------------------------------------------------
+// Dimension chains of the welded drawings.
+
+// One piece of a chain: from a to b (section coordinates along the chain),
+// labelled with wert and drawn wert·faktor·s long.
+struct Kettenglied {
+    double von, bis;
+    float wert;
+    double faktor = 1;
+};
+
+// The right or left end of the material at height zs (paper x), searched over
+// the plate corners lying at that height and the plate edges crossing it.
+std::optional<double> randBei(const Zeichnung& z, const SectionGeometry& g, double zs, bool rechts,
+                              double yVon = -1e300, double yBis = 1e300);
+
+// A vertical chain at paper x, pieces from bottom to top given by their
+// section heights; extension lines reach from 1 beyond the chain to the
+// material on the chain's side of the section at each end height, unless the
+// chain already ends on it.
+void senkrechteKette(Zeichnung& z, const SectionGeometry& g, double x, const std::vector<Kettenglied>& glieder,
+                     bool rechts, double yVon = -1e300, double yBis = 1e300);
+
+// A horizontal chain at paper y, pieces from left to right; extension lines
+// run from the material's edge at zs (the face the chain measures) to 1 beyond
+// the chain.
+void waagerechteKette(Zeichnung& z, double y, double zs, const std::vector<Kettenglied>& glieder);
+
+} // namespace detailzeichnung
