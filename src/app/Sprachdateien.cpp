@@ -185,8 +185,8 @@ void Printtexte::ladePrinttexte(const QString& pfad)
             m_texte[size_t(n)] = t;
         return true;
     });
-    // The result page uses texts 2 to 14; without one of them a line of the page would be blank.
-    for (int n = 2; n <= 14; ++n)
+    // The result page uses texts 2 to 19; without one of them a line of the page would be blank.
+    for (int n = 2; n <= 19; ++n)
         heil = heil && !m_texte[size_t(n)].isEmpty();
     if (!heil)
         meldungen().zeige(textDateiBeschaedigt(pfad), Meldungssymbol::Keins);

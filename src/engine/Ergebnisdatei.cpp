@@ -91,7 +91,7 @@ Ergebnislesung leseErgebnistext(const QString& text)
         if (*k >= 0.5f && *k < 5.5f)
             r.steifen[size_t(std::lround(*k) - 1)] = true;
     }
-    // Rows until the end; an incomplete last row and rows beyond the page's 17 are left out.
+    // Rows until the end; an incomplete last row and rows beyond the last point are left out.
     while (int(r.punkte.size()) < kMaxPunkte && !leser.amEnde()) {
         Spannungspunkt p;
         bool vollstaendig = true;

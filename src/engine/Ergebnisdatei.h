@@ -29,7 +29,10 @@ struct Ergebnislesung {
     Ergebnisse werte;
 };
 
-constexpr int kMaxPunkte = 17;
+// Rows 1 to 17 are the fixed stress points of every family; the governing
+// points (shear from Vz on the webs, torsion on rolled flanges) follow from 18.
+constexpr int kFesteSpannungspunkte = 17;
+constexpr int kMaxPunkte = 30;
 
 Ergebnislesung leseErgebnisdatei(const QString& pfad);
 Ergebnislesung leseErgebnistext(const QString& text);

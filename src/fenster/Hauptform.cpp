@@ -242,7 +242,7 @@ void Hauptform::trägerergebnis()
     }
     bericht.projektname = QStringLiteral("(") + eingabe->Querschnittsname + u')';
     anzahldrucke1 = 0;
-    zeigeQuerschnittswerte(0);
+    zeigeQuerschnittswerte();
 }
 
 bool Hauptform::leseErgebnisse(int n, int erwartet, Ergebnisse& r)
@@ -316,14 +316,13 @@ bool Hauptform::zeigeSeite(Bericht& seite)
     return false;
 }
 
-bool Hauptform::zeigeQuerschnittswerte(int Modus)
+bool Hauptform::zeigeQuerschnittswerte()
 {
-    if (Modus != 1 && form5)
+    if (form5)
         form5->close();
     bericht.seitenzahl = 0;
     bericht.seitenzähler = 0;
-    if (Modus != 1 &&
-        !rechneQuerschnitt(eingabe->querschnitt(), eingabe->beschriftungen(), umgebung()))
+    if (!rechneQuerschnitt(eingabe->querschnitt(), eingabe->beschriftungen(), umgebung()))
         return false;
     Ergebnisse r;
     if (!leseErgebnisse(1, nurGezeigtes(eingabe->querschnitt()).Querschnittsnummer, r))
@@ -335,13 +334,15 @@ bool Hauptform::zeigeQuerschnittswerte(int Modus)
     for (int i = 0; i < eingabe->Querschnitt->count(); ++i)
         if (eingabe->Querschnitt->itemData(i).toInt() == int(std::lround(r.x)))
             formnamen.append(eingabe->Querschnitt->itemText(i));
-    const bool angelegt = legeSeiteAn([&](Zeichenflaeche& f) {
-        const Querschnittsdaten q = eingabe->querschnitt();
-        legeErgebnisseiteAn(f, r, q, formnamen, [this](int n) { return holePrinttext(n); },
-                            schienenbild(q, verbinde(pathtext, QStringLiteral("ASchiene"))),
-                            leseTextdatei(übergabedatei(pathben, 0)).value_or(QString()));
-    });
-    return angelegt;
+    // The page keeps what it was laid out from: printing it later prints this very page.
+    const Querschnittsdaten q = eingabe->querschnitt();
+    const Schienenbild schiene = schienenbild(q, verbinde(pathtext, QStringLiteral("ASchiene")));
+    const QString übergabetext = leseTextdatei(übergabedatei(pathben, 0)).value_or(QString());
+    m_letzteSeite = [this, r, q, formnamen, schiene, übergabetext](Zeichenflaeche& f) {
+        legeErgebnisseiteAn(f, r, q, formnamen, [this](int n) { return holePrinttext(n); }, schiene, übergabetext);
+    };
+    m_druckname = formnamen.value(0);
+    return legeSeiteAn(m_letzteSeite);
 }
 
 bool Hauptform::rechneHProfil()
@@ -356,10 +357,11 @@ bool Hauptform::rechneHProfil()
         return false;
     eingabe->Querschnittsnummer = qint16(modus);
     drucktastenwert = 2;
-    return legeSeiteAn([&](Zeichenflaeche& f) {
-        legeWalzprofilseiteAn(f, r, q, q.Typ, modus,
-                              [this](int n) { return holePrinttext(n); });
-    });
+    m_letzteSeite = [this, r, q, modus](Zeichenflaeche& f) {
+        legeWalzprofilseiteAn(f, r, q, q.Typ, modus, [this](int n) { return holePrinttext(n); });
+    };
+    m_druckname = q.Typ;
+    return legeSeiteAn(m_letzteSeite);
 }
 
 void Hauptform::druckertaste()
@@ -368,11 +370,9 @@ void Hauptform::druckertaste()
         return;
     std::unique_ptr<Druckauftrag> auftrag = druckerauftrag();
     if (!auftrag) {
-        // No printer here: the engineer still gets the report, as a PDF in the editor's folder.
-        const QString form = drucktastenwert == 2 ? eingabe->Typ->text()
-                                                  : QStringLiteral("Querschnitt %1").arg(eingabe->Querschnittsnummer);
-        letzteDruckdatei = verbinde(pathben, form + QDateTime::currentDateTime().toString(QStringLiteral(" yyyy-MM-dd HH-mm-ss")) +
-                                                 QStringLiteral(".pdf"));
+        // No printer here: the engineer still gets the report, as a PDF in the editor's folder,
+        // named after the section in the user's language.
+        letzteDruckdatei = verbinde(pathben, pdfname(holePrinttext(18), m_druckname, QDateTime::currentDateTime()));
         auftrag = pdfauftrag(letzteDruckdatei);
     } else {
         letzteDruckdatei.clear();
@@ -381,13 +381,11 @@ void Hauptform::druckertaste()
     const qint16 vorher = testansicht;
     testansicht = 0;
     const int kopien = anzahldrucke1;
-    for (int n = 0; n < kopien; ++n) {
+    // The page shown, once per copy; the engine does not run again.
+    for (int n = 0; n < kopien && m_letzteSeite; ++n) {
         bericht.seitenzahl = 0;
         bericht.seitenzähler = 0;
-        if (drucktastenwert == 1)
-            zeigeQuerschnittswerte(1);
-        else if (drucktastenwert == 2)
-            rechneHProfil();
+        legeSeiteAn(m_letzteSeite);
     }
     drucktastenwert = 0;
     testansicht = vorher;

@@ -47,9 +47,8 @@ public:
 
     // The result button: the calculation road of the welded families or of the rolled profiles.
     void trägerergebnis();
-    // Writes, runs and shows the results (Modus 1: shows the existing results again);
-    // returns whether a page was laid out.
-    bool zeigeQuerschnittswerte(int Modus);
+    // Writes, runs and shows the results; returns whether a page was laid out.
+    bool zeigeQuerschnittswerte();
     bool rechneHProfil();
     // The preview's print command: the last result page on the printer, once per copy.
     void druckertaste();
@@ -98,6 +97,9 @@ private:
 
     Druckauftrag* m_druckauftrag = nullptr;
     std::unique_ptr<QLockFile> m_sperre;
+    // The page last shown, as it is laid out again for the printer, and the section's name.
+    std::function<void(Zeichenflaeche&)> m_letzteSeite;
+    QString m_druckname;
 
     Printtexte m_Printtexte;
 };

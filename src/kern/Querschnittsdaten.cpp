@@ -78,3 +78,16 @@ Querschnittsdaten nurGezeigtes(const Querschnittsdaten& q)
         r.steifen[4].lage = QStringLiteral("50");
     return r;
 }
+
+QString steifenfeldname(const Beschriftungen& b, int zeile, int spalte)
+{
+    const QString& reihe = b.steifenzeilen[size_t(zeile)];
+    if (spalte == 0)
+        return reihe.trimmed();
+    const QString* spalten[4] = {&b.steifen.lage, &b.steifen.lang1, &b.steifen.lang2, &b.steifen.dicke};
+    QString name = spalten[spalte]->trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    const int doppelpunkt = reihe.indexOf(u':');
+    return doppelpunkt < 0 ? name : reihe.left(doppelpunkt + 1) + u' ' + name;
+}

@@ -67,7 +67,12 @@ struct Beschriftungen {
     HProfilmasse stegprofil;
     QString stegprofilwahl; // heads the web profile's lists
     Steifenmasse steifen;   // the column captions, the same for every row
+    std::array<QString, 5> steifenzeilen; // the row captions, "St1: HB" to "St5:"
 };
+
+// The caption that names one stiffener field in the list of empty fields: the
+// row with the column, "St2: L1"; the position by its row caption alone.
+QString steifenfeldname(const Beschriftungen& b, int zeile, int spalte);
 
 // The record as the chosen form shows it: every value the form does not show
 // emptied (or set to what the form fixes: the web angle 0 where it has none,

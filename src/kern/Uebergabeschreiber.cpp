@@ -165,10 +165,10 @@ private:
             continue;
         const Steifenmasse& st = q.steifen[size_t(i)];
         s.ganzzahl(i + 1);
-        s.wert(st.lage, b.steifen.lage);
-        s.wert(st.lang1, b.steifen.lang1);
-        s.wert(st.lang2, b.steifen.lang2);
-        s.wert(st.dicke, b.steifen.dicke);
+        s.wert(st.lage, steifenfeldname(b, i, 0));
+        s.wert(st.lang1, steifenfeldname(b, i, 1));
+        s.wert(st.lang2, steifenfeldname(b, i, 2));
+        s.wert(st.dicke, steifenfeldname(b, i, 3));
     }
 
     const double sa = sinus(alpha);

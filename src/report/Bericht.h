@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QDateTime>
 #include <QString>
 #include <memory>
 
@@ -35,6 +36,11 @@ public:
         return true;
     }
 };
+
+// The file name of a printed report: the word for a section in the user's
+// language, the section's name and the time, without a character a file name
+// cannot carry.
+QString pdfname(const QString& wort, const QString& name, const QDateTime& zeit);
 
 // The system's default printer, or nullptr when there is none.
 std::unique_ptr<Druckauftrag> druckerauftrag();

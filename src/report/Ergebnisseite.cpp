@@ -8,6 +8,8 @@
 #include "drawing/Zeichenflaeche.h"
 #include "drawing/Zeichenprimitive.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -23,12 +25,16 @@ void wertzeile(Zeichenflaeche& f, const QString& beschriftung, float wert, const
 }
 
 
-void schwerpunktzeilen(Zeichenflaeche& f, const Ergebnisse& r, float halbeGurtdicke, const Printtext& printtext)
+// `groesse`: the section's largest extent. A shear centre that differs from the
+// centroid only by rounding noise (a doubly symmetric section) gets no block.
+void schwerpunktzeilen(Zeichenflaeche& f, const Ergebnisse& r, float halbeGurtdicke, double groesse,
+                       const Printtext& printtext)
 {
     wertzeile(f, QStringLiteral("YS   = "), r.YS, QStringLiteral(" [mm]"), 1);
     // The engine measures from the bottom flange's mid-plane, the page from its underside.
     wertzeile(f, QStringLiteral("ZS   = "), r.ZS + halbeGurtdicke, QStringLiteral(" [mm]"), 1);
-    if (r.YM == r.YS && r.ZM == r.ZS)
+    const double gleich = 1e-6 * groesse;
+    if (std::fabs(double(r.YM) - r.YS) <= gleich && std::fabs(double(r.ZM) - r.ZS) <= gleich)
         return;
     f.print(printtext(14));
     wertzeile(f, QStringLiteral("YM   = "), r.YM, QStringLiteral(" [mm]"), 1);
@@ -37,39 +43,56 @@ void schwerpunktzeilen(Zeichenflaeche& f, const Ergebnisse& r, float halbeGurtdi
 
 void querschnittswerte(Zeichenflaeche& f, const Ergebnisse& r, const Printtext& printtext)
 {
-    wertzeile(f, printtext(4) + QStringLiteral(" = "), r.A, QStringLiteral(" [mm**2]"));
-    wertzeile(f, QStringLiteral("IY   = "), r.IY, QStringLiteral(" [mm**4]"));
-    wertzeile(f, QStringLiteral("IZ   = "), r.IZ, QStringLiteral(" [mm**4]"));
-    wertzeile(f, QStringLiteral("IT   = "), r.IT, QStringLiteral(" [mm**4]"));
+    wertzeile(f, printtext(4) + QStringLiteral(" = "), r.A, QStringLiteral(" [mm²]"));
+    wertzeile(f, QStringLiteral("IY   = "), r.IY, QStringLiteral(" [mm⁴]"));
+    wertzeile(f, QStringLiteral("IZ   = "), r.IZ, QStringLiteral(" [mm⁴]"));
+    wertzeile(f, QStringLiteral("IT   = "), r.IT, QStringLiteral(" [mm⁴]"));
 }
 
 void schubflaechen(Zeichenflaeche& f, const Ergebnisse& r)
 {
-    wertzeile(f, QStringLiteral("AY   = "), r.AY, QStringLiteral(" [mm**2]"));
-    wertzeile(f, QStringLiteral("AZ   = "), r.AZ, QStringLiteral(" [mm**2]"));
+    wertzeile(f, QStringLiteral("AY   = "), r.AY, QStringLiteral(" [mm²]"));
+    wertzeile(f, QStringLiteral("AZ   = "), r.AZ, QStringLiteral(" [mm²]"));
 }
 
-// The numbers of column k end at 28·k + 2, whatever their length.
+// One row per point the section has, labelled with the engine's number: a
+// point the engine reports absent (thickness 0) has no row. The governing
+// points follow the fixed ones under a heading of their own. Column k's heads
+// and numbers end at 28·k + 2; a value below 1e-9 of its column's largest is
+// rounding noise and prints as 0.
 void spannungstabelle(Zeichenflaeche& f, const Ergebnisse& r, const Printtext& printtext)
 {
     f.print(printtext(5));
+    f.print(printtext(15));
     const double y = f.CurrentY + 2;
-    schreibeBei(0, y, QStringLiteral("Pkt."));
-    double xh = f.textWidth(QStringLiteral("Pkt.")) - 14;
-    for (const QString& name : spannungsnamen()) {
-        xh += 28;
-        schreibeBei(xh, y, name);
+    schreibeBei(0, y, printtext(16));
+    for (int k = 1; k <= 6; ++k) {
+        const QString& name = spannungsnamen()[k - 1];
+        schreibeBei(28 * k + 2 - f.textWidth(name), y, name);
     }
+    std::array<double, 6> groesster{};
+    for (const Spannungspunkt& p : r.punkte)
+        if (p.dicke > 0)
+            for (size_t k = 0; k < 6; ++k)
+                groesster[k] = std::max(groesster[k], std::fabs(double(p.spannung[k])));
     f.CurrentX = 0;
     f.CurrentY = y + f.textHeight();
     f.setzeSchriftgroesse(10);
     for (size_t n = 0; n < r.punkte.size(); ++n) {
-        f.CurrentX = 1;
+        const Spannungspunkt& p = r.punkte[n];
+        if (!(p.dicke > 0))
+            continue;
+        if (int(n) == kFesteSpannungspunkte && r.punkte.size() > n) {
+            f.CurrentX = 0;
+            f.print(printtext(19));
+        }
+        f.CurrentX = 0;
         const double yn = f.CurrentY;
         f.print(QStringLiteral("P%1").arg(n + 1));
-        for (int k = 1; k <= 6; ++k) {
-            const QString s = spannungstext(r.punkte[n].spannung[size_t(k - 1)]);
-            schreibeBei(28 * k + 2 - f.textWidth(s), yn, s);
+        for (size_t k = 0; k < 6; ++k) {
+            const double v = p.spannung[k];
+            const QString s = spannungstext(std::fabs(v) < 1e-9 * groesster[k] ? 0.0f : float(v));
+            schreibeBei(28 * double(k + 1) + 2 - f.textWidth(s), yn, s);
         }
         f.CurrentX = 0;
         f.CurrentY = yn + f.textHeight();
@@ -157,10 +180,10 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
             f.print(printtext(11));
         leerzeile(f);
     }
-    f.print(printtext(2) + QStringLiteral(" in [mm], ") + printtext(3) + QStringLiteral(" in [kN/mm**2]"));
+    f.print(printtext(2) + QStringLiteral(" [mm]"));
     leerzeile(f);
     if (x < 300)
-        wertzeile(f, printtext(13) + QStringLiteral(" = "), alpha, QStringLiteral(" [grd]"));
+        wertzeile(f, printtext(13) + QStringLiteral(" = "), alpha, QStringLiteral(" [") + printtext(17) + u']');
     leerzeile(f);
     querschnittswerte(f, r, printtext);
     f.print(printtext(6));
@@ -169,9 +192,12 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
         f.print(printtext(7));
     if (x > 300)
         f.print(printtext(10));
-    schwerpunktzeilen(f, r, tUG / 2, printtext);
+    const auto& d = masse ? masse->welded : tarvello::geometrie::WeldedDimensions();
+    schwerpunktzeilen(f, r, tUG / 2,
+                      std::max({d.topWidth, d.bottomWidth, d.webHeight, d.profile.height, d.profile.flangeWidth}),
+                      printtext);
     if (std::fabs(r.Winkel) > 0.0001f)
-        wertzeile(f, printtext(8) + u'=', r.Winkel * 57.2958f, QStringLiteral(" grd"), 2);
+        wertzeile(f, printtext(8) + u'=', r.Winkel * 57.2958f, u' ' + printtext(17), 2);
     if (x > 10 && !e.schieneMittragend)
         f.print(printtext(9));
 
@@ -204,7 +230,7 @@ void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Quersch
     if (f.CurrentY < naechstesY)
         f.CurrentY = naechstesY + 5;
     f.print(printtext(7));
-    schwerpunktzeilen(f, r, t / 2, printtext);
+    schwerpunktzeilen(f, r, t / 2, std::max(zahl(e.walzprofil.H), zahl(e.walzprofil.B)), printtext);
     leerzeile(f);
     leerzeile(f);
     spannungstabelle(f, r, printtext);

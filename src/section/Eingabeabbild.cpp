@@ -85,5 +85,7 @@ Beschriftungen Eingabeseite::beschriftungen() const
     b.stegprofil = profil(hwertlabel, 0, 1, 2, 3, 4);
     b.stegprofilwahl = text(Abmessungslabel[19]);
     b.steifen = {Stegtext3[0]->text(), Stegtext4[0]->text(), Stegtext5[0]->text(), Stegtext6[0]->text()};
+    for (size_t i = 0; i < 5; ++i)
+        b.steifenzeilen[i] = Stegtext2[i]->text();
     return b;
 }

@@ -44,10 +44,10 @@ private slots:
         QVERIFY(l.werte.punkte.empty());
     }
 
-    void hoechstensSiebzehnZeilen()
+    void hoechstensDreissigZeilen()
     {
         QString text = "5,x,1,2,3,4,5,6,7,-8,0,1,2,0,0,0,0,0\r\n";
-        for (int i = 0; i < 20; ++i)
+        for (int i = 0; i < 33; ++i)
             text += "1,2,3,4,5,6,7\r\n";
         text += "1,2,3"; // an incomplete last row is left out
         QCOMPARE(int(leseErgebnistext(text).werte.punkte.size()), kMaxPunkte);

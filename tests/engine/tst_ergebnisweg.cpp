@@ -117,7 +117,7 @@ private slots:
     {
         waehle(0, 1);
         setze({{0, "600"}, {1, "25"}, {2, "600"}, {3, "20"}, {4, "1200"}, {5, "12"}, {7, "500"}});
-        QVERIFY(m_form->zeigeQuerschnittswerte(0));
+        QVERIFY(m_form->zeigeQuerschnittswerte());
         QVERIFY(m_form->form5->isVisible());
         QEvent aktiv(QEvent::WindowActivate);
         QApplication::sendEvent(m_form, &aktiv);
@@ -130,7 +130,7 @@ private slots:
         waehle(0, 1);
         // A web thinner than anything the engine accepts is refused by it, not guessed.
         setze({{0, "600"}, {1, "25"}, {2, "600"}, {3, "20"}, {4, "1200"}, {5, "-1"}, {7, "500"}});
-        QVERIFY(!m_form->zeigeQuerschnittswerte(0));
+        QVERIFY(!m_form->zeigeQuerschnittswerte());
         // The engine's own reason, in the user's language (English here).
         QCOMPARE(m_rekorder->texte().last(),
                  m_form->holeMessage(17) + "\nline 8 (web thickness): must be greater than 0, is -1");

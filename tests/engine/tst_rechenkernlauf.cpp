@@ -137,7 +137,7 @@ private slots:
         QFETCH(int, meldung);
         QFETCH(QString, zusatz);
         Fenster f;
-        QVERIFY(f.form.zeigeQuerschnittswerte(0));
+        QVERIFY(f.form.zeigeQuerschnittswerte());
         QVERIFY(f.vorschau());
         if (art == "fremd") {
             QByteArray fremd = leseDatei(übergabedatei(f.form.pathben, 1));
@@ -147,7 +147,7 @@ private slots:
             art = "ergebnis:" + pfad.toLocal8Bit();
         }
         f.ersetzeRechenkern(art);
-        QVERIFY(!f.form.zeigeQuerschnittswerte(0));
+        QVERIFY(!f.form.zeigeQuerschnittswerte());
         QCOMPARE(f.rekorder.texte(), QStringList{f.form.holeMessage(meldung) + zusatz});
         QVERIFY(!f.vorschau());
         QVERIFY(!QFile::exists(übergabedatei(f.form.pathben, 2)));
@@ -170,7 +170,7 @@ private slots:
             grund = QStringLiteral("Kein Platz auf dem Gerät");
             return false;
         };
-        QVERIFY(!f.form.zeigeQuerschnittswerte(0));
+        QVERIFY(!f.form.zeigeQuerschnittswerte());
         const QString pfad = QDir::toNativeSeparators(verbinde(datei.endsWith(".bmp") ? f.form.TMPPATH : f.form.pathben, datei));
         QCOMPARE(f.rekorder.texte(), QStringList{f.form.holeMessage(47) + u' ' + pfad + " (Kein Platz auf dem Gerät)"});
         QVERIFY(!f.vorschau());

@@ -26,6 +26,7 @@ Beschriftungen beschriftungen()
     b.stegprofil = {"H =", "B =", "S =", "T =", "R ="};
     b.stegprofilwahl = "H-Prof.";
     b.steifen = {"%HS", "L1:", "L2:", "t:"};
+    b.steifenzeilen = {"St1: HB", "St2: HB", "St3: HB", "St4: HB", "St5:"};
     return b;
 }
 
@@ -219,9 +220,10 @@ private slots:
         q.masse.obergurtbreite.clear();
         q.masse.steghoehe.clear();
         q.steifen[2].dicke.clear();
+        q.steifen[1].lage.clear();
         const Übergabeinhalt i = baue(q);
         QVERIFY(!i.ok);
-        QCOMPARE(i.Fehlliste, QStringLiteral("M2\nBO, HS, t:"));
+        QCOMPARE(i.Fehlliste, QStringLiteral("M2\nBO, HS, St2: HB, St3: t"));
         QVERIFY(!querschnittsmasse(q));
     }
 
