@@ -87,7 +87,7 @@ int main(int argc, char* argv[])
             fuelleBeispiel(e, b);
             speichere(form, aus.filePath(QStringLiteral("Hauptform_%1_%2.png").arg(sprache).arg(b.form)));
             form.bericht.projektname = QStringLiteral("(") + e.Querschnitt->currentText() + u')';
-            ergebnis(form, form.zeigeQuerschnittswerte(0), aus,
+            ergebnis(form, form.zeigeQuerschnittswerte(), aus,
                      QStringLiteral("Ergebnis_%1_%2").arg(sprache, QString::fromLatin1(b.name)));
         }
         // The rolled profile in its three variants.
