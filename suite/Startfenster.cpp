@@ -116,6 +116,8 @@ Startfenster::Startfenster(const Suitenordner& ordner, QWidget* parent) : QWidge
             close();
     });
     connect(Endetaste, &QPushButton::clicked, this, &QWidget::close);
+    // Return in the name field starts, as the engineer expects after typing the name.
+    connect(Bearbeiterfeld, &QLineEdit::returnPressed, Starttaste, &QPushButton::click);
 }
 
 QString Startfenster::sprache() const { return Sprachliste->currentData().toString(); }
