@@ -368,7 +368,7 @@ void Hauptform::druckertaste()
 {
     if (anzahldrucke1 == 0)
         return;
-    std::unique_ptr<Druckauftrag> auftrag = druckerauftrag();
+    std::unique_ptr<Druckauftrag> auftrag = druckersuche()();
     if (!auftrag) {
         // No printer here: the engineer still gets the report, as a PDF in the editor's folder,
         // named after the section in the user's language.

@@ -97,6 +97,12 @@ std::unique_ptr<Druckauftrag> druckerauftrag()
     return std::make_unique<Druckerauftrag>();
 }
 
+Druckersuche& druckersuche()
+{
+    static Druckersuche suche = druckerauftrag;
+    return suche;
+}
+
 std::unique_ptr<Druckauftrag> pdfauftrag(const QString& pfad) { return std::make_unique<Pdfauftrag>(pfad); }
 
 QImage neueVorschauseite()

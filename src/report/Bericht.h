@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QDateTime>
+#include <functional>
 #include <QString>
 #include <memory>
 
@@ -44,6 +45,10 @@ QString pdfname(const QString& wort, const QString& name, const QDateTime& zeit)
 
 // The system's default printer, or nullptr when there is none.
 std::unique_ptr<Druckauftrag> druckerauftrag();
+// Where the print command finds its printer: druckerauftrag, or in tests a
+// function of their own, so that no test depends on the machine's printers.
+using Druckersuche = std::function<std::unique_ptr<Druckauftrag>()>;
+Druckersuche& druckersuche();
 // A PDF file that collects every page of one print command.
 std::unique_ptr<Druckauftrag> pdfauftrag(const QString& pfad);
 

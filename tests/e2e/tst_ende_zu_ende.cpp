@@ -9,6 +9,7 @@
 #include "kern/Zahlen.h"
 #include "engine/Ergebnisdatei.h"
 #include "engine/Berechnung.h"
+#include "report/Bericht.h"
 #include "report/Form5.h"
 #include "section/Eingabeseite.h"
 
@@ -115,8 +116,6 @@ class TestEndeZuEnde : public QObject {
 
         m_form->form5->anzahl->setText("1");
         QTest::mouseClick(m_form->form5->Command1, Qt::LeftButton);
-        if (m_form->letzteDruckdatei.isEmpty())
-            QSKIP("this machine has a printer: the print went there");
         const QString text = pdftext(m_form->letzteDruckdatei);
         for (float wert : {r.A, r.IY, r.IZ, r.IT, r.AY, r.AZ})
             QVERIFY2(text.contains(formatiereZahl(wert, 0)), qPrintable(formatiereZahl(wert, 0) + "\n" + text));
@@ -137,6 +136,7 @@ private slots:
         schreibeDatei(m_suite->daten() + "/inifile2", "\"Prüferin\"\r\n\"D\"\r\n");
         m_rekorder = std::make_unique<Meldungsrekorder>();
         programmstarter() = [](const QString&, const QString&) { return true; };
+        druckersuche() = [] { return std::unique_ptr<Druckauftrag>(); }; // always into a PDF
         m_form = std::make_unique<Hauptform>();
         QVERIFY(m_form->starte(m_suite->exefiles()));
         e = m_form->eingabe;

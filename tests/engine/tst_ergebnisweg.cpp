@@ -4,6 +4,7 @@
 #include "fenster/Hauptform.h"
 #include "app/Start.h"
 #include "engine/Berechnung.h"
+#include "report/Bericht.h"
 #include "report/Form5.h"
 #include "section/Eingabeseite.h"
 
@@ -51,6 +52,7 @@ private slots:
         QFile::copy(DELMARIX, m_suite->exefiles() + "/" + programmdatei("Delmarix"));
         m_suite->übergabe("\"Prüfer\"\r\n\"E\"\r\n");
         m_rekorder = new Meldungsrekorder;
+        druckersuche() = [] { return std::unique_ptr<Druckauftrag>(); }; // always into a PDF
         m_form = new Hauptform;
         QVERIFY(m_form->starte(m_suite->exefiles()));
         e = m_form->eingabe;
@@ -86,14 +88,15 @@ private slots:
         m_form->form5->anzahl->setText("2");
         QTest::mouseClick(m_form->form5->Command1, Qt::LeftButton);
         QVERIFY(!QFile::exists(m_form->TMPPATH + "/1.bmp"));
-        if (!m_form->letzteDruckdatei.isEmpty()) {
-            QVERIFY(QFile::exists(m_form->letzteDruckdatei));
-            QVERIFY(m_form->letzteDruckdatei.startsWith(m_form->pathben));
-            QCOMPARE(m_rekorder->texte().last(), m_form->holeMessage(43) + " " + QDir::toNativeSeparators(m_form->letzteDruckdatei));
-            const QString text = pdftext(m_form->letzteDruckdatei);
-            QCOMPARE(text.count("Tarvello 7.1.3"), 2);
-            QVERIFY2(text.contains("IY") && text.contains("Sigma-X") && text.contains("P14"), qPrintable(text));
-        }
+        QVERIFY(QFile::exists(m_form->letzteDruckdatei));
+        // Named after the section in the user's language (English here), in the editor's folder.
+        QVERIFY2(QFileInfo(m_form->letzteDruckdatei).fileName().startsWith("Section Box, rail over web"),
+                 qPrintable(m_form->letzteDruckdatei));
+        QVERIFY(m_form->letzteDruckdatei.startsWith(m_form->pathben));
+        QCOMPARE(m_rekorder->texte().last(), m_form->holeMessage(43) + " " + QDir::toNativeSeparators(m_form->letzteDruckdatei));
+        const QString text = pdftext(m_form->letzteDruckdatei);
+        QCOMPARE(text.count("Tarvello 7.1.3"), 2);
+        QVERIFY2(text.contains("IY") && text.contains("Sigma-X") && text.contains("P14"), qPrintable(text));
         QCOMPARE(m_form->drucktastenwert, qint16(0));
         QCOMPARE(m_form->testansicht, qint16(-1));
     }
