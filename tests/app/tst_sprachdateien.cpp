@@ -26,6 +26,8 @@ private slots:
         QTest::newRow("komma und zeilenende") << "1,\"Text\"\r\n2,drei\r\n" << QStringList{"1", "Text", "2", "drei"};
         QTest::newRow("komma nur in anfuehrungszeichen") << "\"a, b\",c" << QStringList{"a, b", "c"};
         QTest::newRow("fuehrende blanks") << "   7,   \"x\"" << QStringList{"7", "x"};
+        QTest::newRow("blanks am ende ohne anfuehrungszeichen") << "a  ,b \t\r\nc  " << QStringList{"a", "b", "c"};
+        QTest::newRow("blanks in anfuehrungszeichen bleiben") << "\" a \",b" << QStringList{" a ", "b"};
         QTest::newRow("leeres feld zwischen kommas") << "a,,b" << QStringList{"a", "", "b"};
         QTest::newRow("komma am zeilenende trennt nur einmal") << "a,\r\nb" << QStringList{"a", "b"};
         QTest::newRow("leerzeilen zaehlen nicht") << "a\r\n\r\n\r\nb\n" << QStringList{"a", "b"};
