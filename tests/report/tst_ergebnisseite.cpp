@@ -1,0 +1,126 @@
+// The result page's own transforms, measured on a recording surface: what the
+// engine reports and what the page prints must differ only where the page
+// means to (the centroid from the underside, the angle in degrees, only the
+// points the section has).
+#include "../drawing/Aufzeichnung.h"
+#include "drawing/Zeichenprimitive.h"
+#include "engine/Ergebnisdatei.h"
+#include "kern/Formen.h"
+#include "kern/Zahlen.h"
+#include "report/Ergebnisseite.h"
+
+#include <QTest>
+
+namespace {
+
+QString printtext(int n) { return QStringLiteral("T%1").arg(n); }
+
+// A rolled HEB 300 as the engine might answer: points 1..14 with two absent, a governing point 18.
+Ergebnisse antwort()
+{
+    Ergebnisse r;
+    r.x = 102;
+    r.A = 14910;
+    r.IY = 2.517e8f;
+    r.IZ = 8.563e7f;
+    r.IT = 1.85e6f;
+    r.YS = 0;
+    r.ZS = 140.5f;
+    r.YM = 1e-7f; // rounding noise of a doubly symmetric section
+    r.ZM = 140.5f;
+    r.Winkel = 0.5f;
+    r.punkte.resize(18);
+    for (size_t n = 0; n < r.punkte.size(); ++n) {
+        Spannungspunkt& p = r.punkte[n];
+        const bool fehlt = n == 8 || (n >= 12 && n < 17);
+        p.dicke = fehlt ? 0 : 11;
+        for (size_t k = 0; k < 6; ++k)
+            p.spannung[k] = fehlt ? 0 : float((n + 1) * 1e-4 * (k + 1));
+    }
+    r.punkte[3].spannung[2] = 1e-16f; // below 1e-9 of its column's largest
+    return r;
+}
+
+Querschnittsdaten heb300()
+{
+    Querschnittsdaten q;
+    q.familie = kWalzprofil;
+    q.Typ = "HEB300";
+    q.walzprofil = {"300", "300", "11", "19", "27"};
+    return q;
+}
+
+QStringList texte(const Aufzeichnung& a)
+{
+    QStringList t;
+    for (const Zeichenschritt& s : a.texte())
+        t.append(s.text);
+    return t;
+}
+
+} // namespace
+
+class TestErgebnisseite : public QObject {
+    Q_OBJECT
+
+private slots:
+    void walzprofilseite()
+    {
+        Aufzeichnung a(96, 1200);
+        const Zeichenzielbindung ziel(&a.flaeche, true);
+        const Ergebnisse r = antwort();
+        legeWalzprofilseiteAn(a.flaeche, r, heb300(), "HEB300", 102, printtext);
+        const QStringList t = texte(a);
+        // The centroid from the underside: the engine measures from the flange's mid-plane.
+        QVERIFY2(t.contains(formatiereZahl(140.5f + 19.0f / 2, 1) + " [mm]"), qPrintable(t.join('|')));
+        // No shear-centre block for a doubly symmetric profile.
+        QVERIFY(!t.contains("T14"));
+        // Stresses with their true unit.
+        QVERIFY(t.contains("T15"));
+        // Only the points the section has, each under the engine's number, the governing ones apart.
+        QStringList punkte; // the table's, at the page's left edge; the drawing has its own labels
+        for (const Zeichenschritt& s : a.texte())
+            if (s.x1 < 5 && s.text.startsWith(u'P') && s.text.mid(1).toInt() > 0)
+                punkte.append(s.text);
+        QCOMPARE(punkte, (QStringList{"P1", "P2", "P3", "P4", "P5", "P6", "P7", "P8", "P10", "P11", "P12", "P18"}));
+        QVERIFY(t.indexOf("T19") < t.indexOf("P18") && t.indexOf("T19") > t.indexOf("P12"));
+        QVERIFY(t.contains(spannungstext(0)));
+        QVERIFY(!t.contains(spannungstext(1e-16f)));
+        // Each column's head ends where its numbers end.
+        const auto schritte = a.texte();
+        for (int k = 0; k < 6; ++k) {
+            const auto kopf = std::find_if(schritte.begin(), schritte.end(),
+                                           [&](const Zeichenschritt& s) { return s.text == spannungsnamen()[k]; });
+            const auto zahl = std::find_if(schritte.begin(), schritte.end(), [&](const Zeichenschritt& s) {
+                return s.text == spannungstext(r.punkte[0].spannung[size_t(k)]);
+            });
+            QVERIFY(kopf != schritte.end() && zahl != schritte.end());
+            QVERIFY(std::fabs(kopf->x2 - zahl->x2) < 0.01);
+        }
+    }
+
+    // A box with a real shear centre and a principal-axis angle.
+    void kastenseite()
+    {
+        Aufzeichnung a(96, 1200);
+        const Zeichenzielbindung ziel(&a.flaeche, true);
+        Ergebnisse r = antwort();
+        r.x = 1;
+        r.YM = 30;
+        r.ZM = 200;
+        Querschnittsdaten q;
+        q.familie = kOhneSchiene;
+        q.Querschnittsnummer = 1;
+        q.masse = {"500", "20", "460", "16", "800", "10", "", "400", "", "", "", "0", "", "", {}};
+        legeErgebnisseiteAn(a.flaeche, r, q, {"Kasten"}, printtext, {}, QString());
+        const QStringList t = texte(a);
+        QVERIFY2(t.contains("T12 Kasten"), qPrintable(t.join('|')));
+        QVERIFY(t.contains("T14"));
+        QVERIFY(t.contains(formatiereZahl(140.5f + 8, 1) + " [mm]"));
+        QVERIFY(t.contains(formatiereZahl(200.0f + 8, 1) + " [mm]"));
+        QVERIFY(t.contains(formatiereZahl(0.5f * 57.2958f, 2) + " T17"));
+    }
+};
+
+QTEST_MAIN(TestErgebnisseite)
+#include "tst_ergebnisseite.moc"
