@@ -126,6 +126,9 @@ class TestEndeZuEnde : public QObject {
             QVERIFY2(text.contains(QRegularExpression(QStringLiteral("\\bP%1\\b").arg(n + 1))) == (r.punkte[n].dicke > 0),
                      qPrintable(QStringLiteral("P%1").arg(n + 1)));
         QVERIFY(text.contains("Tarvello 7.1.3"));
+        // The footer names the section, as the page's title does.
+        const QString name = ergebnisdatei == 3 ? e->Typ->text() : e->Querschnittsname;
+        QVERIFY2(text.count("(" + name + ")") == 1 && text.count(name) >= 2, qPrintable(name + "\n" + text));
         QVERIFY(!QFile::exists(m_form->form5->bitmap(1)));
     }
 
