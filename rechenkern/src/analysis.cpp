@@ -31,10 +31,10 @@ double principalAngle(double iyy, double izz, double iyz)
     return 0.5 * std::atan(-2.0 * iyz / (iyy - izz));
 }
 
-} // namespace
-
-Analysis analyseSection(const std::vector<Plate>& plates, const std::vector<StressPoint>& points,
-                        const AnalysisOptions& options)
+// geometry → mesh → assemble → solve → post; `section` (may be null) adds the
+// governing points in the post stage.
+Analysis analyse(const std::vector<Plate>& plates, const std::vector<StressPoint>& points,
+                 const SectionGeometry* section, const AnalysisOptions& options)
 {
     using tarvello::geometrie::AreaMoments;
     AreaMoments sum;
@@ -110,6 +110,12 @@ Analysis analyseSection(const std::vector<Plate>& plates, const std::vector<Stre
         return refused("Netz und Querschnitt stimmen nicht überein", "mesh and section do not agree");
     Analysis out;
     out.points = pointStresses(points, mesh, nodes, frame, m, v, f, options.poisson);
+    if (section) {
+        // The governing points depend on the centroid: placed now, evaluated where they lie.
+        out.governing = tarvello::geometrie::governingPoints(*section, v.zs);
+        const std::vector<PointStress> more = stressesAt(out.governing, mesh, nodes, frame, m, v, f, options.poisson);
+        out.points.insert(out.points.end(), more.begin(), more.end());
+    }
     const bool finite = std::isfinite(v.torsionConstant) && std::isfinite(v.shearAreaY) &&
                         std::isfinite(v.shearAreaZ) && std::isfinite(v.ym) && std::isfinite(v.zm) &&
                         v.torsionConstant > 0.0;
@@ -119,6 +125,19 @@ Analysis analyseSection(const std::vector<Plate>& plates, const std::vector<Stre
     out.values = v;
     out.sizeFactor = factor;
     return out;
+}
+
+} // namespace
+
+Analysis analyseSection(const std::vector<Plate>& plates, const std::vector<StressPoint>& points,
+                        const AnalysisOptions& options)
+{
+    return analyse(plates, points, nullptr, options);
+}
+
+Analysis analyseSection(const SectionGeometry& g, const AnalysisOptions& options)
+{
+    return analyse(g.plates, g.points, &g, options);
 }
 
 } // namespace delmarix

@@ -12,6 +12,7 @@
 namespace delmarix {
 
 using tarvello::geometrie::Plate;
+using tarvello::geometrie::SectionGeometry;
 using tarvello::geometrie::StressPoint;
 
 struct AnalysisOptions {
@@ -36,13 +37,19 @@ struct Analysis {
     std::string reasonDe;
     std::string reasonEn;
     SectionValues values;
-    std::vector<PointStress> points; // in the order of the given points
+    std::vector<PointStress> points; // the given points in their order, then the governing points
+    std::vector<StressPoint> governing; // where the post stage placed the governing points
     double sizeFactor = 0.0;
 };
 
 // Plates must adjoin without overlapping and form one piece; stress points must
-// lie in or on their plate.
+// lie in or on their plate. The points become mesh nodes.
 Analysis analyseSection(const std::vector<Plate>& plates, const std::vector<StressPoint>& points,
                         const AnalysisOptions& options = {});
+
+// A built section: its plates, its fixed points (mesh nodes) and, once the
+// section values are known, its governing points at the centroid's height
+// (tarvello::geometrie::governingPoints), evaluated where they lie.
+Analysis analyseSection(const SectionGeometry& g, const AnalysisOptions& options = {});
 
 } // namespace delmarix

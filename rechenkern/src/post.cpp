@@ -2,7 +2,9 @@
 
 #include "element.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace delmarix {
 
@@ -89,6 +91,71 @@ void completeValues(SectionValues& values, const Mesh& mesh, const std::vector<P
     values.zm = shearCentre.z;
 }
 
+namespace {
+
+// Gradients of ω, Ψ and Φ summed over several evaluations, then averaged.
+struct Gradients {
+    Point omega, psi, phi;
+    int count = 0;
+
+    void add(const Eigen::VectorXd& w, const Eigen::VectorXd& p, const Eigen::VectorXd& h, const Element& e,
+             const ShapeValues& s)
+    {
+        const Point a = gradientAt(w, e, s), b = gradientAt(p, e, s), c = gradientAt(h, e, s);
+        omega.y += a.y; omega.z += a.z;
+        psi.y += b.y; psi.z += b.z;
+        phi.y += c.y; phi.z += c.z;
+        ++count;
+    }
+    void average()
+    {
+        if (count == 0)
+            return;
+        omega = {omega.y / count, omega.z / count};
+        psi = {psi.y / count, psi.z / count};
+        phi = {phi.y / count, phi.z / count};
+    }
+};
+
+// The unit stresses at q (principal coordinates) from the averaged gradients.
+PointStress unitStresses(const StressPoint& sp, Point q, const Gradients& g, const PrincipalFrame& frame,
+                         const AxisMoments& m, const SectionValues& values, double poisson)
+{
+    const double det = m.iEta * m.iZeta - m.iEtaZeta * m.iEtaZeta;
+    const double deltaS = 2.0 * (1.0 + poisson) * det;
+    const double kNm = 1000.0; // 1 kNm in kN·mm
+    const Point d = frame.directionToPrincipal(sp.direction);
+    const ShearTerms st = shearTerms(q.y, q.z, m);
+    const Point tauVy{(g.psi.y - poisson / 2 * st.d1) / deltaS, (g.psi.z - poisson / 2 * st.d2) / deltaS};
+    const Point tauVz{(g.phi.y - poisson / 2 * st.h1) / deltaS, (g.phi.z - poisson / 2 * st.h2) / deltaS};
+    const Point tauMx{kNm / values.torsionConstant * (g.omega.y - q.z),
+                      kNm / values.torsionConstant * (g.omega.z + q.y)};
+    PointStress r;
+    r.number = sp.number;
+    r.thickness = sp.thickness;
+    r.sigmaX = 1.0 / values.area;
+    r.tauY = tauVy.y * d.y + tauVy.z * d.z;
+    r.tauZ = tauVz.y * d.y + tauVz.z * d.z;
+    r.tauX = tauMx.y * d.y + tauMx.z * d.z;
+    r.sigmaY = kNm * q.z / m.iEta;
+    r.sigmaZ = -kNm * q.y / m.iZeta;
+    return r;
+}
+
+double cross(Point o, Point a, Point b)
+{
+    return (a.y - o.y) * (b.z - o.z) - (a.z - o.z) * (b.y - o.y);
+}
+
+// Area coordinates of q in the triangle a, b, c.
+std::array<double, 3> areaCoordinates(Point q, Point a, Point b, Point c)
+{
+    const double whole = cross(a, b, c);
+    return {cross(q, b, c) / whole, cross(a, q, c) / whole, cross(a, b, q) / whole};
+}
+
+} // namespace
+
 std::vector<PointStress> pointStresses(const std::vector<StressPoint>& points, const Mesh& mesh,
                                        const std::vector<Point>& nodes, const PrincipalFrame& frame,
                                        const AxisMoments& m, const SectionValues& values,
@@ -102,23 +169,16 @@ std::vector<PointStress> pointStresses(const std::vector<StressPoint>& points, c
                 if (mesh.elements[e][c] == mesh.requiredNode[p])
                     around[p].emplace_back(static_cast<int>(e), c);
 
-    const double det = m.iEta * m.iZeta - m.iEtaZeta * m.iEtaZeta;
-    const double deltaS = 2.0 * (1.0 + poisson) * det;
-    const double kNm = 1000.0; // 1 kNm in kN·mm
     std::vector<PointStress> out;
     for (std::size_t p = 0; p < points.size(); ++p) {
         const StressPoint& sp = points[p];
-        const Point q = nodes[mesh.requiredNode[p]];
-        const Point d = frame.directionToPrincipal(sp.direction);
-
         // Average the gradients over the elements of the point's own plate (all
         // elements at the node when, unexpectedly, none of them belongs to it).
         bool ownPlateOnly = false;
         for (const auto& [e, c] : around[p])
             if (mesh.elementPlate[e] == sp.plate)
                 ownPlateOnly = true;
-        Point gOmega, gPsi, gPhi;
-        int count = 0;
+        Gradients g;
         for (const auto& [e, c] : around[p]) {
             if (ownPlateOnly && mesh.elementPlate[e] != sp.plate)
                 continue;
@@ -126,34 +186,51 @@ std::vector<PointStress> pointStresses(const std::vector<StressPoint>& points, c
             const Triangle6 tri(nodes[el[0]], nodes[el[1]], nodes[el[2]]);
             std::array<double, 3> L{0.0, 0.0, 0.0};
             L[c] = 1.0;
-            const ShapeValues s = tri.at(L);
-            const Point a = gradientAt(f.warping, el, s), b = gradientAt(f.psi, el, s), g = gradientAt(f.phi, el, s);
-            gOmega.y += a.y; gOmega.z += a.z;
-            gPsi.y += b.y; gPsi.z += b.z;
-            gPhi.y += g.y; gPhi.z += g.z;
-            ++count;
+            g.add(f.warping, f.psi, f.phi, el, tri.at(L));
         }
-        if (count > 0) {
-            gOmega = {gOmega.y / count, gOmega.z / count};
-            gPsi = {gPsi.y / count, gPsi.z / count};
-            gPhi = {gPhi.y / count, gPhi.z / count};
-        }
-        const ShearTerms st = shearTerms(q.y, q.z, m);
-        const Point tauVy{(gPsi.y - poisson / 2 * st.d1) / deltaS, (gPsi.z - poisson / 2 * st.d2) / deltaS};
-        const Point tauVz{(gPhi.y - poisson / 2 * st.h1) / deltaS, (gPhi.z - poisson / 2 * st.h2) / deltaS};
-        const Point tauMx{kNm / values.torsionConstant * (gOmega.y - q.z),
-                          kNm / values.torsionConstant * (gOmega.z + q.y)};
+        g.average();
+        out.push_back(unitStresses(sp, nodes[mesh.requiredNode[p]], g, frame, m, values, poisson));
+    }
+    return out;
+}
 
-        PointStress r;
-        r.number = sp.number;
-        r.thickness = sp.thickness;
-        r.sigmaX = 1.0 / values.area;
-        r.tauY = tauVy.y * d.y + tauVy.z * d.z;
-        r.tauZ = tauVz.y * d.y + tauVz.z * d.z;
-        r.tauX = tauMx.y * d.y + tauMx.z * d.z;
-        r.sigmaY = kNm * q.z / m.iEta;
-        r.sigmaZ = -kNm * q.y / m.iZeta;
-        out.push_back(r);
+std::vector<PointStress> stressesAt(const std::vector<StressPoint>& points, const Mesh& mesh,
+                                    const std::vector<Point>& nodes, const PrincipalFrame& frame,
+                                    const AxisMoments& m, const SectionValues& values,
+                                    const SolvedFields& f, double poisson)
+{
+    // A point on an element's side or corner belongs to every element there;
+    // rounding is allowed for by a small negative area coordinate.
+    const double inside = -1e-9;
+    std::vector<PointStress> out;
+    for (const StressPoint& sp : points) {
+        const Point q = frame.toPrincipal(sp.at);
+        Gradients g;
+        int nearest = -1;
+        double nearestWorst = -std::numeric_limits<double>::infinity();
+        std::array<double, 3> nearestL{};
+        for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
+            if (mesh.elementPlate[e] != sp.plate)
+                continue;
+            const Element& el = mesh.elements[e];
+            const std::array<double, 3> L = areaCoordinates(q, nodes[el[0]], nodes[el[1]], nodes[el[2]]);
+            const double worst = std::min({L[0], L[1], L[2]});
+            if (worst >= inside)
+                g.add(f.warping, f.psi, f.phi, el, Triangle6(nodes[el[0]], nodes[el[1]], nodes[el[2]]).at(L));
+            if (worst > nearestWorst) {
+                nearestWorst = worst;
+                nearest = static_cast<int>(e);
+                nearestL = L;
+            }
+        }
+        // Outside every element of its plate only by rounding on a fillet's
+        // chord: the nearest element's fields, continued to the point.
+        if (g.count == 0 && nearest >= 0) {
+            const Element& el = mesh.elements[nearest];
+            g.add(f.warping, f.psi, f.phi, el, Triangle6(nodes[el[0]], nodes[el[1]], nodes[el[2]]).at(nearestL));
+        }
+        g.average();
+        out.push_back(unitStresses(sp, q, g, frame, m, values, poisson));
     }
     return out;
 }

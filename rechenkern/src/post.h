@@ -75,9 +75,20 @@ void completeValues(SectionValues& values, const Mesh& mesh, const std::vector<P
                     const PrincipalFrame& frame, const AxisMoments& m, const Assembly& a,
                     const SolvedFields& f, double poisson);
 
+// Stresses at the fixed points, which are mesh nodes (mesh.requiredNode, in the
+// order of `points`): the gradients at the node averaged over the elements of
+// the point's own plate.
 std::vector<PointStress> pointStresses(const std::vector<StressPoint>& points, const Mesh& mesh,
                                        const std::vector<Point>& nodes, const PrincipalFrame& frame,
                                        const AxisMoments& m, const SectionValues& values,
                                        const SolvedFields& f, double poisson);
+
+// Stresses at points anywhere in the section (the governing points, placed after
+// the centroid is known): the gradients at the point itself, averaged over the
+// elements of the point's own plate that contain it.
+std::vector<PointStress> stressesAt(const std::vector<StressPoint>& points, const Mesh& mesh,
+                                    const std::vector<Point>& nodes, const PrincipalFrame& frame,
+                                    const AxisMoments& m, const SectionValues& values,
+                                    const SolvedFields& f, double poisson);
 
 } // namespace delmarix

@@ -1,5 +1,8 @@
 #include "result_file.h"
 
+#include "kern/section_geometry.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -45,7 +48,9 @@ std::string formatResult(const ResultRecord& r)
         s += formatNumber(fields[i]) + (i + 1 < std::size(fields) ? "," : crlf);
     for (int i = 0; i < 5; ++i)
         s += std::to_string(r.stiffeners[i] ? i + 1 : 0) + (i < 4 ? "," : crlf);
-    for (int row = 1; row <= r.pointRows; ++row) {
+    // Rows 1..17 keep their meaning in every family; governing points follow from row 18.
+    const int rows = std::min(r.pointRows, tarvello::geometrie::kMaxStressPoints);
+    for (int row = 1; row <= rows; ++row) {
         PointStress p;
         for (const PointStress& q : r.points)
             if (q.number == row)

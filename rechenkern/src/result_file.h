@@ -15,8 +15,8 @@ struct ResultRecord {
     std::string description;        // field 2: engine, version, mesh
     SectionValues values;
     std::array<bool, 5> stiffeners{};
-    std::vector<PointStress> points; // the points the section has
-    int pointRows = 0;               // rows P1..Pn to write; absent points as zeros
+    std::vector<PointStress> points; // the points the section has, fixed and governing
+    int pointRows = 0;               // rows P1..Pn to write (n ≤ kMaxStressPoints); absent points as zeros
 };
 
 // The file's text, CR LF line ends. Requires values.zs > 0 (see result_file.cpp).

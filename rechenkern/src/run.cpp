@@ -26,7 +26,7 @@ std::string run(const std::string& inputText, const AnalysisOptions& options)
             return formatFailure(built.reasonDe, built.reasonEn);
         const tarvello::geometrie::SectionGeometry& g = built.geometry;
 
-        const Analysis a = analyseSection(g.plates, g.points, options);
+        const Analysis a = analyseSection(g, options);
         if (!a.ok)
             return formatFailure(a.reasonDe, a.reasonEn);
         if (!(a.values.zs > 0.0))
@@ -42,7 +42,7 @@ std::string run(const std::string& inputText, const AnalysisOptions& options)
         r.values = a.values;
         r.stiffeners = g.stiffenerPresent;
         r.points = a.points;
-        r.pointRows = g.pointRows;
+        r.pointRows = tarvello::geometrie::resultRows(g);
         return formatResult(r);
     } catch (const std::bad_alloc&) {
         return formatFailure("Speicher reicht nicht", "out of memory");

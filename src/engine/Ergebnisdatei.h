@@ -2,6 +2,8 @@
 // The engine's result file: the section values, the stiffener flags and one
 // row of unit stresses per stress point.
 
+#include "kern/section_geometry.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -19,7 +21,7 @@ struct Ergebnisse {
     bool mitSchubmittelpunkt = false;
     float YM = 0, ZM = 0; // shear centre; the centroid where the file carries none
     std::array<bool, 5> steifen{};
-    std::vector<Spannungspunkt> punkte; // P1, P2, ... (at most 17)
+    std::vector<Spannungspunkt> punkte; // P1, P2, ... (at most kMaxPunkte)
 };
 
 enum class Ergebnisfehler { Keiner, DateiFehlt, Rechenkernfehler, Unvollstaendig };
@@ -30,9 +32,10 @@ struct Ergebnislesung {
 };
 
 // Rows 1 to 17 are the fixed stress points of every family; the governing
-// points (shear from Vz on the webs, torsion on rolled flanges) follow from 18.
-constexpr int kFesteSpannungspunkte = 17;
-constexpr int kMaxPunkte = 30;
+// points (shear from Vz on the webs, torsion on the faces of rolled and H-profile
+// flanges) follow from 18.
+constexpr int kFesteSpannungspunkte = tarvello::geometrie::kFixedPointRows;
+constexpr int kMaxPunkte = tarvello::geometrie::kMaxStressPoints;
 
 Ergebnislesung leseErgebnisdatei(const QString& pfad);
 Ergebnislesung leseErgebnistext(const QString& text);

@@ -1,91 +1,15 @@
 #include "kern/section_geometry.h"
 
+#include "kern/section_builder.h"
+
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <sstream>
 
 namespace tarvello::geometrie {
 
 namespace {
 
-// A builder stops with the reason in both languages.
-struct Refusal {
-    std::string de;
-    std::string en;
-};
-
-std::string number(double v)
-{
-    std::ostringstream s;
-    s << v;
-    return s.str();
-}
-
-void require(bool condition, const std::string& de, const std::string& en)
-{
-    if (!condition)
-        throw Refusal{de, en};
-}
-
-void requirePositive(double value, const char* captionDe, const char* captionEn)
-{
-    require(std::isfinite(value) && value > 0.0,
-            std::string(captionDe) + " muss größer als 0 sein (ist " + number(value) + ")",
-            std::string(captionEn) + " must be greater than 0 (is " + number(value) + ")");
-}
-
-void requireNotNegative(double value, const char* captionDe, const char* captionEn)
-{
-    require(std::isfinite(value) && value >= 0.0,
-            std::string(captionDe) + " darf nicht negativ sein (ist " + number(value) + ")",
-            std::string(captionEn) + " must not be negative (is " + number(value) + ")");
-}
-
-constexpr Point up{0.0, 1.0};
-constexpr Point right{1.0, 0.0};
-
-class Builder {
-public:
-    explicit Builder(Family family, int form)
-    {
-        g.family = family;
-        g.form = form;
-    }
-
-    int plate(const char* de, const char* en, Polygon outline, double thickness)
-    {
-        orientCounterClockwise(outline);
-        g.plates.push_back({de, en, std::move(outline), thickness});
-        return static_cast<int>(g.plates.size()) - 1;
-    }
-
-    int rect(const char* de, const char* en, double y0, double z0, double y1, double z1)
-    {
-        return plate(de, en, rectangle(y0, z0, y1, z1), std::min(std::fabs(y1 - y0), std::fabs(z1 - z0)));
-    }
-
-    void point(int number, Point at, int plate, Point direction, double thickness)
-    {
-        g.points.push_back({number, at, plate, direction, thickness});
-    }
-
-    // Fillets at both sides of a vertical stem (centre ystem, thickness s) where it
-    // meets a horizontal flange face at height zface; `below` says whether the stem
-    // hangs below the face (top flange) or stands on it (bottom flange).
-    void stemFillets(double ystem, double s, double zface, double r, bool below)
-    {
-        if (r <= 0.0)
-            return;
-        // Bounded before the conversion: a huge radius must not overflow the count.
-        const int segments = static_cast<int>(std::clamp(std::ceil(r / 1.5), 6.0, 20.0));
-        const Point vertical{0.0, below ? -1.0 : 1.0};
-        plate("Ausrundung", "fillet", filletPolygon({ystem + s / 2, zface}, right, vertical, r, segments), r);
-        plate("Ausrundung", "fillet", filletPolygon({ystem - s / 2, zface}, {-1.0, 0.0}, vertical, r, segments), r);
-    }
-
-    SectionGeometry g;
-};
+using namespace builder;
 
 // A web seen from the cell: the line of its inner face and its thickness.
 struct WebFace {
@@ -190,21 +114,6 @@ void requireCommon(const WeldedDimensions& d)
     requirePositive(d.clearWidth, "Schottbreite", "clear width between the webs");
 }
 
-void requireProfile(const HProfile& h, bool needsFlanges)
-{
-    requirePositive(h.height, "H", "H");
-    requirePositive(h.webThickness, "S", "S");
-    requireNotNegative(h.rootRadius, "R", "R");
-    if (needsFlanges) {
-        requirePositive(h.flangeWidth, "B", "B");
-        requirePositive(h.flangeThickness, "T", "T");
-    }
-    require(h.height > 2 * h.flangeThickness + 2 * h.rootRadius,
-            "H-Profil: H muss größer als 2·T + 2·R sein", "H profile: H must be greater than 2·T + 2·R");
-    require(h.webThickness + 2 * h.rootRadius < h.flangeWidth,
-            "H-Profil: S + 2·R muss kleiner als B sein", "H profile: S + 2·R must be smaller than B");
-}
-
 double secondWeb(const WeldedDimensions& d)
 {
     return d.webThickness2 > 0.0 ? d.webThickness2 : d.webThickness;
@@ -218,6 +127,8 @@ struct BoxWebs {
     WebFace left;
     double zTopUnder; // underside of the top flange
     double run;       // horizontal lean of each web at the top
+    MidLine rightMid; // the webs' mid-lines, bottom to top
+    MidLine leftMid;
 };
 
 BoxWebs boxWebs(Builder& b, const WeldedDimensions& d, double zb)
@@ -244,6 +155,10 @@ BoxWebs boxWebs(Builder& b, const WeldedDimensions& d, double zb)
     w.left = {{-half, zb}, {-s, c}, {c, s}, t2, d.webHeight, zt, pl};
     w.zTopUnder = zt;
     w.run = run;
+    w.rightMid = {{half + t1 / (2 * c), zb}, {half + run + t1 / (2 * c), zt}, pr, t1};
+    w.leftMid = {{-half - t2 / (2 * c), zb}, {-half - run - t2 / (2 * c), zt}, pl, t2};
+    b.web(18, {w.rightMid});
+    b.web(19, {w.leftMid});
     b.point(2, {half + t1 / (2 * c), zb}, pr, w.right.along, t1);
     b.point(3, {half + run + t1 / (2 * c), zt}, pr, w.right.along, t1);
     b.point(6, {-half - t2 / (2 * c), zb}, pl, w.left.along, t2);
@@ -287,6 +202,7 @@ void singleBox(Builder& b, const WeldedDimensions& d)
     const double yRail = overWeb ? d.clearWidth / 2 + w.run + d.webThickness / (2 * std::cos(alpha)) : 0.0;
     rail(b, d, yRail, zTop);
     b.g.pointRows = 14;
+    b.g.governingRows = 19;
 }
 
 void boxOnH(Builder& b, const WeldedDimensions& d)
@@ -318,6 +234,10 @@ void boxOnH(Builder& b, const WeldedDimensions& d)
     b.point(16, {0.0, H - 1.5 * T - R}, web, up, S);
     b.point(17, {B / 2, H - T / 2}, flange, right, T);
     b.g.pointRows = 17;
+    b.web(20, {vertical(web, 0.0, T / 2, H - 1.5 * T, S)});
+    b.flangeFace(21, bottom, S / 2 + R, B / 2, -T / 2, T);
+    b.flangeFace(22, flange, S / 2 + R, std::min(d.clearWidth / 2, B / 2), H - T / 2, T);
+    b.g.governingRows = 22;
 }
 
 // The half H profile on top of the right web (forms 111..119 and 221..299): its
@@ -327,6 +247,7 @@ struct HalfH {
     int flange;
     int stem;
     double zWeld;
+    MidLine stemMid; // the stem's mid-line, from the weld up to the flange
 };
 
 HalfH halfH(Builder& b, const HProfile& h, double yAxis, double zTop)
@@ -343,7 +264,17 @@ HalfH halfH(Builder& b, const HProfile& h, double yAxis, double zTop)
     b.stemFillets(yAxis, S, zTop - T, R, true);
     b.point(3, {yAxis, zTop - T - R}, out.stem, up, S);
     b.point(4, {yAxis + B / 2, zTop}, out.flange, right, T);
+    out.stemMid = vertical(out.stem, yAxis, out.zWeld, zTop - T, S);
     return out;
+}
+
+// The H flange's governing point: its top face halfway along the right
+// outstand, right of an acting rail standing on it.
+void halfHFlangeFace(Builder& b, const WeldedDimensions& d, const HalfH& hh, double yAxis, double zTop)
+{
+    const HProfile& h = d.profile;
+    const double from = std::max(h.webThickness / 2 + h.rootRadius, d.railActing ? d.railWidth / 2 : 0.0);
+    b.flangeFace(20, hh.flange, yAxis + from, yAxis + h.flangeWidth / 2, zTop, h.flangeThickness);
 }
 
 void halfHBox(Builder& b, const WeldedDimensions& d)
@@ -375,6 +306,10 @@ void halfHBox(Builder& b, const WeldedDimensions& d)
         topStiffener(b, zTop - d.topThickness, d.stiffeners[4]);
     rail(b, d, yAxis, zTop);
     b.g.pointRows = 15;
+    b.web(18, {vertical(web, yAxis, zb, hh.zWeld, t1), hh.stemMid});
+    b.web(19, {vertical(left, -half - t2 / 2, zb, zUnder, t2)});
+    halfHFlangeFace(b, d, hh, yAxis, zTop);
+    b.g.governingRows = 20;
 }
 
 void angleSection(Builder& b, const WeldedDimensions& d)
@@ -393,8 +328,11 @@ void angleSection(Builder& b, const WeldedDimensions& d)
     const int bottom = b.rect("Untergurt", "bottom flange", half - d.bottomWidth, -tu / 2, half, tu / 2);
     const int left = b.rect("Steg links", "left web", -half - t2, zb, -half, zUnder);
     double zWebTop = zUnder, zLow = 0.0;
+    std::vector<MidLine> stemAbove; // the H stem over the right web plate
     if (withH) {
         const HalfH hh = halfH(b, d.profile, yAxis, zTop);
+        stemAbove.push_back(hh.stemMid);
+        halfHFlangeFace(b, d, hh, yAxis, zTop);
         zWebTop = hh.zWeld;
         zLow = hh.zWeld - d.webHeight;
         const double yPlateRight = yAxis - d.profile.flangeWidth / 2;
@@ -414,7 +352,10 @@ void angleSection(Builder& b, const WeldedDimensions& d)
                   : "the right web must reach below the bottom flange: web height must exceed web height 2 + bottom flange thickness");
     const int web = b.rect("Steg rechts", "right web", half, zLow, half + t1, zWebTop);
     b.rect("Flachstahl", "flat", half + t1, zLow, half + t1 + d.flatWidth, zLow + d.flatHeight);
-    b.point(1, {half, -tu / 2}, bottom, right, tu);
+    // The flange's right end meets the inner face of the web reaching below it:
+    // a re-entrant corner, where shear stresses are singular. P1 stands one
+    // flange thickness to its left (at most half the flange's width).
+    b.point(1, {half - std::min(tu, d.bottomWidth / 2), -tu / 2}, bottom, right, tu);
     b.point(5, {half - d.bottomWidth, -tu / 2}, bottom, right, tu);
     b.point(2, {yAxis, 0.0}, web, up, t1);
     if (!withH)
@@ -431,6 +372,11 @@ void angleSection(Builder& b, const WeldedDimensions& d)
         topStiffener(b, zUnder, d.stiffeners[4]);
     rail(b, d, yAxis, zTop);
     b.g.pointRows = 16;
+    std::vector<MidLine> rightWeb{vertical(web, yAxis, zLow, zWebTop, t1)};
+    rightWeb.insert(rightWeb.end(), stemAbove.begin(), stemAbove.end());
+    b.web(18, rightWeb);
+    b.web(19, {vertical(left, -half - t2 / 2, zb, zUnder, t2)});
+    b.g.governingRows = withH ? 20 : 19;
 }
 
 void twoCell(Builder& b, const WeldedDimensions& d)
@@ -481,25 +427,10 @@ void twoCell(Builder& b, const WeldedDimensions& d)
         topStiffener(b, zUnder, d.stiffeners[4]);
     rail(b, d, y3 + c.webThickness / 2, zTop3);
     b.g.pointRows = 17;
-}
-
-BuildResult finish(Builder& b)
-{
-    std::sort(b.g.points.begin(), b.g.points.end(),
-              [](const StressPoint& x, const StressPoint& y) { return x.number < y.number; });
-    BuildResult r;
-    r.ok = true;
-    r.geometry = std::move(b.g);
-    return r;
-}
-
-BuildResult refused(const Refusal& why)
-{
-    BuildResult r;
-    r.ok = false;
-    r.reasonDe = why.de;
-    r.reasonEn = why.en;
-    return r;
+    b.web(18, {vertical(middle, half + t2 / 2, zb, zUnder, t2)});
+    b.web(19, {vertical(left, -half - t1 / 2, zb, zUnder, t1)});
+    b.web(20, {vertical(web3, y3 + c.webThickness / 2, zb, zb + c.webHeight, c.webThickness)});
+    b.g.governingRows = 20;
 }
 
 } // namespace
@@ -538,96 +469,6 @@ BuildResult buildWeldedSection(const WeldedDimensions& d)
         b.g.stiffenerPresent[3] = b.g.stiffenerPresent[2];
     }
     return finish(b);
-}
-
-BuildResult buildRolledSection(const RolledDimensions& d)
-{
-    Builder b(Family::Walzprofil, d.mode);
-    try {
-        require(d.mode == 102 || d.mode == 103 || d.mode == 110, "unbekannte Profilart " + std::to_string(d.mode),
-                "unknown profile kind " + std::to_string(d.mode));
-        const HProfile& p = d.profile;
-        requirePositive(p.flangeWidth, "B", "B");
-        requirePositive(p.flangeThickness, "T", "T");
-        requireProfile(p, true);
-        const double B = p.flangeWidth, T = p.flangeThickness, S = p.webThickness, R = p.rootRadius, H = p.height;
-        HProfile low = p;
-        if (d.mode == 110) {
-            low = d.bottom;
-            requirePositive(low.height, "HU", "HU");
-            requirePositive(low.flangeWidth, "BU", "BU");
-            requirePositive(low.webThickness, "SU", "SU");
-            requirePositive(low.flangeThickness, "TU", "TU");
-            requireNotNegative(low.rootRadius, "RU", "RU");
-            require(low.webThickness + 2 * low.rootRadius < low.flangeWidth,
-                    "Untergurtprofil: SU + 2·RU muss kleiner als BU sein",
-                    "bottom profile: SU + 2·RU must be smaller than BU");
-            require(low.height >= low.rootRadius, "Untergurtprofil: HU muss mindestens RU sein",
-                    "bottom profile: HU must be at least RU");
-            require(H - T - low.flangeThickness - low.height >= R + 1e-9,
-                    "Untergurtprofil zu hoch: H − T − TU − HU muss mindestens R sein",
-                    "bottom profile too high: H − T − TU − HU must be at least R");
-        }
-        const double TU = low.flangeThickness, BU = low.flangeWidth;
-        const double zTopUnder = H - TU / 2 - T, zTop = H - TU / 2;
-        const int bottom = b.rect("Untergurt", "bottom flange", -BU / 2, -TU / 2, BU / 2, TU / 2);
-        const int top = b.rect("Obergurt", "top flange", -B / 2, zTopUnder, B / 2, zTop);
-        b.stemFillets(0.0, S, zTopUnder, R, true);
-        int web = -1, stem = -1;
-        double zJoint = TU / 2;
-        if (d.mode == 110) {
-            zJoint = TU / 2 + low.height;
-            stem = b.rect("Untergurtprofil Steg", "bottom profile stem", -low.webThickness / 2, TU / 2,
-                          low.webThickness / 2, zJoint);
-            b.stemFillets(0.0, low.webThickness, TU / 2, low.rootRadius, false);
-        }
-        web = b.rect("Steg", "web", -S / 2, zJoint, S / 2, zTopUnder);
-        if (d.mode != 110) {
-            stem = web;
-            b.stemFillets(0.0, S, TU / 2, R, false);
-        }
-        if (d.mode == 103) {
-            requirePositive(d.railHeight, "Schienenhöhe", "rail height");
-            requirePositive(d.railWidth, "Schienenbreite", "rail width");
-            b.rect("Flachschiene", "flat rail", -d.railWidth / 2, zTop, d.railWidth / 2, zTop + d.railHeight);
-        }
-        b.point(1, {BU / 2, -TU / 2}, bottom, right, TU);
-        b.point(2, {0.0, TU / 2 + low.rootRadius}, stem, up, low.webThickness);
-        b.point(3, {0.0, zTopUnder - R}, web, up, S);
-        b.point(4, {B / 2, zTop}, top, right, T);
-        b.point(5, {-BU / 2, -TU / 2}, bottom, right, TU);
-        b.point(6, {-B / 2, zTop}, top, right, T);
-        b.g.pointRows = 6;
-        if (d.mode == 110) {
-            b.point(7, {0.0, zJoint}, web, up, S);
-            b.g.pointRows = 7;
-        }
-    } catch (const Refusal& why) {
-        return refused(why);
-    }
-    return finish(b);
-}
-
-AreaMoments sectionMoments(const SectionGeometry& g)
-{
-    AreaMoments m;
-    for (const Plate& p : g.plates)
-        m += areaMoments(p.outline);
-    return m;
-}
-
-std::array<double, 4> boundingBox(const SectionGeometry& g)
-{
-    const double inf = std::numeric_limits<double>::infinity();
-    std::array<double, 4> box{inf, inf, -inf, -inf};
-    for (const Plate& p : g.plates)
-        for (const Point& q : p.outline) {
-            box[0] = std::min(box[0], q.y);
-            box[1] = std::min(box[1], q.z);
-            box[2] = std::max(box[2], q.y);
-            box[3] = std::max(box[3], q.z);
-        }
-    return box;
 }
 
 } // namespace tarvello::geometrie

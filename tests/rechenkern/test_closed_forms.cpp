@@ -1,6 +1,10 @@
-// Section values against closed forms and published examples. "Ref §n" points to
-// section n of the project's engine reference notes (ENGINE-REFERENCES.md), which
-// give each value's original source.
+// Section values against closed forms and published examples, each named by its
+// original source: [TG] Timoshenko & Goodier, Theory of Elasticity (torsion of a
+// rectangle, series solution); [J] Johnson, Advanced Structural Mechanics, eq.
+// 2.37–2.40 (Bredt–Batho, single and multi-cell); [P] Pilkey, Analysis and Design of
+// Elastic Beams (shear centre, shear areas, stresses); [Pe] Peery, Aircraft
+// Structures (bending with a product of inertia); [C] Cowper, The shear coefficient
+// in Timoshenko's beam theory (energy shear area of a rectangle).
 #include "test_sections.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +20,7 @@ using delmarix::AnalysisOptions;
 
 namespace {
 
-// Timoshenko & Goodier series for J of an a × b rectangle, a ≥ b (Ref §1).
+// Timoshenko & Goodier series for J of an a × b rectangle, a ≥ b [TG].
 double rectangleTorsion(double a, double b)
 {
     double sum = 0.0;
@@ -49,7 +53,7 @@ std::vector<Plate> moved(const std::vector<Plate>& plates, double dy, double dz,
     return out;
 }
 
-// Z-section of Peery's example (Ref §4): flanges 6 × 2, web 2 × 8.
+// Z-section of Peery's example [Pe]: flanges 6 × 2, web 2 × 8.
 std::vector<Plate> zSection()
 {
     return {rect(-5, 4, 1, 6, "top"), rect(-1, -4, 1, 4, "web"), rect(-1, -6, 5, -4, "bottom")};
@@ -61,7 +65,7 @@ std::vector<Plate> zSection()
 
 TEST(PlateSections, AreaCentroidAndSecondMomentsOfABox)
 {
-    // Box of Ref §2 by hand: flanges 410 × 20 at z = 0 and 600, webs 10 × 580.
+    // Box by hand after [J]: flanges 410 × 20 at z = 0 and 600, webs 10 × 580.
     const Analysis r = analysed(boxSection(400, 600, 20, 10, 10));
     const double area = 2 * 410 * 20 + 2 * 580 * 10;
     const double iy = 2 * (410 * 20 * 20 * 20 / 12.0 + 410 * 20 * 300.0 * 300) + 2 * 10 * 580.0 * 580 * 580 / 12;
@@ -76,7 +80,7 @@ TEST(PlateSections, AreaCentroidAndSecondMomentsOfABox)
 
 TEST(PlateSections, UnsymmetricZSectionPrincipalValues)
 {
-    // Ref §4 (Peery): Ix = 693.3, Iy = 173.3, Ixy = −240, I1 = 787.1, I2 = 79.5, θ = 21.35°.
+    // [Pe]: Ix = 693.3, Iy = 173.3, Ixy = −240, I1 = 787.1, I2 = 79.5, θ = 21.35°.
     const Analysis r = analysed(zSection());
     expectRelative(r.values.iyyCentroidal, 693.333, 1e-3, "Z Ix");
     expectRelative(r.values.izzCentroidal, 173.333, 1e-3, "Z Iy");
@@ -105,19 +109,19 @@ INSTANTIATE_TEST_SUITE_P(AspectRatios, RectangleTorsion,
 
 TEST(Torsion, RectangleReferenceValue)
 {
-    // Ref §1: the series gives 2 858 521 for 100 × 50.
+    // [TG]: the series gives 2 858 521 for 100 × 50.
     expectRelative(analysed(rectangleSection(100, 50)).values.torsionConstant, 2858521.0, 0.005, "100x50 J");
 }
 
 TEST(Torsion, BredtSingleBox)
 {
-    // Ref §2: b = 400, h = 600, t_f = 20, t_w = 10: J = 1.440000e9.
+    // [J]: b = 400, h = 600, t_f = 20, t_w = 10: J = 1.440000e9.
     expectRelative(analysed(boxSection(400, 600, 20, 10, 10)).values.torsionConstant, 1.44e9, 0.03, "Bredt box J");
 }
 
 TEST(Torsion, SymmetricTwoCellIgnoresTheMiddleWeb)
 {
-    // Ref §2: 800 × 600, t_f = 20, outer webs 10: J = 4.608e9 for a middle web of 5, 10 and 30.
+    // [J]: 800 × 600, t_f = 20, outer webs 10: J = 4.608e9 for a middle web of 5, 10 and 30.
     double first = 0.0;
     for (double tm : {5.0, 10.0, 30.0}) {
         const double j = analysed(twoCellSection(400, 400, 600, 20, 10, tm)).values.torsionConstant;
@@ -131,7 +135,7 @@ TEST(Torsion, SymmetricTwoCellIgnoresTheMiddleWeb)
 
 TEST(Torsion, UnequalTwoCell)
 {
-    // Ref §2: cells 300 | 500, h = 600, t_f = 20, webs 10: J = 4.655342e9.
+    // [J]: cells 300 | 500, h = 600, t_f = 20, webs 10: J = 4.655342e9.
     expectRelative(analysed(twoCellSection(300, 500, 600, 20, 10, 10)).values.torsionConstant, 4.655342e9, 0.03,
                    "two-cell 300|500 J");
 }
@@ -154,13 +158,13 @@ TEST(ShearCentre, SymmetricSectionsOnTheirAxis)
 
 TEST(ShearCentre, BoxWithUnequalWebs)
 {
-    // Ref §3: b = 400, h = 600, t_f = 20, t1 = 10, t2 = 20: e = 285.3147 from the left web.
+    // [J]/[P]: b = 400, h = 600, t_f = 20, t1 = 10, t2 = 20: e = 285.3147 from the left web.
     expectRelative(analysed(boxSection(400, 600, 20, 10, 20)).values.ym, 285.3147, 0.005, "box 10/20 e");
 }
 
 TEST(ShearCentre, PilkeyChannels)
 {
-    // Ref §3: Pilkey B.2 (b 8, h 18, t 1) FE x_sc = −2.86769; Ex. 6.2 (b 1, h 2, t 0.1)
+    // [P] B.2 (b 8, h 18, t 1) FE x_sc = −2.86769; Ex. 6.2 (b 1, h 2, t 0.1)
     // 0.37119 outside the web's centre-line (the section's web axis is y = 0 here).
     expectRelative(analysed(channelSection(8, 18, 1), 1.0 / 3).values.ym, -2.86769, 0.002, "Pilkey B.2 ym");
     expectRelative(analysed(channelSection(1, 2, 0.1)).values.ym, -0.37119, 0.003, "Pilkey 6.2 ym");
@@ -172,7 +176,7 @@ TEST(ShearCentre, PilkeyChannels)
 
 TEST(ShearArea, RectangleAtPoissonZeroIsFiveSixths)
 {
-    // Ref §5: A_s = 5/6·A at ν = 0; 4166.667 for 100 × 50.
+    // [C]: A_s = 5/6·A at ν = 0; 4166.667 for 100 × 50.
     const Analysis r = analysed(rectangleSection(100, 50), 0.0);
     expectRelative(r.values.shearAreaY, 4166.667, 1e-3, "rectangle AY, nu 0");
     expectRelative(r.values.shearAreaZ, 4166.667, 1e-3, "rectangle AZ, nu 0");
@@ -180,7 +184,7 @@ TEST(ShearArea, RectangleAtPoissonZeroIsFiveSixths)
 
 TEST(ShearArea, PilkeyRectangleWithPoissonsRatio)
 {
-    // Ref §5: Pilkey Ex. 6.5, 2 × 1: A/A_s = 1.20056 / 1.27479 at ν = 0.3, 1.20118 / 1.35605 at ν = 0.5.
+    // [P] Ex. 6.5, 2 × 1: A/A_s = 1.20056 / 1.27479 at ν = 0.3, 1.20118 / 1.35605 at ν = 0.5.
     const Analysis a = analysed(rectangleSection(2, 1), 0.3);
     expectRelative(2.0 / a.values.shearAreaY, 1.20056, 1e-3, "Pilkey 6.5 A/AY nu 0.3");
     expectRelative(2.0 / a.values.shearAreaZ, 1.27479, 1e-3, "Pilkey 6.5 A/AZ nu 0.3");
@@ -191,12 +195,12 @@ TEST(ShearArea, PilkeyRectangleWithPoissonsRatio)
 
 TEST(ShearArea, ThinWalledSections)
 {
-    // Ref §5: welded I 300×20 + 600×10: thin-walled A_s = 5998.09 (the solid flanges carry a little more).
+    // [P]: welded I 300×20 + 600×10: thin-walled A_s = 5998.09 (the solid flanges carry a little more).
     expectRelative(analysed(iSection(300, 20, 600, 10)).values.shearAreaZ, 5998.09, 0.03, "I-section AZ");
     // Pilkey B.2 channel: FE A/A_s = 2.15337.
     expectRelative(34.0 / analysed(channelSection(8, 18, 1), 1.0 / 3).values.shearAreaZ, 2.15337, 0.005,
                    "Pilkey B.2 A/AZ");
-    // Box 60 × 90 × 5 (Ref §5, issue #32): FE 781 (∥ 90) and 427 (∥ 60).
+    // Box 60 × 90 × 5 [P], thin-walled check: FE 781 (∥ 90) and 427 (∥ 60).
     const Analysis box = analysed(boxSection(55, 85, 5, 5, 5));
     expectRelative(box.values.shearAreaZ, 781.0, 0.005, "box 60x90x5 AZ");
     expectRelative(box.values.shearAreaY, 427.0, 0.005, "box 60x90x5 AY");
@@ -242,7 +246,7 @@ TEST(Stresses, UnsymmetricBendingOfTheZSection)
 
 TEST(Stresses, BredtShearFlowInABoxWeb)
 {
-    // Ref §2: τ = T/(2·A_m·t) at mid-height of a web, A_m = 400 × 600.
+    // [J]: τ = T/(2·A_m·t) at mid-height of a web, A_m = 400 × 600.
     const Analysis r = analysed(boxSection(400, 600, 20, 10, 10), 0.3, {point({0, 300}, 2, {0, 1})});
     expectRelative(std::fabs(r.points[0].tauX), 1000.0 / (2 * 400 * 600 * 10), 0.02, "Bredt tau at web");
 }

@@ -1,5 +1,6 @@
 // The engine as the program sees it: a process with two file names that writes
 // the result, removes its input last and answers bad input with a "Fehler" result.
+#include "result_fields.h"
 #include "run.h"
 #include "transfer_input.h"
 
@@ -19,41 +20,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The fields of a result file in the suite's sequential field format.
-std::vector<std::string> fields(const std::string& text)
-{
-    std::vector<std::string> out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\r' || text[i] == '\n'))
-            ++i;
-        if (i >= text.size())
-            break;
-        std::string f;
-        if (text[i] == '"') {
-            const std::size_t end = text.find('"', i + 1);
-            f = text.substr(i + 1, end - i - 1);
-            i = end + 1;
-        } else {
-            while (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n')
-                f += text[i++];
-        }
-        out.push_back(f);
-        while (i < text.size() && (text[i] == ' '))
-            ++i;
-        if (i < text.size() && text[i] == ',')
-            ++i;
-    }
-    return out;
-}
-
-std::string crlf(const std::vector<std::string>& lines)
-{
-    std::string s;
-    for (const std::string& l : lines)
-        s += l + "\r\n";
-    return s;
-}
+using resultfields::crlf;
+using resultfields::fields;
+using resultfields::stressRow;
 
 struct RunResult {
     int exitCode = -1;
@@ -117,8 +86,9 @@ TEST_F(Engine, WritesTheWholeResultAndRemovesItsInput)
     EXPECT_TRUE(r.inputGone);
     EXPECT_LT(r.seconds, 3.0);
     const std::vector<std::string> f = fields(r.result);
-    // 1 number, 1 description, 9 values + YM, ZM, 5 flags, 14 rows of 7.
-    ASSERT_EQ(f.size(), 1u + 1 + 11 + 5 + 14 * 7) << r.result;
+    // 1 number, 1 description, 9 values + YM, ZM, 5 flags, rows 1..17 of 7 and
+    // the governing rows 18 (right web) and 19 (left web) at the centroid's height.
+    ASSERT_EQ(f.size(), 1u + 1 + 11 + 5 + 19 * 7) << r.result;
     EXPECT_EQ(f[0], "1");
     EXPECT_NE(f[1].find("Delmarix"), std::string::npos);
     EXPECT_LT(std::atof(f[2 + 7].c_str()), 0.0) << "ZS is written negated";
@@ -127,6 +97,11 @@ TEST_F(Engine, WritesTheWholeResultAndRemovesItsInput)
     EXPECT_EQ(f[18 + 6], "16");
     for (int k = 0; k < 7; ++k)
         EXPECT_EQ(f[18 + 8 * 7 + k], "0");
+    // Rows 15..17 belong to other families: zeros. Rows 18, 19 are the webs (thickness 10).
+    for (int row = 15; row <= 17; ++row)
+        EXPECT_EQ(stressRow(f, row)[6], 0.0) << row;
+    EXPECT_EQ(stressRow(f, 18)[6], 10.0);
+    EXPECT_EQ(stressRow(f, 19)[6], 10.0);
     EXPECT_NE(r.result.find("\r\n"), std::string::npos);
 }
 
@@ -137,8 +112,13 @@ TEST_F(Engine, RolledProfileLayout)
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.inputGone);
     const std::vector<std::string> f = fields(r.result);
-    ASSERT_EQ(f.size(), 1u + 1 + 11 + 5 + 7 * 7) << r.result;
+    // Rows 1..17 (8..17 zeros), then P18 web, P19 bottom flange, P20 top flange.
+    ASSERT_EQ(f.size(), 1u + 1 + 11 + 5 + 20 * 7) << r.result;
     EXPECT_EQ(f[0], "110");
+    EXPECT_EQ(stressRow(f, 7)[6], 12.0);
+    EXPECT_EQ(stressRow(f, 8)[6], 0.0);
+    EXPECT_EQ(stressRow(f, 19)[6], 14.0);
+    EXPECT_EQ(stressRow(f, 20)[6], 23.0);
 }
 
 // Only a regular file read as the input is removed: never a folder or a device it was handed.
@@ -196,6 +176,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"negative", {"1", "0", "500", "20", "460", "16", "800", "-10", "400", "0"}, "greater than 0"},
         BadInput{"no form 200", {"200", "0", "500", "20", "460", "16", "800", "10", "400", "0", "0"}, "offers no section"},
         BadInput{"no form 59", {"59", "0", "500", "20", "300", "14", "800", "10", "260", "0"}, "offers no section"},
+        // The classification offers 61..110 and 120..199 no section (102, 103, 110 are the rolled layout).
+        BadInput{"no form 70", {"70", "0", "500", "20", "460", "16", "800", "10", "400", "10", "0", "1", "0"},
+                 "offers no section"},
+        BadInput{"no form 150", {"150", "0", "500", "20", "460", "16", "800", "10", "400", "10", "0", "1", "0"},
+                 "offers no section"},
         BadInput{"huge number", {"31000", "0", "500", "20", "460", "16", "800", "10", "400", "10", "0", "1", "600", "20", "300",
                                        "10", "100", "0"}, "offers no section"},
         BadInput{"absurd slenderness", {"1", "0", "5e6", "0.01", "460", "16", "800", "10", "400", "0"}, "too large"},

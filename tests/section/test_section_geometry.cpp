@@ -169,3 +169,141 @@ TEST(Rolled, BottomProfileMustLeaveRoomForTheWeb)
     ASSERT_TRUE(r.ok) << r.reasonEn;
     EXPECT_EQ(r.geometry.pointRows, 7);
 }
+
+// --- Governing points (from row 18) ------------------------------------------------
+
+namespace {
+
+const StressPoint* governingNumber(const std::vector<StressPoint>& points, int n)
+{
+    for (const StressPoint& p : points)
+        if (p.number == n)
+            return &p;
+    return nullptr;
+}
+
+std::vector<int> candidateNumbers(const SectionGeometry& g)
+{
+    std::vector<int> n;
+    for (const GoverningCandidate& c : g.governing)
+        n.push_back(c.number);
+    return n;
+}
+
+} // namespace
+
+TEST(Governing, NumberedAfterTheFixedPoints)
+{
+    static_assert(kFixedPointRows == 17 && kMaxStressPoints == 30);
+    const BuildResult r = buildWeldedSection(box(1));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(candidateNumbers(r.geometry), (std::vector<int>{18, 19}));
+    EXPECT_EQ(r.geometry.pointRows, 14);
+    EXPECT_EQ(resultRows(r.geometry), 19);
+    for (const StressPoint& p : r.geometry.points)
+        EXPECT_FALSE(p.governing);
+
+    RolledDimensions d;
+    d.profile = {300, 300, 11, 19, 27};
+    const BuildResult heb = buildRolledSection(d);
+    ASSERT_TRUE(heb.ok);
+    EXPECT_EQ(candidateNumbers(heb.geometry), (std::vector<int>{18, 19, 20}));
+    EXPECT_EQ(resultRows(heb.geometry), 20);
+}
+
+TEST(Governing, SlopedWebPointLiesOnItsMidLineAtTheCentroidHeight)
+{
+    WeldedDimensions d = box(1);
+    d.webAngle = 10;
+    const BuildResult r = buildWeldedSection(d);
+    ASSERT_TRUE(r.ok);
+    const double a = 10 * M_PI / 180, zs = 400;
+    const std::vector<StressPoint> pts = governingPoints(r.geometry, zs);
+    const StressPoint* right = governingNumber(pts, 18);
+    const StressPoint* left = governingNumber(pts, 19);
+    ASSERT_TRUE(right && left);
+    EXPECT_TRUE(right->governing);
+    // The mid-line starts half the horizontal cut t/cos α beside the inner face at the bottom flange (z = 8).
+    EXPECT_NEAR(right->at.y, 200 + (zs - 8) * std::tan(a) + 5 / std::cos(a), 1e-9);
+    EXPECT_DOUBLE_EQ(right->at.z, zs);
+    EXPECT_NEAR(left->at.y, -right->at.y, 1e-9);
+    // The shear component reported is the one up along the web.
+    EXPECT_NEAR(right->direction.y, std::sin(a), 1e-12);
+    EXPECT_NEAR(right->direction.z, std::cos(a), 1e-12);
+    EXPECT_NEAR(left->direction.y, -std::sin(a), 1e-12);
+    EXPECT_DOUBLE_EQ(right->thickness, 10.0);
+    // A web that does not reach the height has no point there.
+    EXPECT_TRUE(governingPoints(r.geometry, 900).empty());
+}
+
+TEST(Governing, HalfHWebContinuesIntoTheStem)
+{
+    WeldedDimensions d = box(115);
+    d.profile = {300, 300, 11, 19, 27};
+    d.bottomWidth = 600;
+    d.webHeight = 1000;
+    const BuildResult r = buildWeldedSection(d);
+    ASSERT_TRUE(r.ok) << r.reasonEn;
+    // The stem reaches (300 − 38)/2 = 131 below the H flange, whose top face is at 8 + 1000 + 20.
+    const double zTop = 8 + 1000 + 20, zWeld = zTop - 19 - 131;
+    const std::vector<StressPoint> high = governingPoints(r.geometry, zWeld + 50);
+    const std::vector<StressPoint> low = governingPoints(r.geometry, zWeld - 50);
+    const StressPoint* inStem = governingNumber(high, 18);
+    const StressPoint* inPlate = governingNumber(low, 18);
+    ASSERT_TRUE(inStem && inPlate);
+    EXPECT_DOUBLE_EQ(inStem->thickness, 11.0);
+    EXPECT_DOUBLE_EQ(inPlate->thickness, 10.0);
+    EXPECT_DOUBLE_EQ(inStem->at.y, inPlate->at.y);
+    // The H flange's face point: halfway along its right outstand.
+    const StressPoint* face = governingNumber(high, 20);
+    ASSERT_NE(face, nullptr);
+    EXPECT_NEAR(face->at.y - inStem->at.y, (5.5 + 27 + 150) / 2, 1e-9);
+    EXPECT_DOUBLE_EQ(face->at.z, zTop);
+}
+
+TEST(Governing, RolledFlangeFacesHalfwayAlongTheOutstand)
+{
+    RolledDimensions d;
+    d.profile = {300, 300, 11, 19, 27};
+    const BuildResult heb = buildRolledSection(d);
+    ASSERT_TRUE(heb.ok);
+    const std::vector<StressPoint> pts = governingPoints(heb.geometry, 150);
+    ASSERT_EQ(pts.size(), 3u);
+    EXPECT_DOUBLE_EQ(pts[0].at.y, 0.0); // the web at mid-height
+    EXPECT_DOUBLE_EQ(pts[0].at.z, 150.0);
+    EXPECT_DOUBLE_EQ(pts[1].at.y, (5.5 + 27 + 150) / 2);
+    EXPECT_DOUBLE_EQ(pts[1].at.z, -9.5);
+    EXPECT_DOUBLE_EQ(pts[2].at.z, 300 - 9.5);
+    // A flat rail 80 wide covers the face beyond the fillet: the point moves beside it.
+    d.mode = 103;
+    d.railWidth = 80;
+    d.railHeight = 30;
+    const BuildResult rail = buildRolledSection(d);
+    ASSERT_TRUE(rail.ok);
+    const std::vector<StressPoint> railPoints = governingPoints(rail.geometry, 150);
+    const StressPoint* top = governingNumber(railPoints, 20);
+    ASSERT_NE(top, nullptr);
+    EXPECT_DOUBLE_EQ(top->at.y, (40 + 150) / 2.0);
+}
+
+TEST(AngleSection, P1StandsAwayFromTheReEntrantCorner)
+{
+    WeldedDimensions d = box(215);
+    d.bottomWidth = 400;
+    d.bottomThickness = 20;
+    d.webHeight = 900;
+    d.webThickness = 12;
+    d.clearWidth = 350;
+    d.webHeight2 = 700;
+    d.flatWidth = 150;
+    d.flatHeight = 20;
+    const BuildResult r = buildWeldedSection(d);
+    ASSERT_TRUE(r.ok) << r.reasonEn;
+    const StressPoint* p1 = pointNumber(r.geometry, 1);
+    ASSERT_NE(p1, nullptr);
+    // The flange ends at the web's inner face, y = 175: P1 one flange thickness to its left.
+    EXPECT_DOUBLE_EQ(p1->at.y, 175.0 - 20.0);
+    EXPECT_DOUBLE_EQ(p1->at.z, -10.0);
+    EXPECT_EQ(candidateNumbers(r.geometry), (std::vector<int>{18, 19}));
+    EXPECT_EQ(resultRows(r.geometry), 19);
+}
