@@ -2,11 +2,16 @@
 // The section drawn to scale on the result page, with dimension chains, plate
 // thicknesses, the numbered stress points and the axis symbol at the centroid.
 // Plates and points come from the same section geometry the engine computes
-// with, so every label stands where the engine reported its stresses.
+// with, so every label stands where the engine reported its stresses. The
+// fixed points (P1 to P17) are labelled with their number alone; a governing
+// point (from P18: on a web at the centroid's height, on a rolled flange's
+// outer face) also gets a small open circle on the point, so the two kinds
+// stay apart on the paper as they do in the table.
 
 #include "drawing/Zeichenflaeche.h"
 #include "kern/Querschnittsdaten.h"
 #include "kern/polygon.h"
+#include "kern/section_geometry.h"
 
 #include <QString>
 #include <array>
@@ -18,7 +23,8 @@ struct Ergebnislage {
     float apsi = 0;           // principal-axis angle in radians, counter-clockwise from y
     std::array<bool, 5> steifen{}; // stiffener i+1 is part of the section
     int punkte = 0;                // number of stress-point rows read
-    std::array<float, 17> dicke{}; // plate thickness at point n+1; 0: the section has no such point
+    // Plate thickness at point n+1; 0: the section has no such point.
+    std::array<float, tarvello::geometrie::kMaxStressPoints> dicke{};
     // The engine input these results were computed from ("Übergabe0.dat", which
     // stays in the editor's folder). When given, the welded drawings take the
     // section from these very lines, so the drawing shows what the engine

@@ -150,6 +150,10 @@ void zeichneAusrundung(Zeichnung& z, const Plate& p)
         if (w2 < 0)
             w2 += 2 * M_PI;
         z.f.bogen(z.b.x(m.y), z.b.y(m.z), r, w1, w2);
+        const double spanne2 = w2 > w1 ? w2 - w1 : w2 - w1 + 2 * M_PI;
+        const auto punkt = [&](double w) { return QPointF(z.b.x(m.y) + r * std::cos(w), z.b.y(m.z) - r * std::sin(w)); };
+        for (int k = 0; k < 6; ++k)
+            z.bel.plattenkante(QLineF(punkt(w1 + spanne2 * k / 6), punkt(w1 + spanne2 * (k + 1) / 6)));
         return;
     }
 }
@@ -211,6 +215,10 @@ std::vector<double> spotsZwischen(double links, double rechts)
     const double mitte = (links + rechts) / 2, halb = (rechts - links) / 2;
     for (double f : {0.0, -0.3, 0.3, -0.55, 0.55, -0.75, 0.75, -0.15, 0.15, -0.45, 0.45, -0.65, 0.65})
         s.push_back(mitte + f * halb);
+    // Then every millimetre out to the ends, nearer the middle first.
+    for (double ab = 1; ab <= halb; ab += 1)
+        for (double seite : {-1.0, 1.0})
+            s.push_back(mitte + seite * ab);
     return s;
 }
 
@@ -248,23 +256,32 @@ void senkrechteKette(Zeichnung& z, const SectionGeometry& g, double x, const std
 {
     if (glieder.empty())
         return;
-    std::vector<double> hoehen{glieder.front().von};
+    // The chain's paper x at each end height.
+    std::vector<std::pair<double, double>> ecken{{glieder.front().von, x}};
     for (const Kettenglied& k : glieder)
-        hoehen.push_back(k.bis);
-    for (double zs : hoehen) {
+        ecken.push_back({k.bis, ecken.back().second + (k.bis - k.von) * k.neigung * z.b.s});
+    for (const auto& [zs, xk] : ecken) {
         const std::optional<double> rand = randBei(z, g, zs, rechts, yVon, yBis);
         if (!rand)
             continue;
         const double y = z.b.y(zs);
-        if (std::fabs(*rand - x) > 0.3)
-            z.linie(QPointF(x + (rechts ? 1 : -1), y), QPointF(*rand, y));
+        if (std::fabs(*rand - xk) > 0.3)
+            z.linie(QPointF(xk + (rechts ? 1 : -1), y), QPointF(*rand, y));
     }
-    for (const Kettenglied& k : glieder) {
+    for (size_t i = 0; i < glieder.size(); ++i) {
+        const Kettenglied& k = glieder[i];
         const double yOben = z.b.y(k.bis);
         const double laenge = z.b.y(k.von) - yOben;
         if (laenge < z.f.textHeight() + 0.5)
             continue;
-        z.wertmass(x, yOben, k.wert, laenge / double(k.wert), 2);
+        const QPointF oben(ecken[i + 1].second, yOben), unten(ecken[i].second, yOben + laenge);
+        // Too short for the label between the arrowheads: the label beside it, outwards.
+        if (laenge < z.f.textHeight() + 3.4)
+            z.kurzmass(oben, unten, k.wert, QPointF(rechts ? 1 : -1, 0));
+        else if (k.neigung == 0)
+            z.wertmass(ecken[i].second, yOben, k.wert, laenge / double(k.wert), 2);
+        else
+            z.schraegmass(oben, unten, k.wert);
     }
 }
 
@@ -283,7 +300,11 @@ void waagerechteKette(Zeichnung& z, double y, double zs, const std::vector<Kette
         const double laenge = (k.bis - k.von) * z.b.s;
         if (laenge < 1)
             continue;
-        z.wertmass(z.b.x(k.von), y, k.wert, laenge / double(k.wert), 1);
+        // Too short for the label between the arrowheads: the label beside it, away from the section.
+        if (laenge < z.f.textWidth(einfacherZahltext(beschriftungswert(k.wert))) + 3.6)
+            z.kurzmass({z.b.x(k.von), y}, {z.b.x(k.bis), y}, k.wert, QPointF(0, ueber));
+        else
+            z.wertmass(z.b.x(k.von), y, k.wert, laenge / double(k.wert), 1);
     }
 }
 

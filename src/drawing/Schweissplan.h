@@ -41,7 +41,8 @@ std::optional<Schweissplan> schweissplan(const Querschnittsdaten& e, const Schie
 std::array<double, 4> plattenhuelle(const SectionGeometry& g, int platte);
 // The index of the plate of that name; -1 when the section has none.
 int platteNamens(const SectionGeometry& g, const char* name);
-// Candidate spots along a horizontal stretch (paper), from its middle outwards.
+// Candidate spots along a horizontal stretch (paper): the customary ones from
+// its middle outwards, then every millimetre to its ends.
 std::vector<double> spotsZwischen(double links, double rechts);
 
 // Every plate's outline, fillets as arcs.
@@ -50,12 +51,14 @@ void zeichnePlatten(Zeichnung& z, const SectionGeometry& g);
 // ---------------------------------------------------------------------------
 // Dimension chains of the welded drawings.
 
-// One piece of a chain: from a to b (section coordinates along the chain),
-// labelled with wert and drawn wert·faktor·s long.
+// One piece of a chain: from von to bis (section coordinates along the
+// chain), labelled with wert. A vertical chain's piece beside a sloped web
+// runs parallel to it: neigung is its section y per z (0 upright), and wert
+// is its length along the slope.
 struct Kettenglied {
     double von, bis;
     float wert;
-    double faktor = 1;
+    double neigung = 0;
 };
 
 // The right or left end of the material at height zs (paper x), searched over
@@ -63,16 +66,19 @@ struct Kettenglied {
 std::optional<double> randBei(const Zeichnung& z, const SectionGeometry& g, double zs, bool rechts,
                               double yVon = -1e300, double yBis = 1e300);
 
-// A vertical chain at paper x, pieces from bottom to top given by their
-// section heights; extension lines reach from 1 beyond the chain to the
-// material on the chain's side of the section at each end height, unless the
-// chain already ends on it.
+// A vertical chain standing at paper x at its lower end, pieces from bottom
+// to top given by their section heights (a sloped piece leaning by its
+// neigung); extension lines run level from 1 beyond the chain to the material
+// on the chain's side of the section at each end height, unless the chain
+// already ends on it. A piece too short for its label between the arrowheads
+// has the label beside it, outwards.
 void senkrechteKette(Zeichnung& z, const SectionGeometry& g, double x, const std::vector<Kettenglied>& glieder,
                      bool rechts, double yVon = -1e300, double yBis = 1e300);
 
 // A horizontal chain at paper y, pieces from left to right; extension lines
 // run from the material's edge at zs (the face the chain measures) to 1 beyond
-// the chain.
+// the chain. A piece too short for its label between the arrowheads has the
+// label beside it, away from the section.
 void waagerechteKette(Zeichnung& z, double y, double zs, const std::vector<Kettenglied>& glieder);
 
 } // namespace detailzeichnung

@@ -242,8 +242,9 @@ void ohneSchiene(Zeichenflaeche& f, int c)
     zeichneAchsenkreuz(30, 28, 0);
 }
 
-// Box without rail whose bottom chord is an H profile (51..59).
-void hProfilAlsUntergurt(Zeichenflaeche& f, int c)
+// Box without rail whose bottom chord is an H profile (51..59), named in
+// the user's language or by its neutral designation.
+void hProfilAlsUntergurt(Zeichenflaeche& f, int c, const QString& name)
 {
     kasten(f, 8, 7, 44, 3);
     kasten(f, 12, 10, 2, 35);
@@ -254,7 +255,7 @@ void hProfilAlsUntergurt(Zeichenflaeche& f, int c)
                              Strecke{31.5, 60, 55, 60}, Strecke{28.5, 49, 28.5, 60}, Strecke{31.5, 49, 31.5, 60}})
         linie(f, s);
     f.linie(30, 55, 34, 55);
-    schreibeBei(35, 52, QStringLiteral("H-Prof"));
+    schreibeBei(35, 52, name.isEmpty() ? QStringLiteral("HE") : name);
     zeichneKleinmass(12, 14, 14, 14, QStringLiteral("TS"), 1);
     zeichneKleinmass(46, 14, 48, 14, QStringLiteral("TS"), 2);
     zeichneKleinmass(52, 7, 52, 10, QStringLiteral("TO"), 3);
@@ -378,7 +379,7 @@ void zeichneInBild(QImage& bild, int faktor, const std::function<void(Zeichenfla
 
 } // namespace
 
-void zeichneQuerschnittsskizze(Zeichenflaeche& f, int Querschnittsnummer)
+void zeichneQuerschnittsskizze(Zeichenflaeche& f, int Querschnittsnummer, const Skizzentexte& texte)
 {
     const Zeichenzielbindung bindung(&f, true);
     f.loesche();
@@ -393,7 +394,7 @@ void zeichneQuerschnittsskizze(Zeichenflaeche& f, int Querschnittsnummer)
             ohneSchiene(f, c);
         break;
     case Bauart::HalbesHKasten: skizzeSchieneUeberSteg(f, c); break;
-    case Bauart::KastenAufH: hProfilAlsUntergurt(f, c); break;
+    case Bauart::KastenAufH: hProfilAlsUntergurt(f, c, texte.hProfil); break;
     case Bauart::Winkelprofil: winkelkatzprofil(f, c); break;
     case Bauart::Zweizeller: zweizeller(f, c); break;
     case Bauart::Keine:
@@ -450,10 +451,10 @@ void zeichneWalzprofilskizze(Zeichenflaeche& f, int variante)
         kasten(f, 27.5, 4, 5, 3);
 }
 
-QImage skizzenbild(int Querschnittsnummer, int faktor)
+QImage skizzenbild(int Querschnittsnummer, int faktor, const Skizzentexte& texte)
 {
     QImage bild;
-    zeichneInBild(bild, faktor, [&](Zeichenflaeche& f) { zeichneQuerschnittsskizze(f, Querschnittsnummer); });
+    zeichneInBild(bild, faktor, [&](Zeichenflaeche& f) { zeichneQuerschnittsskizze(f, Querschnittsnummer, texte); });
     return bild;
 }
 

@@ -1,7 +1,9 @@
 // The rolled profile drawn to scale, step by step as the result page has
 // always drawn it: flanges, web and fillets (with the flat rail on the top
 // flange or the profile under the bottom flange), radii, heights and widths,
-// plate thicknesses, the numbered stress points and the axis symbol.
+// plate thicknesses, the numbered stress points and the axis symbol. What is
+// drawn is recorded, so that thicknesses and labels keep clear of it: each
+// stands at its customary place when that is free, else at the nearest free one.
 #include "drawing/Detailzeichnungen.h"
 
 #include "Zeichenprimitive.h"
@@ -20,14 +22,6 @@ using namespace tarvello::geometrie;
 
 float feld(const QString& text) { return zahl(text); }
 
-const StressPoint* punkt(const SectionGeometry& g, int n)
-{
-    for (const StressPoint& p : g.points)
-        if (p.number == n)
-            return &p;
-    return nullptr;
-}
-
 class Walzzeichnung {
 public:
     // Scales the profile; moves y down by a flat rail standing on the top flange.
@@ -36,16 +30,19 @@ public:
     double zeichne();
 
 private:
-    void kasten(double x, double yy, double w, double h) { z.rechteck(x, yy, x + w, yy + h); }
-    void strich(double x, double yy, double dx, double dy) { z.linie(x, yy, x + dx, yy + dy); }
+    void kasten(double x, double yy, double w, double h);
+    void bogen(double cx, double cy, double radius, double w1, double w2);
+    void strich(double x, double yy, double dx, double dy) { z.linie({x, yy}, {x + dx, yy + dy}); }
     void umriss();
     void radien();
     void hoehenUndBreiten();
     void dicken();
     void flachschiene();
     void punkte();
+    QPointF aufPapier(Point q) const { return {c + q.y * s, y0 + (zOben - q.z) * s}; }
 
-    Zeichenflaeche& z;
+    Zeichnung z;
+    Zeichenflaeche& f;
     const Ergebnislage& r;
     const int modus;
     // Profile and bottom profile; without one the bottom is the profile's own.
@@ -59,13 +56,13 @@ private:
     double y0 = 0;     // the top face
     double yb = 0;     // the bottom face: T + hw + TU below the top (H for every mode)
     double yFuge = 0;  // the joint on the bottom profile
+    double zOben = 0;  // the top face in the engine's axes
     double xAchse = 0, yAchse = 0; // the engine's centroid
-    std::vector<QRectF> dickenfelder; // the thickness labels of the bottom profile
 };
 
-Walzzeichnung::Walzzeichnung(Zeichenflaeche& f, double& y, const Querschnittsdaten& e, int modus_,
+Walzzeichnung::Walzzeichnung(Zeichenflaeche& flaeche, double& y, const Querschnittsdaten& e, int modus_,
                              const Ergebnislage& lage)
-    : z(f), r(lage), modus(modus_)
+    : z(flaeche), f(flaeche), r(lage), modus(modus_)
 {
     // 1. Profile and bottom profile; without one the bottom is the profile's own.
     const HProfilmasse& w = e.walzprofil;
@@ -119,30 +116,52 @@ Walzzeichnung::Walzzeichnung(Zeichenflaeche& f, double& y, const Querschnittsdat
     if (!endlich(yb) || !endlich(naechstesY))
         throw Abbruch{};
     yFuge = y0 + (T + hw - HU) * s;
-    // The engine's centroid on paper (see step 16).
-    const double zOben = T + hw + TU / 2;
+    // The engine's centroid on paper: z counts from the bottom flange's
+    // mid-plane, the top face lies H − TU/2 above it.
+    zOben = T + hw + TU / 2;
     xAchse = c + double(r.ys) * s;
     yAchse = y0 + (zOben - double(r.zs)) * s;
+    z.b = {s, c, y0, zOben};
+    z.bel.setzeOberkante(y0 - (modus == 103 ? hr * s : 0) - 12);
+}
+
+void Walzzeichnung::kasten(double x, double yy, double w, double h)
+{
+    f.rechteck(x, yy, x + w, yy + h);
+    const QRectF k = QRectF(x, yy, w, h).normalized();
+    z.bel.platte({k.topLeft(), k.topRight(), k.bottomRight(), k.bottomLeft()});
+}
+
+void Walzzeichnung::bogen(double cx, double cy, double radius, double w1, double w2)
+{
+    f.bogen(cx, cy, radius, w1, w2);
+    double spanne = w2 - w1;
+    if (spanne <= 0)
+        spanne += 2 * M_PI;
+    const auto punkt = [&](double w) { return QPointF(cx + radius * std::cos(w), cy - radius * std::sin(w)); };
+    for (int i = 0; i < 6; ++i)
+        z.bel.plattenkante(QLineF(punkt(w1 + spanne * i / 6), punkt(w1 + spanne * (i + 1) / 6)));
 }
 
 double Walzzeichnung::zeichne()
 {
     umriss();
+    // The axis symbol's place is kept before anything is placed around it.
+    const Zeichnung::Achsenkreuzwahl achse = z.stelleAchsenkreuz({xAchse, yAchse}, r.apsi);
     radien();
     hoehenUndBreiten();
-    dicken();
     flachschiene();
+    dicken();
     punkte();
-    // 16. The axis symbol at the engine's centroid: z counts from the bottom
-    // flange's mid-plane, the top face lies H − TU/2 above it.
-    zeichneAchsenkreuz(xAchse, yAchse, r.apsi);
+    // 16. The axis symbol at the engine's centroid.
+    zeichneAchsenkreuz(xAchse, yAchse, r.apsi, achse.arm, achse.lage);
     return naechstesY;
 }
 
 void Walzzeichnung::umriss()
 {
     // 4. to 6. Flanges and web.
-    z.setzeLinienbreite(linienbreite(2));
+    z.breite(2);
     kasten(c - B * s / 2, y0, B * s, T * s);
     if (modus < 110) {
         kasten(c - S * s / 2, y0 + T * s, S * s, hw * s);
@@ -155,31 +174,31 @@ void Walzzeichnung::umriss()
     // 7. Fillets, quarter arcs, with the program's own constants for the angles.
     const double halbPi = 3.1415921 / 2, pi = 3.1415921, dreiHalbePi = 4.71238815;
     if (R * s > 1.5) {
-        z.bogen(c - S * s / 2 - R * s, y0 + T * s + R * s, R * s, 0, halbPi);
-        z.bogen(c + S * s / 2 + R * s, y0 + T * s + R * s, R * s, halbPi, pi);
+        bogen(c - S * s / 2 - R * s, y0 + T * s + R * s, R * s, 0, halbPi);
+        bogen(c + S * s / 2 + R * s, y0 + T * s + R * s, R * s, halbPi, pi);
     }
     if (RU * s > 1.5) {
-        z.bogen(c - SU * s / 2 - RU * s - 0.3, y0 + (T + hw) * s - RU * s, RU * s, dreiHalbePi, 0);
-        z.bogen(c + SU * s / 2 + RU * s, y0 + (T + hw) * s - RU * s, RU * s, pi, dreiHalbePi);
+        bogen(c - SU * s / 2 - RU * s - 0.3, y0 + (T + hw) * s - RU * s, RU * s, dreiHalbePi, 0);
+        bogen(c + SU * s / 2 + RU * s, y0 + (T + hw) * s - RU * s, RU * s, pi, dreiHalbePi);
     }
 
     // 8. The flat rail on the top flange.
     if (modus == 103)
         kasten(c - br * s / 2, y0, br * s, -hr * s);
+    z.breite(1);
+    z.schrift(kSchriftMass);
 }
 
 void Walzzeichnung::radien()
 {
-    // 9. Radius labels.
-    z.setzeLinienbreite(linienbreite(1));
-    z.setzeSchriftgroesse(kSchriftMass);
+    // 9. Radius labels on a leader to the middle of the right fillets.
     if (R * s > 1.5) {
         const double xl = c + S * s / 2 + R * s + 2, yl = y0 + T * s + R * s + 2;
         strich(xl, yl, -0.71 * R * s - 2, -0.71 * R * s - 2);
         strich(c + S * s / 2, y0 + T * s, 0.3, 0);
         strich(c + S * s / 2, y0 + T * s, 0, 0.3);
         strich(c + S * s / 2 + 0.3, y0 + T * s + 2.5, 2.2, -2.2);
-        schreibeBei(xl, yl, einfacherZahltext(float(R)));
+        z.text(xl, yl, einfacherZahltext(float(R)));
     }
     if (RU * s > 1.5) {
         const double xl = c + SU * s / 2 + RU * s + 2, yl = y0 + (hw + T) * s - RU * s - 2;
@@ -187,7 +206,8 @@ void Walzzeichnung::radien()
         strich(c + SU * s / 2, y0 + (hw + T) * s, 0.3, -2.5);
         strich(c + SU * s / 2, y0 + (hw + T) * s, 0, -0.3);
         strich(c + SU * s / 2 + 2, y0 + (hw + T) * s - 0.3, -1.8, -1.8);
-        schreibeBei(c + SU * s / 2 + RU * s + 2, y0 + hw * s - RU * s - 1, einfacherZahltext(float(RU)));
+        // The label up and right of its leader's start, clear of it.
+        z.text(xl + 0.3, yl - 0.3 - f.textHeight(), einfacherZahltext(float(RU)));
     }
 }
 
@@ -198,108 +218,104 @@ void Walzzeichnung::hoehenUndBreiten()
     // beside it splits the height at the joint, the overall height stands
     // further out.
     const double xH = c - B * s / 2 - (modus == 110 ? 12 : 5);
-    zeichneWertmass(xH, y0, float(T + hw + TU), s, 2);
-    z.linie(xH - 1, y0, c - B * s / 2, y0);
-    z.linie(xH - 1, yb, c - BU * s / 2, yb);
+    z.wertmass(xH, y0, float(T + hw + TU), s, 2);
+    z.linie({xH - 1, y0}, {c - B * s / 2, y0});
+    z.linie({xH - 1, yb}, {c - BU * s / 2, yb});
 
     // 11. The bottom profile: the top width above, its height with the flange beside the height.
     if (modus == 110) {
-        zeichneWertmass(c - B * s / 2, y0 - 5, float(B), s, 1);
-        z.linie(c - B * s / 2, y0 - 6, c - B * s / 2, y0);
-        z.linie(c + B * s / 2, y0 - 6, c + B * s / 2, y0);
+        z.wertmass(c - B * s / 2, y0 - 5, float(B), s, 1);
+        z.linie({c - B * s / 2, y0 - 6}, {c - B * s / 2, y0});
+        z.linie({c + B * s / 2, y0 - 6}, {c + B * s / 2, y0});
         const double xK = c - B * s / 2 - 5;
-        zeichneWertmass(xK, y0, float(H - HU - TU), s, 2);
-        zeichneWertmass(xK, yFuge, float(HU + TU), s, 2);
-        z.linie(xK - 1, yFuge, c - SU * s / 2, yFuge);
+        z.wertmass(xK, y0, float(H - HU - TU), s, 2);
+        z.wertmass(xK, yFuge, float(HU + TU), s, 2);
+        z.linie({xK - 1, yFuge}, {c - SU * s / 2, yFuge});
     }
 
     // 12. Bottom width, extension lines from 1 below the dimension line.
-    zeichneWertmass(c - BU * s / 2, yb + 6, float(BU), s, 1);
-    z.linie(c - BU * s / 2, yb + 7, c - BU * s / 2, yb);
-    z.linie(c + BU * s / 2, yb + 7, c + BU * s / 2, yb);
+    z.wertmass(c - BU * s / 2, yb + 6, float(BU), s, 1);
+    z.linie({c - BU * s / 2, yb + 7}, {c - BU * s / 2, yb});
+    z.linie({c + BU * s / 2, yb + 7}, {c + BU * s / 2, yb});
 }
 
 void Walzzeichnung::dicken()
 {
-    // 13. Thicknesses. The web's at 0.35 of its height, lower or higher
-    // where the axis symbol stands there.
-    const QRectF achse = achsenkreuzfeld(z, xAchse, yAchse, r.apsi);
-    const QString sText = einfacherZahltext(float(S));
-    double anteilS = 0.35;
-    for (double anteil : {0.35, 0.55, 0.7, 0.2}) {
-        const double ys = y0 + anteil * hw * s;
-        const QRectF feld(c - S * s / 2 - 4 - z.textWidth(sText) / 2, ys - 4, z.textWidth(sText), z.textHeight());
-        const QRectF striche(c - S * s / 2 - 6, ys - 0.6, S * s + 10, 1.2);
-        if (!feld.intersects(achse) && !striche.intersects(achse)) {
-            anteilS = anteil;
-            break;
-        }
-    }
-    zeichneAbstandsmass(c - S * s / 2, y0 + anteilS * hw * s, float(S), s, 3);
-    zeichneAbstandsmass(c, y0 + T * s, float(T), s, 2);
+    // 13. Thicknesses: the web's at 0.35 of its height (lower or higher where
+    // that is taken), the flanges' in the middle of the web or along their
+    // outstands, pointing into the plate.
+    using Ort = Zeichnung::Abstandsort;
+    std::vector<Ort> steg;
+    for (int seite : {-1, 1})
+        for (double anteil : {0.35, 0.55, 0.7, 0.2, 0.45, 0.62, 0.27})
+            steg.push_back({{c + seite * S * s / 2, y0 + anteil * (modus == 110 ? hw - HU : hw) * s}, seite < 0 ? 3 : 1});
+    z.abstandsmassBeiFreiem(steg, float(S), s);
+    // Along an outstand from its middle outwards and inwards, label on either side.
+    const auto flansch = [&](double halbeBreite, double steg2, double rad, double yp, int modus1, int modus2) {
+        std::vector<Ort> orte{{{c, yp}, modus1}};
+        const double innen = (steg2 / 2 + rad) * s + 1, aussen = halbeBreite * s - 1;
+        for (double seite : {-1.0, 1.0})
+            for (double a : {0.5, 0.35, 0.65, 0.2, 0.8})
+                for (int m : {modus1, modus2})
+                    orte.push_back({{c + seite * (innen + a * (aussen - innen)), yp}, m});
+        return orte;
+    };
+    z.abstandsmassBeiFreiem(flansch(B / 2, S, R, y0 + T * s, 2, 5), float(T), s);
     if (modus == 110) {
-        const double ySU = y0 + (hw + T - 2 * HU / 3) * s, yTU = y0 + (hw + T + TU) * s - TU * s;
-        zeichneAbstandsmass(c - SU * s / 2, ySU, float(SU), s, 3);
-        zeichneAbstandsmass(c - 0.4 * BU * s, yTU, float(TU), s, 4);
-        const QString su = einfacherZahltext(float(SU)), tu = einfacherZahltext(float(TU));
-        dickenfelder.push_back(QRectF(c - SU * s / 2 - 4 - z.textWidth(su) / 2, ySU - 4, z.textWidth(su), z.textHeight()));
-        dickenfelder.push_back(QRectF(c - 0.4 * BU * s + 1, yTU - 5, z.textWidth(tu), z.textHeight()));
+        std::vector<Ort> su;
+        for (double anteil : {2.0 / 3, 0.5, 0.8, 0.35, 0.9, 0.25})
+            for (int seite : {-1, 1})
+                su.push_back({{c + seite * SU * s / 2, y0 + (hw + T - anteil * HU) * s}, seite < 0 ? 3 : 1});
+        z.abstandsmassBeiFreiem(su, float(SU), s);
+        std::vector<Ort> tu{{{c - 0.4 * BU * s, yb - TU * s}, 4}};
+        for (const Ort& o : flansch(BU / 2, SU, RU, yb - TU * s, 4, 6))
+            tu.push_back(o);
+        z.abstandsmassBeiFreiem(tu, float(TU), s);
     }
 }
 
 void Walzzeichnung::flachschiene()
 {
-    // 14. The flat rail's size.
-    if (modus == 103) {
-        const QString label = einfacherZahltext(float(br)) + u'x' + einfacherZahltext(float(hr));
-        z.linie(c - br * s / 2, y0 - hr * s / 2, c - br * s / 2 - br * s / 2 - 3, y0 - hr * s / 2);
-        schreibeBei(c - br * s / 2 - z.textWidth(label) - 0.5, y0 - hr * s / 2 - 5.5, label);
-    }
+    // 14. The flat rail's size, left of it on a short leader.
+    if (modus != 103)
+        return;
+    const QString label = einfacherZahltext(float(br)) + u'x' + einfacherZahltext(float(hr));
+    const QPointF links(c - br * s / 2, y0 - hr * s / 2);
+    z.beschrifte(links, {label}, 0, {-1, -1}, true, {{links.x() - f.textWidth(label) - 0.5, links.y() - 5.5}});
 }
 
 void Walzzeichnung::punkte()
 {
-    // 15. Point labels, each with a short leader, for the points the engine reported.
-    const auto gemeldet = [&](int n) {
-        return n >= 1 && n <= r.punkte && n <= int(r.dicke.size()) && r.dicke[size_t(n - 1)] != 0 && punkt(g, n);
-    };
-    // A label that would cover a thickness label of the bottom profile moves
-    // left, beside its leader.
-    const auto marke = [&](int n, double x, double yy) {
-        if (!gemeldet(n))
-            return;
-        const QString t = QStringLiteral("P%1").arg(n);
-        QRectF feld(x, yy, z.textWidth(t), z.textHeight());
-        for (int schritt = 0; schritt < 12; ++schritt) {
-            bool frei = true;
-            for (const QRectF& d : dickenfelder)
-                frei = frei && !d.adjusted(-0.3, -0.3, 0.3, 0.3).intersects(feld);
-            if (frei)
-                break;
-            feld.translate(-0.5, 0);
+    // 15. Point labels for the points the engine reported, at their
+    // customary places beside the profile when those are free, each with a
+    // leader from its point; a governing point also gets its small circle.
+    std::vector<StressPoint> alle = g.points;
+    for (const StressPoint& sp : governingPoints(g, double(r.zs)))
+        alle.push_back(sp);
+    const double yMitte = y0 + (T + hw + TU) * s / 2;
+    for (const StressPoint& sp : alle) {
+        const int n = sp.number;
+        if (n < 1 || n > r.punkte || n > int(r.dicke.size()) || r.dicke[size_t(n - 1)] == 0)
+            continue;
+        const QPointF ort = aufPapier(sp.at);
+        std::vector<QPointF> ueblich;
+        switch (n) {
+        case 1: ueblich = {{c + BU * s / 2 + 4, yb - 2}}; break;
+        case 2: ueblich = {{c - 6.5, y0 + (hw + T) * s - 7.5}}; break;
+        case 3: ueblich = {{c - 8.5, y0 + T * s + 3.8}}; break;
+        case 4: ueblich = {{c + B * s / 2 + 4, y0 - 2}}; break;
+        case 5: ueblich = {modus < 110 ? QPointF(c - B * s / 2 - 10.5, yb - 2) : QPointF(c - BU * s / 2 - 5, yb + 1)}; break;
+        case 6: ueblich = {{c - B * s / 2 - 10.5, y0 - 2}}; break;
+        case 7: ueblich = {{c + 6, yFuge - 2}}; break;
+        default: break;
         }
-        schreibeBei(feld.left(), feld.top(), t);
-    };
-    const auto leitung = [&](int n, double x, double yy, double dx, double dy) {
-        if (gemeldet(n))
-            strich(x, yy, dx, dy);
-    };
-    marke(1, c + BU * s / 2 + 4, yb - 2);
-    leitung(1, c + BU * s / 2 + 0.5, yb, 3, 0);
-    if (modus < 110)
-        marke(5, c - B * s / 2 - 10.5, yb - 2);
-    else
-        marke(5, c - BU * s / 2 - 5, yb + 1);
-    marke(2, c - 6.5, y0 + (hw + T) * s - 7.5);
-    leitung(2, c - SU * s / 2, y0 + (hw + T) * s - 0.5, -4, -4);
-    marke(3, c - 8.5, y0 + T * s + 3.8);
-    leitung(3, c - S * s / 2, y0 + T * s + 0.5, -5, 5);
-    marke(4, c + B * s / 2 + 4, y0 - 2);
-    leitung(4, c + B * s / 2 + 0.5, y0, 3, 0);
-    marke(6, c - B * s / 2 - 10.5, y0 - 2);
-    if (modus == 110) {
-        marke(7, c + 6, yFuge - 2);
-        leitung(7, c + S * s / 2, yFuge, 4, 0);
+        const QPointF weg(ort.x() - c, ort.y() - yMitte);
+        z.beschrifte(ort, {QStringLiteral("P%1").arg(n)}, 0, weg, true, ueblich);
+        if (sp.governing) {
+            constexpr double ring = 0.5;
+            f.kreis(ort.x(), ort.y(), ring);
+            z.bel.flaeche(QRectF(ort - QPointF(ring, ring), ort + QPointF(ring, ring)));
+        }
     }
 }
 

@@ -280,6 +280,22 @@ void zeichneWertmass(double x, double y, float wert, double massstab, int modus)
     }
 }
 
+void zeichneSchraegmass(double x1, double y1, double x2, double y2, float wert)
+{
+    Zeichenflaeche* f = flaeche();
+    const double L = std::hypot(x2 - x1, y2 - y1);
+    if (!f || !(L > 0))
+        return;
+    const QString beschriftung = einfacherZahltext(beschriftungswert(wert));
+    const double rx = (x2 - x1) / L, ry = (y2 - y1) / L;
+    const double mx = (x1 + x2) / 2, my = (y1 + y2) / 2;
+    linie(x1, y1, mx - 3 * rx, my - 3 * ry);
+    linie(x2, y2, mx + 3 * rx, my + 3 * ry);
+    schreibeBei(mx - f->textWidth(beschriftung) / 2, my - 2, beschriftung);
+    offenerPfeil(x1, y1, rx, ry);
+    offenerPfeil(x2, y2, -rx, -ry);
+}
+
 void zeichneAbstandsmass(double x, double y, float wert, double massstab, int modus)
 {
     Zeichenflaeche* f = flaeche();
@@ -303,6 +319,12 @@ void zeichneAbstandsmass(double x, double y, float wert, double massstab, int mo
     case 4:
         ry = 1, tx = x + 1, ty = y - 5, vorLaenge = 5;
         break;
+    case 5:
+        ry = -1, tx = x - 1 - w, ty = y + 1;
+        break;
+    case 6:
+        ry = 1, tx = x - 1 - w, ty = y - 5, vorLaenge = 5;
+        break;
     default:
         return;
     }
@@ -315,7 +337,7 @@ void zeichneAbstandsmass(double x, double y, float wert, double massstab, int mo
     schreibeBei(tx, ty, beschriftung);
 }
 
-void zeichneAchsenkreuz(double x, double y, double winkel)
+void zeichneAchsenkreuz(double x, double y, double winkel, double laenge, const Achsenbuchstaben& lage)
 {
     Zeichenflaeche* f = flaeche();
     if (!f)
@@ -323,8 +345,8 @@ void zeichneAchsenkreuz(double x, double y, double winkel)
     const double groesse = f->schriftgroesse();
     f->setzeSchriftgroesse(6);
     const double s = std::sin(winkel), c = std::cos(winkel);
-    const double yx = x + 5 * c, yy = y - 5 * s; // tip of the y axis
-    const double zx = x - 5 * s, zy = y - 5 * c; // tip of the z axis
+    const double yx = x + laenge * c, yy = y - laenge * s; // tip of the y axis
+    const double zx = x - laenge * s, zy = y - laenge * c; // tip of the z axis
     linie(x, y, yx, yy);
     linie(x, y, zx, zy);
     const double d = M_PI / 12;
@@ -332,7 +354,7 @@ void zeichneAchsenkreuz(double x, double y, double winkel)
         linie(zx, zy, zx + 2 * std::sin(winkel + v), zy + 2 * std::cos(winkel + v));
         linie(yx, yy, yx - 2 * std::cos(winkel + v), yy + 2 * std::sin(winkel + v));
     }
-    schreibeBei(zx + 1, zy, QStringLiteral("Z"));
-    schreibeBei(yx - 1.5, yy + 1, QStringLiteral("Y"));
+    schreibeBei(zx + lage.zx, zy + lage.zy, QStringLiteral("Z"));
+    schreibeBei(yx + lage.yx, yy + lage.yy, QStringLiteral("Y"));
     f->setzeSchriftgroesse(groesse);
 }

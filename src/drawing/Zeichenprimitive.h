@@ -70,14 +70,30 @@ void zeichneKleinmass(double x1, double y1, double x2, double y2, const QString&
 // mode 1 to the right, any other mode downwards.
 void zeichneWertmass(double x, double y, float wert, double massstab, int modus);
 
+// The same along the line from (x1, y1) to (x2, y2), for a chain beside a
+// sloped web: the line broken 3 either side of its middle, the label upright
+// and centred there, open arrowheads at both ends.
+void zeichneSchraegmass(double x1, double y1, double x2, double y2, float wert);
+
 // Short dimension of length wert·massstab measured from the point (x, y) to a
 // far end (mode 1 left, 2 up, 3 right, 4 down), open arrowheads outside both
-// ends pointing inwards, labelled with the value. Any other mode draws nothing.
+// ends pointing inwards, labelled with the value; the vertical ones have it
+// right of the line, modes 5 (up) and 6 (down) left of it. Any other mode
+// draws nothing.
 void zeichneAbstandsmass(double x, double y, float wert, double massstab, int modus);
 
+// Where the axis symbol's letters stand: the top-left corner of each letter
+// relative to the tip of its arm. By default "Z" right of the z arm's tip and
+// "Y" under the y arm's tip.
+struct Achsenbuchstaben {
+    double zx = 1, zy = 0;
+    double yx = -1.5, yy = 1;
+};
+
 // The y/z axis symbol at (x, y), turned by the angle in radians; with angle 0
-// the y axis points right and the z axis up.
-void zeichneAchsenkreuz(double x, double y, double winkel);
+// the y axis points right and the z axis up. Its arms are 5 long and its
+// letters stand as by default unless the caller moves them off a plate.
+void zeichneAchsenkreuz(double x, double y, double winkel, double laenge = 5, const Achsenbuchstaben& lage = {});
 
 // The plain text form of a value in labels: at most seven significant
 // digits, no grouping, the system's decimal separator.

@@ -5,6 +5,7 @@
 // nothing drawn before. Used by the welded and the rolled drawing alone.
 
 #include "drawing/Zeichenflaeche.h"
+#include "drawing/Zeichenprimitive.h"
 #include "kern/polygon.h"
 
 #include <QLineF>
@@ -71,14 +72,19 @@ public:
     void strich(const QLineF& l);
     void flaeche(const QRectF& r);
     void platte(const std::vector<QPointF>& ring);
+    // An edge of a plate that is not a closed outline (a fillet's arc piece).
+    void plattenkante(const QLineF& l);
+    // A place no label may take, though leaders may cross it (the corner
+    // between the axis symbol's arms).
+    void sperre(const QRectF& r) { m_sperren.push_back(r); }
 
     // Free for a label: inside the page column, below the drawing's top, off
     // every plate, line and label drawn so far.
     bool frei(const QRectF& r) const;
 
-    // A leader from a point: it may leave the point's own plate, but beyond
-    // the first millimetre it crosses no plate edge (a label stands on the
-    // point's side of a plate), and it crosses no label.
+    // A leader from a point: it may leave the plate the point lies in, but
+    // beyond its first millimetre it crosses no other plate edge (a label
+    // stands on the point's side of a plate), and it crosses no label.
     bool leitungFrei(const QLineF& l, Strenge strenge = Strenge::Alles) const;
 
     void setzeOberkante(double y) { m_oberkante = y; }
@@ -88,8 +94,9 @@ private:
     void erweitere(const QRectF& r) { m_unten = std::max(m_unten, r.bottom()); }
 
     std::vector<QLineF> m_striche;        // dimension, extension and leader lines
-    std::vector<QLineF> m_plattenstriche; // plate outlines
+    std::vector<QLineF> m_plattenstriche; // plate edges that close no outline
     std::vector<QRectF> m_flaechen;       // labels and kept places
+    std::vector<QRectF> m_sperren;        // places kept from labels only
     std::vector<std::vector<QPointF>> m_platten;
     double m_oberkante = -1e9;
     double m_unten = -1e9;
@@ -115,10 +122,16 @@ struct Zeichnung {
     void text(double x, double y, const QString& t);
 
     // A length chain piece (the entered value, drawn wert·massstab long) with
-    // what it occupies; mode 1 to the right, otherwise downwards.
+    // what it occupies, arrowheads included; mode 1 to the right, otherwise downwards.
     void wertmass(double x, double y, float wert, double massstab, int modus);
+    // A chain piece from a to c on a slope (beside a sloped web), labelled with wert.
+    void schraegmass(QPointF a, QPointF c, float wert);
+    // A chain piece too short for its label between the arrowheads: the
+    // whole line with its arrowheads, the label beside its middle on the
+    // side `seite` (a unit vector away from the section).
+    void kurzmass(QPointF a, QPointF c, float wert, QPointF seite);
 
-    // Where a thickness dimension puts its strokes and its label.
+    // Where a thickness dimension puts its strokes (arrowheads included) and its label.
     struct Abstandsbild {
         std::vector<QLineF> striche;
         QRectF feld;
@@ -126,6 +139,17 @@ struct Zeichnung {
     Abstandsbild abstandsbild(double x, double y, float wert, double massstab, int modus) const;
     bool abstandFrei(const Abstandsbild& a, Strenge strenge) const;
     void abstandsmass(double x, double y, float wert, double massstab, int modus);
+
+    // The axis symbol at m turned by winkel: its letters clear of everything
+    // drawn so far (beside, above or below their arm's tip), its arms as long
+    // as they can be without crossing a plate, at least 3. What it covers is
+    // kept (arms, letters and the corner between the arms, not its middle, so
+    // that a point there can still have its leader); returns how to draw it.
+    struct Achsenkreuzwahl {
+        double arm = 5;
+        Achsenbuchstaben lage;
+    };
+    Achsenkreuzwahl stelleAchsenkreuz(QPointF m, double winkel);
 
     // A thickness dimension at the first of the candidate places (point and
     // mode) where it keeps clear of everything, else where its strokes only
@@ -147,14 +171,40 @@ struct Zeichnung {
     // preferred direction (paper x right, y down); a leader runs to the point
     // when the label stands off it. Where nothing is free the rules are eased
     // step by step: first the leader may cross a dimension line, then a plate.
+    // Only places `erlaubt` accepts are taken (a label bound to one side of
+    // its plate); `weiteste` limits how far from the point the search goes.
+    using Ortsregel = std::function<bool(const QRectF&)>;
     std::optional<QRectF> beschrifte(QPointF ziel, const QStringList& zeilen, double zeilenabstand, QPointF bevorzugt,
-                                     bool leitung = true, const std::vector<QPointF>& vorschlaege = {});
+                                     bool leitung = true, const std::vector<QPointF>& vorschlaege = {},
+                                     const Ortsregel& erlaubt = {}, double weiteste = 13);
+    // The same for a label that may stand at any of several targets (a
+    // rail named from whichever side has room), each with its preferred
+    // direction; nearer places come first whichever target they belong to,
+    // a target's `nachrang` (millimetres) putting its places further back.
+    struct Ziel {
+        QPointF punkt;
+        QPointF richtung;
+        double nachrang = 0;
+    };
+    std::optional<QRectF> beschrifte(const std::vector<Ziel>& ziele, const QStringList& zeilen, double zeilenabstand,
+                                     bool leitung = true, const std::vector<QPointF>& vorschlaege = {},
+                                     const Ortsregel& erlaubt = {}, double weiteste = 13);
 };
+
+// The two strokes of an open arrowhead with its tip at the point, running
+// back along the unit vector r: 1.5 along it and 0.5 to either side.
+std::array<QLineF, 2> pfeilstriche(QPointF spitze, QPointF r);
 
 // Lowest y, lowest z, highest y, highest z of the points.
 std::array<double, 4> huelle(const std::vector<Point>& punkte);
 
-// What the axis symbol covers: its two arms and their letters.
-QRectF achsenkreuzfeld(Zeichenflaeche& f, double x, double y, double winkel);
+// Where the axis symbol's parts stand: its letters' boxes and its arms (from
+// the centre to the tips).
+struct Achsenkreuzbild {
+    QRectF z, y;
+    QLineF yArm, zArm;
+};
+Achsenkreuzbild achsenkreuzbild(Zeichenflaeche& f, double x, double y, double winkel, double laenge = 5,
+                                const Achsenbuchstaben& lage = {});
 
 } // namespace detailzeichnung

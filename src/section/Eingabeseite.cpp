@@ -168,7 +168,8 @@ void Eingabeseite::wendeLayoutAn(const Formlayout& l)
 // The sketch is drawn into an image the picture box shows, so it survives being covered.
 void Eingabeseite::zeichneSkizze(int c)
 {
-    Picture1->setPixmap(QPixmap::fromImage(skizzenbild(c)));
+    // The H profile is named in the sketch with the caption of its list, in the user's language.
+    Picture1->setPixmap(QPixmap::fromImage(skizzenbild(c, 1, {Abmessungslabel[19]->text()})));
     Picture1->show();
 }
 

@@ -6,6 +6,8 @@
 #include "kern/Formen.h"
 #include "kern/Querschnittsdaten.h"
 
+#include <QList>
+#include <utility>
 #include <vector>
 
 struct Detailbeispiel {
@@ -52,17 +54,6 @@ inline const std::vector<Detailbeispiel>& schweissbeispiele()
                           {"40", "120", "80", "10"}, {}}};
         }
         {
-            Querschnittsdaten& q = neu("Schiene_ueber_Steg_geneigt_19", kUeberSteg, 19);
-            Plattenmasse& m = q.masse;
-            m.obergurtbreite = "700"; m.obergurtdicke = "25";
-            m.untergurtbreite = "560"; m.untergurtdicke = "20";
-            m.steghoehe = "1100"; m.stegdicke = "12"; m.schottbreite = "420";
-            m.stegdicke2 = "12"; m.schienenhoehe = "75"; m.schienenbreite = "65";
-            m.stegwinkel = "6";
-            q.steifen = {{{"75", "120", "80", "10"}, {"75", "120", "80", "10"}, {"40", "120", "80", "10"},
-                          {"40", "120", "80", "10"}, {"50", "100", "60", "10"}}};
-        }
-        {
             Querschnittsdaten& q = neu("Mitte_Obergurt_37", kMitteObergurt, 37);
             Plattenmasse& m = q.masse;
             m.obergurtbreite = "700"; m.obergurtdicke = "25";
@@ -103,7 +94,7 @@ inline const std::vector<Detailbeispiel>& schweissbeispiele()
             m.steghoehe = "900"; m.stegdicke = "12"; m.schottbreite = "300";
             m.stegdicke2 = "10"; m.steghoehe2 = "600";
             m.schienenhoehe = "50"; m.schienenbreite = "60";
-            m.hoehe2 = "20"; m.breite2 = "100";
+            m.hoehe2 = "12"; m.breite2 = "100";
             q.steifen = {{{"70", "100", "60", "10"}, {"70", "100", "60", "10"}, {"35", "100", "60", "10"},
                           {"35", "100", "60", "10"}, {}}};
         }
@@ -116,7 +107,7 @@ inline const std::vector<Detailbeispiel>& schweissbeispiele()
             m.steghoehe = "700"; m.stegdicke = "12"; m.schottbreite = "300";
             m.stegdicke2 = "10"; m.steghoehe2 = "600";
             m.schienenhoehe = "50"; m.schienenbreite = "60";
-            m.hoehe2 = "20"; m.breite2 = "100";
+            m.hoehe2 = "12"; m.breite2 = "100";
             q.stegprofilreihe = "HEB"; q.stegprofilgroesse = "300";
             q.stegprofil = {"300", "300", "11", "19", "27"};
             q.steifen = {{{"60", "100", "60", "10"}, {"70", "100", "60", "10"}, {"30", "100", "60", "10"},
@@ -136,6 +127,35 @@ inline const std::vector<Detailbeispiel>& schweissbeispiele()
         return l;
     }();
     return liste;
+}
+
+// What an engineer would type for any offered form: its family's sample
+// above under the form's number, with every stiffener row the form may show
+// filled (rows the sample leaves empty get a plain angle). The form shows
+// only what it has; a web angle given here stays where the form offers one.
+inline Querschnittsdaten formbeispiel(int nummer, const char* stegwinkel = "0")
+{
+    const int familie = familieDerForm(nummer);
+    const char* vorlage = familie == kOhneSchiene         ? "Kasten_5"
+                          : familie == kUeberSteg         ? "Schiene_ueber_Steg_15"
+                          : familie == kMitteObergurt     ? "Mitte_Obergurt_37"
+                          : familie == kOhneSchieneMitH   ? "H_Untergurt_55"
+                          : familie == kHalbesH           ? "H_halb_115"
+                          : familie == kZweizeller        ? "Zweizeller_315"
+                          : mitHalbemH(nummer)            ? "Winkelkatzprofil_H_halb_225"
+                                                          : "Winkelkatzprofil_215";
+    Querschnittsdaten q;
+    for (const Detailbeispiel& b : schweissbeispiele())
+        if (QLatin1String(b.name) == QLatin1String(vorlage))
+            q = b.q;
+    q.Querschnittsnummer = nummer;
+    q.masse.stegwinkel = QString::fromLatin1(stegwinkel);
+    const Steifenmasse ersatz[5] = {{"70", "100", "60", "10"}, {"70", "100", "60", "10"}, {"35", "100", "60", "10"},
+                                    {"35", "100", "60", "10"}, {"50", "80", "50", "10"}};
+    for (size_t i = 0; i < 5; ++i)
+        if (q.steifen[i].dicke.isEmpty())
+            q.steifen[i] = ersatz[i];
+    return q;
 }
 
 // The rolled variants: plain, with a flat rail on the top flange, on a profile
@@ -172,4 +192,29 @@ inline const std::vector<Walzbeispiel>& walzbeispiele()
         };
     }();
     return liste;
+}
+
+// Every drawing the result page can show, as one table: each form the combo
+// file offers, a sloped web for each family that offers a web angle, and the
+// rolled variants; `modus` 0 for the welded forms.
+struct Zeichnungsfall {
+    QString name;
+    int modus;
+    Querschnittsdaten q;
+};
+
+inline std::vector<Zeichnungsfall> alleZeichnungsfaelle(const QList<int>& formnummern)
+{
+    std::vector<Zeichnungsfall> f;
+    for (int n : formnummern)
+        f.push_back({QStringLiteral("Form_%1").arg(n), 0, formbeispiel(n)});
+    // Sloped webs spread the box at the top: the top flanges are as wide as it.
+    for (const auto& [n, obergurt] : {std::pair{5, "720"}, {19, "800"}, {37, "700"}, {55, "500"}}) {
+        Querschnittsdaten q = formbeispiel(n, "6");
+        q.masse.obergurtbreite = QString::fromLatin1(obergurt);
+        f.push_back({QStringLiteral("Form_%1_geneigt").arg(n), 0, q});
+    }
+    for (const Walzbeispiel& b : walzbeispiele())
+        f.push_back({QString::fromLatin1(b.name), b.modus, b.q});
+    return f;
 }

@@ -1,6 +1,7 @@
 #include "Detailzeichnung.h"
 
 #include "Detailbeispiele.h"
+#include "Formnummern.h"
 #include "Rechenlauf.h"
 #include "drawing/Detailzeichnungen.h"
 #include "drawing/Zeichenflaeche.h"
@@ -52,35 +53,21 @@ int zeichneDetailbeispiele(const QString& ordnerName)
     QDir().mkpath(ordner.path());
     const QString katalog = QStringLiteral(TARVELLO_QUELLDATEN "/ASchiene");
     bool ok = true;
-    for (const Detailbeispiel& b : schweissbeispiele()) {
-        const std::optional<Rechenlauf> lauf = rechne(b.q, katalog);
+    for (const Zeichnungsfall& b : alleZeichnungsfaelle(formnummernAus(QStringLiteral(TARVELLO_QUELLDATEN "/Combo.D")))) {
+        const std::optional<Rechenlauf> lauf = b.modus ? rechneWalzprofil(b.q) : rechne(b.q, katalog);
         if (!lauf) {
-            std::fprintf(stderr, "%s: the engine computed nothing\n", b.name);
+            std::fprintf(stderr, "%s: the engine computed nothing\n", qPrintable(b.name));
             ok = false;
             continue;
         }
         const QImage bild = seite([&](Zeichenflaeche& f, double& y) {
-            const double unten = zeichneSchweissquerschnitt(f, y, b.q, lauf->schiene, lauf->lage);
+            const double unten = b.modus ? zeichneWalzprofil(f, y, b.q, b.modus, lauf->lage)
+                                         : zeichneSchweissquerschnitt(f, y, b.q, lauf->schiene, lauf->lage);
             f.setzeFarbe(Qt::red);
             f.linie(0, unten, 175, unten);
             f.setzeFarbe(Qt::black);
         });
-        ok = speichere(bild, ordner, QString::fromUtf8(b.name)) && ok;
-    }
-    for (const Walzbeispiel& b : walzbeispiele()) {
-        const std::optional<Rechenlauf> lauf = rechneWalzprofil(b.q);
-        if (!lauf) {
-            std::fprintf(stderr, "%s: the engine computed nothing\n", b.name);
-            ok = false;
-            continue;
-        }
-        const QImage bild = seite([&](Zeichenflaeche& f, double& y) {
-            const double unten = zeichneWalzprofil(f, y, b.q, b.modus, lauf->lage);
-            f.setzeFarbe(Qt::red);
-            f.linie(0, unten, 175, unten);
-            f.setzeFarbe(Qt::black);
-        });
-        ok = speichere(bild, ordner, QString::fromUtf8(b.name)) && ok;
+        ok = speichere(bild, ordner, b.name) && ok;
     }
     return ok ? 0 : 1;
 }

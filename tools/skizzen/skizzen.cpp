@@ -6,9 +6,10 @@
 // picture box as the window shows it and a four times magnified copy, and an
 // overview sheets of all of them.
 //   tarvello_skizzen --detail <output folder>
-// draws the detailed drawings of the result page for a section of every
-// family and the rolled variants, computed by the real engine, as the column
-// of an A4 page at 300 dpi.
+// draws the detailed drawings of the result page for every form of the
+// German combo file, a sloped web of each family that offers one and the
+// rolled variants, sample sections computed by the real engine, as the
+// column of an A4 page at 300 dpi.
 #include "Detailzeichnung.h"
 #include "Formnummern.h"
 #include "drawing/Skizzen.h"
@@ -18,6 +19,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <array>
 #include <cstdio>
 
 namespace {
@@ -86,7 +88,7 @@ int main(int argc, char* argv[])
     }
     for (int variante = 0; variante <= 2; ++variante) {
         const QString name = QStringLiteral("Walzprofil_%1").arg(variante);
-        bilder.append({QStringLiteral("H-Prof. %1").arg(variante), walzprofilbild(variante)});
+        bilder.append({QString::number(std::array{102, 103, 110}[size_t(variante)]), walzprofilbild(variante)});
         ok = speichere(bilder.last().bild, aus, name) && ok;
         ok = speichere(walzprofilbild(variante, 4), aus, name + QStringLiteral("_x4")) && ok;
     }
