@@ -4,6 +4,7 @@
 #include "drawing/Zeichenprimitive.h"
 
 #include <QBuffer>
+#include <algorithm>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -157,12 +158,14 @@ void Bericht::druckeFusszeile(Berichtszaehler& z)
     f.setzeSchrift(QStringLiteral("Times New Roman"), 8);
     f.setzeFett(false);
     f.setzeLinienbreite(linienbreite(1));
+    // The footer starts at the page's left margin, as the body and the table do.
+    const double links = std::min(0.0, f.linkerRand());
     double y = kFusszeileOben;
-    f.rechteck(0, y, 175, y + 7);
+    f.rechteck(links, y, 175, y + 7);
     y += 1;
     QString s = z.projektname;
     kuerzeText(s, 80, f);
-    schreibeBei(2, y, s);
+    schreibeBei(links + 2, y, s);
     if (z.seitenzahl > 0) {
         schreibeBei(160 - (170 - f.textWidth(s)) / 2, y, QString::number(z.seitenzahl));
         ++z.seitenzahl;

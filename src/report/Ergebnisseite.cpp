@@ -65,7 +65,8 @@ void spannungstabelle(Zeichenflaeche& f, const Ergebnisse& r, const Printtext& p
     f.print(printtext(5));
     f.print(printtext(15));
     const double y = f.CurrentY + 2;
-    schreibeBei(0, y, printtext(16));
+    const double links = f.linkerRand(); // the body's margin: one left edge for the whole page
+    schreibeBei(links, y, printtext(16));
     for (int k = 1; k <= 6; ++k) {
         const QString& name = spannungsnamen()[k - 1];
         schreibeBei(28 * k + 2 - f.textWidth(name), y, name);
@@ -75,7 +76,7 @@ void spannungstabelle(Zeichenflaeche& f, const Ergebnisse& r, const Printtext& p
         if (p.dicke > 0)
             for (size_t k = 0; k < 6; ++k)
                 groesster[k] = std::max(groesster[k], std::fabs(double(p.spannung[k])));
-    f.CurrentX = 0;
+    f.CurrentX = f.linkerRand();
     f.CurrentY = y + f.textHeight();
     f.setzeSchriftgroesse(10);
     for (size_t n = 0; n < r.punkte.size(); ++n) {
@@ -83,10 +84,10 @@ void spannungstabelle(Zeichenflaeche& f, const Ergebnisse& r, const Printtext& p
         if (!(p.dicke > 0))
             continue;
         if (int(n) == kFesteSpannungspunkte && r.punkte.size() > n) {
-            f.CurrentX = 0;
+            f.CurrentX = links;
             f.print(printtext(19));
         }
-        f.CurrentX = 0;
+        f.CurrentX = links;
         const double yn = f.CurrentY;
         f.print(QStringLiteral("P%1").arg(n + 1));
         for (size_t k = 0; k < 6; ++k) {
@@ -94,7 +95,7 @@ void spannungstabelle(Zeichenflaeche& f, const Ergebnisse& r, const Printtext& p
             const QString s = spannungstext(std::fabs(v) < 1e-9 * groesster[k] ? 0.0f : float(v));
             schreibeBei(28 * double(k + 1) + 2 - f.textWidth(s), yn, s);
         }
-        f.CurrentX = 0;
+        f.CurrentX = f.linkerRand();
         f.CurrentY = yn + f.textHeight();
     }
 }
@@ -171,7 +172,7 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
     }
 
     f.setzeSchriftgroesse(12);
-    f.CurrentX = 0;
+    f.CurrentX = f.linkerRand();
     f.CurrentY = y0 + 10;
     leerzeile(f);
     const float alpha = zahl(e.masse.stegwinkel);
@@ -201,7 +202,7 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
     if (x > 10 && !e.schieneMittragend)
         f.print(printtext(9));
 
-    f.CurrentX = 0;
+    f.CurrentX = f.linkerRand();
     f.CurrentY = std::max(f.CurrentY + 5, yZ + 5);
     spannungstabelle(f, r, printtext);
 }
@@ -219,7 +220,7 @@ void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Quersch
     const double naechstesY = zeichneWalzprofil(f, y, e, modus, ergebnislage(r));
 
     f.setzeSchriftgroesse(14);
-    f.CurrentX = 0;
+    f.CurrentX = f.linkerRand();
     f.CurrentY = y0 + 9;
     leerzeile(f);
     querschnittswerte(f, r, printtext);
