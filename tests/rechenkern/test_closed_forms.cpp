@@ -246,9 +246,19 @@ TEST(Stresses, UnsymmetricBendingOfTheZSection)
 
 TEST(Stresses, BredtShearFlowInABoxWeb)
 {
-    // [J]: τ = T/(2·A_m·t) at mid-height of a web, A_m = 400 × 600.
-    const Analysis r = analysed(boxSection(400, 600, 20, 10, 10), 0.3, {point({0, 300}, 2, {0, 1})});
-    expectRelative(std::fabs(r.points[0].tauX), 1000.0 / (2 * 400 * 600 * 10), 0.02, "Bredt tau at web");
+    // [J]: τ = T/(2·A_m·t) at mid-height of a web, A_m = 400 × 600. A counter-clockwise
+    // torque drives the flow up the right web and down the left one (both read upwards).
+    const Analysis r = analysed(boxSection(400, 600, 20, 10, 10), 0.3,
+                                {point({0, 300}, 2, {0, 1}), point({400, 300}, 3, {0, 1}),
+                                 point({0, 450}, 2, {0, 1}), point({400, 450}, 3, {0, 1})});
+    const double tau = 1000.0 / (2 * 400 * 600 * 10);
+    expectRelative(-r.points[0].tauX, tau, 0.02, "Bredt tau down the left web");
+    expectRelative(r.points[1].tauX, tau, 0.02, "Bredt tau up the right web");
+    // Vz acts alike on both webs of the symmetric box, upwards; Vy drives them in opposite
+    // senses (zero at mid-height, so compared above it).
+    EXPECT_GT(r.points[0].tauZ, 0.0);
+    expectRelative(r.points[1].tauZ, r.points[0].tauZ, 1e-3, "Tau-Z equal on mirrored webs");
+    expectRelative(r.points[3].tauY, -r.points[2].tauY, 1e-3, "Tau-Y opposite on mirrored webs");
 }
 
 TEST(Stresses, JourawskiInARectangleAtPoissonZero)
@@ -256,6 +266,9 @@ TEST(Stresses, JourawskiInARectangleAtPoissonZero)
     // τ_max = 3/2·V/A at the neutral axis of a rectangle (ν = 0).
     const Analysis r = analysed(rectangleSection(50, 100), 0.0, {point({0, 0}, 0, {0, 1})});
     expectRelative(r.points[0].tauZ, 1.5 / 5000.0, 2e-3, "Jourawski tau");
+    // Vy along +y gives the same peak along +y across the centre.
+    const Analysis q = analysed(rectangleSection(50, 100), 0.0, {point({0, 0}, 0, {1, 0})});
+    expectRelative(q.points[0].tauY, 1.5 / 5000.0, 5e-3, "Jourawski tau for Vy");
 }
 
 // --- Invariance ----------------------------------------------------------------------
