@@ -77,9 +77,10 @@ Namensfehler pruefeBearbeiter(const QString& Bearbeiter, const QString& path0)
     for (const QChar c : Bearbeiter)
         if (verboten.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f)
             return Namensfehler::Zeichen;
-    // Windows drops a final dot or blank, so "a." would name the folder "a".
+    // Windows drops a final dot or blank, so "a." would name the folder "a"; a leading
+    // blank makes a second folder for the same name.
     if (name == u"." || Bearbeiter.contains(QStringLiteral("..")) || Bearbeiter.endsWith(u'.') ||
-        Bearbeiter.endsWith(u' '))
+        Bearbeiter.endsWith(u' ') || Bearbeiter.startsWith(u' '))
         return Namensfehler::Zeichen;
     static const QStringList reserviert{"TEXTE", "inifile", "inifile2", "CON", "PRN", "AUX", "NUL",
                                         "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", "COM9",
