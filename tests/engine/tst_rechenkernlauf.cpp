@@ -12,8 +12,18 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+// The suite's engine: the real one for an empty mode, else the stand-in in that mode.
+static void setzeRechenkern(const Testsuite& suite, const QByteArray& art)
+{
+    qputenv("TARVELLO_ATTRAPPE", art);
+    const QString ziel = suite.exefiles() + "/" + programmdatei("Delmarix");
+    QFile::remove(ziel);
+    QFile::copy(art.isEmpty() ? DELMARIX : RECHENKERN_ATTRAPPE, ziel);
+}
 
 class TestRechenkernlauf : public QObject {
     Q_OBJECT
@@ -25,8 +35,7 @@ class TestRechenkernlauf : public QObject {
         Rechenkernlauf kern;
         Lauf(const char* art)
         {
-            qputenv("TARVELLO_ATTRAPPE", art);
-            QFile::copy(RECHENKERN_ATTRAPPE, suite.exefiles() + "/" + programmdatei("Delmarix"));
+            setzeRechenkern(suite, art);
             QDir().mkpath(pathben);
         }
         bool starte()
@@ -37,19 +46,28 @@ class TestRechenkernlauf : public QObject {
         }
     };
 
-    // A window in German with form 1 filled in, computed once with the real engine.
+    // A window in German with form 1 filled in (or HEB 300 chosen), to be computed with the real engine.
     struct Fenster {
         Testsuite suite;
         Meldungsrekorder rekorder;
         Hauptform form;
-        Fenster()
+        bool walz;
+        explicit Fenster(bool walzprofil = false) : walz(walzprofil)
         {
-            QFile::copy(DELMARIX, suite.exefiles() + "/" + programmdatei("Delmarix"));
+            setzeRechenkern(suite, {});
             suite.übergabe("\"Anna\"\r\n\"D\"\r\n");
             form.starte(suite.exefiles());
             form.show();
+            (void)QTest::qWaitForWindowActive(&form);
             Eingabeseite& e = *form.eingabe;
-            QTest::mouseClick(e.Option1[0], Qt::LeftButton, {}, QPoint(6, 8));
+            QTest::mouseClick(e.Option1[walz ? 3 : 0], Qt::LeftButton, {}, QPoint(6, 8));
+            if (walz) {
+                e.Combo1[0]->setCurrentText("HEB");
+                e.profillisteGeklickt(0);
+                e.Combo1[1]->setCurrentText("300");
+                e.profillisteGeklickt(1);
+                return;
+            }
             const int index = e.Querschnitt->findData(1);
             e.Querschnitt->setCurrentIndex(index);
             emit e.Querschnitt->activated(index);
@@ -59,97 +77,84 @@ class TestRechenkernlauf : public QObject {
                 e.Abmessung[size_t(i)]->setText(QString::fromLatin1(w));
         }
         ~Fenster() { form.Rückkehrmodus = 9; }
-        void ersetzeRechenkern(const QByteArray& art)
-        {
-            qputenv("TARVELLO_ATTRAPPE", art);
-            const QString ziel = suite.exefiles() + "/" + programmdatei("Delmarix");
-            QFile::remove(ziel);
-            QFile::copy(RECHENKERN_ATTRAPPE, ziel);
-        }
         bool vorschau() const { return form.form5 && form.form5->isVisible(); }
+        bool rechne() // as a user asks for it: the result button
+        {
+            QTest::mouseClick(form.eingabe->Trägerergebnis, Qt::LeftButton);
+            return vorschau();
+        }
+        QString ergebnis() const { return übergabedatei(form.pathben, walz ? 3 : 1); }
     };
 
 private slots:
     void cleanup() { dateischreiber() = schreibeGanzeDatei; }
 
-    void befehlszeileMitFragezeichen()
-    {
-        const QString befehl = rechenkernBefehl("/d/Anna Berg/Übergabe2.dat", "/d/Anna Berg/Übergabe1.dat");
-        QCOMPARE(befehl, programmdatei("Delmarix") +
-                             QDir::toNativeSeparators(" /d/Anna?Berg/Übergabe2.dat /d/Anna?Berg/Übergabe1.dat"));
-    }
-
-    // The engine's end is seen as it happens, not after the time has run out.
+    // The engine's end is seen as it happens, on a clock that never moves (-1). A hanging
+    // engine gets more than three whole seconds on the clock, also across midnight; then its input goes.
     void ende_data()
     {
         QTest::addColumn<QByteArray>("art");
+        QTest::addColumn<int>("beginn");
         QTest::addColumn<int>("ende");
-        QTest::newRow("sofort") << QByteArray("sofort") << int(Rechenkernende::Fertig);
-        QTest::newRow("spaet") << QByteArray("spaet") << int(Rechenkernende::Fertig);
-        QTest::newRow("laesst Eingabe liegen") << QByteArray("nie") << int(Rechenkernende::OhneEingabeEntfernt);
-        QTest::newRow("stirbt sofort") << QByteArray("absturz") << int(Rechenkernende::OhneEingabeEntfernt);
+        using E = Rechenkernende;
+        QTest::newRow("sofort") << QByteArray("sofort") << -1 << int(E::Fertig); // blanks sent as "?"
+        QTest::newRow("spaet") << QByteArray("spaet") << -1 << int(E::Fertig);
+        QTest::newRow("laesst Eingabe liegen") << QByteArray("nie") << -1 << int(E::OhneEingabeEntfernt);
+        QTest::newRow("stirbt sofort") << QByteArray("absturz") << -1 << int(E::OhneEingabeEntfernt);
+        QTest::newRow("haengt") << QByteArray("haengt") << 3600 << int(E::Zeitueberschritten);
+        QTest::newRow("haengt um Mitternacht") << QByteArray("haengt") << 24 * 3600 - 2 << int(E::Zeitueberschritten);
     }
     void ende()
     {
         QFETCH(QByteArray, art);
+        QFETCH(int, beginn);
         QFETCH(int, ende);
         Lauf lauf(art.constData());
         QVERIFY(lauf.starte());
-        // A clock that never moves: only the engine's own end can finish the wait.
-        QCOMPARE(int(lauf.kern.warte(übergabedatei(lauf.pathben, 2), [] { return 100; })), ende);
+        int gelesen = 0;
+        const auto uhr = [&] { return beginn < 0 ? 100 : (beginn + gelesen++) % (24 * 3600); };
+        QCOMPARE(int(lauf.kern.warte(übergabedatei(lauf.pathben, 2), uhr)), ende);
+        if (beginn >= 0)
+            QCOMPARE(gelesen, 5); // the start, then 1, 2, 3 and 4 seconds later
+        QCOMPARE(QFile::exists(übergabedatei(lauf.pathben, 2)), art == "nie" || art == "absturz");
         if (art == "sofort")
             QVERIFY(leseDatei(übergabedatei(lauf.pathben, 1)).contains("Anna?Berg"));
     }
 
-    // More than three whole seconds on the clock, also across midnight; then the input goes.
-    void zeitgrenze_data()
-    {
-        QTest::addColumn<int>("beginn");
-        QTest::newRow("tags") << 3600;
-        QTest::newRow("mitternacht") << 24 * 3600 - 2;
-    }
-    void zeitgrenze()
-    {
-        QFETCH(int, beginn);
-        Lauf lauf("haengt");
-        QVERIFY(lauf.starte());
-        int gelesen = 0;
-        const auto uhr = [&] { return (beginn + gelesen++) % (24 * 3600); };
-        QCOMPARE(lauf.kern.warte(übergabedatei(lauf.pathben, 2), uhr), Rechenkernende::Zeitueberschritten);
-        QCOMPARE(gelesen, 5); // the start, then 1, 2, 3 and 4 seconds later
-        QVERIFY(!QFile::exists(übergabedatei(lauf.pathben, 2)));
-    }
-
+    // After a good run, a failing one tells its own fault and shows no earlier result.
     void fehlerDesRechenkerns_data()
     {
         QTest::addColumn<QByteArray>("art");
         QTest::addColumn<int>("meldung");
         QTest::addColumn<QString>("zusatz");
-        QTest::newRow("stirbt") << QByteArray("absturz") << 48 << QString();
-        QTest::newRow("schreibt nichts") << QByteArray("leer") << 3 << QString();
-        QTest::newRow("Fehler mit Grund") << QByteArray("fehler") << 17 << QStringLiteral("\nPlatte zu dünn");
-        QTest::newRow("Unsinn") << QByteArray("sofort") << 45 << QString();
-        QTest::newRow("anderer Querschnitt") << QByteArray("fremd") << 49 << QStringLiteral(" 999");
+        QTest::addColumn<bool>("walz");
+        QTest::newRow("stirbt") << QByteArray("absturz") << 48 << QString() << false;
+        QTest::newRow("schreibt nichts") << QByteArray("leer") << 3 << QString() << false;
+        QTest::newRow("Walzprofil: schreibt nichts") << QByteArray("leer") << 3 << QString() << true;
+        QTest::newRow("Fehler mit Grund") << QByteArray("fehler") << 17 << QStringLiteral("\nPlatte zu dünn") << false;
+        QTest::newRow("Unsinn") << QByteArray("sofort") << 45 << QString() << false;
+        QTest::newRow("anderer Querschnitt") << QByteArray("fremd") << 49 << QStringLiteral(" 999") << false;
+        QTest::newRow("Walzprofil: anderer") << QByteArray("fremd") << 49 << QStringLiteral(" 999") << true;
     }
     void fehlerDesRechenkerns()
     {
         QFETCH(QByteArray, art);
         QFETCH(int, meldung);
         QFETCH(QString, zusatz);
-        Fenster f;
-        QVERIFY(f.form.zeigeQuerschnittswerte());
+        QFETCH(bool, walz);
+        Fenster f(walz);
+        QVERIFY(f.rechne());
         QVERIFY(f.vorschau());
         if (art == "fremd") {
-            QByteArray fremd = leseDatei(übergabedatei(f.form.pathben, 1));
+            QByteArray fremd = leseDatei(f.ergebnis());
             fremd.replace(0, fremd.indexOf('\r'), "999");
             const QString pfad = f.suite.wurzel.path() + QStringLiteral("/fremd.dat");
             schreibeDatei(pfad, fremd);
             art = "ergebnis:" + pfad.toLocal8Bit();
         }
-        f.ersetzeRechenkern(art);
-        QVERIFY(!f.form.zeigeQuerschnittswerte());
+        setzeRechenkern(f.suite, art);
+        QVERIFY(!f.rechne());
         QCOMPARE(f.rekorder.texte(), QStringList{f.form.holeMessage(meldung) + zusatz});
-        QVERIFY(!f.vorschau());
         QVERIFY(!QFile::exists(übergabedatei(f.form.pathben, 2)));
     }
 
@@ -175,6 +180,17 @@ private slots:
         QCOMPARE(f.rekorder.texte(), QStringList{f.form.holeMessage(47) + u' ' + pfad + " (Kein Platz auf dem Gerät)"});
         QVERIFY(!f.vorschau());
         QCOMPARE(QFile::exists(übergabedatei(f.form.pathben, 1)), datei.endsWith(".bmp"));
+    }
+
+    // Back in the main window, the preview closes and its page file goes.
+    void hauptfensterSchliesstVorschau()
+    {
+        Fenster f;
+        QVERIFY(f.rechne());
+        QEvent aktiv(QEvent::WindowActivate);
+        QApplication::sendEvent(&f.form, &aktiv);
+        QVERIFY(!f.vorschau());
+        QVERIFY(!QFile::exists(f.form.form5->bitmap(1)));
     }
 };
 

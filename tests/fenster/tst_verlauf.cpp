@@ -1,13 +1,7 @@
 // The way a user came to what the window shows must not matter: seeded random
-// sequences of user actions run on a window; a fresh window then gets only the
-// final view (family, form, ticks, list choices, the texts of the visible
-// fields), and both must give the same engine input and the same refusals.
-//
-// Both windows are driven alike, and as a user drives them: families are
-// clicked, list entries chosen and activated, check boxes clicked, values
-// typed with focus, select-all and keys and left with Tab. Typing (not
-// setText) matters here: leaving a field checks it, and a refused entry
-// brings the old value back, which is part of what a user sees.
+// sequences of user actions (clicks, list choices, values typed and left with
+// Tab, so that refusals happen as for a user) run on a window; a fresh window
+// then gets only the final view, and both must give the same engine input.
 #include "Testhilfen.h"
 #include "fenster/Hauptform.h"
 #include "kern/Uebergabeschreiber.h"
@@ -34,10 +28,10 @@ using Schritte = QList<Schritt>;
 
 QString text(const Schritte& s)
 {
-    QStringList t;
+    QString t;
     for (const Schritt& x : s)
-        t.append(x.name + "=\"" + x.wert + "\"");
-    return t.join(QStringLiteral(", "));
+        t += x.name + "=\"" + x.wert + "\", ";
+    return t;
 }
 
 const QStringList kTippwerte = {"", "0", "-3", "7", "12,5", "25", "60", "80", "150", "400", "600", "1200", "x"};
@@ -97,43 +91,23 @@ struct Fenster {
         return s;
     }
 
-    // Every action a user can take now, by kind (see kAktionen): the control and what it is set to.
-    Schritte familien() const
+    // Every action of one kind a user can take now (see kGewichte): the control and what it is set to.
+    Schritte moeglich(int art) const
     {
         Schritte s;
-        for (int i = 0; i < 8; ++i)
+        for (int i = 0; art == 0 && i < 8; ++i)
             s.append({"Familie", QString::number(i)});
-        return s;
-    }
-    Schritte formen() const
-    {
-        Schritte s;
-        for (int i = 0; nutzbar(e->Querschnitt) && i < e->Querschnitt->count(); ++i)
+        for (int i = 0; art == 1 && nutzbar(e->Querschnitt) && i < e->Querschnitt->count(); ++i)
             s.append({"Querschnitt", e->Querschnitt->itemData(i).toString()});
-        return s;
-    }
-    Schritte listenwahl() const
-    {
-        Schritte s;
         for (QComboBox* l : listen())
-            for (int i = 0; nutzbar(l) && i < l->count(); ++i)
+            for (int i = 0; art == 2 && nutzbar(l) && i < l->count(); ++i)
                 s.append({l->objectName(), l->itemText(i)});
-        return s;
-    }
-    Schritte hakenwahl() const
-    {
-        Schritte s;
         for (QCheckBox* h : haken())
-            if (nutzbar(h))
+            if (art == 3 && nutzbar(h))
                 s.append({h->objectName(), h->isChecked() ? "0" : "1"});
-        return s;
-    }
-    Schritte tippen() const
-    {
-        Schritte s;
         for (QLineEdit* f : felder())
             for (const QString& w : kTippwerte)
-                if (nutzbar(f))
+                if (art == 4 && nutzbar(f))
                     s.append({f->objectName(), w});
         return s;
     }
@@ -192,36 +166,22 @@ struct Fenster {
         const Übergabeinhalt u = q.familie == kWalzprofil
                                      ? baueHProfilÜbergabe(q, message)
                                      : baueÜbergabe(q, e->beschriftungen(), 1, fussbreite, message);
-        return QStringLiteral("ok=%1 geschrieben=%2\nZeilen: %3\nMeldungen: %4\nFehlliste: %5")
-            .arg(u.ok)
-            .arg(u.dateiGeschrieben)
-            .arg(u.zeilen.join(u' '), u.meldungen.join(" | "), u.Fehlliste);
+        return QStringList{QString::number(u.ok), QString::number(u.dateiGeschrieben), u.zeilen.join(' '),
+                           u.meldungen.join(" | "), u.Fehlliste}.join('\n');
     }
 };
 
-struct Aktion {
-    int gewicht;
-    Schritte (Fenster::*moeglich)() const;
-};
-const Aktion kAktionen[] = {
-    {2, &Fenster::familien},   // click one of the 8 family options
-    {3, &Fenster::formen},     // choose a form of the family's list
-    {3, &Fenster::listenwahl}, // rolled-profile series and sizes, web profile, catalog rail
-    {2, &Fenster::hakenwahl},  // tick or untick a visible check box
-    {10, &Fenster::tippen},    // type a value into a visible field and leave it
-};
+// How often each kind of action is drawn: a family option, a form of the family's list, an
+// entry of another list (profiles, web profile, catalog rail), a check box, a typed value.
+const int kGewichte[5] = {2, 3, 3, 2, 10};
 
 // Draws a kind of action by its weight, then one of its actions; none when the kind has none now.
 std::optional<Schritt> ziehe(const Fenster& f, QRandomGenerator& zufall)
 {
-    int r = 0;
-    for (const Aktion& k : kAktionen)
-        r += k.gewicht;
-    r = zufall.bounded(r);
-    const Aktion* k = kAktionen;
-    for (; r >= k->gewicht; ++k)
-        r -= k->gewicht;
-    const Schritte moeglich = (f.*(k->moeglich))();
+    int r = zufall.bounded(20), art = 0;
+    while (r >= kGewichte[art])
+        r -= kGewichte[art++];
+    const Schritte moeglich = f.moeglich(art);
     if (moeglich.isEmpty())
         return std::nullopt;
     return moeglich[zufall.bounded(int(moeglich.size()))];
@@ -238,7 +198,7 @@ private slots:
     void gleicheAnsichtGleicheUebergabe_data()
     {
         QTest::addColumn<quint32>("seed");
-        for (quint32 seed = 1; seed <= 300; ++seed)
+        for (quint32 seed = 1; seed <= 200; ++seed)
             QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
     }
     void gleicheAnsichtGleicheUebergabe()
@@ -262,16 +222,10 @@ private slots:
         for (const Schritt& s : ansicht)
             if (s.name == "Familie" || s.name == "Querschnitt" || b.wert(s.name) != s.wert)
                 b.tue(s);
-        const QString bericht = QStringLiteral("seed %1\nVerlauf: %2\nAnsicht: %3\nfrische Ansicht: %4\n")
-                                    .arg(seed)
-                                    .arg(text(verlauf), text(ansicht), text(b.ansicht()));
         const QString frisch = b.übergabe();
-        if (frisch != erwartet)
-            qInfo().noquote() << bericht + "Übergabe nach dem Verlauf:\n" + erwartet + "\nfrisch:\n" + frisch;
-        QVERIFY2(frisch == erwartet, qPrintable(QStringLiteral("seed %1: die Übergabe hängt vom Verlauf ab").arg(seed)));
-        // A view the fresh window cannot show again is told, not failed: the engine input is what counts.
-        if (text(b.ansicht()) != text(ansicht))
-            qInfo().noquote() << "Ansicht nicht wiederholbar, Übergabe gleich:\n" << bericht;
+        QVERIFY2(frisch == erwartet, qPrintable(QStringLiteral("seed %1: die Übergabe hängt vom Verlauf ab\nVerlauf: %2\n"
+                                                              "Ansicht: %3\nnach dem Verlauf:\n%4\nfrisch:\n%5")
+                                                   .arg(seed).arg(text(verlauf), text(ansicht), erwartet, frisch)));
     }
 };
 
