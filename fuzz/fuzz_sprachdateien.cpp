@@ -3,10 +3,25 @@
 #include "Fuzzdatei.h"
 
 #include "app/Feldleser.h"
+#include "app/Meldungen.h"
 #include "app/Sprachdateien.h"
+#include "kern/Formen.h"
+
+namespace {
+
+// A damaged file is told to the user; here nobody is there to see it.
+class Stumm final : public Meldungsanzeige {
+public:
+    void zeige(const QString&, Meldungssymbol) override {}
+    void frage(QWidget*, Dialogvariablen&) override {}
+};
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
+    static Stumm stumm;
+    setzeMeldungsanzeige(&stumm);
     static Fuzzdatei datei;
     const QString& pfad = datei.schreibe(daten, groesse);
 

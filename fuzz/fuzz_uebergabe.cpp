@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     for (const Plate& p : g.plates)
         erwarte(p.outline.size() >= 3);
     // Points name their plate by index and fill the result rows in ascending order.
-    erwarte(g.pointRows >= 1 && g.pointRows <= 17);
+    erwarte(g.pointRows >= 1 && g.pointRows <= tarvello::geometrie::kFixedPointRows);
     int vorige = 0;
     for (const StressPoint& p : g.points) {
         erwarte(p.number > vorige && p.number <= g.pointRows);
