@@ -94,6 +94,7 @@ int main(int argc, char* argv[])
         for (int variante = 0; variante < 3; ++variante) {
             fuelleWalzprofil(e, variante);
             speichere(form, aus.filePath(QStringLiteral("Hauptform_%1_Walzprofil_%2.png").arg(sprache).arg(variante)));
+            form.bericht.projektname = QStringLiteral("(") + e.Typ->text() + u')';
             ergebnis(form, form.rechneHProfil(), aus, QStringLiteral("Ergebnis_%1_Walzprofil_%2").arg(sprache).arg(variante));
         }
 
