@@ -2,6 +2,12 @@
 
 #include <QSaveFile>
 
+bool taugtNichtImDateinamen(QChar c)
+{
+    static const QString verboten = QStringLiteral("/\\:\"?*<>|");
+    return verboten.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f;
+}
+
 bool schreibeGanzeDatei(const QString& pfad, const QByteArray& inhalt, QString& grund)
 {
     // Written beside the file and renamed at the end: a failed write leaves no half file.

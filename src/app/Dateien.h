@@ -5,11 +5,15 @@
 // test run as root could not otherwise see.
 
 #include <QByteArray>
+#include <QChar>
 #include <QString>
 #include <functional>
 
 using Dateischreiber = std::function<bool(const QString& pfad, const QByteArray& inhalt, QString& grund)>;
 Dateischreiber& dateischreiber();
+
+// A character no file or folder name can carry on Linux or Windows.
+bool taugtNichtImDateinamen(QChar c);
 
 // Writes the whole file anew; false with the system's reason when it was not written completely.
 bool schreibeGanzeDatei(const QString& pfad, const QByteArray& inhalt, QString& grund);

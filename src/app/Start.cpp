@@ -73,9 +73,8 @@ Namensfehler pruefeBearbeiter(const QString& Bearbeiter, const QString& path0)
         return Namensfehler::Leer;
     if (Bearbeiter.size() > kMaxNamenslaenge)
         return Namensfehler::ZuLang;
-    static const QString verboten = QStringLiteral("/\\:\"?*<>|");
     for (const QChar c : Bearbeiter)
-        if (verboten.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f)
+        if (taugtNichtImDateinamen(c))
             return Namensfehler::Zeichen;
     // Windows drops a final dot or blank, so "a." would name the folder "a"; a leading
     // blank makes a second folder for the same name.

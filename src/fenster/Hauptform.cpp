@@ -322,10 +322,12 @@ bool Hauptform::zeigeQuerschnittswerte()
         form5->close();
     bericht.seitenzahl = 0;
     bericht.seitenzähler = 0;
-    if (!rechneQuerschnitt(eingabe->querschnitt(), eingabe->beschriftungen(), umgebung()))
+    // One record for the whole run: the file, the check of the answer and the page.
+    const Querschnittsdaten q = eingabe->querschnitt();
+    if (!rechneQuerschnitt(q, eingabe->beschriftungen(), umgebung()))
         return false;
     Ergebnisse r;
-    if (!leseErgebnisse(1, nurGezeigtes(eingabe->querschnitt()).Querschnittsnummer, r))
+    if (!leseErgebnisse(1, nurGezeigtes(q).Querschnittsnummer, r))
         return false;
     anzahldrucke1 = 0;
     drucktastenwert = 1;
@@ -335,7 +337,6 @@ bool Hauptform::zeigeQuerschnittswerte()
         if (eingabe->Querschnitt->itemData(i).toInt() == int(std::lround(r.x)))
             formnamen.append(eingabe->Querschnitt->itemText(i));
     // The page keeps what it was laid out from: printing it later prints this very page.
-    const Querschnittsdaten q = eingabe->querschnitt();
     const Schienenbild schiene = schienenbild(q, verbinde(pathtext, QStringLiteral("ASchiene")));
     const QString übergabetext = leseTextdatei(übergabedatei(pathben, 0)).value_or(QString());
     m_letzteSeite = [this, r, q, formnamen, schiene, übergabetext](Zeichenflaeche& f) {

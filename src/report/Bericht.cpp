@@ -84,9 +84,8 @@ private:
 QString pdfname(const QString& wort, const QString& name, const QDateTime& zeit)
 {
     QString n = (wort + u' ' + name).simplified();
-    static const QString verboten = QStringLiteral("/\\:*?\"<>|");
     for (QChar& c : n)
-        if (verboten.contains(c) || c.unicode() < 0x20)
+        if (taugtNichtImDateinamen(c))
             c = u'-';
     return n + zeit.toString(QStringLiteral(" yyyy-MM-dd HH-mm-ss")) + QStringLiteral(".pdf");
 }

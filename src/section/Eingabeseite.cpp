@@ -47,6 +47,13 @@ void setzeSichtbar(std::initializer_list<QWidget*> widgets, bool sichtbar)
 }
 
 
+// Switching to another window or opening a list is no entering or leaving of a field.
+bool innerhalbDesFensters(QEvent* ereignis)
+{
+    const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
+    return grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason;
+}
+
 } // namespace
 
 void Eingabeseite::familieGewaehlt(int i)
@@ -263,11 +270,11 @@ std::array<bool, 5> Eingabeseite::vorhandeneSteifen() const
     return vorhanden;
 }
 
-void Eingabeseite::feldErhaeltFokus(QLineEdit* feld, Qt::FocusReason grund)
+void Eingabeseite::feldErhaeltFokus(QLineEdit* feld, bool betreten)
 {
     faerbe(feld, feld->property("feldart").toInt() == 1 ? kGelb : kHellgelb);
     // Back from another window or a list, the user is still editing: the last accepted value stays.
-    if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason)
+    if (betreten)
         alterWert = feld->text();
 }
 
@@ -355,15 +362,12 @@ bool Eingabeseite::eventFilter(QObject* objekt, QEvent* ereignis)
     if (auto* feld = qobject_cast<QLineEdit*>(objekt); feld && feld->property("feldart").isValid()) {
         switch (typ) {
         case QEvent::FocusIn:
-            feldErhaeltFokus(feld, static_cast<QFocusEvent*>(ereignis)->reason());
+            feldErhaeltFokus(feld, innerhalbDesFensters(ereignis));
             break;
-        case QEvent::FocusOut: {
-            // Switching to another window or opening a list is no leaving of the field.
-            const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
-            if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason)
+        case QEvent::FocusOut:
+            if (innerhalbDesFensters(ereignis))
                 feldVerliertFokus(feld);
             break;
-        }
         case QEvent::KeyPress: {
             const int taste = static_cast<QKeyEvent*>(ereignis)->key();
             m_gedrueckt = {feld, taste};
@@ -403,18 +407,13 @@ bool Eingabeseite::eventFilter(QObject* objekt, QEvent* ereignis)
         return true;
     }
     if (objekt == ASchiene) {
-        if (typ == QEvent::FocusIn) {
-            const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
-            if (grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason)
-                m_schieneBeimEintritt = ASchiene->currentText();
-        } else if (typ == QEvent::FocusOut) {
-            const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
-            if (grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason &&
-                ASchiene->currentText() != m_schieneBeimEintritt) {
-                // A new rail brings its own dimensions from the catalog.
-                Abmessung[10]->clear();
-                Abmessung[11]->clear();
-            }
+        if (typ == QEvent::FocusIn && innerhalbDesFensters(ereignis)) {
+            m_schieneBeimEintritt = ASchiene->currentText();
+        } else if (typ == QEvent::FocusOut && innerhalbDesFensters(ereignis) &&
+                   ASchiene->currentText() != m_schieneBeimEintritt) {
+            // A new rail brings its own dimensions from the catalog.
+            Abmessung[10]->clear();
+            Abmessung[11]->clear();
         }
     }
     // The lists are chosen from with the mouse or the keys (arrows, Alt+Down, F4,

@@ -119,7 +119,7 @@ private:
     void wendeLayoutAn(const Formlayout& layout);
     void setzeWebzeilen(bool winkelform);
 
-    void feldErhaeltFokus(QLineEdit* feld, Qt::FocusReason grund);
+    void feldErhaeltFokus(QLineEdit* feld, bool betreten);
     void feldVerliertFokus(QLineEdit* feld);
     void feldTasteLosgelassen(QLineEdit* feld, int taste);
     void schienenmittragendGeklickt(bool an);
