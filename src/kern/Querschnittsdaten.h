@@ -38,6 +38,22 @@ struct Plattenmasse {
 
 inline const QString kKeineSchiene = QStringLiteral("A-Sch");
 
+// How the rail is fixed to the top flange; it sets the length over which a
+// wheel load spreads into the web.
+enum class Schienenbefestigung { Starr, NichtStarr, AufLager };
+
+// The design values of the check, kept with the section. Typed texts like the
+// dimensions; forces in kN, moments in kNm, about the principal axes of the
+// unit stresses.
+struct Bemessungswerte {
+    QString N, Vy, Vz, Mx, My, Mz;
+    QString stahlsorte = QStringLiteral("S355");
+    QString gammaM0 = QStringLiteral("1.00");
+    QString radlast; // Fz,Ed in kN; empty: no wheel load
+    Schienenbefestigung befestigung = Schienenbefestigung::Starr;
+    QString verschleiss = QStringLiteral("25"); // wear of the rail head, percent of its height
+};
+
 struct Querschnittsdaten {
     int familie = -1;
     int Querschnittsnummer = 0; // 0: no form chosen
@@ -57,6 +73,8 @@ struct Querschnittsdaten {
     QString flachschienenhoehe, flachschienenbreite;
     bool HUGCheck = false; // a profile under the bottom flange
     HProfilmasse untergurtprofil; // HU, BU, SU, TU, RU
+
+    Bemessungswerte bemessung;
 };
 
 // The captions of the fields as the window shows them: they name the empty
