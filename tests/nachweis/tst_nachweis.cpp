@@ -1,0 +1,231 @@
+// The design check against a worked example by hand: a box of form 15
+// (BO 600, TO 30, TS 12) carrying an A65 rail over its web, the rail worn by a
+// quarter of its head; the rail's outline split into rectangles and
+// trapezoids, each taken with the textbook formulas, independent of the
+// polygon integrals the program uses.
+#include "catalogs/Kataloge.h"
+#include "nachweis/Nachweis.h"
+
+#include <QTest>
+#include <cmath>
+
+namespace {
+
+struct Teil {
+    double A, z, I; // area, centroid height, second moment about its own axis
+};
+
+// A trapezoid of widths a (bottom) and b (top) and height h from z0.
+Teil trapez(double a, double b, double h, double z0)
+{
+    return {h * (a + b) / 2, z0 + h * (a + 2 * b) / (3 * (a + b)), h * h * h * (a * a + 4 * a * b + b * b) / (36 * (a + b))};
+}
+
+Teil zusammen(std::initializer_list<Teil> teile)
+{
+    Teil g{0, 0, 0};
+    for (const Teil& t : teile) {
+        g.A += t.A;
+        g.z += t.A * t.z;
+    }
+    g.z /= g.A;
+    for (const Teil& t : teile)
+        g.I += t.I + t.A * (t.z - g.z) * (t.z - g.z);
+    return g;
+}
+
+Schienenquerschnitt a65()
+{
+    Schienensatz satz{"75", "34", "30", "65", "38", "175", "20", "10"};
+    return {schienenumriss(satz), 30, 175};
+}
+
+const Radlastort kSteg{3, 12, 30, 600};
+
+} // namespace
+
+class TstNachweis : public QObject {
+    Q_OBJECT
+private slots:
+    void streckgrenzeJeDickenstufe_data();
+    void streckgrenzeJeDickenstufe();
+    void radlastJeBefestigung_data();
+    void radlastJeBefestigung();
+    void beispielAmStegkopf();
+    void radlastortJeForm_data();
+    void radlastortJeForm();
+    void eingabenGeprueft();
+};
+
+void TstNachweis::streckgrenzeJeDickenstufe_data()
+{
+    QTest::addColumn<QString>("sorte");
+    QTest::addColumn<double>("t");
+    QTest::addColumn<double>("fy");
+    // EN 10025-2, Table 7: each step at its upper limit and just above it.
+    const struct { const char* sorte; double t, fy; } zeilen[] = {
+        {"S355", 16, 355}, {"S355", 16.5, 345}, {"S355", 40, 345}, {"S355", 41, 335}, {"S355", 63, 335},
+        {"S355", 64, 325}, {"S355", 80, 325}, {"S355", 81, 315}, {"S355", 100, 315}, {"S355", 101, 295},
+        {"S235", 16, 235}, {"S235", 17, 225}, {"S235", 41, 215}, {"S235", 120, 195},
+        {"S275", 12, 275}, {"S275", 30, 265}, {"S275", 50, 255}, {"S275", 70, 245}, {"S275", 90, 235},
+        {"S460", 16, 460}, {"S460", 20, 440}, {"S460", 50, 430}, {"S460", 70, 410}, {"S460", 90, 400},
+        {"S460", 150, 380}, {"S460", 151, 0}, {"S355", 251, 0}, {"S355", 0, 0},
+    };
+    for (const auto& z : zeilen)
+        QTest::addRow("%s t=%g", z.sorte, z.t) << QString::fromLatin1(z.sorte) << z.t << z.fy;
+}
+
+void TstNachweis::streckgrenzeJeDickenstufe()
+{
+    QFETCH(QString, sorte);
+    QFETCH(double, t);
+    QFETCH(double, fy);
+    QCOMPARE(streckgrenze(*stahlsorte(sorte), t), fy);
+}
+
+void TstNachweis::radlastJeBefestigung_data()
+{
+    QTest::addColumn<int>("befestigung");
+    QTest::addColumn<double>("faktor");
+    QTest::addColumn<bool>("mitSchiene"); // Irf of rail and flange together, or Ir + If,eff
+    QTest::newRow("starr") << int(Schienenbefestigung::Starr) << 3.25 << true;
+    QTest::newRow("nicht starr") << int(Schienenbefestigung::NichtStarr) << 3.25 << false;
+    QTest::newRow("auf Lager") << int(Schienenbefestigung::AufLager) << 4.25 << false;
+}
+
+void TstNachweis::radlastJeBefestigung()
+{
+    QFETCH(int, befestigung);
+    QFETCH(double, faktor);
+    QFETCH(bool, mitSchiene);
+    // Worn to 75 - 7.5 = 67.5 mm: foot, foot slope, web, head slope, what is left of the head.
+    const Teil r = zusammen({trapez(175, 175, 10, 0), trapez(175, 38, 24, 10), trapez(38, 38, 11, 34),
+                             trapez(38, 65, 10, 45), trapez(65, 65, 12.5, 55)});
+    const double beff = 175 + 67.5 + 30; // bfr + hr + tf, narrower than the flange
+    const Teil f{beff * 30, 15, beff * 30 * 30 * 30 / 12};
+    const Teil rf = zusammen({{r.A, 30 + r.z, r.I}, f});
+    const double I = mitSchiene ? rf.I : r.I + f.I;
+    const double leff = faktor * std::cbrt(I / 12);
+
+    const Radlastausbreitung a = radlastausbreitung(a65(), 0.25, kSteg, Schienenbefestigung(befestigung), 300);
+    QCOMPARE(a.hr, 67.5);
+    QCOMPARE(a.beff, beff);
+    QVERIFY(std::fabs(a.Ir / r.I - 1) < 1e-9);
+    QVERIFY(std::fabs(a.Irf / rf.I - 1) < 1e-9);
+    QVERIFY(std::fabs(a.leff / leff - 1) < 0.005);
+    QVERIFY(std::fabs(a.sigmaOz / (300e3 / (leff * 12)) - 1) < 0.005);
+
+    // beff never wider than the flange.
+    QCOMPARE(radlastausbreitung(a65(), 0.25, {3, 12, 30, 200}, Schienenbefestigung(befestigung), 300).beff, 200.0);
+}
+
+void TstNachweis::beispielAmStegkopf()
+{
+    // Unit stresses (kN/mm² for 1 kN, 1 kNm) at P3, the top of the web under
+    // the rail (t = 12), and at P4, the top flange's end (t = 30).
+    std::vector<Spannungspunkt> punkte(4);
+    punkte[2] = {{2.5e-5f, 2e-6f, 3e-5f, 8e-5f, 6e-5f, 1e-5f}, 12};
+    punkte[3] = {{2.5e-5f, 0, 0, 0, 7e-5f, 1e-5f}, 30};
+    Bemessung b;
+    b.kraefte = {-100, 50, 400, 30, 2000, 100};
+    const double sigmaOz = 86.1065; // the rigidly fixed A65 under 300 kN
+    const Nachweis n = weiseNach(punkte, b, 3, sigmaOz);
+    QCOMPARE(int(n.punkte.size()), 2); // P1, P2 absent
+    const Punktnachweis& p3 = n.punkte[0];
+    // σx = 1000·(−100·2.5e-5 + 2000·6e-5 + 100·1e-5) = 118.5; τ = 1000·(50·2e-6 + 400·3e-5 + 30·8e-5) = 14.5;
+    // σv = √(118.5² + 86.11² + 118.5·86.11 + 3·14.5²) = 179.697 (compression under the wheel).
+    QCOMPARE(p3.nummer, 3);
+    QVERIFY(std::fabs(p3.sigmaX - 118.5) < 1e-3);
+    QVERIFY(std::fabs(p3.tau - 14.5) < 1e-3);
+    QCOMPARE(p3.sigmaZ, -sigmaOz);
+    QVERIFY(std::fabs(p3.sigmaV - 179.697) < 1e-2);
+    QVERIFY(std::fabs(p3.eta - 179.697 / 355) < 1e-4);
+    // P4: 138.5 against 345 for 30 mm; no wheel there.
+    QCOMPARE(n.punkte[1].sigmaZ, 0.0);
+    QVERIFY(std::fabs(n.punkte[1].eta - 138.5 / 345) < 1e-4);
+    QCOMPARE(n.massgebend, 0);
+    QVERIFY(n.erfuellt);
+
+    b.gammaM0 = 1.1;
+    QVERIFY(std::fabs(weiseNach(punkte, b, 3, sigmaOz).etaMax - 179.697 * 1.1 / 355) < 1e-4);
+    // My = 6000: P3 409.2/355·1.1 = 1.27, P4 418.5/345·1.1 = 1.33 governs.
+    b.kraefte.My = 6000;
+    const Nachweis zuViel = weiseNach(punkte, b, 3, sigmaOz);
+    QVERIFY(!zuViel.erfuellt);
+    QCOMPARE(zuViel.massgebend, 1);
+    QVERIFY(std::fabs(zuViel.etaMax - 418.5 * 1.1 / 345) < 1e-4);
+
+    // The top of an acting rail is rail steel: no row.
+    std::vector<Spannungspunkt> mitSchiene(14);
+    mitSchiene[13] = {{1e-3f, 0, 0, 0, 0, 0}, 40};
+    QVERIFY(weiseNach(mitSchiene, b, 3, 0).punkte.empty());
+}
+
+void TstNachweis::radlastortJeForm_data()
+{
+    QTest::addColumn<int>("familie");
+    QTest::addColumn<int>("form");
+    QTest::addColumn<int>("punkt"); // 0: the rail stands over no web
+    QTest::addColumn<double>("tw");
+    QTest::newRow("über Steg") << int(kUeberSteg) << 15 << 3 << 12.0;
+    QTest::newRow("Mitte Obergurt") << int(kMitteObergurt) << 35 << 0 << 0.0;
+    QTest::newRow("ohne Schiene") << int(kOhneSchiene) << 1 << 0 << 0.0;
+    QTest::newRow("halbes H") << int(kHalbesH) << 111 << 3 << 11.0;
+    QTest::newRow("Winkel") << int(kWinkelkatzprofil) << 201 << 3 << 12.0;
+    QTest::newRow("Winkel mit H") << int(kWinkelkatzprofil) << 221 << 3 << 11.0;
+    QTest::newRow("2-Zell") << int(kZweizeller) << 311 << 16 << 9.0;
+    QTest::newRow("Walzprofil mit Flachschiene") << int(kWalzprofil) << 0 << 3 << 10.5;
+}
+
+void TstNachweis::radlastortJeForm()
+{
+    QFETCH(int, familie);
+    QFETCH(int, form);
+    QFETCH(int, punkt);
+    QFETCH(double, tw);
+    Querschnittsdaten q;
+    q.familie = familie;
+    q.Querschnittsnummer = form;
+    q.masse.stegdicke = "12";
+    q.masse.obergurtdicke = "30";
+    q.masse.obergurtbreite = "600";
+    q.masse.zelle2 = {"400", "25", "900", "9", "500"};
+    q.stegprofil = {"300", "300", "11", "19", "27"};
+    q.stegprofilreihe = "HEB";
+    q.stegprofilgroesse = "300";
+    q.Typ = "HEB 400";
+    q.walzprofil = {"400", "300", "10.5", "24", "27"};
+    q.HschieneCheck = true;
+    q.flachschienenbreite = "50";
+    q.flachschienenhoehe = "30";
+    const auto ort = radlastort(q);
+    QCOMPARE(ort ? ort->punkt : 0, punkt);
+    if (ort)
+        QCOMPARE(ort->tw, tw);
+}
+
+void TstNachweis::eingabenGeprueft()
+{
+    Bemessungswerte w;
+    QVERIFY(!hatBemessung(w));
+    QCOMPARE(leseBemessung(w).fehler, Bemessungsfehler::Keiner);
+    w.Mz = "12.5";
+    QVERIFY(hatBemessung(w));
+    w.Vz = "x";
+    const Bemessungslesung l = leseBemessung(w);
+    QCOMPARE(l.fehler, Bemessungsfehler::Kraft);
+    QCOMPARE(l.kraft, 2);
+    w.Vz.clear();
+    for (const auto& [feld, text, fehler] :
+         {std::tuple{&Bemessungswerte::gammaM0, "0.5", Bemessungsfehler::GammaM0},
+          std::tuple{&Bemessungswerte::radlast, "-1", Bemessungsfehler::Radlast},
+          std::tuple{&Bemessungswerte::verschleiss, "60", Bemessungsfehler::Verschleiss},
+          std::tuple{&Bemessungswerte::stahlsorte, "S999", Bemessungsfehler::Stahlsorte}}) {
+        Bemessungswerte falsch = w;
+        falsch.*feld = QString::fromLatin1(text);
+        QCOMPARE(leseBemessung(falsch).fehler, fehler);
+    }
+}
+
+QTEST_GUILESS_MAIN(TstNachweis)
+#include "tst_nachweis.moc"
