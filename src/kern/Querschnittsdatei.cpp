@@ -1,0 +1,235 @@
+#include "Querschnittsdatei.h"
+
+#include "Formen.h"
+
+#include <QStringDecoder>
+#include <algorithm>
+#include <QStringList>
+#include <map>
+#include <vector>
+
+namespace {
+
+// One text of the record under its name in the file.
+struct Texteintrag {
+    QString name;
+    QString* wert;
+};
+
+void profileintraege(std::vector<Texteintrag>& e, const QString& teil, HProfilmasse& p)
+{
+    for (auto [name, wert] : {std::pair{"H", &p.H}, {"B", &p.B}, {"S", &p.S}, {"T", &p.T}, {"R", &p.R}})
+        e.push_back({teil + u'.' + QLatin1String(name), wert});
+}
+
+// Every text of the record, in the order of the file. Writer and reader both
+// go through this list, so no value can be written under one name and read
+// under another.
+std::vector<Texteintrag> texteintraege(Querschnittsdaten& q)
+{
+    Plattenmasse& m = q.masse;
+    Zellenmasse& z = m.zelle2;
+    std::vector<Texteintrag> e{
+        {"obergurtbreite", &m.obergurtbreite}, {"obergurtdicke", &m.obergurtdicke},
+        {"untergurtbreite", &m.untergurtbreite}, {"untergurtdicke", &m.untergurtdicke},
+        {"steghoehe", &m.steghoehe}, {"stegdicke", &m.stegdicke}, {"stegdicke2", &m.stegdicke2},
+        {"schottbreite", &m.schottbreite}, {"schienenhoehe", &m.schienenhoehe},
+        {"schienenbreite", &m.schienenbreite}, {"steghoehe2", &m.steghoehe2}, {"stegwinkel", &m.stegwinkel},
+        {"hoehe2", &m.hoehe2}, {"breite2", &m.breite2}, {"zelle2.BO3", &z.BO3}, {"zelle2.TO3", &z.TO3},
+        {"zelle2.HS3", &z.HS3}, {"zelle2.TS3", &z.TS3}, {"zelle2.AS3", &z.AS3},
+        {"stegprofilreihe", &q.stegprofilreihe}, {"stegprofilgroesse", &q.stegprofilgroesse},
+    };
+    profileintraege(e, "stegprofil", q.stegprofil);
+    e.push_back({"ASchiene", &q.ASchiene});
+    for (size_t i = 0; i < q.steifen.size(); ++i) {
+        Steifenmasse& s = q.steifen[i];
+        const QString reihe = QStringLiteral("steifen%1.").arg(i + 1);
+        for (auto [name, wert] : {std::pair{"lage", &s.lage}, {"lang1", &s.lang1}, {"lang2", &s.lang2},
+                                  {"dicke", &s.dicke}})
+            e.push_back({reihe + QLatin1String(name), wert});
+    }
+    e.push_back({"Typ", &q.Typ});
+    profileintraege(e, "walzprofil", q.walzprofil);
+    e.push_back({"flachschienenhoehe", &q.flachschienenhoehe});
+    e.push_back({"flachschienenbreite", &q.flachschienenbreite});
+    profileintraege(e, "untergurtprofil", q.untergurtprofil);
+    Bemessungswerte& b = q.bemessung;
+    for (auto [name, wert] : {std::pair{"N", &b.N}, {"Vy", &b.Vy}, {"Vz", &b.Vz}, {"Mx", &b.Mx}, {"My", &b.My},
+                              {"Mz", &b.Mz}, {"stahlsorte", &b.stahlsorte}, {"gammaM0", &b.gammaM0},
+                              {"radlast", &b.radlast}, {"verschleiss", &b.verschleiss}})
+        e.push_back({QStringLiteral("bemessung.") + QLatin1String(name), wert});
+    return e;
+}
+
+// The check boxes, by their names in the file.
+std::vector<std::pair<QString, bool*>> haken(Querschnittsdaten& q)
+{
+    return {{"schieneMittragend", &q.schieneMittragend}, {"HschieneCheck", &q.HschieneCheck},
+            {"HUGCheck", &q.HUGCheck}};
+}
+
+const QString kBefestigung = QStringLiteral("bemessung.befestigung");
+const QString kBefestigungen[] = {QStringLiteral("Starr"), QStringLiteral("NichtStarr"), QStringLiteral("AufLager")};
+
+QString inAnfuehrung(QString text)
+{
+    text.replace(u'"', u'\'').replace(u'\r', u' ').replace(u'\n', u' ');
+    return u'"' + text + u'"';
+}
+
+bool istLeer(QChar c) { return c == u' ' || c == u'\t'; }
+
+// The fields of one line by the program's field rules: blanks before a field
+// are skipped, a quoted field runs to its closing quote, an unquoted one to
+// the next comma and loses its trailing blanks, and a comma at the line's end
+// separates nothing. Nothing when a quote stays open or text follows one.
+std::optional<QStringList> felderDerZeile(QStringView zeile)
+{
+    QStringList felder;
+    qsizetype i = 0;
+    const qsizetype n = zeile.size();
+    for (;;) {
+        while (i < n && istLeer(zeile[i]))
+            ++i;
+        if (i < n && zeile[i] == u'"') {
+            const qsizetype ende = zeile.indexOf(u'"', i + 1);
+            if (ende < 0)
+                return std::nullopt;
+            felder.append(zeile.mid(i + 1, ende - i - 1).toString());
+            i = ende + 1;
+            while (i < n && istLeer(zeile[i]))
+                ++i;
+            if (i < n && zeile[i] != u',')
+                return std::nullopt;
+        } else {
+            qsizetype ende = zeile.indexOf(u',', i);
+            if (ende < 0)
+                ende = n;
+            QStringView feld = zeile.mid(i, ende - i);
+            while (!feld.isEmpty() && istLeer(feld.back()))
+                feld.chop(1);
+            felder.append(feld.toString());
+            i = ende;
+        }
+        if (i >= n)
+            return felder;
+        ++i; // the comma
+        if (zeile.mid(i).trimmed().isEmpty())
+            return felder;
+    }
+}
+
+// Name and value of every line that holds something, the first line included.
+std::optional<std::vector<std::pair<QString, QString>>> zeilenpaare(const QByteArray& inhalt)
+{
+    QByteArray bytes = inhalt;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    // A file saved by an editor in the older single-byte encoding still reads.
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    std::vector<std::pair<QString, QString>> paare;
+    for (QStringView zeile : QStringView(text).split(u'\n')) {
+        if (zeile.trimmed().isEmpty() || zeile.trimmed() == QStringView(u"\x1A"))
+            continue;
+        const auto felder = felderDerZeile(zeile.endsWith(u'\r') ? zeile.chopped(1) : zeile);
+        if (!felder || felder->size() != 2)
+            return std::nullopt;
+        paare.emplace_back(felder->at(0), felder->at(1));
+    }
+    return paare;
+}
+
+std::optional<int> ganzzahl(const QString& text)
+{
+    bool ok = false;
+    const int wert = text.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(wert) : std::nullopt;
+}
+
+// Whether the program offers the family with that form; form 0 is a family chosen without a form yet.
+bool angeboten(int familie, int form)
+{
+    if (familie < kOhneSchiene || familie > kZweizeller)
+        return false;
+    return form == 0 || (familie != kWalzprofil && familieBietet(familie, form));
+}
+
+Querschnittsdaten wieGezeigt(const Querschnittsdaten& q)
+{
+    Querschnittsdaten r = nurGezeigtes(q);
+    r.bemessung = q.bemessung; // not shown by the form's fields, but part of the section
+    return r;
+}
+
+Querschnittsdatei abgelehnt(Dateiablehnung grund) { return {std::nullopt, grund}; }
+
+} // namespace
+
+QByteArray schreibeQuerschnittsdatei(const Querschnittsdaten& q)
+{
+    Querschnittsdaten r = wieGezeigt(q);
+    Querschnittsdaten frisch;
+    const std::vector<Texteintrag> texte = texteintraege(r), leer = texteintraege(frisch);
+    QStringList zeilen{inAnfuehrung(kQuerschnittskennung) + u',' + QString::number(kQuerschnittsfassung),
+                       QStringLiteral("\"familie\",%1").arg(r.familie),
+                       QStringLiteral("\"Querschnittsnummer\",%1").arg(r.Querschnittsnummer)};
+    for (const auto& [name, an] : haken(r))
+        zeilen.append(inAnfuehrung(name) + (*an ? QStringLiteral(",1") : QStringLiteral(",0")));
+    // An empty text is left out where a fresh record, which a reader starts from, has it empty too.
+    for (size_t i = 0; i < texte.size(); ++i)
+        if (!texte[i].wert->isEmpty() || !leer[i].wert->isEmpty())
+            zeilen.append(inAnfuehrung(texte[i].name) + u',' + inAnfuehrung(*texte[i].wert));
+    zeilen.append(inAnfuehrung(kBefestigung) + u',' + inAnfuehrung(kBefestigungen[int(r.bemessung.befestigung)]));
+    return (zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+Querschnittsdatei leseQuerschnittsdatei(const QByteArray& inhalt)
+{
+    const auto paare = zeilenpaare(inhalt);
+    if (!paare || paare->empty() || paare->front().first != kQuerschnittskennung)
+        return abgelehnt(Dateiablehnung::Beschaedigt);
+    const auto fassung = ganzzahl(paare->front().second);
+    if (!fassung || *fassung < 1)
+        return abgelehnt(Dateiablehnung::Beschaedigt);
+    if (*fassung > kQuerschnittsfassung)
+        return abgelehnt(Dateiablehnung::NeuereFassung);
+
+    Querschnittsdaten q;
+    std::map<QString, QString*> texte;
+    for (const Texteintrag& e : texteintraege(q))
+        texte[e.name] = e.wert;
+    std::map<QString, bool*> schalter;
+    for (const auto& [name, an] : haken(q))
+        schalter[name] = an;
+    std::optional<int> familie, form;
+    for (auto p = paare->begin() + 1; p != paare->end(); ++p) {
+        const auto& [name, wert] = *p;
+        if (name == u"familie" || name == u"Querschnittsnummer") {
+            const auto zahl = ganzzahl(wert);
+            if (!zahl)
+                return abgelehnt(Dateiablehnung::Beschaedigt);
+            (name == u"familie" ? familie : form) = zahl;
+        } else if (const auto t = texte.find(name); t != texte.end()) {
+            *t->second = wert;
+        } else if (const auto h = schalter.find(name); h != schalter.end()) {
+            if (wert != u"0" && wert != u"1")
+                return abgelehnt(Dateiablehnung::Beschaedigt);
+            *h->second = wert == u"1";
+        } else if (name == kBefestigung) {
+            const auto* b = std::find(std::begin(kBefestigungen), std::end(kBefestigungen), wert);
+            if (b == std::end(kBefestigungen))
+                return abgelehnt(Dateiablehnung::Beschaedigt);
+            q.bemessung.befestigung = Schienenbefestigung(b - std::begin(kBefestigungen));
+        } // a name this program does not know belongs to a later one: skipped
+    }
+    if (!familie || !form)
+        return abgelehnt(Dateiablehnung::Beschaedigt);
+    if (!angeboten(*familie, *form))
+        return abgelehnt(Dateiablehnung::NichtAngeboten);
+    q.familie = *familie;
+    q.Querschnittsnummer = *form;
+    return {wieGezeigt(q), Dateiablehnung::Keine};
+}

@@ -1,0 +1,66 @@
+#pragma once
+// A section saved as a file of its own, to be opened again later: the record
+// as the chosen form shows it, with the design values.
+//
+// The file is text in the program's field format (UTF-8, every line ended
+// with CR LF, a field in double quotes may hold a comma). Its first line names
+// the kind of file and the version of its layout; every further line is one
+// entry, a name and a value:
+//
+//   "Tarvello-Querschnitt",1
+//   "familie",1
+//   "Querschnittsnummer",12
+//   "schieneMittragend",0
+//   "HschieneCheck",0
+//   "HUGCheck",0
+//   "obergurtbreite","500"
+//   ...
+//   "ASchiene","A55"
+//   "steifen1.lage","70"
+//   ...
+//   "bemessung.stahlsorte","S355"
+//   ...
+//   "bemessung.befestigung","Starr"
+//
+// The names are the record's own, a nested value named through its part
+// ("zelle2.BO3", "stegprofil.H", "bemessung.radlast"), the stiffener rows
+// counted 1 to 5 as St1 to St5 are. Texts are written as typed, in quotes;
+// family and form number as whole numbers, check boxes as 0 or 1, the rail
+// fixing by its name (Starr, NichtStarr, AufLager).
+//
+// A text left empty is left out where a fresh record has it empty too; a
+// missing entry reads as a fresh record holds it. A reader skips names it does
+// not know, so a later program may add entries without a new version; the
+// version goes up only when an entry changes its meaning, and a file of a
+// higher version is refused rather than misread.
+
+#include "Querschnittsdaten.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+inline const QString kQuerschnittsendung = QStringLiteral(".tqs");
+inline const QString kQuerschnittskennung = QStringLiteral("Tarvello-Querschnitt");
+constexpr int kQuerschnittsfassung = 1; // the layout this program writes and the newest it reads
+
+// Why a file gives no section.
+enum class Dateiablehnung {
+    Keine,
+    Beschaedigt,   // no section file, or a line that is no entry, or no family or form number
+    NeuereFassung, // written by a later program in a layout this one does not know
+    NichtAngeboten // a family and form the program does not offer
+};
+
+struct Querschnittsdatei {
+    std::optional<Querschnittsdaten> querschnitt; // only when the file was read
+    Dateiablehnung ablehnung = Dateiablehnung::Keine;
+};
+
+// The file of a section: the record as its form shows it (nurGezeigtes), and
+// its design values. A double quote or line break a text cannot carry in the
+// field format becomes a single quote or a blank.
+QByteArray schreibeQuerschnittsdatei(const Querschnittsdaten& q);
+
+// The section of a file, as its form shows it; or why there is none.
+Querschnittsdatei leseQuerschnittsdatei(const QByteArray& inhalt);
