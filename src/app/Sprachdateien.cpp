@@ -185,9 +185,10 @@ void Printtexte::ladePrinttexte(const QString& pfad)
             m_texte[size_t(n)] = t;
         return true;
     });
-    // The result page uses texts 2 to 19; without one of them a line of the page would be blank.
-    for (int n = 2; n <= 19; ++n)
-        heil = heil && !m_texte[size_t(n)].isEmpty();
+    // The result page uses texts 2 to 19, the design check 31 to 58; without one
+    // of them a line of a page or a caption of the dialog would be blank.
+    for (int n = 2; n <= 58; ++n)
+        heil = heil && (n > 19 && n < 31 ? true : !m_texte[size_t(n)].isEmpty());
     if (!heil)
         meldungen().zeige(textDateiBeschaedigt(pfad), Meldungssymbol::Keins);
 }

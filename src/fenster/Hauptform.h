@@ -45,6 +45,12 @@ public:
     // The return button: hand-off for the suite's main program, start it, end.
     void kehreZurueck();
 
+    // The section as the window shows it, with its design values.
+    Querschnittsdaten querschnitt() const;
+    // The design button: the design values in their dialog.
+    void oeffneBemessung();
+    QPushButton* nachweistaste = nullptr;
+
     // The result button: the calculation road of the welded families or of the rolled profiles.
     void trägerergebnis();
     // Writes, runs and shows the results; returns whether a page was laid out.
@@ -80,15 +86,18 @@ public:
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
     bool event(QEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void baueOberflaeche();
     // Reads a result file; false (after telling the user) when there is nothing to show.
     bool leseErgebnisse(int n, int erwartet, Ergebnisse& r);
-    // Lays out one report page on the preview or the printer and shows it;
-    // false after "Printererror".
-    bool legeSeiteAn(const std::function<void(Zeichenflaeche&)>& seite);
-    bool zeigeSeite(Bericht& seite);
+    // Lays out the report's pages on the preview or the printer and shows them;
+    // false after "Printererror" or when the preview cannot store them.
+    bool zeigeSeiten();
+    // The design check's page after the result page, when design values are given.
+    void haengeNachweisAn(const Ergebnisse& r, const Querschnittsdaten& q, const QString& name);
+
     Berechnungsumgebung umgebung() const;
 
     // Takes the editor folder for this window; false (after telling the user) when
@@ -97,9 +106,10 @@ private:
 
     Druckauftrag* m_druckauftrag = nullptr;
     std::unique_ptr<QLockFile> m_sperre;
-    // The page last shown, as it is laid out again for the printer, and the section's name.
-    std::function<void(Zeichenflaeche&)> m_letzteSeite;
+    // The pages last shown, as they are laid out again for the printer, and the section's name.
+    std::vector<std::function<void(Zeichenflaeche&)>> m_letzteSeiten;
     QString m_druckname;
+    Bemessungswerte m_bemessung;
 
     Printtexte m_Printtexte;
 };

@@ -3,6 +3,7 @@
 // page and its print (a PDF on a machine without printer).
 #include "Beispiele.h"
 #include "Testhilfen.h"
+#include "fenster/Bemessungsdialog.h"
 #include "fenster/Hauptform.h"
 #include "app/Start.h"
 #include "kern/Zahlen.h"
@@ -20,6 +21,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 namespace {
@@ -152,6 +154,48 @@ private slots:
         tippeBeispiel(beispiele()[size_t(nummer)]);
         QTest::mouseClick(e->Trägerergebnis, Qt::LeftButton);
         pruefeSeiteUndDruck(1);
+    }
+
+    // Form 15 (BO 720) under the A65 catalog rail (not acting, rigidly fixed): the design
+    // values typed into the dialog by keyboard, the check follows the result page
+    // and prints with it.
+    void nachweis()
+    {
+        tippeBeispiel(beispiele()[1]);
+        tippe(e->Abmessung[0], "720"); // room for the rail's foot beside the web
+        e->Schienemittragend->click();
+        waehle(e->ASchiene, e->ASchiene->findText("A65"));
+        QTimer::singleShot(0, this, [] {
+            auto* d = qobject_cast<Bemessungsdialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            const char* werte[] = {"-100", "50", "400", "30", "2000", "100"};
+            for (size_t k = 0; k < 6; ++k) {
+                d->kraefte[k]->setFocus();
+                QTest::keyClicks(d->kraefte[k], QString::fromLatin1(werte[k]));
+            }
+            d->radlast->setFocus();
+            QTest::keyClicks(d->radlast, "300");
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+        QTest::mouseClick(m_form->nachweistaste, Qt::LeftButton);
+        QCOMPARE(m_form->querschnitt().bemessung.radlast, QStringLiteral("300"));
+        QTest::mouseClick(e->Trägerergebnis, Qt::LeftButton);
+        QVERIFY2(m_rekorder->gezeigt.empty(), qPrintable(m_rekorder->texte().join('\n')));
+        QCOMPARE(m_form->form5->Seiten, 2);
+        m_form->form5->anzahl->setText("1");
+        QTest::mouseClick(m_form->form5->Command1, Qt::LeftButton);
+        QProcess pdf;
+        pdf.start("pdftotext", {"-layout", m_form->letzteDruckdatei, "-"});
+        QVERIFY(pdf.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdf.readAllStandardOutput());
+        QCOMPARE(text.count("\f"), 2);
+        const QString seite2 = text.section("\f", 1);
+        for (const char* muss : {"Nachweis", "Schiene starr befestigt", "σoz,Ed", "Nachweis erfüllt", "Maßgebend: P"})
+            QVERIFY2(seite2.contains(QString::fromUtf8(muss)), qPrintable(QString::fromUtf8(muss) + "\n" + seite2));
+        QVERIFY(!seite2.contains("P14 "));
+        // The wheel's compression stands in the row of P3 alone.
+        const QRegularExpression p3(QStringLiteral("\\bP3\\s+14\\.0\\s+\\S+\\s+\\S+\\s+(-\\d+\\.\\d)"));
+        QVERIFY2(p3.match(seite2).hasMatch(), qPrintable(seite2));
     }
 
     void walzprofile_data()

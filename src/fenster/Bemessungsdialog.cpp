@@ -1,0 +1,137 @@
+#include "Bemessungsdialog.h"
+
+#include "app/Meldungen.h"
+#include "drawing/Achsenskizze.h"
+#include "nachweis/Nachweis.h"
+#include "report/Nachweisseite.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+class Skizze : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        zeichneAchsenskizze(p, QRectF(rect()).adjusted(4, 4, -4, -4));
+    }
+};
+
+const char* const kNamen[] = {"N [kN]", "Vy [kN]", "Vz [kN]", "Mx [kNm]", "My [kNm]", "Mz [kNm]"};
+
+} // namespace
+
+Bemessungsdialog::Bemessungsdialog(const Bemessungswerte& w, const Texte& text, const Texte& meldung, QWidget* parent)
+    : QDialog(parent), m_text(text), m_meldung(meldung)
+{
+    setObjectName(QStringLiteral("Bemessungsdialog"));
+    setWindowTitle(text(kDialogtitel));
+    auto* haupt = new QVBoxLayout(this);
+
+    auto* kraftgruppe = new QGroupBox(text(kKraefteEinheiten), this);
+    auto* raster = new QGridLayout(kraftgruppe);
+    const std::array<const QString*, 6> kraft{&w.N, &w.Vy, &w.Vz, &w.Mx, &w.My, &w.Mz};
+    for (int k = 0; k < 6; ++k) {
+        kraefte[size_t(k)] = new QLineEdit(*kraft[size_t(k)], kraftgruppe);
+        kraefte[size_t(k)]->setObjectName(QStringLiteral("kraft_%1").arg(k));
+        raster->addWidget(new QLabel(QString::fromLatin1(kNamen[k]), kraftgruppe), k % 3, 2 * (k / 3));
+        raster->addWidget(kraefte[size_t(k)], k % 3, 2 * (k / 3) + 1);
+    }
+    auto* skizze = new Skizze(kraftgruppe);
+    skizze->setMinimumSize(170, 170);
+    raster->addWidget(skizze, 0, 4, 4, 1);
+    auto* achsen = new QLabel(text(kAchsen), kraftgruppe);
+    achsen->setWordWrap(true);
+    raster->addWidget(achsen, 3, 0, 1, 4);
+    haupt->addWidget(kraftgruppe);
+
+    auto* stahl = new QFormLayout;
+    sorte = new QComboBox(this);
+    sorte->addItems(stahlsorten());
+    sorte->setCurrentIndex(std::max(0, int(stahlsorten().indexOf(w.stahlsorte))));
+    gammaM0 = new QLineEdit(w.gammaM0, this);
+    stahl->addRow(text(kSorte), sorte);
+    stahl->addRow(text(kGammaM0), gammaM0);
+    haupt->addLayout(stahl);
+
+    auto* radgruppe = new QGroupBox(text(kRadlastgruppe), this);
+    auto* rad = new QFormLayout(radgruppe);
+    radlast = new QLineEdit(w.radlast, radgruppe);
+    befestigung = new QComboBox(radgruppe);
+    for (int k = 0; k < 3; ++k)
+        befestigung->addItem(text(kFest + k));
+    befestigung->setCurrentIndex(int(w.befestigung));
+    verschleiss = new QLineEdit(w.verschleiss, radgruppe);
+    rad->addRow(text(kRadlast) + QStringLiteral(" [kN]"), radlast);
+    rad->addRow(text(kBefestigung), befestigung);
+    rad->addRow(text(kVerschleiss) + QStringLiteral(" [%]"), verschleiss);
+    haupt->addWidget(radgruppe);
+
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    knoepfe->button(QDialogButtonBox::Ok)->setText(text(kOk));
+    knoepfe->button(QDialogButtonBox::Cancel)->setText(text(kAbbrechen));
+    connect(knoepfe, &QDialogButtonBox::accepted, this, &Bemessungsdialog::accept);
+    connect(knoepfe, &QDialogButtonBox::rejected, this, &Bemessungsdialog::reject);
+    haupt->addWidget(knoepfe);
+}
+
+Bemessungswerte Bemessungsdialog::werte() const
+{
+    Bemessungswerte w;
+    std::array<QString*, 6> kraft{&w.N, &w.Vy, &w.Vz, &w.Mx, &w.My, &w.Mz};
+    for (size_t k = 0; k < 6; ++k)
+        *kraft[k] = kraefte[k]->text().trimmed();
+    w.stahlsorte = sorte->currentText();
+    w.gammaM0 = gammaM0->text().trimmed();
+    w.radlast = radlast->text().trimmed();
+    w.befestigung = Schienenbefestigung(befestigung->currentIndex());
+    w.verschleiss = verschleiss->text().trimmed();
+    return w;
+}
+
+void Bemessungsdialog::accept()
+{
+    const Bemessungslesung l = leseBemessung(werte());
+    QWidget* feld = nullptr;
+    QString name;
+    switch (l.fehler) {
+    case Bemessungsfehler::Keiner:
+        QDialog::accept();
+        return;
+    case Bemessungsfehler::Kraft:
+        feld = kraefte[size_t(l.kraft)];
+        name = QString::fromLatin1(kNamen[l.kraft]);
+        break;
+    case Bemessungsfehler::Stahlsorte:
+        feld = sorte;
+        name = m_text(kSorte);
+        break;
+    case Bemessungsfehler::GammaM0:
+        feld = gammaM0;
+        name = QStringLiteral("γM0");
+        break;
+    case Bemessungsfehler::Radlast:
+        feld = radlast;
+        name = QStringLiteral("Fz,Ed");
+        break;
+    case Bemessungsfehler::Verschleiss:
+        feld = verschleiss;
+        name = m_text(kVerschleiss);
+        break;
+    }
+    meldungen().zeige(m_meldung(56) + u' ' + name, Meldungssymbol::Keins);
+    feld->setFocus();
+}

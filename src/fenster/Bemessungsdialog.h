@@ -1,0 +1,38 @@
+#pragma once
+// The design values of the section: internal forces, steel grade, γM0 and the
+// wheel load with the rail's fixing and wear. A thin window over the record's
+// `Bemessungswerte`; what is admissible is decided by `leseBemessung`.
+
+#include "kern/Querschnittsdaten.h"
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+
+class Bemessungsdialog : public QDialog {
+    Q_OBJECT
+public:
+    using Texte = std::function<QString(int)>;
+    // `text` gives the print texts, `meldung` message n of the message file.
+    Bemessungsdialog(const Bemessungswerte& werte, const Texte& text, const Texte& meldung, QWidget* parent = nullptr);
+
+    Bemessungswerte werte() const;
+
+    std::array<QLineEdit*, 6> kraefte{}; // N, Vy, Vz, Mx, My, Mz
+    QComboBox* sorte = nullptr;
+    QLineEdit* gammaM0 = nullptr;
+    QLineEdit* radlast = nullptr;
+    QComboBox* befestigung = nullptr;
+    QLineEdit* verschleiss = nullptr;
+
+public slots:
+    // Closes with the values when they are admissible; otherwise tells which and stays.
+    void accept() override;
+
+private:
+    Texte m_text;
+    Texte m_meldung;
+};
