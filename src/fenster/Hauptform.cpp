@@ -1,5 +1,7 @@
 #include "Hauptform.h"
 
+#include "Bemessungsdialog.h"
+
 #include "app/Feldleser.h"
 #include "app/Start.h"
 #include "app/Twips.h"
@@ -7,6 +9,7 @@
 #include "kern/Zahlen.h"
 #include "report/Ergebnisseite.h"
 #include "report/Form5.h"
+#include "report/Nachweisseite.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -62,6 +65,38 @@ void Hauptform::baueOberflaeche()
     tastenreihe[9]->setGeometry(twips(kBreite - 1560, kHoehe - 600, 1440, 450));
     tastenreihe[9]->setToolTip(QStringLiteral("Zurück zum Tarvello-Hauptprogramm"));
     connect(tastenreihe[9], &QPushButton::clicked, this, &Hauptform::kehreZurueck);
+
+    // The design values beside the result button, shown with it.
+    nachweistaste = new QPushButton(QStringLiteral("Nachweis"), this);
+    nachweistaste->setObjectName(QStringLiteral("Nachweistaste"));
+    nachweistaste->setGeometry(twips(11280, 4080, 1800, 450));
+    nachweistaste->hide();
+    eingabe->Trägerergebnis->installEventFilter(this);
+    QWidget::setTabOrder(eingabe->Trägerergebnis, nachweistaste);
+    connect(nachweistaste, &QPushButton::clicked, this, &Hauptform::oeffneBemessung);
+}
+
+bool Hauptform::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (objekt == eingabe->Trägerergebnis && (ereignis->type() == QEvent::Show || ereignis->type() == QEvent::Hide))
+        nachweistaste->setVisible(ereignis->type() == QEvent::Show);
+    return QWidget::eventFilter(objekt, ereignis);
+}
+
+Querschnittsdaten Hauptform::querschnitt() const
+{
+    Querschnittsdaten q = eingabe->querschnitt();
+    q.bemessung = m_bemessung;
+    return q;
+}
+
+void Hauptform::oeffneBemessung()
+{
+    Bemessungsdialog dialog(
+        m_bemessung, [this](int n) { return holePrinttext(n); }, [this](int n) { return holeMessage(n); },
+        this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_bemessung = dialog.werte();
 }
 
 void Hauptform::passeAnBildschirmAn(int bildschirmbreiteTwips)
@@ -76,7 +111,7 @@ void Hauptform::passeAnBildschirmAn(int bildschirmbreiteTwips)
                             e.Frame_Hschiene, e.Steifenframe, e.Stegframe, e.Zell2_Frame})
         verbreitere(rahmen, kBreitbildZuschlag);
     // The result button stands under the sketch and moves with it.
-    for (QWidget* w : {static_cast<QWidget*>(e.Picture1), static_cast<QWidget*>(e.Trägerergebnis),
+    for (QWidget* w : {static_cast<QWidget*>(e.Picture1), static_cast<QWidget*>(e.Trägerergebnis), static_cast<QWidget*>(nachweistaste),
                        static_cast<QWidget*>(e.Combo1[3]), static_cast<QWidget*>(e.Combo1[2]),
                        static_cast<QWidget*>(e.Abmessungslabel[19])})
         verschiebe(w, kBreitbildZuschlag);
@@ -140,6 +175,7 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     eingabe->Oberflächensprache = Oberflächensprache;
     ladeFormtexte(this, verbinde(pathtext, objectName() + u'.' + Oberflächensprache));
     m_Printtexte.ladePrinttexte(verbinde(pathtext, objectName() + QStringLiteral("Printtxt.") + Oberflächensprache));
+    nachweistaste->setText(holePrinttext(kTaste));
 
     Rückkehrmodus = -1;
     bericht.seitenzahl = 0;
@@ -280,24 +316,27 @@ bool Hauptform::leseErgebnisse(int n, int erwartet, Ergebnisse& r)
 
 Berechnungsumgebung Hauptform::umgebung() const { return {pathbasis, pathben, pathtext, Messagedatei}; }
 
-bool Hauptform::legeSeiteAn(const std::function<void(Zeichenflaeche&)>& seite)
+bool Hauptform::zeigeSeiten()
 {
-    Bericht blatt;
-    blatt.beginneBericht(kMaxSeitenlaenge, testansicht != 0, m_druckauftrag);
-    try {
-        seite(blatt.flaeche());
-    } catch (...) {
-        // A fault while the page is laid out (a printer that fails, say) ends the report here.
-        meldungen().zeige(QStringLiteral("Printererror"), Meldungssymbol::Keins);
-        return false;
+    // Several pages carry their numbers in the footer.
+    bericht.seitenzahl = m_letzteSeiten.size() > 1 ? 1 : 0;
+    bericht.seitenzähler = 0;
+    std::vector<QImage> bilder;
+    for (const auto& seite : m_letzteSeiten) {
+        Bericht blatt;
+        blatt.beginneBericht(kMaxSeitenlaenge, testansicht != 0, m_druckauftrag);
+        try {
+            seite(blatt.flaeche());
+        } catch (...) {
+            // A fault while the page is laid out (a printer that fails, say) ends the report here.
+            meldungen().zeige(QStringLiteral("Printererror"), Meldungssymbol::Keins);
+            return false;
+        }
+        const QImage bild = blatt.beendeBericht(bericht);
+        if (!bild.isNull())
+            bilder.push_back(bild);
     }
-    return zeigeSeite(blatt);
-}
-
-bool Hauptform::zeigeSeite(Bericht& seite)
-{
-    const QImage bild = seite.beendeBericht(bericht);
-    if (bild.isNull())
+    if (bilder.empty())
         return true; // printed, not previewed
     if (!form5) {
         form5 = new Form5(this);
@@ -310,10 +349,31 @@ bool Hauptform::zeigeSeite(Bericht& seite)
         });
     }
     QString fehler;
-    if (form5->zeigeSeiten({bild}, TMPPATH, fehler))
+    if (form5->zeigeSeiten(bilder, TMPPATH, fehler))
         return true;
     zeigeMessageMitText(47, fehler);
     return false;
+}
+
+void Hauptform::haengeNachweisAn(const Ergebnisse& r, const Querschnittsdaten& q, const QString& name)
+{
+    if (!hatBemessung(q.bemessung))
+        return;
+    const Bemessungslesung l = leseBemessung(q.bemessung);
+    if (l.fehler != Bemessungsfehler::Keiner) {
+        zeigeMessage(56);
+        return;
+    }
+    const Nachweisvorbereitung v =
+        bereiteNachweisVor(r, q, l.werte, name, verbinde(pathtext, QStringLiteral("ASchiene")));
+    if (!v.daten) {
+        // The result page stands on its own; the check waits for a rail over a web.
+        zeigeMessage(v.meldung);
+        return;
+    }
+    m_letzteSeiten.push_back([this, d = *v.daten](Zeichenflaeche& f) {
+        legeNachweisseiteAn(f, d, [this](int n) { return holePrinttext(n); });
+    });
 }
 
 bool Hauptform::zeigeQuerschnittswerte()
@@ -323,7 +383,7 @@ bool Hauptform::zeigeQuerschnittswerte()
     bericht.seitenzahl = 0;
     bericht.seitenzähler = 0;
     // One record for the whole run: the file, the check of the answer and the page.
-    const Querschnittsdaten q = eingabe->querschnitt();
+    const Querschnittsdaten q = querschnitt();
     if (!rechneQuerschnitt(q, eingabe->beschriftungen(), umgebung()))
         return false;
     Ergebnisse r;
@@ -339,16 +399,17 @@ bool Hauptform::zeigeQuerschnittswerte()
     // The page keeps what it was laid out from: printing it later prints this very page.
     const Schienenbild schiene = schienenbild(q, verbinde(pathtext, QStringLiteral("ASchiene")));
     const QString übergabetext = leseTextdatei(übergabedatei(pathben, 0)).value_or(QString());
-    m_letzteSeite = [this, r, q, formnamen, schiene, übergabetext](Zeichenflaeche& f) {
+    m_letzteSeiten = {[this, r, q, formnamen, schiene, übergabetext](Zeichenflaeche& f) {
         legeErgebnisseiteAn(f, r, q, formnamen, [this](int n) { return holePrinttext(n); }, schiene, übergabetext);
-    };
+    }};
     m_druckname = formnamen.value(0);
-    return legeSeiteAn(m_letzteSeite);
+    haengeNachweisAn(r, q, m_druckname);
+    return zeigeSeiten();
 }
 
 bool Hauptform::rechneHProfil()
 {
-    const Querschnittsdaten q = eingabe->querschnitt();
+    const Querschnittsdaten q = querschnitt();
     if (!rechneWalzprofil(q, umgebung()))
         return false;
     // The engine answers with the file's first line: plain, with a flat rail, or with a bottom profile.
@@ -358,11 +419,12 @@ bool Hauptform::rechneHProfil()
         return false;
     eingabe->Querschnittsnummer = qint16(modus);
     drucktastenwert = 2;
-    m_letzteSeite = [this, r, q, modus](Zeichenflaeche& f) {
+    m_letzteSeiten = {[this, r, q, modus](Zeichenflaeche& f) {
         legeWalzprofilseiteAn(f, r, q, q.Typ, modus, [this](int n) { return holePrinttext(n); });
-    };
+    }};
     m_druckname = q.Typ;
-    return legeSeiteAn(m_letzteSeite);
+    haengeNachweisAn(r, q, m_druckname);
+    return zeigeSeiten();
 }
 
 void Hauptform::druckertaste()
@@ -382,12 +444,9 @@ void Hauptform::druckertaste()
     const qint16 vorher = testansicht;
     testansicht = 0;
     const int kopien = anzahldrucke1;
-    // The page shown, once per copy; the engine does not run again.
-    for (int n = 0; n < kopien && m_letzteSeite; ++n) {
-        bericht.seitenzahl = 0;
-        bericht.seitenzähler = 0;
-        legeSeiteAn(m_letzteSeite);
-    }
+    // The pages shown, once per copy; the engine does not run again.
+    for (int n = 0; n < kopien && !m_letzteSeiten.empty(); ++n)
+        zeigeSeiten();
     drucktastenwert = 0;
     testansicht = vorher;
     m_druckauftrag = nullptr;
