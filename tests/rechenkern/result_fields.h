@@ -1,5 +1,5 @@
-// Reading a result file's fields back in the tests: the suite's sequential
-// field format (comma or line end between fields, text in double quotes).
+// Reading a result file back: fields end at a comma or a line end (no field is
+// empty), text stands in double quotes and may hold commas.
 #pragma once
 
 #include <array>
@@ -11,35 +11,26 @@ namespace resultfields {
 
 inline std::vector<std::string> fields(const std::string& text)
 {
-    std::vector<std::string> out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\r' || text[i] == '\n'))
-            ++i;
-        if (i >= text.size())
-            break;
-        std::string f;
-        if (text[i] == '"') {
-            const std::size_t end = text.find('"', i + 1);
-            f = text.substr(i + 1, end - i - 1);
-            i = end + 1;
-        } else {
-            while (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n')
-                f += text[i++];
-        }
-        out.push_back(f);
-        while (i < text.size() && (text[i] == ' '))
-            ++i;
-        if (i < text.size() && text[i] == ',')
-            ++i;
-    }
+    std::vector<std::string> out(1);
+    bool quoted = false;
+    for (char c : text)
+        if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && (c == ',' || c == '\n')) {
+            if (!out.back().empty())
+                out.emplace_back();
+        } else if (c != '\r')
+            out.back() += c;
+    if (out.back().empty())
+        out.pop_back();
     return out;
 }
 
-// Fields before the first stress row: number, description, 11 values, 5 flags.
+// Number, description, A … ZM (11 values), the 5 stiffener flags, then the stress rows.
 constexpr std::size_t kHeadFields = 1 + 1 + 11 + 5;
+enum Column { SigmaX, TauY, TauZ, TauX, SigmaY, SigmaZ, Thickness };
 
-// Row n (1-based) of the stress table: Sigma-X, Tau-Y, Tau-Z, Tau-X, Sigma-Y, Sigma-Z, thickness.
+// Row n (1-based) of the stress table.
 inline std::array<double, 7> stressRow(const std::vector<std::string>& f, int n)
 {
     std::array<double, 7> row{};
