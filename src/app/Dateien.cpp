@@ -1,5 +1,6 @@
 #include "Dateien.h"
 
+#include <QFileDialog>
 #include <QSaveFile>
 
 bool taugtNichtImDateinamen(QChar c)
@@ -24,4 +25,14 @@ Dateischreiber& dateischreiber()
 {
     static Dateischreiber schreiber = schreibeGanzeDatei;
     return schreiber;
+}
+
+Dateiwahl& dateiwahl()
+{
+    static Dateiwahl wahl = [](QWidget* eltern, Dateiwahlart art, const QString& titel, const QString& ordner,
+                               const QString& filter) {
+        return art == Dateiwahlart::Oeffnen ? QFileDialog::getOpenFileName(eltern, titel, ordner, filter)
+                                            : QFileDialog::getSaveFileName(eltern, titel, ordner, filter);
+    };
+    return wahl;
 }

@@ -185,9 +185,9 @@ void Printtexte::ladePrinttexte(const QString& pfad)
             m_texte[size_t(n)] = t;
         return true;
     });
-    // The result page uses texts 2 to 19, the design check 31 to 58; without one
+    // The result page uses texts 2 to 19, the design check and the file buttons 31 to 63; without one
     // of them a line of a page or a caption of the dialog would be blank.
-    for (int n = 2; n <= 58; ++n)
+    for (int n = 2; n <= 63; ++n)
         heil = heil && (n > 19 && n < 31 ? true : !m_texte[size_t(n)].isEmpty());
     if (!heil)
         meldungen().zeige(textDateiBeschaedigt(pfad), Meldungssymbol::Keins);

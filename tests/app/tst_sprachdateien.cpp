@@ -88,12 +88,12 @@ private slots:
         QCOMPARE(holeMessage(pfad, 7), QStringLiteral("neu"));
     }
 
-    // The result page needs texts 2 to 19, the design check 31 to 58: a gap, a
+    // The result page needs texts 2 to 19, the design check and the file buttons 31 to 63: a gap, a
     // record without a number or a missing file is told.
     void printtexte()
     {
         QByteArray ganz = "500,\"letzter\"\r\n501,\"zu weit\"\r\n";
-        for (int n = 2; n <= 58; n += n == 19 ? 12 : 1)
+        for (int n = 2; n <= 63; n += n == 19 ? 12 : 1)
             ganz += QByteArray::number(n) + ",\"T; " + QByteArray::number(n) + "\"\r\n";
         for (const QByteArray& inhalt : {ganz, QByteArray(ganz).replace("7,\"T; 7\"\r\n", ""),
                                          QByteArray(ganz).replace("\n58,", "\n"), ganz + "x,\"y\"", QByteArray()}) {
@@ -130,7 +130,7 @@ private slots:
     {
         const QDir daten(qEnvironmentVariable("TARVELLO_DATEN"));
         QList<int> benutzt{1, 2, 3, 4, 5, 10, 12, 13, 14, 17, 19, 20, 21, 25, 27, 28, 30, 31, 32, 33, 163, 1000, 1001, 1002};
-        for (int n = 40; n <= 57; ++n)
+        for (int n = 40; n <= 61; ++n)
             benutzt.append(n);
         for (const char* sprache : {"D", "E"}) {
             const QString messages = daten.filePath(QStringLiteral("HauptformMessages.") + sprache);
