@@ -1,23 +1,20 @@
 #pragma once
 // A recording surface: a drawing surface over a picture whose every line,
-// box, arc and text is logged in millimetres, so that tests can measure what
-// was drawn where without looking at pixels.
+// box, arc and text is logged in millimetres, so that tests measure what was
+// drawn where without looking at pixels.
 
 #include "drawing/Zeichenflaeche.h"
 
 #include <QImage>
 #include <QLineF>
-#include <QList>
 #include <QPainter>
-#include <QStringList>
-#include <vector>
+#include <algorithm>
 
 inline QImage leeresBild(int pixel, int dpi)
 {
     QImage bild(pixel, pixel, QImage::Format_RGB32);
-    const int punkteProMeter = qRound(dpi / 0.0254);
-    bild.setDotsPerMeterX(punkteProMeter);
-    bild.setDotsPerMeterY(punkteProMeter);
+    bild.setDotsPerMeterX(qRound(dpi / 0.0254));
+    bild.setDotsPerMeterY(qRound(dpi / 0.0254));
     bild.fill(Qt::white);
     return bild;
 }
@@ -27,39 +24,27 @@ struct Aufzeichnung {
     {
         flaeche.protokolliereIn(&protokoll);
     }
-
-    // Lines drawn while the line width was the given number of pixels (any width for 0).
-    QList<QLineF> linienMitBreite(double pixel) const
+    std::vector<Zeichenschritt> schritte(Zeichenschritt::Art art) const
+    {
+        std::vector<Zeichenschritt> s;
+        std::copy_if(protokoll.begin(), protokoll.end(), std::back_inserter(s), [art](auto& k) { return k.art == art; });
+        return s;
+    }
+    std::vector<Zeichenschritt> texte() const { return schritte(Zeichenschritt::Art::Text); }
+    // The lines, or only those drawn wider than a pixel (plates, a sketch's stiffeners).
+    QList<QLineF> linien(bool nurSchwere = false) const
     {
         QList<QLineF> l;
         double breite = 1;
-        for (const Zeichenschritt& s : protokoll) {
+        for (const Zeichenschritt& s : protokoll)
             if (s.art == Zeichenschritt::Art::Linienbreite)
                 breite = s.wert;
-            else if (s.art == Zeichenschritt::Art::Linie && (pixel == 0 || breite == pixel))
+            else if (s.art == Zeichenschritt::Art::Linie && (!nurSchwere || breite > 1))
                 l.append(QLineF(s.x1, s.y1, s.x2, s.y2));
-        }
         return l;
     }
-    QList<QLineF> linien() const { return linienMitBreite(0); }
-    std::vector<Zeichenschritt> schritte(Zeichenschritt::Art art) const
-    {
-        std::vector<Zeichenschritt> auswahl;
-        for (const Zeichenschritt& s : protokoll)
-            if (s.art == art)
-                auswahl.push_back(s);
-        return auswahl;
-    }
-    std::vector<Zeichenschritt> texte() const { return schritte(Zeichenschritt::Art::Text); }
-    // Anything drawn at all (lines, boxes, arcs, texts)?
-    bool zeichnetEtwas() const
-    {
-        for (const Zeichenschritt& s : protokoll)
-            if (s.art == Zeichenschritt::Art::Linie || s.art == Zeichenschritt::Art::Rechteck ||
-                s.art == Zeichenschritt::Art::Bogen || s.art == Zeichenschritt::Art::Text)
-                return true;
-        return false;
-    }
+    // Lines, boxes, arcs and texts are the first kinds of step.
+    bool zeichnetEtwas() const { return std::any_of(protokoll.begin(), protokoll.end(), [](auto& k) { return k.art <= Zeichenschritt::Art::Text; }); }
 
     QImage bild;
     QPainter painter;

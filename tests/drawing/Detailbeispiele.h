@@ -1,202 +1,72 @@
 #pragma once
-// Sections of every welded family and the three rolled variants as an engineer
-// would enter them, for the tests of the detailed drawings and the developer
+// Sections of every offered form and the three rolled variants as an engineer
+// would type them, for the tests of the detailed drawings and the developer
 // pictures of them.
 
 #include "kern/Formen.h"
 #include "kern/Querschnittsdaten.h"
 
-#include <QList>
+#include <QStringList>
 #include <utility>
 #include <vector>
 
-struct Detailbeispiel {
-    const char* name;
-    Querschnittsdaten q;
-};
-
-// A chosen form with its web upright, as a new form starts.
-inline Querschnittsdaten beispielform(int familie, int nummer)
+// Fields separated by spaces, "-" for one left empty.
+inline QStringList felder(const char* text)
 {
-    Querschnittsdaten q;
-    q.familie = familie;
-    q.Querschnittsnummer = nummer;
-    q.masse.stegwinkel = "0";
-    return q;
+    QStringList f = QString::fromUtf8(text).split(u' ', Qt::SkipEmptyParts);
+    std::replace(f.begin(), f.end(), QStringLiteral("-"), QString());
+    return f;
 }
+inline HProfilmasse hprofil(const QStringList& f, int ab = 0) { return {f[ab], f[ab + 1], f[ab + 2], f[ab + 3], f[ab + 4]}; }
 
-// One form of every welded family, and the variants the drawings treat apart.
-inline const std::vector<Detailbeispiel>& schweissbeispiele()
-{
-    static const std::vector<Detailbeispiel> liste = [] {
-        std::vector<Detailbeispiel> l;
-        const auto neu = [&l](const char* name, int familie, int nummer) -> Querschnittsdaten& {
-            l.push_back({name, beispielform(familie, nummer)});
-            return l.back().q;
-        };
-        // Stiffener rows as {lage, lang1, lang2, dicke}, H profiles as {H, B, S, T, R}.
-        {
-            Querschnittsdaten& q = neu("Kasten_5", kOhneSchiene, 5);
-            Plattenmasse& m = q.masse;
-            m.obergurtbreite = "600"; m.obergurtdicke = "20";
-            m.untergurtbreite = "520"; m.untergurtdicke = "20";
-            m.steghoehe = "1000"; m.stegdicke = "12"; m.schottbreite = "400";
-            q.steifen = {{{"70", "150", "100", "10"}, {}, {"35", "150", "100", "10"}, {}, {"50", "80", "60", "10"}}};
-        }
-        {
-            Querschnittsdaten& q = neu("Schiene_ueber_Steg_15", kUeberSteg, 15);
-            Plattenmasse& m = q.masse;
-            m.obergurtbreite = "600"; m.obergurtdicke = "25";
-            m.untergurtbreite = "600"; m.untergurtdicke = "20";
-            m.steghoehe = "1200"; m.stegdicke = "14"; m.schottbreite = "500";
-            m.stegdicke2 = "10"; m.schienenhoehe = "75"; m.schienenbreite = "65";
-            q.steifen = {{{"80", "120", "80", "10"}, {"75", "120", "80", "10"}, {"45", "120", "80", "10"},
-                          {"40", "120", "80", "10"}, {}}};
-        }
-        {
-            Querschnittsdaten& q = neu("Mitte_Obergurt_37", kMitteObergurt, 37);
-            Plattenmasse& m = q.masse;
-            m.obergurtbreite = "700"; m.obergurtdicke = "25";
-            m.untergurtbreite = "640"; m.untergurtdicke = "20";
-            m.steghoehe = "1000"; m.stegdicke = "12"; m.schottbreite = "500";
-            m.schienenhoehe = "80"; m.schienenbreite = "100";
-            q.steifen = {{{"70", "120", "80", "10"}, {}, {}, {}, {"50", "100", "60", "10"}}};
-        }
-        {
-            // The bottom flange is the H profile's.
-            Querschnittsdaten& q = neu("H_Untergurt_55", kOhneSchieneMitH, 55);
-            Plattenmasse& m = q.masse;
-            m.obergurtbreite = "500"; m.obergurtdicke = "20";
-            m.steghoehe = "800"; m.stegdicke = "10"; m.schottbreite = "260";
-            q.stegprofilreihe = "HEB"; q.stegprofilgroesse = "500";
-            q.stegprofil = {"500", "300", "14.5", "28", "27"};
-            q.steifen = {{{"70", "100", "60", "10"}, {}, {"35", "100", "60", "10"}, {}, {"50", "80", "50", "10"}}};
-        }
-        {
-            // The rail does not act: a catalog rail rides on the half H profile.
-            Querschnittsdaten& q = neu("H_halb_115", kHalbesH, 115);
-            Plattenmasse& m = q.masse;
-            m.obergurtbreite = "500"; m.obergurtdicke = "19";
-            m.untergurtbreite = "700"; m.untergurtdicke = "25";
-            m.steghoehe = "1500"; m.stegdicke = "12"; m.schottbreite = "600";
-            m.stegdicke2 = "12"; m.schienenhoehe = "75"; m.schienenbreite = "65";
-            q.stegprofilreihe = "HEA"; q.stegprofilgroesse = "400";
-            q.stegprofil = {"390", "300", "11", "19", "27"};
-            q.schieneMittragend = false; q.ASchiene = "A75";
-            q.steifen = {{{"70", "120", "80", "12"}, {"75", "120", "80", "12"}, {"40", "120", "80", "12"},
-                          {"35", "120", "80", "12"}, {}}};
-        }
-        {
-            Querschnittsdaten& q = neu("Winkelkatzprofil_215", kWinkelkatzprofil, 215);
-            Plattenmasse& m = q.masse;
-            m.obergurtbreite = "500"; m.obergurtdicke = "20";
-            m.untergurtbreite = "420"; m.untergurtdicke = "15";
-            m.steghoehe = "900"; m.stegdicke = "12"; m.schottbreite = "300";
-            m.stegdicke2 = "10"; m.steghoehe2 = "600";
-            m.schienenhoehe = "50"; m.schienenbreite = "60";
-            m.hoehe2 = "12"; m.breite2 = "100";
-            q.steifen = {{{"70", "100", "60", "10"}, {"70", "100", "60", "10"}, {"35", "100", "60", "10"},
-                          {"35", "100", "60", "10"}, {}}};
-        }
-        {
-            // Half an H profile under the rail.
-            Querschnittsdaten& q = neu("Winkelkatzprofil_H_halb_225", kWinkelkatzprofil, 225);
-            Plattenmasse& m = q.masse;
-            m.obergurtbreite = "500"; m.obergurtdicke = "19";
-            m.untergurtbreite = "420"; m.untergurtdicke = "15";
-            m.steghoehe = "700"; m.stegdicke = "12"; m.schottbreite = "300";
-            m.stegdicke2 = "10"; m.steghoehe2 = "600";
-            m.schienenhoehe = "50"; m.schienenbreite = "60";
-            m.hoehe2 = "12"; m.breite2 = "100";
-            q.stegprofilreihe = "HEB"; q.stegprofilgroesse = "300";
-            q.stegprofil = {"300", "300", "11", "19", "27"};
-            q.steifen = {{{"60", "100", "60", "10"}, {"70", "100", "60", "10"}, {"30", "100", "60", "10"},
-                          {"35", "100", "60", "10"}, {}}};
-        }
-        {
-            Querschnittsdaten& q = neu("Zweizeller_315", kZweizeller, 315);
-            Plattenmasse& m = q.masse;
-            m.obergurtbreite = "900"; m.obergurtdicke = "25";
-            m.untergurtbreite = "1400"; m.untergurtdicke = "20";
-            m.steghoehe = "1200"; m.stegdicke = "12"; m.schottbreite = "600";
-            m.stegdicke2 = "14"; m.schienenhoehe = "60"; m.schienenbreite = "60";
-            m.zelle2 = {"500", "20", "700", "10", "300"};
-            q.steifen = {{{"75", "120", "80", "10"}, {"75", "120", "80", "10"}, {"40", "120", "80", "10"},
-                          {"65", "120", "80", "10"}, {}}};
-        }
-        return l;
-    }();
-    return liste;
-}
-
-// What an engineer would type for any offered form: its family's sample
-// above under the form's number, with every stiffener row the form may show
-// filled (rows the sample leaves empty get a plain angle). The form shows
-// only what it has; a web angle given here stays where the form offers one.
+// The family's sample under the form's number, with every stiffener row the
+// form may show; a web angle given here stays where the form offers one.
 inline Querschnittsdaten formbeispiel(int nummer, const char* stegwinkel = "0")
 {
-    const int familie = familieDerForm(nummer);
-    const char* vorlage = familie == kOhneSchiene         ? "Kasten_5"
-                          : familie == kUeberSteg         ? "Schiene_ueber_Steg_15"
-                          : familie == kMitteObergurt     ? "Mitte_Obergurt_37"
-                          : familie == kOhneSchieneMitH   ? "H_Untergurt_55"
-                          : familie == kHalbesH           ? "H_halb_115"
-                          : familie == kZweizeller        ? "Zweizeller_315"
-                          : mitHalbemH(nummer)            ? "Winkelkatzprofil_H_halb_225"
-                                                          : "Winkelkatzprofil_215";
+    // Plates: BO TO BU TU HS TS TS2 AS, rail height and width, HS2, the flat's
+    // height and width, the second cell's BO3 TO3 HS3 TS3 AS3. Stiffener rows
+    // 1 to 5: position, leg 1, leg 2, thickness. The web's H profile: series,
+    // size, H B S T R; the half H box's rail rides on it from the catalog.
+    static const char* const vorlagen[][4] = {
+        {"0", "600 20 520 20 1000 12 - 400", "70 150 100 10 70 100 60 10 35 150 100 10 35 100 60 10 50 80 60 10", ""},
+        {"1", "600 25 600 20 1200 14 10 500 75 65", "80 120 80 10 75 120 80 10 45 120 80 10 40 120 80 10 50 80 50 10", ""},
+        {"2", "700 25 640 20 1000 12 - 500 80 100", "70 120 80 10 70 100 60 10 35 100 60 10 35 100 60 10 50 100 60 10", ""},
+        {"5", "500 20 - - 800 10 - 260", "70 100 60 10 70 100 60 10 35 100 60 10 35 100 60 10 50 80 50 10", "HEB 500 500 300 14.5 28 27"},
+        {"6", "500 19 700 25 1500 12 12 600 75 65", "70 120 80 12 75 120 80 12 40 120 80 12 35 120 80 12 50 80 50 10", "HEA 400 390 300 11 19 27"},
+        {"7", "900 25 1400 20 1200 12 14 600 60 60 - - - 500 20 700 10 300", "75 120 80 10 75 120 80 10 40 120 80 10 65 120 80 10 50 80 50 10", ""},
+        {"4", "500 19 420 15 700 12 10 300 50 60 600 12 100", "60 100 60 10 70 100 60 10 30 100 60 10 35 100 60 10 50 80 50 10", "HEB 300 300 300 11 19 27"},
+        {"4", "500 20 420 15 900 12 10 300 50 60 600 12 100", "70 100 60 10 70 100 60 10 35 100 60 10 35 100 60 10 50 80 50 10", ""},
+    };
     Querschnittsdaten q;
-    for (const Detailbeispiel& b : schweissbeispiele())
-        if (QLatin1String(b.name) == QLatin1String(vorlage))
-            q = b.q;
+    q.familie = familieDerForm(nummer);
     q.Querschnittsnummer = nummer;
-    q.masse.stegwinkel = QString::fromLatin1(stegwinkel);
-    const Steifenmasse ersatz[5] = {{"70", "100", "60", "10"}, {"70", "100", "60", "10"}, {"35", "100", "60", "10"},
-                                    {"35", "100", "60", "10"}, {"50", "80", "50", "10"}};
-    for (size_t i = 0; i < 5; ++i)
-        if (q.steifen[i].dicke.isEmpty())
-            q.steifen[i] = ersatz[i];
+    Plattenmasse& m = q.masse;
+    QString* const platten[] = {&m.obergurtbreite, &m.obergurtdicke, &m.untergurtbreite, &m.untergurtdicke, &m.steghoehe,
+                                &m.stegdicke, &m.stegdicke2, &m.schottbreite, &m.schienenhoehe, &m.schienenbreite,
+                                &m.steghoehe2, &m.hoehe2, &m.breite2, &m.zelle2.BO3, &m.zelle2.TO3, &m.zelle2.HS3,
+                                &m.zelle2.TS3, &m.zelle2.AS3};
+    for (const auto& v : vorlagen)
+        if (atoi(v[0]) == q.familie && (q.familie != kWinkelkatzprofil || (*v[3] != 0) == mitHalbemH(nummer))) {
+            const QStringList p = felder(v[1]), st = felder(v[2]), h = felder(v[3]);
+            for (int i = 0; i < p.size(); ++i)
+                *platten[i] = p[i];
+            for (int i = 0; i < 20; i += 4)
+                q.steifen[size_t(i / 4)] = {st[i], st[i + 1], st[i + 2], st[i + 3]};
+            if (!h.isEmpty())
+                q.stegprofilreihe = h[0], q.stegprofilgroesse = h[1], q.stegprofil = hprofil(h, 2);
+            break;
+        }
+    m.stegwinkel = QString::fromLatin1(stegwinkel);
+    if (q.familie == kHalbesH)
+        q.schieneMittragend = false, q.ASchiene = QStringLiteral("A75");
     return q;
 }
 
-// The rolled variants: plain, with a flat rail on the top flange, on a profile
-// under the bottom flange; `modus` is the form the engine hands back.
-struct Walzbeispiel {
-    const char* name;
-    int modus;
-    Querschnittsdaten q;
-};
-
-inline Querschnittsdaten walzquerschnitt(const char* Typ, HProfilmasse profil)
-{
-    Querschnittsdaten q;
-    q.familie = kWalzprofil;
-    q.Typ = QString::fromUtf8(Typ);
-    q.walzprofil = profil;
-    return q;
-}
-
-inline const std::vector<Walzbeispiel>& walzbeispiele()
-{
-    static const std::vector<Walzbeispiel> liste = [] {
-        Querschnittsdaten mitFlachschiene = walzquerschnitt("HEA 500", {"490", "300", "12", "23", "27"});
-        mitFlachschiene.HschieneCheck = true;
-        mitFlachschiene.flachschienenhoehe = "40";
-        mitFlachschiene.flachschienenbreite = "60";
-        Querschnittsdaten aufProfil = walzquerschnitt("HEA 600", {"600", "300", "12", "23", "27"});
-        aufProfil.HUGCheck = true;
-        aufProfil.untergurtprofil = {"80", "200", "9", "15", "18"}; // HU, BU, SU, TU, RU
-        return std::vector<Walzbeispiel>{
-            {"Walzprofil_102", 102, walzquerschnitt("HEB 300", {"300", "300", "11", "19", "27"})},
-            {"Walzprofil_103", 103, mitFlachschiene},
-            {"Walzprofil_110", 110, aufProfil},
-        };
-    }();
-    return liste;
-}
-
-// Every drawing the result page can show, as one table: each form the combo
-// file offers, a sloped web for each family that offers a web angle, and the
-// rolled variants; `modus` 0 for the welded forms.
+// Every drawing the result page can show: each form the combo file offers, a
+// sloped web for each family that offers a web angle, and the rolled
+// variants (plain, with a flat rail on the top flange, on a profile under the
+// bottom flange, each keeping the other variants' values as typed before
+// their box was unticked); `modus` is the form the engine hands back, 0 when welded.
 struct Zeichnungsfall {
     QString name;
     int modus;
@@ -210,11 +80,18 @@ inline std::vector<Zeichnungsfall> alleZeichnungsfaelle(const QList<int>& formnu
         f.push_back({QStringLiteral("Form_%1").arg(n), 0, formbeispiel(n)});
     // Sloped webs spread the box at the top: the top flanges are as wide as it.
     for (const auto& [n, obergurt] : {std::pair{5, "720"}, {19, "800"}, {37, "700"}, {55, "500"}}) {
-        Querschnittsdaten q = formbeispiel(n, "6");
-        q.masse.obergurtbreite = QString::fromLatin1(obergurt);
-        f.push_back({QStringLiteral("Form_%1_geneigt").arg(n), 0, q});
+        f.push_back({QStringLiteral("Form_%1_geneigt").arg(n), 0, formbeispiel(n, "6")});
+        f.back().q.masse.obergurtbreite = QString::fromLatin1(obergurt);
     }
-    for (const Walzbeispiel& b : walzbeispiele())
-        f.push_back({QString::fromLatin1(b.name), b.modus, b.q});
+    for (const auto& [modus, profil] : {std::pair{102, "HEB 300 300 300 11 19 27"}, {103, "HEA 500 490 300 12 23 27"},
+                                        {110, "HEA 600 600 300 12 23 27"}}) {
+        Querschnittsdaten q;
+        const QStringList p = felder(profil);
+        q.familie = kWalzprofil, q.Typ = p[0] + u' ' + p[1], q.walzprofil = hprofil(p, 2);
+        q.HschieneCheck = modus == 103, q.HUGCheck = modus == 110;
+        q.flachschienenhoehe = QStringLiteral("40"), q.flachschienenbreite = QStringLiteral("60");
+        q.untergurtprofil = hprofil(felder("80 200 9 15 18")); // HU BU SU TU RU
+        f.push_back({QStringLiteral("Walzprofil_%1").arg(modus), modus, q});
+    }
     return f;
 }

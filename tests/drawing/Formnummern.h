@@ -5,19 +5,14 @@
 #include "app/Feldleser.h"
 
 #include <QList>
-#include <QString>
 
 inline QList<int> formnummernAus(const QString& combodatei)
 {
     QList<int> nummern;
-    const std::optional<QString> text = leseTextdatei(combodatei);
-    if (!text)
-        return nummern;
-    const QStringList felder = alleFelder(*text);
+    const QStringList felder = alleFelder(leseTextdatei(combodatei).value_or(QString()));
     for (int i = 0; i + 2 < felder.size(); i += 3) {
-        const std::optional<qint16> gruppe = alsGanzzahl16(felder[i]);
         const std::optional<qint16> nummer = alsGanzzahl16(felder[i + 1]);
-        if (gruppe == 1 && nummer && !nummern.contains(*nummer))
+        if (alsGanzzahl16(felder[i]) == 1 && nummer && !nummern.contains(*nummer))
             nummern.append(*nummer);
     }
     return nummern;
