@@ -46,8 +46,11 @@ Suitenordner bestimmeSuitenordner(const QString& exefiles)
 {
     Suitenordner ordner;
     ordner.exefiles = QDir::cleanPath(exefiles);
-    ordner.path0 = bestimmePath0(bestimmePathbasis(ordner.exefiles + QStringLiteral("/.")));
-    ordner.pathtext = verbinde(ordner.path0, QStringLiteral("TEXTE"));
+    const Datenordner daten = bestimmeDatenordner(bestimmePathbasis(ordner.exefiles + QStringLiteral("/.")),
+                                                  benutzerdatenordner());
+    ordner.path0 = daten.path0;
+    ordner.pathtext = daten.pathtext;
+    ordner.benutzereigen = daten.benutzereigen;
     return ordner;
 }
 
@@ -146,7 +149,9 @@ bool Startfenster::starteQuerschnitt()
         meldungen().zeige(text(6) + u'\n' + text(9 + int(fehler)), Meldungssymbol::Keins);
         return false;
     }
-    // A data directory named in the settings is never made up here.
+    // A data directory named in the settings is never made up here; the user's own one is.
+    if (m_ordner.benutzereigen && !m_ordner.path0.isEmpty())
+        QDir().mkpath(m_ordner.path0);
     if (!QFileInfo(m_ordner.path0).isDir()) {
         meldungen().zeige(text(15) + u' ' + QDir::toNativeSeparators(m_ordner.path0), Meldungssymbol::Keins);
         return false;

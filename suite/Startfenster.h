@@ -17,6 +17,7 @@ struct Suitenordner {
     QString exefiles; // the suite's program folder
     QString path0;    // the data directory
     QString pathtext; // language files and tables
+    bool benutzereigen = false; // path0 is the user's own folder, made at the first start
 };
 Suitenordner bestimmeSuitenordner(const QString& exefiles);
 

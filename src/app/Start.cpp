@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 QString verbinde(const QString& ordner, const QString& name)
 {
@@ -18,19 +19,48 @@ QString bestimmePathbasis(const QString& arbeitsverzeichnis)
     return QDir::cleanPath(QDir(arbeitsverzeichnis).absoluteFilePath(QStringLiteral("..")));
 }
 
-QString bestimmePath0(const QString& pathbasis)
+namespace {
+
+// A folder named in the settings, as an absolute path without a trailing separator.
+QString ordnerAusFeld(const QString& pathbasis, const QString& feld)
 {
-    const QString standard = verbinde(pathbasis, QStringLiteral("Daten"));
-    const auto text = leseTextdatei(verbinde(verbinde(pathbasis, QStringLiteral("exefiles")), QStringLiteral("inifile")));
-    if (!text)
-        return standard;
-    const auto feld = Feldleser(*text).naechstesFeld();
-    if (!feld || feld->trimmed().isEmpty())
-        return standard;
-    QString pfad = QDir::fromNativeSeparators(feld->trimmed());
-    while (pfad.size() > 1 && pfad.endsWith(u'/'))
-        pfad.chop(1);
-    return pfad;
+    return QDir::cleanPath(QDir(pathbasis).absoluteFilePath(QDir::fromNativeSeparators(feld.trimmed())));
+}
+
+} // namespace
+
+Datenordner bestimmeDatenordner(const QString& pathbasis, const QString& benutzerdaten)
+{
+    Datenordner ordner;
+    ordner.path0 = verbinde(pathbasis, QStringLiteral("Daten"));
+    QString texte;
+    if (const auto text = leseTextdatei(verbinde(verbinde(pathbasis, QStringLiteral("exefiles")), QStringLiteral("inifile")))) {
+        Feldleser leser(*text);
+        const QString daten = leser.naechstesFeld().value_or(QString()).trimmed();
+        texte = leser.naechstesFeld().value_or(QString()).trimmed();
+        if (daten == kBenutzerdaten) {
+            ordner.path0 = benutzerdaten.isEmpty() ? QString() : QDir::cleanPath(benutzerdaten);
+            ordner.benutzereigen = true;
+        } else if (!daten.isEmpty()) {
+            ordner.path0 = ordnerAusFeld(pathbasis, daten);
+        }
+    }
+    ordner.pathtext = texte.isEmpty() ? verbinde(ordner.path0, QStringLiteral("TEXTE")) : ordnerAusFeld(pathbasis, texte);
+    return ordner;
+}
+
+QString benutzerdatenordner()
+{
+    // Without a home there is no such folder, and nothing may land in the root instead.
+    const QString ort = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return ort.isEmpty() ? QString() : verbinde(ort, QStringLiteral("tarvello"));
+}
+
+QString bestimmePath0(const QString& pathbasis) { return bestimmeDatenordner(pathbasis, benutzerdatenordner()).path0; }
+
+QString bestimmePathtext(const QString& pathbasis)
+{
+    return bestimmeDatenordner(pathbasis, benutzerdatenordner()).pathtext;
 }
 
 QString inifile2Pfad(const QString& path0) { return verbinde(path0, QStringLiteral("inifile2")); }

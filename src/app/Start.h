@@ -18,8 +18,26 @@ QString verbinde(const QString& ordner, const QString& name);
 
 // The installation directory: the absolute form of ".." seen from the given working directory.
 QString bestimmePathbasis(const QString& arbeitsverzeichnis);
-// The data directory: pathbasis/Daten, unless the first field of exefiles/inifile names another.
+
+// The folders the suite works in, as the settings file exefiles/inifile names them.
+// Its first field is the data directory (editor folders and the hand-off file):
+// empty or missing means pathbasis/Daten, kBenutzerdaten the user's own data
+// directory. Its second field is the folder of the language files and tables,
+// which are only ever read: empty or missing means TEXTE in the data directory.
+// A relative path counts from pathbasis, so an installation can be moved whole.
+struct Datenordner {
+    QString path0;
+    QString pathtext;
+    // path0 is the user's own folder: made when first needed, unlike one the settings name.
+    bool benutzereigen = false;
+};
+inline const QString kBenutzerdaten = QStringLiteral("<Benutzerdaten>");
+Datenordner bestimmeDatenordner(const QString& pathbasis, const QString& benutzerdaten);
+// The user's own data directory of the suite: "tarvello" in $XDG_DATA_HOME or ~/.local/share.
+QString benutzerdatenordner();
+// The data directory and the texts folder of bestimmeDatenordner for this user.
 QString bestimmePath0(const QString& pathbasis);
+QString bestimmePathtext(const QString& pathbasis);
 
 QString inifile2Pfad(const QString& path0);
 // Reads the hand-off file without deleting it; nullopt when there is none.

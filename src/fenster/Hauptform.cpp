@@ -137,7 +137,7 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     pathbasis = bestimmePathbasis(arbeitsverzeichnis);
     path0 = bestimmePath0(pathbasis);
     bestimmeDezimaltrennzeichen();
-    pathtext = verbinde(path0, QStringLiteral("TEXTE"));
+    pathtext = bestimmePathtext(pathbasis);
     // A data directory named in the settings is never made up: without it there are no texts to speak with.
     if (!QFileInfo(path0).isDir()) {
         meldungen().zeige(QStringLiteral("Datenverzeichnis fehlt/Data directory missing: ") + QDir::toNativeSeparators(path0),

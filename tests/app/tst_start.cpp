@@ -38,7 +38,12 @@ private slots:
             return true;
         };
     }
-    void cleanup() { m_form.reset(); m_rekorder.reset(); }
+    void cleanup()
+    {
+        m_form.reset();
+        m_rekorder.reset();
+        qunsetenv("XDG_DATA_HOME");
+    }
 
     // The hand-off is taken; closing asks; the return button leaves the hand-off and starts TarvelloMain.
     void startUndRueckkehr()
@@ -86,6 +91,59 @@ private slots:
         QVERIFY(!starte(QString()));
         QCOMPARE(m_rekorder->texte(), QStringList{"Datenverzeichnis fehlt/Data directory missing: " + QDir::toNativeSeparators(fehlt)});
         QVERIFY(!QFile::exists(fehlt));
+    }
+
+    // The settings file names the data directory and the texts folder; relative paths count from the
+    // installation directory, "{B}" below, and "{U}" is the user's own data directory.
+    void ordnerAusInifile_data()
+    {
+        QTest::addColumn<QByteArray>("inifile");
+        QTest::addColumn<QString>("benutzer");
+        QTest::addColumn<QString>("path0");
+        QTest::addColumn<QString>("pathtext");
+        QTest::addColumn<bool>("eigen");
+        QTest::newRow("keine") << QByteArray() << "{U}" << "{B}/Daten" << "{B}/Daten/TEXTE" << false;
+        QTest::newRow("leer") << QByteArray("\"\",\"\"\r\n") << "{U}" << "{B}/Daten" << "{B}/Daten/TEXTE" << false;
+        QTest::newRow("absolut") << QByteArray("/srv/daten/\r\n") << "{U}" << "/srv/daten" << "/srv/daten/TEXTE" << false;
+        QTest::newRow("relativ") << QByteArray("\"../Gemeinsam\"") << "{U}" << "{B}/../Gemeinsam" << "{B}/../Gemeinsam/TEXTE" << false;
+        QTest::newRow("nur texte") << QByteArray(",/opt/texte") << "{U}" << "{B}/Daten" << "/opt/texte" << false;
+        QTest::newRow("paket") << QByteArray("\"<Benutzerdaten>\",\"../../share/tarvello/TEXTE\"\r\n") << "{U}"
+                               << "{U}" << "{B}/../../share/tarvello/TEXTE" << true;
+        QTest::newRow("ohne heim") << QByteArray("<Benutzerdaten>,/opt/texte") << "" << "" << "/opt/texte" << true;
+    }
+    void ordnerAusInifile()
+    {
+        QFETCH(QByteArray, inifile);
+        QFETCH(QString, benutzer);
+        QFETCH(QString, path0);
+        QFETCH(QString, pathtext);
+        QFETCH(bool, eigen);
+        const QString basis = m_suite->wurzel.path() + "/usr/lib/tarvello";
+        const QString heim = m_suite->wurzel.path() + "/heim/.local/share/tarvello";
+        const auto setze = [&](QString s) { return QDir::cleanPath(s.replace("{B}", basis).replace("{U}", heim)); };
+        if (!inifile.isNull())
+            schreibeDatei(basis + "/exefiles/inifile", inifile);
+        const Datenordner ordner = bestimmeDatenordner(basis, benutzer.isEmpty() ? QString() : setze(benutzer));
+        QCOMPARE(ordner.path0, path0.isEmpty() ? QString() : setze(path0));
+        QCOMPARE(ordner.pathtext, setze(pathtext));
+        QCOMPARE(ordner.benutzereigen, eigen);
+    }
+
+    // Installed for every user: the texts come from the shared folder, the editor folder and the
+    // hand-off lie in the user's own data directory, nothing is written beside the programs.
+    void benutzerdatenNebenGemeinsamenTexten()
+    {
+        QTemporaryDir heim;
+        qputenv("XDG_DATA_HOME", heim.path().toUtf8());
+        schreibeDatei(m_suite->exefiles() + "/inifile", "\"<Benutzerdaten>\",\"Daten/TEXTE\"\r\n");
+        schreibeDatei(heim.path() + "/tarvello/inifile2", "\"Anna\"\r\n\"E\"\r\n");
+        QVERIFY(starte(QString()));
+        QCOMPARE(m_form->pathben, heim.path() + "/tarvello/Anna");
+        QCOMPARE(m_form->pathtext, m_suite->texte());
+        QCOMPARE(m_form->tastenreihe[9]->text(), QStringLiteral("Back"));
+        QVERIFY(!QFile::exists(heim.path() + "/tarvello/inifile2"));
+        QCOMPARE(QDir(m_suite->daten()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"TEXTE"});
+        QCOMPARE(QDir(m_suite->exefiles()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"inifile"});
     }
 
     // Each name the folder or the engine's command line cannot carry, with its reason.

@@ -43,6 +43,24 @@ private slots:
         QCOMPARE(m_gestartet, (QList<QStringList>{{exefiles + "/" + programmdatei("TarvelloQuerschnitt"), exefiles}}));
     }
 
+    // Installed for every user: the user's own data directory is made at the first start and takes the hand-off.
+    void benutzerdatenBeimErstenStart()
+    {
+        Testsuite suite;
+        QTemporaryDir heim;
+        qputenv("XDG_DATA_HOME", heim.path().toUtf8());
+        schreibeDatei(suite.exefiles() + "/inifile", "\"<Benutzerdaten>\",\"Daten/TEXTE\"\r\n");
+        Meldungsrekorder rekorder;
+        Startfenster fenster(bestimmeSuitenordner(suite.exefiles()));
+        qunsetenv("XDG_DATA_HOME");
+        QCOMPARE(fenster.Endetaste->text(), QStringLiteral("Beenden"));
+        fenster.Bearbeiterfeld->setText("Anna");
+        QVERIFY(fenster.starteQuerschnitt());
+        QVERIFY(rekorder.gezeigt.empty());
+        QCOMPARE(leseDatei(heim.path() + "/tarvello/inifile2"), QByteArray("\"Anna\"\r\n\"D\"\r\n"));
+        QVERIFY(!QFile::exists(suite.daten() + "/inifile2"));
+    }
+
     void verweigertBoesenNamenUndMeldetStartfehler()
     {
         Testsuite suite;
