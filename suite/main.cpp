@@ -1,12 +1,43 @@
 #include "Startfenster.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QCommandLineParser>
+#include <QLineEdit>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvello"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVELLO_VERSION));
+    // The desktop names the window after the suite's menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarvello"));
+
+    // A shortcut may name the editor and the language and go straight on to the cross-section program.
+    QCommandLineParser aufruf;
+    aufruf.setApplicationDescription(QStringLiteral("Tarvello – Kranbahnträger-Querschnitte/crane-runway girder cross-sections"));
+    aufruf.addHelpOption();
+    aufruf.addVersionOption();
+    const QCommandLineOption bearbeiter(QStringLiteral("bearbeiter"), QStringLiteral("Bearbeiter/editor"),
+                                        QStringLiteral("name"));
+    const QCommandLineOption sprache(QStringLiteral("sprache"), QStringLiteral("Sprache/language (D, E, ...)"),
+                                     QStringLiteral("L"));
+    const QCommandLineOption start(QStringLiteral("start"),
+                                   QStringLiteral("gleich starten/start the cross-section program at once"));
+    aufruf.addOptions({bearbeiter, sprache, start});
+    aufruf.process(app);
+
     Startfenster fenster(bestimmeSuitenordner(QCoreApplication::applicationDirPath()));
+    if (aufruf.isSet(bearbeiter))
+        fenster.Bearbeiterfeld->setText(aufruf.value(bearbeiter));
+    if (aufruf.isSet(sprache)) {
+        const int eintrag = fenster.Sprachliste->findData(aufruf.value(sprache));
+        if (eintrag >= 0)
+            fenster.Sprachliste->setCurrentIndex(eintrag);
+    }
+    // A start that fails has said why; the window then stays for a second try.
+    if (aufruf.isSet(start) && fenster.starteQuerschnitt())
+        return 0;
     fenster.show();
     return app.exec();
 }
