@@ -36,44 +36,44 @@ void zeichneAchsenskizze(QPainter& p, const QRectF& feld)
     // A welded box under its rail, in grey: the forces act on this.
     p.setPen(QPen(Qt::gray, 1));
     p.setBrush(QColor(235, 235, 235));
-    const double b = 0.55 * e, h = 0.7 * e, t = 0.08 * e;
+    const double b = 0.42 * e, h = 0.48 * e, t = 0.07 * e;
     p.drawRect(QRectF(s.x() - b, s.y() - h, 2 * b, t));
     p.drawRect(QRectF(s.x() - b, s.y() + h - t, 2 * b, t));
     p.drawRect(QRectF(s.x() - 0.6 * b, s.y() - h + t, t, 2 * (h - t)));
     p.drawRect(QRectF(s.x() + 0.6 * b - t, s.y() - h + t, t, 2 * (h - t)));
-    p.drawRect(QRectF(s.x() + 0.6 * b - 0.6 * t - t / 2, s.y() - h - 0.15 * e, 1.2 * t + t, 0.15 * e));
+    p.drawRect(QRectF(s.x() + 0.6 * b - 1.5 * t, s.y() - h - 0.12 * e, 2 * t, 0.12 * e));
     p.setBrush(Qt::NoBrush);
 
     QFont schrift = p.font();
-    schrift.setPixelSize(int(std::max(9.0, 0.11 * e)));
+    schrift.setPixelSize(int(std::max(9.0, 0.12 * e)));
     p.setFont(schrift);
     const QFontMetricsF m(schrift);
+    const auto text = [&](QPointF bei, const QString& t, double rechtsbuendig) {
+        p.drawText(bei - QPointF(rechtsbuendig * m.horizontalAdvance(t), 0), t);
+    };
 
     // The principal axes: y to the right, z upwards, x towards the viewer.
     p.setPen(QPen(Qt::black, 1.2));
-    const QPointF yEnde = s + QPointF(0.95 * e, 0), zEnde = s - QPointF(0, 0.95 * e);
-    pfeil(p, s - QPointF(0.75 * e, 0), yEnde, false);
-    pfeil(p, s + QPointF(0, 0.75 * e), zEnde, false);
-    p.drawText(yEnde + QPointF(-m.horizontalAdvance("y"), -4), QStringLiteral("y"));
-    p.drawText(zEnde + QPointF(5, m.ascent()), QStringLiteral("z"));
+    pfeil(p, s - QPointF(0.7 * e, 0), s + QPointF(e, 0), false);
+    pfeil(p, s + QPointF(0, 0.7 * e), s - QPointF(0, e), false);
+    text(s + QPointF(e, m.ascent() + 2), QStringLiteral("y"), 1);
+    text(s + QPointF(-4, -0.95 * e), QStringLiteral("z"), 1);
     p.drawEllipse(s, 4, 4);
     p.drawEllipse(s, 1, 1);
-    p.drawText(s + QPointF(-m.horizontalAdvance("x") - 6, -5), QStringLiteral("x"));
+    text(s + QPointF(-6, m.ascent() + 4), QStringLiteral("x: N, Mx"), 1);
 
-    // Forces as single, moments as double arrows along their axes.
+    // Beyond the section, beside each axis: its force as a single arrow, its
+    // moment as a double arrow, both pointing the positive way.
+    const double von = 0.5 * e, bis = 0.88 * e, a = 0.08 * e;
     p.setPen(QPen(QColor(0, 70, 160), 1.4));
-    const QPointF vy = s + QPointF(0.25 * e, 0.22 * e), vz = s + QPointF(-0.22 * e, -0.25 * e);
-    pfeil(p, vy, vy + QPointF(0.35 * e, 0), false);
-    p.drawText(vy + QPointF(0.1 * e, m.ascent() + 3), QStringLiteral("Vy"));
-    pfeil(p, vz, vz - QPointF(0, 0.35 * e), false);
-    p.drawText(vz + QPointF(-m.horizontalAdvance("Vz") - 3, -0.15 * e), QStringLiteral("Vz"));
+    pfeil(p, s + QPointF(von, -a), s + QPointF(bis, -a), false);
+    text(s + QPointF(von, -a - 3), QStringLiteral("Vy"), 0);
+    pfeil(p, s + QPointF(-a, -von), s + QPointF(-a, -bis), false);
+    text(s + QPointF(-a - 3, -bis + m.ascent()), QStringLiteral("Vz"), 1);
     p.setPen(QPen(QColor(160, 40, 0), 1.4));
-    const QPointF my = s + QPointF(0.25 * e, -0.22 * e), mz = s + QPointF(0.22 * e, -0.25 * e);
-    pfeil(p, my, my + QPointF(0.35 * e, 0), true);
-    p.drawText(my + QPointF(0.1 * e, -4), QStringLiteral("My"));
-    pfeil(p, mz + QPointF(0, -0.02 * e), mz - QPointF(0, 0.37 * e), true);
-    p.drawText(mz + QPointF(5, -0.3 * e), QStringLiteral("Mz"));
-    p.setPen(QPen(Qt::black, 1));
-    p.drawText(s + QPointF(6, m.ascent() + 4), QStringLiteral("N, Mx"));
+    pfeil(p, s + QPointF(von, a), s + QPointF(bis, a), true);
+    text(s + QPointF(von, a + m.ascent() + 2), QStringLiteral("My"), 0);
+    pfeil(p, s + QPointF(a, -von), s + QPointF(a, -bis), true);
+    text(s + QPointF(a + 3, -bis + m.ascent()), QStringLiteral("Mz"), 0);
     p.restore();
 }
