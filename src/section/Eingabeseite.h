@@ -103,6 +103,14 @@ public:
     // The section as the fields hold it, and the captions the fields show.
     Querschnittsdaten querschnitt() const;
     Beschriftungen beschriftungen() const;
+    // Brings the window into the state of a record, as the form shows it: the
+    // family and form chosen as a user chooses them, then every field, list and
+    // check box the form shows set to the record's text. Nothing is checked or
+    // told meanwhile; a value being typed is dropped.
+    void setzeQuerschnitt(const Querschnittsdaten& q);
+    // The design values: no field of this page shows them, yet they belong to its section.
+    const Bemessungswerte& bemessung() const { return m_bemessung; }
+    void setzeBemessung(const Bemessungswerte& b) { m_bemessung = b; }
 
 signals:
     void ergebnisAngefordert();
@@ -126,6 +134,8 @@ private:
     void hschieneGeklickt(bool an);
     void hugGeklickt(bool an);
     std::array<bool, 5> vorhandeneSteifen() const;
+    void setzeSchweissform(Querschnittsdaten r);
+    void setzeWalzprofil(Querschnittsdaten r);
 
     QWidget* m_fenster;
     void vergissProfilwahl();
@@ -139,4 +149,5 @@ private:
     };
     Taste m_gedrueckt;              // the key that went down last, and where
     QString m_schieneBeimEintritt;  // the rail when its list was entered
+    Bemessungswerte m_bemessung;
 };

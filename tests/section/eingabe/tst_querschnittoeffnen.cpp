@@ -1,0 +1,144 @@
+// A section saved from one window and opened in a new one and in one used
+// before: the same view, sketch, record and engine input for every form the
+// lists offer; a value half typed is dropped, and nothing is told.
+#include "Testhilfen.h"
+#include "app/Sprachdateien.h"
+#include "kern/Querschnittsdatei.h"
+#include "kern/Uebergabeschreiber.h"
+#include "section/Eingabeseite.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+// Values typed by field name, distinct and passing every check of every form.
+QString getippt(const QString& feld)
+{
+    static const QStringList abmessung =
+        QString("601 21 1302 22 1203 13 14 254 - - 65 66 - 907 2 31 32 - - - 303 15 251 11 201").split(' ');
+    static const QStringList hwert = QString("301 302 12 20 28 41 62 15 201 202 9 14").split(' ');
+    const QString art = feld.section('_', 0, 0);
+    const int i = feld.section('_', 1).toInt();
+    const int steife[4] = {71 - 10 * i - 10 * (i / 2), 101 + i, i, 6 + i}; // position, L1, L2, t of row i
+    return art == "Abmessung" ? abmessung[i] : art == "hwert" ? hwert[i]
+           : QString::number(steife[QStringList{"Stort", "StLang1", "StLang2", "StDick"}.indexOf(art)]);
+}
+
+void waehle(QComboBox* liste, int index)
+{
+    liste->setCurrentIndex(index);
+    emit liste->activated(index);
+}
+
+struct Seite {
+    QWidget fenster;
+    Eingabeseite e{&fenster};
+    Seite() { e.pathtext = qEnvironmentVariable("TARVELLO_DATEN"); }
+    bool gezeigt(const QWidget* w) const { return w->isVisibleTo(&fenster); }
+
+    // A user's choices, then a distinct value in every field shown, and design values.
+    void fuelle(int familie, int form, int zusatz)
+    {
+        e.Option1[size_t(familie)]->click();
+        if (familie == kWalzprofil) {
+            if (zusatz) // the bottom profile's tick empties the lists: they are chosen after it
+                (zusatz == 1 ? e.HschieneCheck : e.HUGCheck)->click();
+            QComboBox* groesse = zusatz == 2 ? e.Combo1[4] : e.Combo1[1];
+            waehle(e.Combo1[0], e.Combo1[0]->findText(zusatz == 2 ? "IPE" : "HEB"));
+            waehle(groesse, groesse->findText("300"));
+        } else {
+            waehle(e.Querschnitt, e.Querschnitt->findData(form));
+            if (gezeigt(e.Schienemittragend) && bietetKatalogschiene(familie)) {
+                e.Schienemittragend->click();
+                waehle(e.ASchiene, e.ASchiene->findText("A55"));
+            }
+            waehle(e.Combo1[2], e.Combo1[2]->findText("HEB"));
+            waehle(e.Combo1[3], e.Combo1[3]->findText(familie == kOhneSchieneMitH ? "300" : "200"));
+        }
+        for (QLineEdit* f : fenster.findChildren<QLineEdit*>())
+            if (f->property("feldart").isValid() && gezeigt(f) && f->isEnabled())
+                f->setText(getippt(f->objectName()));
+        e.setzeBemessung({"11", "12", "13", "14", "15", "16", "S235", "1.1", "250", Schienenbefestigung::AufLager, "30"});
+    }
+
+    // Every text, choice and tick a user sees; the rolled profile's group covers the welded groups.
+    QStringList ansicht() const
+    {
+        QStringList s;
+        for (const QWidget* w : fenster.findChildren<QWidget*>())
+            if (gezeigt(w) && (!gezeigt(e.FrameHprofil) || e.FrameHprofil->isAncestorOf(w)))
+                s << w->objectName() + '=' + w->property(qobject_cast<const QComboBox*>(w) ? "currentText" : "text").toString() +
+                         w->property("checked").toString();
+        return s;
+    }
+
+    // The engine's input file; empty when the section is refused.
+    QByteArray übergabe() const
+    {
+        const Querschnittsdaten q = e.querschnitt();
+        const auto message = [](int n) { return QStringLiteral("M%1").arg(n); };
+        const Übergabeinhalt u = q.familie == kWalzprofil
+                                     ? baueHProfilÜbergabe(q, message)
+                                     : baueÜbergabe(q, e.beschriftungen(), 1, [](const QString&) { return 0.f; }, message);
+        return u.ok ? übergabebytes(u.zeilen) : QByteArray();
+    }
+};
+
+} // namespace
+
+class TestQuerschnittOeffnen : public QObject {
+    Q_OBJECT
+    Meldungsrekorder m_rekorder;
+    Seite m_benutzt; // shown and active; opens every file after the one before
+
+private slots:
+    void initTestCase()
+    {
+        m_benutzt.fenster.show();
+        QVERIFY(QTest::qWaitForWindowActive(&m_benutzt.fenster));
+    }
+
+    void gleicheSeite_data()
+    {
+        QTest::addColumn<int>("form"); // 0: the rolled profile
+        QTest::addColumn<int>("zusatz"); // of the rolled profile: none, flat rail, bottom profile
+        const QString liste = qEnvironmentVariable("TARVELLO_DATEN") + "/Combo.D";
+        for (int familie = kOhneSchiene; familie <= kZweizeller; ++familie)
+            for (const Querschnittseintrag& f : leseQuerschnittsliste(liste, familie).value_or(std::vector<Querschnittseintrag>{}))
+                QTest::addRow("%d", f.nummer) << f.nummer << 0;
+        for (int zusatz : {0, 1, 2})
+            QTest::addRow("Walzprofil %d", zusatz) << 0 << zusatz;
+    }
+    void gleicheSeite()
+    {
+        QFETCH(int, form);
+        QFETCH(int, zusatz);
+        Seite a, neu;
+        a.fuelle(form ? familieDerForm(form) : kWalzprofil, form, zusatz);
+        QVERIFY(!a.übergabe().isEmpty());
+        const QByteArray datei = schreibeQuerschnittsdatei(a.e.querschnitt());
+        const Querschnittsdatei gelesen = leseQuerschnittsdatei(datei);
+        QVERIFY(gelesen.querschnitt);
+        // Half typed and never left: a refusal would be told as the choice moves the focus on.
+        m_benutzt.e.Abmessung[0]->setFocus();
+        QTest::keyClicks(m_benutzt.e.Abmessung[0], "x");
+        for (Seite* b : {&neu, &m_benutzt}) {
+            b->e.setzeQuerschnitt(*gelesen.querschnitt);
+            QCOMPARE(b->ansicht(), a.ansicht());
+            QCOMPARE(b->e.Picture1->pixmap().toImage(), a.e.Picture1->pixmap().toImage());
+            QCOMPARE(b->übergabe(), a.übergabe());
+            QCOMPARE(schreibeQuerschnittsdatei(b->e.querschnitt()), datei);
+        }
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab); // where the focus is
+        QCOMPARE(m_rekorder.texte(), QStringList());
+    }
+};
+
+QTEST_MAIN(TestQuerschnittOeffnen)
+#include "tst_querschnittoeffnen.moc"
