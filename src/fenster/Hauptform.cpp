@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <cmath>
 
 namespace {
@@ -74,6 +75,18 @@ void Hauptform::baueOberflaeche()
     eingabe->Trägerergebnis->installEventFilter(this);
     QWidget::setTabOrder(eingabe->Trägerergebnis, nachweistaste);
     connect(nachweistaste, &QPushButton::clicked, this, &Hauptform::oeffneBemessung);
+
+    // The section's file, by button and by the usual keys.
+    oeffnetaste = new QPushButton(QStringLiteral("Öffnen"), this);
+    oeffnetaste->setObjectName(QStringLiteral("Oeffnetaste"));
+    oeffnetaste->setGeometry(twips(9360, kHoehe - 600, 1200, 450));
+    speichertaste = new QPushButton(QStringLiteral("Speichern"), this);
+    speichertaste->setObjectName(QStringLiteral("Speichertaste"));
+    speichertaste->setGeometry(twips(10680, kHoehe - 600, 1200, 450));
+    connect(oeffnetaste, &QPushButton::clicked, this, &Hauptform::oeffneQuerschnitt);
+    connect(speichertaste, &QPushButton::clicked, this, &Hauptform::speichereQuerschnitt);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &Hauptform::oeffneQuerschnitt);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &Hauptform::speichereQuerschnitt);
 }
 
 bool Hauptform::eventFilter(QObject* objekt, QEvent* ereignis)
@@ -83,20 +96,15 @@ bool Hauptform::eventFilter(QObject* objekt, QEvent* ereignis)
     return QWidget::eventFilter(objekt, ereignis);
 }
 
-Querschnittsdaten Hauptform::querschnitt() const
-{
-    Querschnittsdaten q = eingabe->querschnitt();
-    q.bemessung = m_bemessung;
-    return q;
-}
+Querschnittsdaten Hauptform::querschnitt() const { return eingabe->querschnitt(); }
 
 void Hauptform::oeffneBemessung()
 {
     Bemessungsdialog dialog(
-        m_bemessung, [this](int n) { return holePrinttext(n); }, [this](int n) { return holeMessage(n); },
+        eingabe->bemessung(), [this](int n) { return holePrinttext(n); }, [this](int n) { return holeMessage(n); },
         this);
     if (dialog.exec() == QDialog::Accepted)
-        m_bemessung = dialog.werte();
+        eingabe->setzeBemessung(dialog.werte());
 }
 
 void Hauptform::passeAnBildschirmAn(int bildschirmbreiteTwips)
@@ -105,7 +113,8 @@ void Hauptform::passeAnBildschirmAn(int bildschirmbreiteTwips)
     if (!Breitbild)
         return;
     setFixedSize(width() + px(kBreitbildZuschlag), height());
-    verschiebe(tastenreihe[9], kBreitbildZuschlag);
+    for (QWidget* w : {tastenreihe[9], oeffnetaste, speichertaste})
+        verschiebe(w, kBreitbildZuschlag);
     const Eingabeseite& e = *eingabe;
     for (QWidget* rahmen : {e.Querschnittsframe, e.Querschnittsdatenframe1, e.FrameHprofil, e.Schienenframe,
                             e.Frame_Hschiene, e.Steifenframe, e.Stegframe, e.Zell2_Frame})
@@ -176,6 +185,7 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     ladeFormtexte(this, verbinde(pathtext, objectName() + u'.' + Oberflächensprache));
     m_Printtexte.ladePrinttexte(verbinde(pathtext, objectName() + QStringLiteral("Printtxt.") + Oberflächensprache));
     nachweistaste->setText(holePrinttext(kTaste));
+    beschrifteDateitasten();
 
     Rückkehrmodus = -1;
     bericht.seitenzahl = 0;
@@ -184,6 +194,7 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     const bool mitTexten = QFileInfo(Messagedatei).isReadable();
     dialog.jatext = mitTexten ? holeMessage(1001) : QStringLiteral("Ja/Yes");
     dialog.neintext = mitTexten ? holeMessage(1002) : QStringLiteral("Nein/No");
+    stelleZuletztWiederHer();
     return true;
 }
 
@@ -244,10 +255,20 @@ void Hauptform::kehreZurueck()
 
 void Hauptform::closeEvent(QCloseEvent* ereignis)
 {
-    if (Rückkehrmodus != 9 && emsgbox(holeMessage(1000), 2) != 6) {
-        ereignis->ignore();
-        return;
+    if (Rückkehrmodus != 9) {
+        // Unsaved changes: the question offers to save them first; saved, the window closes.
+        if (istGeaendert() && emsgbox(holeMessage(61), 1) == 6) {
+            if (!speichereQuerschnitt()) {
+                ereignis->ignore();
+                return;
+            }
+        } else if (emsgbox(holeMessage(1000), 2) != 6) {
+            ereignis->ignore();
+            return;
+        }
     }
+    if (m_sperre)
+        merkeZuletzt();
     ereignis->accept();
     // Unloading the main window ends the program: the windows it opened go first.
     const QList<QWidget*> fenster = QApplication::topLevelWidgets();

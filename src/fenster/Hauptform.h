@@ -47,6 +47,18 @@ public:
 
     // The section as the window shows it, with its design values.
     Querschnittsdaten querschnitt() const;
+    // The section's file: saved under a name the user picks (false when cancelled
+    // or not written), opened from one (false, after telling why, when the file
+    // gives no section; the window then stays as it was).
+    bool speichereQuerschnitt();
+    void oeffneQuerschnitt();
+    bool oeffneQuerschnittsdatei(const QString& pfad);
+    // Whether the section differs from the file it was last saved to or opened from.
+    bool istGeaendert() const;
+    QString querschnittsdatei; // that file, "" before the first save
+    QPushButton* speichertaste = nullptr;
+    QPushButton* oeffnetaste = nullptr;
+
     // The design button: the design values in their dialog.
     void oeffneBemessung();
     QPushButton* nachweistaste = nullptr;
@@ -109,7 +121,17 @@ private:
     // The pages last shown, as they are laid out again for the printer, and the section's name.
     std::vector<std::function<void(Zeichenflaeche&)>> m_letzteSeiten;
     QString m_druckname;
-    Bemessungswerte m_bemessung;
+
+    // The section as last saved or opened, as its file holds it.
+    QByteArray m_gespeichert;
+    // The editor's last section and the file it belongs to, kept when the window closes.
+    QString zuletztDatei() const;
+    QString zuletztPfad() const;
+    void merkeZuletzt();
+    void stelleZuletztWiederHer();
+    void beschrifteDateitasten();
+    bool stehtInDerListe(const Querschnittsdaten& q) const;
+    QString dateifilter() const;
 
     Printtexte m_Printtexte;
 };

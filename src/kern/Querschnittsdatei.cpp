@@ -157,20 +157,13 @@ bool angeboten(int familie, int form)
     return form == 0 || (familie != kWalzprofil && familieBietet(familie, form));
 }
 
-Querschnittsdaten wieGezeigt(const Querschnittsdaten& q)
-{
-    Querschnittsdaten r = nurGezeigtes(q);
-    r.bemessung = q.bemessung; // not shown by the form's fields, but part of the section
-    return r;
-}
-
 Querschnittsdatei abgelehnt(Dateiablehnung grund) { return {std::nullopt, grund}; }
 
 } // namespace
 
 QByteArray schreibeQuerschnittsdatei(const Querschnittsdaten& q)
 {
-    Querschnittsdaten r = wieGezeigt(q);
+    Querschnittsdaten r = nurGezeigtes(q);
     Querschnittsdaten frisch;
     const std::vector<Texteintrag> texte = texteintraege(r), leer = texteintraege(frisch);
     QStringList zeilen{inAnfuehrung(kQuerschnittskennung) + u',' + QString::number(kQuerschnittsfassung),
@@ -231,5 +224,5 @@ Querschnittsdatei leseQuerschnittsdatei(const QByteArray& inhalt)
         return abgelehnt(Dateiablehnung::NichtAngeboten);
     q.familie = *familie;
     q.Querschnittsnummer = *form;
-    return {wieGezeigt(q), Dateiablehnung::Keine};
+    return {nurGezeigtes(q), Dateiablehnung::Keine};
 }

@@ -22,9 +22,7 @@ Querschnittsdaten nurWalzprofil(const Querschnittsdaten& q)
     return r;
 }
 
-} // namespace
-
-Querschnittsdaten nurGezeigtes(const Querschnittsdaten& q)
+Querschnittsdaten nurGezeigteMasse(const Querschnittsdaten& q)
 {
     if (q.familie == kWalzprofil)
         return nurWalzprofil(q);
@@ -76,6 +74,16 @@ Querschnittsdaten nurGezeigtes(const Querschnittsdaten& q)
     // The mid stiffener always sits at the middle of the top flange.
     if (l.steifen && l.steifenzeilen[4])
         r.steifen[4].lage = QStringLiteral("50");
+    return r;
+}
+
+} // namespace
+
+Querschnittsdaten nurGezeigtes(const Querschnittsdaten& q)
+{
+    // The design values belong to the section whatever its form shows.
+    Querschnittsdaten r = nurGezeigteMasse(q);
+    r.bemessung = q.bemessung;
     return r;
 }
 

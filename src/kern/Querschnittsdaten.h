@@ -96,4 +96,5 @@ QString steifenfeldname(const Beschriftungen& b, int zeile, int spalte);
 // emptied (or set to what the form fixes: the web angle 0 where it has none,
 // no catalog rail where the form offers none). A hidden value therefore never
 // reaches a check, a file or the page, whatever was typed for an earlier form.
+// The design values stay: no form hides them.
 Querschnittsdaten nurGezeigtes(const Querschnittsdaten& q);

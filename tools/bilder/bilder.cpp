@@ -4,6 +4,7 @@
 //   tarvello_bilder <installed suite folder (exefiles/, Daten/)> <output folder>
 #include "Beispieleingabe.h"
 #include "Startfenster.h"
+#include "fenster/Bemessungsdialog.h"
 #include "app/Form7.h"
 #include "fenster/Hauptform.h"
 #include "app/Meldungen.h"
@@ -42,8 +43,11 @@ void ergebnis(Hauptform& form, bool ok, const QDir& aus, const QString& name)
         std::fprintf(stderr, "no result page for %s\n", qPrintable(name));
         return;
     }
-    QImage(form.form5->bitmap(1)).save(aus.filePath(name + QStringLiteral(".png")));
-    std::printf("%s\n", qPrintable(aus.filePath(name + QStringLiteral(".png"))));
+    for (int k = 1; k <= form.form5->Seiten; ++k) {
+        const QString datei = aus.filePath(name + (k > 1 ? QStringLiteral("_Seite%1").arg(k) : QString()) + ".png");
+        QImage(form.form5->bitmap(k)).save(datei);
+        std::printf("%s\n", qPrintable(datei));
+    }
     form.form5->close();
     form.anzahldrucke1 = 1;
     form.druckertaste();
@@ -78,6 +82,7 @@ int main(int argc, char* argv[])
         Startfenster start(bestimmeSuitenordner(exefiles));
         speichere(start, aus.filePath(QStringLiteral("TarvelloMain_%1.png").arg(sprache)));
 
+        QFile::remove(path0 + QStringLiteral("/Bilder/.zuletzt.tqs")); // every picture from a fresh window
         Hauptform form;
         if (!form.starte(exefiles))
             return 1;
@@ -85,6 +90,18 @@ int main(int argc, char* argv[])
         Eingabeseite& e = *form.eingabe;
         for (const Beispiel& b : beispiele()) {
             fuelleBeispiel(e, b);
+            // The rail over the web carries a wheel load: its page shows the design check too.
+            Bemessungswerte w;
+            if (b.form == 15) {
+                w.N = "-100";
+                w.Vz = "400";
+                w.My = "2000";
+                w.radlast = "300";
+                Bemessungsdialog dialog(w, [&](int n) { return form.holePrinttext(n); },
+                                        [&](int n) { return form.holeMessage(n); }, &form);
+                speichere(dialog, aus.filePath(QStringLiteral("Bemessung_%1.png").arg(sprache)));
+            }
+            e.setzeBemessung(w);
             speichere(form, aus.filePath(QStringLiteral("Hauptform_%1_%2.png").arg(sprache).arg(b.form)));
             form.bericht.projektname = QStringLiteral("(") + e.Querschnitt->currentText() + u')';
             ergebnis(form, form.zeigeQuerschnittswerte(), aus,

@@ -1,0 +1,150 @@
+// The main window's section files: saved and opened by the engineer, the last
+// section of the editor kept over the end of the program.
+#include "Hauptform.h"
+
+#include "app/Dateien.h"
+#include "app/Feldleser.h"
+#include "app/Sprachdateien.h"
+#include "app/Start.h"
+#include "kern/Formen.h"
+#include "kern/Querschnittsdatei.h"
+#include "report/Form5.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <algorithm>
+
+namespace {
+
+// Print texts of the file buttons and dialogs.
+enum { kSpeichern = 59, kOeffnen = 60, kFiltername = 61, kSpeichertitel = 62, kOeffnetitel = 63 };
+
+// Messages of a file that gives no section, in the order of Dateiablehnung.
+int ablehnungsmeldung(Dateiablehnung a)
+{
+    switch (a) {
+    case Dateiablehnung::NeuereFassung:
+        return 59;
+    case Dateiablehnung::NichtAngeboten:
+        return 60;
+    default:
+        return 58;
+    }
+}
+
+std::optional<QByteArray> leseBytes(const QString& pfad)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return datei.readAll();
+}
+
+} // namespace
+
+QString Hauptform::zuletztDatei() const { return verbinde(pathben, QStringLiteral(".zuletzt") + kQuerschnittsendung); }
+QString Hauptform::zuletztPfad() const { return verbinde(pathben, QStringLiteral(".zuletzt")); }
+
+void Hauptform::beschrifteDateitasten()
+{
+    speichertaste->setText(holePrinttext(kSpeichern));
+    oeffnetaste->setText(holePrinttext(kOeffnen));
+}
+
+QString Hauptform::dateifilter() const
+{
+    return holePrinttext(kFiltername) + QStringLiteral(" (*") + kQuerschnittsendung + u')';
+}
+
+bool Hauptform::istGeaendert() const { return schreibeQuerschnittsdatei(querschnitt()) != m_gespeichert; }
+
+bool Hauptform::speichereQuerschnitt()
+{
+    const QString vorschlag = querschnittsdatei.isEmpty() ? pathben : querschnittsdatei;
+    QString pfad = dateiwahl()(this, Dateiwahlart::Speichern, holePrinttext(kSpeichertitel), vorschlag, dateifilter());
+    if (pfad.isEmpty())
+        return false;
+    if (QFileInfo(pfad).suffix().isEmpty())
+        pfad += kQuerschnittsendung;
+    const QByteArray inhalt = schreibeQuerschnittsdatei(querschnitt());
+    QString grund;
+    if (!dateischreiber()(pfad, inhalt, grund)) {
+        zeigeMessageMitText(47, QDir::toNativeSeparators(pfad) + QStringLiteral(" (") + grund + u')');
+        return false;
+    }
+    querschnittsdatei = pfad;
+    m_gespeichert = inhalt;
+    return true;
+}
+
+void Hauptform::oeffneQuerschnitt()
+{
+    const QString ordner = querschnittsdatei.isEmpty() ? pathben : QFileInfo(querschnittsdatei).absolutePath();
+    const QString pfad = dateiwahl()(this, Dateiwahlart::Oeffnen, holePrinttext(kOeffnetitel), ordner, dateifilter());
+    if (!pfad.isEmpty())
+        oeffneQuerschnittsdatei(pfad);
+}
+
+bool Hauptform::stehtInDerListe(const Querschnittsdaten& q) const
+{
+    // A form the family's list does not name could not be chosen in the window either.
+    if (q.familie == kWalzprofil || q.Querschnittsnummer == 0)
+        return true;
+    const auto liste =
+        leseQuerschnittsliste(verbinde(pathtext, QStringLiteral("Combo.") + Oberflächensprache), q.familie);
+    return liste && std::any_of(liste->begin(), liste->end(),
+                                [&](const Querschnittseintrag& e) { return e.nummer == q.Querschnittsnummer; });
+}
+
+bool Hauptform::oeffneQuerschnittsdatei(const QString& pfad)
+{
+    const auto inhalt = leseBytes(pfad);
+    Querschnittsdatei datei = inhalt ? leseQuerschnittsdatei(*inhalt) : Querschnittsdatei{};
+    if (datei.querschnitt && !stehtInDerListe(*datei.querschnitt))
+        datei = {std::nullopt, Dateiablehnung::NichtAngeboten};
+    if (!datei.querschnitt) {
+        // The window stays as it was: nothing of a refused file reaches it.
+        zeigeMessageMitText(ablehnungsmeldung(inhalt ? datei.ablehnung : Dateiablehnung::Beschaedigt),
+                            QDir::toNativeSeparators(pfad));
+        return false;
+    }
+    if (form5)
+        form5->close();
+    eingabe->setzeQuerschnitt(*datei.querschnitt);
+    querschnittsdatei = pfad;
+    m_gespeichert = schreibeQuerschnittsdatei(querschnitt());
+    return true;
+}
+
+void Hauptform::merkeZuletzt()
+{
+    // Best effort: a folder that takes nothing more loses only the restoring.
+    QString grund;
+    dateischreiber()(zuletztDatei(), schreibeQuerschnittsdatei(querschnitt()), grund);
+    dateischreiber()(zuletztPfad(), (u'"' + querschnittsdatei + QStringLiteral("\"\r\n")).toUtf8(), grund);
+}
+
+void Hauptform::stelleZuletztWiederHer()
+{
+    m_gespeichert = schreibeQuerschnittsdatei(querschnitt()); // a fresh window has nothing to lose
+    const auto inhalt = leseBytes(zuletztDatei());
+    if (!inhalt)
+        return;
+    const Querschnittsdatei datei = leseQuerschnittsdatei(*inhalt);
+    if (!datei.querschnitt)
+        return; // a damaged or later leftover is no reason to stop the start
+    eingabe->setzeQuerschnitt(*datei.querschnitt);
+    const auto pfadtext = leseTextdatei(zuletztPfad());
+    const auto pfad = pfadtext ? Feldleser(*pfadtext).naechstesFeld() : std::nullopt;
+    // Unsaved is what differs from the file it was last saved to, or everything when there is none.
+    if (pfad && !pfad->isEmpty()) {
+        if (const auto gespeichert = leseBytes(*pfad)) {
+            querschnittsdatei = *pfad;
+            const Querschnittsdatei alt = leseQuerschnittsdatei(*gespeichert);
+            if (alt.querschnitt)
+                m_gespeichert = schreibeQuerschnittsdatei(*alt.querschnitt);
+        }
+    }
+}

@@ -1,0 +1,163 @@
+// The section's file from the window: saved by key, refused files leave the
+// window as it was, the close question offers to save, and the editor's last
+// section comes back at the next start.
+#include "Testhilfen.h"
+#include "app/Dateien.h"
+#include "fenster/Hauptform.h"
+#include "kern/Querschnittsdatei.h"
+#include "section/Eingabeseite.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<Hauptform> starte(Testsuite& suite)
+{
+    suite.übergabe("\"Test\"\r\n\"D\"\r\n");
+    auto form = std::make_unique<Hauptform>();
+    if (!form->starte(suite.exefiles()))
+        return nullptr;
+    form->show();
+    return QTest::qWaitForWindowActive(form.get()) ? std::move(form) : nullptr;
+}
+
+void tippe(QLineEdit* feld, const QString& text)
+{
+    feld->setFocus();
+    feld->selectAll();
+    QTest::keyClicks(feld, text);
+    QTest::keyClick(feld, Qt::Key_Tab);
+}
+
+// Form 15 with its plates typed in and a wheel load.
+void gibEin(Hauptform& f)
+{
+    Eingabeseite* e = f.eingabe;
+    QTest::mouseClick(e->Option1[1], Qt::LeftButton, {}, QPoint(6, 8));
+    e->Querschnitt->setCurrentIndex(e->Querschnitt->findData(15));
+    emit e->Querschnitt->activated(e->Querschnitt->currentIndex());
+    const std::pair<int, const char*> werte[] = {{0, "720"}, {1, "25"}, {2, "600"}, {3, "20"}, {4, "1200"},
+                                                {5, "14"},  {7, "500"}, {10, "75"}, {11, "65"}};
+    for (const auto& [i, w] : werte)
+        tippe(e->Abmessung[size_t(i)], w);
+    Bemessungswerte b;
+    b.My = "1500";
+    b.radlast = "250";
+    e->setzeBemessung(b);
+}
+
+// The window's section with every value it shows and its design values.
+QByteArray übergabe(const Hauptform& f) { return schreibeQuerschnittsdatei(f.querschnitt()); }
+
+} // namespace
+
+class TstAblage : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Testsuite> m_suite;
+    std::unique_ptr<Meldungsrekorder> m_rekorder;
+    QString m_gewaehlt; // what the file dialog answers
+    QList<Dateiwahlart> m_wahlen;
+
+private slots:
+    void init()
+    {
+        m_suite = std::make_unique<Testsuite>();
+        m_rekorder = std::make_unique<Meldungsrekorder>();
+        m_wahlen.clear();
+        dateiwahl() = [this](QWidget*, Dateiwahlart art, const QString&, const QString&, const QString&) {
+            m_wahlen.append(art);
+            return m_gewaehlt;
+        };
+    }
+    void cleanup()
+    {
+        m_rekorder.reset();
+        m_suite.reset();
+    }
+
+    void speichernUndWiederherstellen()
+    {
+        auto f = starte(*m_suite);
+        QVERIFY(f);
+        QVERIFY(!f->istGeaendert());
+        gibEin(*f);
+        QVERIFY(f->istGeaendert());
+        m_gewaehlt = m_suite->wurzel.filePath("Träger 1"); // the extension is added
+        QTest::keyClick(f.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(m_wahlen, QList<Dateiwahlart>{Dateiwahlart::Speichern});
+        QCOMPARE(f->querschnittsdatei, m_gewaehlt + kQuerschnittsendung);
+        QVERIFY(!f->istGeaendert());
+        const QByteArray datei = übergabe(*f);
+
+        // A change after saving: closing asks to save it; "no", then the usual question.
+        tippe(f->eingabe->Abmessung[5], "16");
+        QVERIFY(f->istGeaendert());
+        m_rekorder->antwort = 7;
+        QVERIFY(!f->close());
+        QCOMPARE(m_rekorder->fragen, (QStringList{f->holeMessage(61), f->holeMessage(1000)}));
+        const QByteArray geaendert = übergabe(*f);
+        f->Rückkehrmodus = 9; // the return to the main program asks nothing
+        QVERIFY(f->close());
+        f.reset();
+
+        // The next start brings the last section back, still unsaved against its file.
+        f = starte(*m_suite);
+        QVERIFY(f);
+        QCOMPARE(übergabe(*f), geaendert);
+        QCOMPARE(f->querschnitt().bemessung.radlast, QStringLiteral("250"));
+        QCOMPARE(f->querschnittsdatei, m_gewaehlt + kQuerschnittsendung);
+        QVERIFY(f->istGeaendert());
+
+        // Opening the saved file gives the saved section.
+        m_gewaehlt += kQuerschnittsendung;
+        QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(übergabe(*f), datei);
+        QVERIFY(!f->istGeaendert());
+
+        // "Yes" to the question saves before the window closes.
+        tippe(f->eingabe->Abmessung[1], "30");
+        m_rekorder->antwort = 6;
+        QVERIFY(f->close());
+        QCOMPARE(leseDatei(m_gewaehlt), übergabe(*f));
+        QVERIFY2(m_rekorder->gezeigt.empty(), qPrintable(m_rekorder->texte().join('\n')));
+    }
+
+    void abgelehnteDateien_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<int>("meldung");
+        QTest::newRow("keine Querschnittsdatei") << QByteArray("\"Bearbeiter\"\r\n") << 58;
+        QTest::newRow("neuere Fassung") << QByteArray("\"Tarvello-Querschnitt\",2\r\n\"familie\",1\r\n") << 59;
+        QTest::newRow("nicht angeboten") << QByteArray("\"Tarvello-Querschnitt\",1\r\n\"familie\",0\r\n"
+                                                       "\"Querschnittsnummer\",59\r\n")
+                                         << 60;
+        QTest::newRow("nicht in der Liste") << QByteArray("\"Tarvello-Querschnitt\",1\r\n\"familie\",0\r\n"
+                                                          "\"Querschnittsnummer\",8\r\n")
+                                            << 60;
+        QTest::newRow("fehlt") << QByteArray() << 58;
+    }
+    void abgelehnteDateien()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(int, meldung);
+        auto f = starte(*m_suite);
+        QVERIFY(f);
+        gibEin(*f);
+        const QByteArray vorher = übergabe(*f);
+        const QString pfad = m_suite->wurzel.filePath("x.tqs");
+        if (!inhalt.isNull())
+            schreibeDatei(pfad, inhalt);
+        QVERIFY(!f->oeffneQuerschnittsdatei(pfad));
+        QCOMPARE(m_rekorder->texte(), QStringList{f->holeMessage(meldung) + u' ' + QDir::toNativeSeparators(pfad)});
+        QCOMPARE(übergabe(*f), vorher);
+        QVERIFY(f->querschnittsdatei.isEmpty());
+        f->Rückkehrmodus = 9;
+    }
+};
+
+QTEST_MAIN(TstAblage)
+#include "tst_ablage.moc"
