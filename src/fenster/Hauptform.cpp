@@ -290,15 +290,17 @@ void Hauptform::trägerergebnis()
     // The page of an earlier section never stands beside a new run's outcome.
     if (form5)
         form5->close();
-    if (eingabe->familie == 3) {
-        // The footer names the section printed, here the profile.
-        bericht.projektname = QStringLiteral("(") + eingabe->Typ->text() + u')';
-        anzahldrucke1 = 0;
+    // The footer names the section printed (the profile for a rolled one), after
+    // the file it is saved in.
+    const bool gewalzt = eingabe->familie == 3;
+    const QString name = QStringLiteral("(") + (gewalzt ? eingabe->Typ->text() : eingabe->Querschnittsname) + u')';
+    bericht.projektname =
+        querschnittsdatei.isEmpty() ? name : QFileInfo(querschnittsdatei).completeBaseName() + u' ' + name;
+    anzahldrucke1 = 0;
+    if (gewalzt) {
         rechneHProfil();
         return;
     }
-    bericht.projektname = QStringLiteral("(") + eingabe->Querschnittsname + u')';
-    anzahldrucke1 = 0;
     zeigeQuerschnittswerte();
 }
 
