@@ -5,6 +5,7 @@
 #include "Testhilfen.h"
 #include "fenster/Bemessungsdialog.h"
 #include "fenster/Hauptform.h"
+#include "app/Dateien.h"
 #include "app/Start.h"
 #include "kern/Zahlen.h"
 #include "engine/Ergebnisdatei.h"
@@ -196,6 +197,40 @@ private slots:
         // The wheel's compression stands in the row of P3 alone.
         const QRegularExpression p3(QStringLiteral("\\bP3\\s+14\\.0\\s+\\S+\\s+\\S+\\s+(-\\d+\\.\\d)"));
         QVERIFY2(p3.match(seite2).hasMatch(), qPrintable(seite2));
+    }
+
+    // Saved, the program ended and started again, the file opened: the same pages.
+    void gespeichertUndWiederGeoeffnet()
+    {
+        tippeBeispiel(beispiele()[1]);
+        Bemessungswerte b;
+        b.My = "1800";
+        b.Vz = "350";
+        b.radlast = "200";
+        e->setzeBemessung(b);
+        const QString datei = m_suite->wurzel.filePath("Kranbahn.tqs");
+        dateiwahl() = [&](QWidget*, Dateiwahlart, const QString&, const QString&, const QString&) { return datei; };
+        QVERIFY(m_form->speichereQuerschnitt());
+        QTest::mouseClick(e->Trägerergebnis, Qt::LeftButton);
+        QCOMPARE(m_form->form5->Seiten, 2);
+        const QImage seite1(m_form->form5->bitmap(1)), seite2(m_form->form5->bitmap(2));
+        m_form->Rückkehrmodus = 9;
+        m_form->close();
+        m_form.reset();
+        m_rekorder->gezeigt.clear();
+
+        schreibeDatei(m_suite->daten() + "/inifile2", "\"Prüferin\"\r\n\"D\"\r\n");
+        m_form = std::make_unique<Hauptform>();
+        QVERIFY(m_form->starte(m_suite->wurzel.filePath("exefiles")));
+        e = m_form->eingabe;
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QVERIFY(m_form->oeffneQuerschnittsdatei(datei));
+        QTest::mouseClick(e->Trägerergebnis, Qt::LeftButton);
+        QVERIFY2(m_rekorder->gezeigt.empty(), qPrintable(m_rekorder->texte().join('\n')));
+        QCOMPARE(m_form->form5->Seiten, 2);
+        QCOMPARE(QImage(m_form->form5->bitmap(1)), seite1);
+        QCOMPARE(QImage(m_form->form5->bitmap(2)), seite2);
     }
 
     void walzprofile_data()
