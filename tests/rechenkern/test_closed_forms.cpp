@@ -91,9 +91,9 @@ TEST(Torsion, RectanglesAndBredtBathoCells)
 TEST(ShearArea, EnergyDefinitionAgainstReferences)
 {
     // [C]: 5/6·A at ν = 0. [P] Ex. 6.5 (2 × 1): A/A_s = 1.20056 / 1.27479 at ν = 0.3, 1.20118 / 1.35605
-    // at ν = 0.5; B.2 channel: A/A_s = 2.15337; box 60 × 90 × 5 (centre lines 55 × 85): FE 781 ∥ 90 and
-    // 427 ∥ 60. Thin-walled ∫S²/t ds (the solid flanges carry a little more): welded I 300×20 + 600×10
-    // 5998.09, box webs 10 | 20 16023.2, two cells with webs 10 | 20 | 10 22240.5.
+    // at ν = 0.5; B.2 channel: A/A_s = 2.15337. Box 60 × 90 × 5 (centre lines 55 × 85): 781 ∥ 90 and
+    // 427 ∥ 60 by a solid finite-element model. Thin-walled ∫S²/t ds [P] (the solid flanges carry a little
+    // more): welded I 300×20 + 600×10 5998.09, box webs 10 | 20 16023.2, two cells 10 | 20 | 10 22240.5.
     const Analysis r0 = analysed(rectangleSection(100, 50), 0.0), r3 = analysed(rectangleSection(2, 1), 0.3);
     const Analysis r5 = analysed(rectangleSection(2, 1), 0.5), b = analysed(boxSection(55, 0, 85, 5, 5, 5));
     expectAll({{"rectangle AY, nu 0", r0.values.shearAreaY, 4166.667, 1e-3},

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -76,13 +78,21 @@ TEST_F(Engine, WritesTheWholeResultAndRemovesItsInput)
     EXPECT_NEAR(std::atof(f[2].c_str()), 500 * 20 + 460 * 16 + 2 * 800 * 10, 1e-6);
 }
 
-// Only a regular file read as the input is removed: a folder given as the input stays.
-TEST_F(Engine, AnswersAMissingInputAndRemovesNoFolder)
+// Only a regular file read as the input is removed: a folder or a device given as the input
+// stays (the device a null device of the test's own, where the system lets one be made).
+TEST_F(Engine, AnswersAMissingInputAndRemovesNoFolderOrDevice)
 {
     runEngine(nullptr);
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(result.rfind("\"Fehler: ", 0), 0u) << result;
-    fs::create_directories(dir / "Übergabe2.dat");
+    const fs::path in = dir / "Übergabe2.dat";
+    fs::create_directories(in);
+    runEngine(nullptr);
+    EXPECT_FALSE(inputGone);
+    EXPECT_EQ(result.rfind("\"Fehler: ", 0), 0u) << result;
+    fs::remove(in);
+    if (::mknod(in.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "no device node can be made here";
     runEngine(nullptr);
     EXPECT_FALSE(inputGone);
     EXPECT_EQ(result.rfind("\"Fehler: ", 0), 0u) << result;
