@@ -213,7 +213,8 @@ private slots:
         QVERIFY(m_form->speichereQuerschnitt());
         QTest::mouseClick(e->Trägerergebnis, Qt::LeftButton);
         QCOMPARE(m_form->form5->Seiten, 2);
-        const QImage seite1(m_form->form5->bitmap(1)), seite2(m_form->form5->bitmap(2));
+        const QImage seiten(m_form->form5->bitmap(1));
+        QVERIFY(seiten.height() > 2 * neueVorschauseite().height());
         m_form->Rückkehrmodus = 9;
         m_form->close();
         m_form.reset();
@@ -229,8 +230,7 @@ private slots:
         QTest::mouseClick(e->Trägerergebnis, Qt::LeftButton);
         QVERIFY2(m_rekorder->gezeigt.empty(), qPrintable(m_rekorder->texte().join('\n')));
         QCOMPARE(m_form->form5->Seiten, 2);
-        QCOMPARE(QImage(m_form->form5->bitmap(1)), seite1);
-        QCOMPARE(QImage(m_form->form5->bitmap(2)), seite2);
+        QCOMPARE(QImage(m_form->form5->bitmap(1)), seiten); // both pages, stacked
     }
 
     void walzprofile_data()

@@ -9,6 +9,7 @@
 #include "fenster/Hauptform.h"
 #include "app/Meldungen.h"
 #include "app/Start.h"
+#include "report/Bericht.h"
 #include "report/Form5.h"
 
 #include <QApplication>
@@ -43,9 +44,13 @@ void ergebnis(Hauptform& form, bool ok, const QDir& aus, const QString& name)
         std::fprintf(stderr, "no result page for %s\n", qPrintable(name));
         return;
     }
+    // The preview stacks the pages of a report into one bitmap; each page is cut out of it.
+    const QImage gruppe(form.form5->bitmap(1));
+    const int hoehe = neueVorschauseite().height();
     for (int k = 1; k <= form.form5->Seiten; ++k) {
         const QString datei = aus.filePath(name + (k > 1 ? QStringLiteral("_Seite%1").arg(k) : QString()) + ".png");
-        QImage(form.form5->bitmap(k)).save(datei);
+        gruppe.copy(0, (k - 1) * (gruppe.height() - hoehe) / std::max(1, form.form5->Seiten - 1), gruppe.width(), hoehe)
+            .save(datei);
         std::printf("%s\n", qPrintable(datei));
     }
     form.form5->close();
@@ -88,20 +93,15 @@ int main(int argc, char* argv[])
             return 1;
         speichere(form, aus.filePath(QStringLiteral("Hauptform_%1.png").arg(sprache)));
         Eingabeseite& e = *form.eingabe;
+        Bemessungswerte bemessung;
+        bemessung.N = "-100";
+        bemessung.Vz = "400";
+        bemessung.My = "2000";
+        bemessung.radlast = "300";
         for (const Beispiel& b : beispiele()) {
             fuelleBeispiel(e, b);
             // The rail over the web carries a wheel load: its page shows the design check too.
-            Bemessungswerte w;
-            if (b.form == 15) {
-                w.N = "-100";
-                w.Vz = "400";
-                w.My = "2000";
-                w.radlast = "300";
-                Bemessungsdialog dialog(w, [&](int n) { return form.holePrinttext(n); },
-                                        [&](int n) { return form.holeMessage(n); }, &form);
-                speichere(dialog, aus.filePath(QStringLiteral("Bemessung_%1.png").arg(sprache)));
-            }
-            e.setzeBemessung(w);
+            e.setzeBemessung(b.form == 15 ? bemessung : Bemessungswerte());
             speichere(form, aus.filePath(QStringLiteral("Hauptform_%1_%2.png").arg(sprache).arg(b.form)));
             form.bericht.projektname = QStringLiteral("(") + e.Querschnitt->currentText() + u')';
             ergebnis(form, form.zeigeQuerschnittswerte(), aus,
@@ -114,6 +114,11 @@ int main(int argc, char* argv[])
             form.bericht.projektname = QStringLiteral("(") + e.Typ->text() + u')';
             ergebnis(form, form.rechneHProfil(), aus, QStringLiteral("Ergebnis_%1_Walzprofil_%2").arg(sprache).arg(variante));
         }
+
+        Bemessungsdialog werte(bemessung, [&](int n) { return form.holePrinttext(n); },
+                               [&](int n) { return form.holeMessage(n); }, &form);
+        speichere(werte, aus.filePath(QStringLiteral("Bemessung_%1.png").arg(sprache)));
+        werte.hide();
 
         Dialogvariablen frage = form.dialog;
         frage.fragetext = form.holeMessage(1000);
