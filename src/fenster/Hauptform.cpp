@@ -87,6 +87,9 @@ void Hauptform::baueOberflaeche()
     connect(speichertaste, &QPushButton::clicked, this, &Hauptform::speichereQuerschnitt);
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &Hauptform::oeffneQuerschnitt);
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &Hauptform::speichereQuerschnitt);
+    // The bottom row left to right, the return last.
+    QWidget::setTabOrder(oeffnetaste, speichertaste);
+    QWidget::setTabOrder(speichertaste, tastenreihe[9]);
 }
 
 bool Hauptform::eventFilter(QObject* objekt, QEvent* ereignis)
