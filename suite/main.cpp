@@ -7,11 +7,8 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvello"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELLO_VERSION));
-    // The desktop names the window after the suite's menu entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("tarvello"));
 
     // A shortcut may name the editor and the language and go straight on to the cross-section program.
     QCommandLineParser aufruf;
@@ -25,6 +22,22 @@ int main(int argc, char* argv[])
     const QCommandLineOption start(QStringLiteral("start"),
                                    QStringLiteral("gleich starten/start the cross-section program at once"));
     aufruf.addOptions({bearbeiter, sprache, start});
+
+    // Help and version are answered in a terminal without a display too.
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i)
+        argumente.append(QString::fromLocal8Bit(argv[i]));
+    aufruf.parse(argumente);
+    if (aufruf.isSet(QStringLiteral("help")) || aufruf.isSet(QStringLiteral("help-all")) ||
+        aufruf.isSet(QStringLiteral("version"))) {
+        QCoreApplication auskunft(argc, argv);
+        aufruf.process(auskunft);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    // The desktop names the window after the suite's menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarvello"));
     aufruf.process(app);
 
     Startfenster fenster(bestimmeSuitenordner(QCoreApplication::applicationDirPath()));
