@@ -1,14 +1,11 @@
 #pragma once
-// Sections of every offered form and the three rolled variants as an engineer
-// would type them, for the tests of the detailed drawings and the developer
-// pictures of them.
+// Sections of every offered form and the rolled variants as an engineer would type them, for the tests of
+// the detailed drawings and the developer pictures of them.
 
 #include "kern/Formen.h"
 #include "kern/Querschnittsdaten.h"
 
 #include <QStringList>
-#include <utility>
-#include <vector>
 
 // Fields separated by spaces, "-" for one left empty.
 inline QStringList felder(const char* text)
@@ -19,14 +16,13 @@ inline QStringList felder(const char* text)
 }
 inline HProfilmasse hprofil(const QStringList& f, int ab = 0) { return {f[ab], f[ab + 1], f[ab + 2], f[ab + 3], f[ab + 4]}; }
 
-// The family's sample under the form's number, with every stiffener row the
-// form may show; a web angle given here stays where the form offers one.
+// The family's sample under the form's number, every stiffener row the form may show filled; a web angle
+// given here stays where the form offers one.
 inline Querschnittsdaten formbeispiel(int nummer, const char* stegwinkel = "0")
 {
-    // Plates: BO TO BU TU HS TS TS2 AS, rail height and width, HS2, the flat's
-    // height and width, the second cell's BO3 TO3 HS3 TS3 AS3. Stiffener rows
-    // 1 to 5: position, leg 1, leg 2, thickness. The web's H profile: series,
-    // size, H B S T R; the half H box's rail rides on it from the catalog.
+    // Family; plates BO TO BU TU HS TS TS2 AS, rail height and width, HS2, the flat's height and width, the second
+    // cell's BO3 TO3 HS3 TS3 AS3; stiffener rows 1 to 5 (position, legs, thickness); the web's H profile (series,
+    // size, H B S T R). The half H box's rail rides on it from the catalog.
     static const char* const vorlagen[][4] = {
         {"0", "600 20 520 20 1000 12 - 400", "70 150 100 10 70 100 60 10 35 150 100 10 35 100 60 10 50 80 60 10", ""},
         {"1", "600 25 600 20 1200 14 10 500 75 65", "80 120 80 10 75 120 80 10 45 120 80 10 40 120 80 10 50 80 50 10", ""},
@@ -38,13 +34,11 @@ inline Querschnittsdaten formbeispiel(int nummer, const char* stegwinkel = "0")
         {"4", "500 20 420 15 900 12 10 300 50 60 600 12 100", "70 100 60 10 70 100 60 10 35 100 60 10 35 100 60 10 50 80 50 10", ""},
     };
     Querschnittsdaten q;
-    q.familie = familieDerForm(nummer);
-    q.Querschnittsnummer = nummer;
+    q.familie = familieDerForm(nummer), q.Querschnittsnummer = nummer;
     Plattenmasse& m = q.masse;
-    QString* const platten[] = {&m.obergurtbreite, &m.obergurtdicke, &m.untergurtbreite, &m.untergurtdicke, &m.steghoehe,
-                                &m.stegdicke, &m.stegdicke2, &m.schottbreite, &m.schienenhoehe, &m.schienenbreite,
-                                &m.steghoehe2, &m.hoehe2, &m.breite2, &m.zelle2.BO3, &m.zelle2.TO3, &m.zelle2.HS3,
-                                &m.zelle2.TS3, &m.zelle2.AS3};
+    QString* const platten[] = {&m.obergurtbreite, &m.obergurtdicke, &m.untergurtbreite, &m.untergurtdicke, &m.steghoehe, &m.stegdicke,
+                                &m.stegdicke2, &m.schottbreite, &m.schienenhoehe, &m.schienenbreite, &m.steghoehe2, &m.hoehe2,
+                                &m.breite2, &m.zelle2.BO3, &m.zelle2.TO3, &m.zelle2.HS3, &m.zelle2.TS3, &m.zelle2.AS3};
     for (const auto& v : vorlagen)
         if (atoi(v[0]) == q.familie && (q.familie != kWinkelkatzprofil || (*v[3] != 0) == mitHalbemH(nummer))) {
             const QStringList p = felder(v[1]), st = felder(v[2]), h = felder(v[3]);
@@ -54,7 +48,6 @@ inline Querschnittsdaten formbeispiel(int nummer, const char* stegwinkel = "0")
                 q.steifen[size_t(i / 4)] = {st[i], st[i + 1], st[i + 2], st[i + 3]};
             if (!h.isEmpty())
                 q.stegprofilreihe = h[0], q.stegprofilgroesse = h[1], q.stegprofil = hprofil(h, 2);
-            break;
         }
     m.stegwinkel = QString::fromLatin1(stegwinkel);
     if (q.familie == kHalbesH)
@@ -62,11 +55,9 @@ inline Querschnittsdaten formbeispiel(int nummer, const char* stegwinkel = "0")
     return q;
 }
 
-// Every drawing the result page can show: each form the combo file offers, a
-// sloped web for each family that offers a web angle, and the rolled
-// variants (plain, with a flat rail on the top flange, on a profile under the
-// bottom flange, each keeping the other variants' values as typed before
-// their box was unticked); `modus` is the form the engine hands back, 0 when welded.
+// Every drawing the result page can show: each form the combo file offers, a sloped web for each family that
+// offers a web angle, the rolled variants (plain, with a flat rail, on a profile under the bottom flange, each
+// keeping the others' values typed before their box was unticked); `modus`: the engine's form, 0 when welded.
 struct Zeichnungsfall {
     QString name;
     int modus;
@@ -88,8 +79,7 @@ inline std::vector<Zeichnungsfall> alleZeichnungsfaelle(const QList<int>& formnu
         Querschnittsdaten q;
         const QStringList p = felder(profil);
         q.familie = kWalzprofil, q.Typ = p[0] + u' ' + p[1], q.walzprofil = hprofil(p, 2);
-        q.HschieneCheck = modus == 103, q.HUGCheck = modus == 110;
-        q.flachschienenhoehe = QStringLiteral("40"), q.flachschienenbreite = QStringLiteral("60");
+        q.HschieneCheck = modus == 103, q.HUGCheck = modus == 110, q.flachschienenhoehe = "40", q.flachschienenbreite = "60";
         q.untergurtprofil = hprofil(felder("80 200 9 15 18")); // HU BU SU TU RU
         f.push_back({QStringLiteral("Walzprofil_%1").arg(modus), modus, q});
     }

@@ -4,16 +4,14 @@
 
 #include "app/Feldleser.h"
 
-#include <QList>
-
 inline QList<int> formnummernAus(const QString& combodatei)
 {
     QList<int> nummern;
     const QStringList felder = alleFelder(leseTextdatei(combodatei).value_or(QString()));
     for (int i = 0; i + 2 < felder.size(); i += 3) {
-        const std::optional<qint16> nummer = alsGanzzahl16(felder[i + 1]);
-        if (alsGanzzahl16(felder[i]) == 1 && nummer && !nummern.contains(*nummer))
-            nummern.append(*nummer);
+        const int nummer = alsGanzzahl16(felder[i + 1]).value_or(0);
+        if (alsGanzzahl16(felder[i]) == 1 && nummer != 0 && !nummern.contains(nummer))
+            nummern.append(nummer);
     }
     return nummern;
 }

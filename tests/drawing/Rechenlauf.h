@@ -7,10 +7,7 @@
 #include "kern/Uebergabeschreiber.h"
 #include "kern/Zahlen.h"
 #include "report/Ergebnisseite.h"
-
 #include "run.h"
-
-#include <optional>
 
 struct Rechenlauf {
     Ergebnislage lage;
@@ -35,11 +32,7 @@ inline std::optional<Rechenlauf> rechneZeilen(const Übergabeinhalt& inhalt, con
 // A welded section, its catalog rail's foot width looked up in the rail catalog.
 inline std::optional<Rechenlauf> rechne(const Querschnittsdaten& q, const QString& katalog)
 {
-    const auto fussbreite = [&katalog](const QString& name) {
-        Schienensatz satz;
-        leseASchiene(katalog, name, satz);
-        return zahl(satz[5]);
-    };
+    const auto fussbreite = [&katalog](const QString& name) { Schienensatz satz; leseASchiene(katalog, name, satz); return zahl(satz[5]); };
     return rechneZeilen(baueÜbergabe(q, Beschriftungen(), 1, fussbreite, meldungsnummer), schienenbild(q, katalog));
 }
 
