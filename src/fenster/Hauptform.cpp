@@ -150,7 +150,8 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     path0 = bestimmePath0(pathbasis);
     bestimmeDezimaltrennzeichen();
     pathtext = bestimmePathtext(pathbasis);
-    // A data directory named in the settings is never made up: without it there are no texts to speak with.
+    // A data directory named in the settings is never made up: a typing error there
+    // would otherwise scatter the editors' folders over a new, unnoticed place.
     if (!QFileInfo(path0).isDir()) {
         meldungen().zeige(QStringLiteral("Datenverzeichnis fehlt/Data directory missing: ") + QDir::toNativeSeparators(path0),
                           Meldungssymbol::Stopp);
