@@ -248,3 +248,27 @@ Nachweis weiseNach(const std::vector<Spannungspunkt>& punkte, const Bemessung& b
     n.erfuellt = n.massgebend >= 0 && n.etaMax <= 1.0;
     return n;
 }
+
+Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Querschnittsdaten& q, const Bemessung& b,
+                                        const QString& name, const QString& schienenkatalog)
+{
+    Nachweisdaten d;
+    d.querschnitt = name;
+    d.bemessung = b;
+    double sigmaOz = 0;
+    int punkt = 0;
+    if (b.radlast > 0) {
+        d.ort = radlastort(q);
+        const auto schiene = schienenquerschnitt(q, schienenkatalog);
+        // The wheel load's point must be one the engine reports for this section.
+        const bool punktDa = d.ort && d.ort->punkt <= int(r.punkte.size()) && r.punkte[size_t(d.ort->punkt - 1)].dicke > 0;
+        if (!punktDa || !schiene || !(d.ort->tw > 0 && d.ort->tf > 0 && d.ort->bf > 0))
+            return {std::nullopt, 57};
+        d.radlast = radlastausbreitung(*schiene, b.verschleiss, *d.ort, b.befestigung, b.radlast);
+        sigmaOz = d.radlast->sigmaOz;
+        punkt = d.ort->punkt;
+    }
+    d.nachweis = weiseNach(r.punkte, b, punkt, sigmaOz);
+    d.schienenpunkt = int(r.punkte.size()) >= kSchienenpunkt && r.punkte[kSchienenpunkt - 1].dicke > 0;
+    return {d, 0};
+}

@@ -123,3 +123,23 @@ Nachweis weiseNach(const std::vector<Spannungspunkt>& punkte, const Bemessung& b
 
 // The row of the acting rail's top among the stress points.
 constexpr int kSchienenpunkt = 14;
+
+// What the page shows, computed before it is laid out.
+struct Nachweisdaten {
+    QString querschnitt; // the section's name
+    Bemessung bemessung;
+    std::optional<Radlastort> ort;            // where a wheel load acts
+    std::optional<Radlastausbreitung> radlast; // given when a wheel load acts
+    Nachweis nachweis;
+    bool schienenpunkt = false; // the top of an acting rail was left out
+};
+
+// Everything the check needs from the results and the section; nullopt with the
+// message number when the check cannot be made (a wheel load without a rail over a web).
+struct Nachweisvorbereitung {
+    std::optional<Nachweisdaten> daten;
+    int meldung = 0;
+};
+Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Querschnittsdaten& q, const Bemessung& b,
+                                        const QString& name, const QString& schienenkatalog);
+

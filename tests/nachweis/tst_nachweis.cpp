@@ -55,6 +55,7 @@ private slots:
     void radlastortJeForm_data();
     void radlastortJeForm();
     void eingabenGeprueft();
+    void vorbereitung();
 };
 
 void TstNachweis::streckgrenzeJeDickenstufe_data()
@@ -225,6 +226,45 @@ void TstNachweis::eingabenGeprueft()
         falsch.*feld = QString::fromLatin1(text);
         QCOMPARE(leseBemessung(falsch).fehler, fehler);
     }
+}
+
+// What the check takes from the section and its results: the wheel's point
+// must be one the results have, over a web, under a rail.
+void TstNachweis::vorbereitung()
+{
+    Querschnittsdaten q;
+    q.familie = kUeberSteg;
+    q.Querschnittsnummer = 15;
+    q.masse.stegdicke = "12";
+    q.masse.obergurtdicke = "30";
+    q.masse.obergurtbreite = "600";
+    q.masse.schienenbreite = "60";
+    q.masse.schienenhoehe = "40";
+    Ergebnisse r;
+    r.punkte.resize(18);
+    for (Spannungspunkt& p : r.punkte)
+        p = {{1e-5f, 0, 0, 0, 0, 0}, 12};
+    Bemessung b;
+    b.radlast = 100;
+    const Nachweisvorbereitung mitRad = bereiteNachweisVor(r, q, b, "15", QString());
+    QVERIFY(mitRad.daten && mitRad.daten->radlast);
+    QVERIFY(mitRad.daten->schienenpunkt);
+    const double sigmaOz = mitRad.daten->radlast->sigmaOz;
+    QVERIFY(sigmaOz > 0);
+    for (const Punktnachweis& p : mitRad.daten->nachweis.punkte)
+        QCOMPARE(p.sigmaZ, p.nummer == 3 ? -sigmaOz : 0.0);
+
+    r.punkte[2].dicke = 0; // the results have no P3
+    QCOMPARE(bereiteNachweisVor(r, q, b, "15", QString()).meldung, 57);
+    r.punkte[2].dicke = 12;
+    q.masse.schienenhoehe.clear(); // no rail given
+    QCOMPARE(bereiteNachweisVor(r, q, b, "15", QString()).meldung, 57);
+    q.Querschnittsnummer = 35; // the rail at mid top flange stands over no web
+    q.familie = kMitteObergurt;
+    QCOMPARE(bereiteNachweisVor(r, q, b, "35", QString()).meldung, 57);
+    b.radlast = 0; // without a wheel load every section has its check
+    const Nachweisvorbereitung ohne = bereiteNachweisVor(r, q, b, "35", QString());
+    QVERIFY(ohne.daten && !ohne.daten->radlast);
 }
 
 QTEST_GUILESS_MAIN(TstNachweis)
