@@ -69,20 +69,93 @@ struct Testordner {
     QString pfad(const QString& name) const { return ordner.filePath(name); }
 };
 
-// A suite folder with exefiles/ and Daten/TEXTE/ holding the repository's language files.
+// A suite folder with exefiles/ and Daten/TEXTE/ holding the repository's language files, or
+// the programs and texts of the installed suite below the folder given.
 struct Testsuite {
     QTemporaryDir wurzel;
     QString exefiles() const { return wurzel.path() + QStringLiteral("/exefiles"); }
     QString daten() const { return wurzel.path() + QStringLiteral("/Daten"); }
     QString texte() const { return daten() + QStringLiteral("/TEXTE"); }
 
-    Testsuite()
+    explicit Testsuite(const QString& installiert = QString())
     {
         QDir().mkpath(exefiles());
         QDir().mkpath(texte());
-        const QDir quelle(qEnvironmentVariable("TARVELLO_DATEN"));
-        for (const QString& name : quelle.entryList(QDir::Files))
-            QFile::copy(quelle.filePath(name), texte() + u'/' + name);
+        const auto kopiere = [](const QString& von, const QString& nach) {
+            for (const QString& name : QDir(von).entryList(QDir::Files))
+                QFile::copy(von + u'/' + name, nach + u'/' + name);
+        };
+        if (!installiert.isEmpty())
+            kopiere(installiert + QStringLiteral("/exefiles"), exefiles());
+        kopiere(installiert.isEmpty() ? qEnvironmentVariable("TARVELLO_DATEN") : installiert + QStringLiteral("/Daten/TEXTE"),
+                texte());
     }
     void übergabe(const QByteArray& inhalt) const { schreibeDatei(daten() + QStringLiteral("/inifile2"), inhalt); }
 };
+
+#if __has_include(<QTest>)
+#include "fenster/Hauptform.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+// What a user does: a family clicked on its round mark, an entry chosen from a list, a value
+// typed into a field (the old text selected and deleted) and the field left with Tab.
+inline void klickeFamilie(const Eingabeseite& e, int i) { QTest::mouseClick(e.Option1[size_t(i)], Qt::LeftButton, {}, QPoint(6, 8)); }
+inline void waehleAus(QComboBox* liste, int index) { liste->setCurrentIndex(index); emit liste->activated(index); }
+inline bool tippeEin(QLineEdit* feld, const QString& text)
+{
+    feld->setFocus();
+    if (!QTest::qWaitFor([feld] { return feld->hasFocus(); }, 1000))
+        return false;
+    feld->selectAll();
+    QTest::keyClick(feld, Qt::Key_Delete);
+    QTest::keyClicks(feld, text);
+    QTest::keyClick(feld, Qt::Key_Tab);
+    QCoreApplication::processEvents(); // a refused value takes the focus back on the next turn
+    return true;
+}
+
+// Every text, choice and tick a user sees; the rolled profile's group covers the welded groups.
+inline QStringList ansicht(const QWidget& fenster, const Eingabeseite& e)
+{
+    const auto gezeigt = [&fenster](const QWidget* w) { return w->isVisibleTo(&fenster); };
+    QStringList s;
+    for (const QWidget* w : fenster.findChildren<QWidget*>())
+        if (gezeigt(w) && (!gezeigt(e.FrameHprofil) || e.FrameHprofil->isAncestorOf(w)))
+            s << w->objectName() + '=' + w->property(qobject_cast<const QComboBox*>(w) ? "currentText" : "text").toString() +
+                     w->property("checked").toString();
+    return s;
+}
+
+// The main window started on a suite folder after the hand-off, shown and active, its messages
+// recorded; it closes without asking.
+struct Testfenster {
+    Meldungsrekorder rekorder;
+    Hauptform form;
+    Eingabeseite& e = *form.eingabe;
+    bool bereit = false;
+    explicit Testfenster(const Testsuite& suite, const QByteArray& übergabe = "\"Test\"\r\n\"D\"\r\n")
+    {
+        suite.übergabe(übergabe);
+        bereit = form.starte(suite.exefiles());
+        form.show();
+        bereit = bereit && QTest::qWaitForWindowActive(&form);
+    }
+    ~Testfenster() { form.Rückkehrmodus = 9; }
+};
+
+// A table of cases as the test's rows, each named by its member "name"; fall() gives the row's case.
+template <typename Fall, size_t N>
+void zeilen(const Fall (&faelle)[N])
+{
+    QTest::addColumn<int>("fall");
+    for (size_t i = 0; i < N; ++i)
+        QTest::newRow(faelle[i].name) << int(i);
+}
+template <typename Fall, size_t N>
+const Fall& fall(const Fall (&faelle)[N]) { return faelle[*static_cast<int*>(QTest::qData("fall", QMetaType::Int))]; }
+#endif
