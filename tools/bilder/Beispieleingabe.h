@@ -1,6 +1,7 @@
 #pragma once
-// Puts a typical section into the input side the quick way (field texts set,
-// lists chosen) for pictures and benchmarks; the end-to-end tests type instead.
+// Puts a typical section into the input side: the lists chosen the quick way, the
+// values set as field texts (pictures, benchmarks) or entered by the caller's own
+// hand (the end-to-end tests type them).
 
 #include "Beispiele.h"
 #include "section/Eingabeseite.h"
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 
 // A click on the family's option, then the form from the list.
 inline void waehleBeispielform(Eingabeseite& e, int familie, int form)
@@ -22,17 +24,19 @@ inline void waehleBeispielform(Eingabeseite& e, int familie, int form)
     e.formGewaehlt(index);
 }
 
-inline void fuelleBeispiel(Eingabeseite& e, const Beispiel& b)
+inline void fuelleBeispiel(Eingabeseite& e, const Beispiel& b,
+                           const std::function<void(QLineEdit*, const char*)>& setze =
+                               [](QLineEdit* feld, const char* wert) { feld->setText(QString::fromUtf8(wert)); })
 {
     waehleBeispielform(e, b.familie, b.form);
     for (const auto& [i, wert] : b.abmessungen)
-        e.Abmessung[size_t(i)]->setText(QString::fromUtf8(wert));
+        setze(e.Abmessung[size_t(i)], wert);
     for (const Steifenangabe& s : b.steifen) {
         if (s.zeile < 4)
-            e.Stort[size_t(s.zeile)]->setText(QString::fromUtf8(s.lage));
-        e.StLang1[size_t(s.zeile)]->setText(QString::fromUtf8(s.l1));
-        e.StLang2[size_t(s.zeile)]->setText(QString::fromUtf8(s.l2));
-        e.StDick[size_t(s.zeile)]->setText(QString::fromUtf8(s.dicke));
+            setze(e.Stort[size_t(s.zeile)], s.lage);
+        setze(e.StLang1[size_t(s.zeile)], s.l1);
+        setze(e.StLang2[size_t(s.zeile)], s.l2);
+        setze(e.StDick[size_t(s.zeile)], s.dicke);
     }
     if (b.stegreihe) {
         e.Combo1[2]->setCurrentText(QString::fromUtf8(b.stegreihe));
