@@ -2,13 +2,37 @@
 #include "Testhilfen.h"
 #include "app/Form7.h"
 #include "app/Start.h"
-#include "fenster/Hauptform.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <memory>
+
+namespace {
+
+// The settings file names the data directory and the texts folder; relative paths count from the
+// installation directory, "{B}" below, and "{U}" is the user's own data directory (none if empty).
+struct Ordner { const char* name; const char* inifile; const char *benutzer, *path0, *pathtext; bool eigen; };
+const Ordner kOrdner[] = {
+    {"keine", nullptr, "{U}", "{B}/Daten", "{B}/Daten/TEXTE", false},
+    {"leer", "\"\",\"\"\r\n", "{U}", "{B}/Daten", "{B}/Daten/TEXTE", false},
+    {"absolut", "/srv/daten/\r\n", "{U}", "/srv/daten", "/srv/daten/TEXTE", false},
+    {"relativ", "\"../Gemeinsam\"", "{U}", "{B}/../Gemeinsam", "{B}/../Gemeinsam/TEXTE", false},
+    {"nur texte", ",/opt/texte", "{U}", "{B}/Daten", "/opt/texte", false},
+    {"paket", "\"<Benutzerdaten>\",\"../../share/tarvello/TEXTE\"\r\n", "{U}", "{U}", "{B}/../../share/tarvello/TEXTE", true},
+    {"ohne heim", "<Benutzerdaten>,/opt/texte", "", "", "/opt/texte", true},
+};
+
+// Each name the folder or the engine's command line cannot carry, with its reason (0: taken).
+struct Name { const char* name; QString bearbeiter; int grund; };
+const Name kNamen[] = {
+    {"leer", "  ", 51},          {"65 zeichen", QString(65, u'x'), 52}, {"64 zeichen", QString(64, u'x'), 0},
+    {"eltern", "..", 53},        {"schraegstrich", "a/b", 53},          {"punkt am ende", "Anna.", 53},
+    {"TEXTE", "texte", 54},      {"geraet", "NUL.txt", 54},             {"datei", "Anna", 55},
+    {"leerzeichen innen", "Anna Berg", 0},
+};
+
+} // namespace
 
 class TestStart : public QObject {
     Q_OBJECT
@@ -26,6 +50,7 @@ class TestStart : public QObject {
         m_form = std::make_unique<Hauptform>();
         return m_form->starte(m_suite->exefiles());
     }
+    QStringList ordner(const QString& pfad) const { return QDir(pfad).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
 
 private slots:
     void init()
@@ -74,6 +99,9 @@ private slots:
         QCOMPARE(m_rekorder->texte(), QStringList{"Start nur/only via Tarvello"});
     }
 
+    // The editor folder lies in the data directory the settings name; without text files there
+    // the missing one is told and the two answers still differ. A data directory that is missing
+    // is reported, never made up.
     void inifileNenntDatenverzeichnis()
     {
         QTemporaryDir anderswo;
@@ -81,10 +109,8 @@ private slots:
         schreibeDatei(anderswo.path() + "/inifile2", "\"BEARBEITER\",\"D\"\r\n");
         QVERIFY(starte(QString()));
         QCOMPARE(m_form->pathben, anderswo.path() + "/BEARBEITER");
-        // No text files there: told, and the two answers still differ.
         QVERIFY(m_rekorder->texte().contains("Printtxt-File  fehlt/ missing"));
         QCOMPARE(m_form->dialog.jatext + m_form->dialog.neintext, QStringLiteral("Ja/YesNein/No"));
-        // A data directory that is missing is reported, never made up.
         const QString fehlt = anderswo.path() + "/gibt es nicht";
         schreibeDatei(m_suite->exefiles() + "/inifile", ('"' + fehlt + "\"\r\n").toUtf8());
         m_rekorder->gezeigt.clear();
@@ -93,40 +119,21 @@ private slots:
         QVERIFY(!QFile::exists(fehlt));
     }
 
-    // The settings file names the data directory and the texts folder; relative paths count from the
-    // installation directory, "{B}" below, and "{U}" is the user's own data directory.
-    void ordnerAusInifile_data()
-    {
-        QTest::addColumn<QByteArray>("inifile");
-        QTest::addColumn<QString>("benutzer");
-        QTest::addColumn<QString>("path0");
-        QTest::addColumn<QString>("pathtext");
-        QTest::addColumn<bool>("eigen");
-        QTest::newRow("keine") << QByteArray() << "{U}" << "{B}/Daten" << "{B}/Daten/TEXTE" << false;
-        QTest::newRow("leer") << QByteArray("\"\",\"\"\r\n") << "{U}" << "{B}/Daten" << "{B}/Daten/TEXTE" << false;
-        QTest::newRow("absolut") << QByteArray("/srv/daten/\r\n") << "{U}" << "/srv/daten" << "/srv/daten/TEXTE" << false;
-        QTest::newRow("relativ") << QByteArray("\"../Gemeinsam\"") << "{U}" << "{B}/../Gemeinsam" << "{B}/../Gemeinsam/TEXTE" << false;
-        QTest::newRow("nur texte") << QByteArray(",/opt/texte") << "{U}" << "{B}/Daten" << "/opt/texte" << false;
-        QTest::newRow("paket") << QByteArray("\"<Benutzerdaten>\",\"../../share/tarvello/TEXTE\"\r\n") << "{U}"
-                               << "{U}" << "{B}/../../share/tarvello/TEXTE" << true;
-        QTest::newRow("ohne heim") << QByteArray("<Benutzerdaten>,/opt/texte") << "" << "" << "/opt/texte" << true;
-    }
+    void ordnerAusInifile_data() { zeilen(kOrdner); }
     void ordnerAusInifile()
     {
-        QFETCH(QByteArray, inifile);
-        QFETCH(QString, benutzer);
-        QFETCH(QString, path0);
-        QFETCH(QString, pathtext);
-        QFETCH(bool, eigen);
+        const Ordner& o = fall(kOrdner);
         const QString basis = m_suite->wurzel.path() + "/usr/lib/tarvello";
         const QString heim = m_suite->wurzel.path() + "/heim/.local/share/tarvello";
-        const auto setze = [&](QString s) { return QDir::cleanPath(s.replace("{B}", basis).replace("{U}", heim)); };
-        if (!inifile.isNull())
-            schreibeDatei(basis + "/exefiles/inifile", inifile);
-        const Datenordner ordner = bestimmeDatenordner(basis, benutzer.isEmpty() ? QString() : setze(benutzer));
-        QCOMPARE(ordner.path0, path0.isEmpty() ? QString() : setze(path0));
-        QCOMPARE(ordner.pathtext, setze(pathtext));
-        QCOMPARE(ordner.benutzereigen, eigen);
+        const auto setze = [&](const char* s) {
+            return *s ? QDir::cleanPath(QString::fromUtf8(s).replace("{B}", basis).replace("{U}", heim)) : QString();
+        };
+        if (o.inifile)
+            schreibeDatei(basis + "/exefiles/inifile", o.inifile);
+        const Datenordner ordner = bestimmeDatenordner(basis, setze(o.benutzer));
+        QCOMPARE(ordner.path0, setze(o.path0));
+        QCOMPARE(ordner.pathtext, setze(o.pathtext));
+        QCOMPARE(ordner.benutzereigen, o.eigen);
     }
 
     // Installed for every user: the texts come from the shared folder, the editor folder and the
@@ -142,38 +149,22 @@ private slots:
         QCOMPARE(m_form->pathtext, m_suite->texte());
         QCOMPARE(m_form->tastenreihe[9]->text(), QStringLiteral("Back"));
         QVERIFY(!QFile::exists(heim.path() + "/tarvello/inifile2"));
-        QCOMPARE(QDir(m_suite->daten()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"TEXTE"});
-        QCOMPARE(QDir(m_suite->exefiles()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"inifile"});
+        QCOMPARE(ordner(m_suite->daten()) + ordner(m_suite->exefiles()), (QStringList{"TEXTE", "inifile"}));
     }
 
-    // Each name the folder or the engine's command line cannot carry, with its reason.
-    void unzulaessigerBearbeiter_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("grund");
-        QTest::newRow("leer") << "  " << 51;
-        QTest::newRow("65 zeichen") << QString(65, u'x') << 52;
-        QTest::newRow("64 zeichen") << QString(64, u'x') << 0;
-        QTest::newRow("eltern") << ".." << 53;
-        QTest::newRow("schraegstrich") << "a/b" << 53;
-        QTest::newRow("punkt am ende") << "Anna." << 53;
-        QTest::newRow("TEXTE") << "texte" << 54;
-        QTest::newRow("geraet") << "NUL.txt" << 54;
-        QTest::newRow("datei") << "Anna" << 55;
-        QTest::newRow("leerzeichen innen") << "Anna Berg" << 0;
-    }
+    void unzulaessigerBearbeiter_data() { zeilen(kNamen); }
     void unzulaessigerBearbeiter()
     {
-        QFETCH(QString, name);
-        QFETCH(int, grund);
+        const Name& n = fall(kNamen);
         schreibeDatei(m_suite->daten() + "/Anna", "eine Datei, kein Ordner");
-        QCOMPARE(starte(name), grund == 0);
-        if (grund == 0)
+        QCOMPARE(starte(n.bearbeiter), n.grund == 0);
+        if (n.grund == 0)
             return;
-        QCOMPARE(m_rekorder->texte(), QStringList{m_form->holeMessage(41) + u'\n' + m_form->holeMessage(grund)});
+        QCOMPARE(m_rekorder->texte(), QStringList{m_form->holeMessage(41) + u'\n' + m_form->holeMessage(n.grund)});
         QCOMPARE(QDir(m_suite->daten()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"TEXTE"});
     }
 
+    // One window per editor folder; the folder is free again once the first window has gone.
     void zweiFensterEinOrdner()
     {
         QVERIFY(starte("Anna"));
@@ -182,11 +173,11 @@ private slots:
         QCOMPARE(m_rekorder->gezeigt.size(), size_t(1));
         QVERIFY(m_rekorder->gezeigt[0].text.startsWith(m_form->holeMessage(46) + u' ' +
                                                        QDir::toNativeSeparators(m_suite->daten() + "/Anna")));
-        // The folder is free again once the first window has gone.
         erstes.reset();
         QVERIFY(starte("Anna"));
     }
 
+    // Neither Escape nor the close box leaves the dialog; Return answers with the focused button.
     void dialogFokusUndAntwort()
     {
         for (const int fokus : {1, 2}) {
@@ -198,7 +189,6 @@ private slots:
             QCOMPARE(dialog.Label1(1)->text() + dialog.Commandtaste(1)->text(), QStringLiteral("Programm beenden?Yes"));
             bool offen = false;
             QTimer::singleShot(0, &dialog, [&] {
-                // Neither Escape nor the close box leaves the dialog; Return answers with the focused button.
                 QTest::keyClick(&dialog, Qt::Key_Escape);
                 dialog.close();
                 offen = dialog.isVisible();
