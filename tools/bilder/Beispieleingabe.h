@@ -24,9 +24,11 @@ inline void waehleBeispielform(Eingabeseite& e, int familie, int form)
     e.formGewaehlt(index);
 }
 
-inline void fuelleBeispiel(Eingabeseite& e, const Beispiel& b,
-                           const std::function<void(QLineEdit*, const char*)>& setze =
-                               [](QLineEdit* feld, const char* wert) { feld->setText(QString::fromUtf8(wert)); })
+// How a value gets into its field: set as the field's text, or entered by the caller's hand.
+using Eintrag = std::function<void(QLineEdit*, const char*)>;
+inline void setzeText(QLineEdit* feld, const char* wert) { feld->setText(QString::fromUtf8(wert)); }
+
+inline void fuelleBeispiel(Eingabeseite& e, const Beispiel& b, const Eintrag& setze = setzeText)
 {
     waehleBeispielform(e, b.familie, b.form);
     for (const auto& [i, wert] : b.abmessungen)
@@ -46,7 +48,7 @@ inline void fuelleBeispiel(Eingabeseite& e, const Beispiel& b,
 }
 
 // HEB 300 plain (0), with a flat rail (1), and on a bottom-flange profile (2).
-inline void fuelleWalzprofil(Eingabeseite& e, int variante)
+inline void fuelleWalzprofil(Eingabeseite& e, int variante, const Eintrag& setze = setzeText)
 {
     waehleBeispielform(e, 3, 0);
     e.HUGCheck->setChecked(false);
@@ -57,13 +59,13 @@ inline void fuelleWalzprofil(Eingabeseite& e, int variante)
     e.profillisteGeklickt(1);
     if (variante == 1) {
         e.HschieneCheck->setChecked(true);
-        e.hwert[5]->setText(QStringLiteral("40"));
-        e.hwert[6]->setText(QStringLiteral("60"));
+        setze(e.hwert[5], "40");
+        setze(e.hwert[6], "60");
     } else if (variante == 2) {
         e.HUGCheck->setChecked(true);
         const char* const unten[5] = {"18", "200", "200", "9", "15"}; // RU, HU, BU, SU, TU
         for (int i = 0; i < 5; ++i)
-            e.hwert[size_t(7 + i)]->setText(QString::fromLatin1(unten[i]));
+            setze(e.hwert[size_t(7 + i)], unten[i]);
         // The bottom-flange profile empties the lists; the designation stays as chosen.
         e.Typ->setText(QStringLiteral("HEB300"));
     }
