@@ -106,28 +106,21 @@ private slots:
         QVERIFY(!QFile::exists(übergabedatei(fenster.form.pathben, 2)));
     }
 
-    // A folder that takes no file (read-only, or a full disk), played by the file writer.
-    void ordnerNimmtNichtsAuf_data()
-    {
-        QTest::addColumn<QString>("datei");
-        QTest::newRow("Übergabedatei") << QStringLiteral("Übergabe0.dat");
-        QTest::newRow("Vorschauseite") << QStringLiteral("1.bmp");
-    }
+    // A folder that takes no file (read-only, or a full disk), played by the file writer: the
+    // engine's input or the preview's page.
     void ordnerNimmtNichtsAuf()
     {
-        QFETCH(QString, datei);
-        Fenster f;
-        dateischreiber() = [datei](const QString& pfad, const QByteArray& inhalt, QString& grund) {
-            if (!pfad.endsWith(datei))
-                return schreibeGanzeDatei(pfad, inhalt, grund);
-            grund = QStringLiteral("Kein Platz auf dem Gerät");
-            return false;
-        };
-        QVERIFY(!f.form.zeigeQuerschnittswerte());
-        const QString pfad = QDir::toNativeSeparators(verbinde(datei.endsWith(".bmp") ? f.form.TMPPATH : f.form.pathben, datei));
-        QCOMPARE(f.rekorder.texte(), QStringList{f.form.holeMessage(47) + u' ' + pfad + " (Kein Platz auf dem Gerät)"});
-        QVERIFY(!f.vorschau());
-        QCOMPARE(QFile::exists(übergabedatei(f.form.pathben, 1)), datei.endsWith(".bmp"));
+        for (const QString datei : {"Übergabe0.dat", "1.bmp"}) {
+            Fenster f;
+            dateischreiber() = [datei](const QString& pfad, const QByteArray& inhalt, QString& grund) {
+                return pfad.endsWith(datei) ? (grund = QStringLiteral("Kein Platz auf dem Gerät"), false) : schreibeGanzeDatei(pfad, inhalt, grund);
+            };
+            QVERIFY(!f.form.zeigeQuerschnittswerte());
+            const QString pfad = QDir::toNativeSeparators(verbinde(datei.endsWith(".bmp") ? f.form.TMPPATH : f.form.pathben, datei));
+            QCOMPARE(f.rekorder.texte(), QStringList{f.form.holeMessage(47) + u' ' + pfad + " (Kein Platz auf dem Gerät)"});
+            QVERIFY(!f.vorschau());
+            QCOMPARE(QFile::exists(übergabedatei(f.form.pathben, 1)), datei.endsWith(".bmp"));
+        }
     }
 
     // Back in the main window, the preview closes and its page file goes.

@@ -61,8 +61,8 @@ const Pruefung kPruefungen[] = {
     {"Schottbreite gerade noch", 15, "AS=480", {}},           {"Untergurt zu schmal", 15, "BU=399", {"M20"}},
     {"negativer Winkel zu eng", 15, "W=-12", {"M20"}},        {"Mitte OG: Schottbreite oben", 31, "AS=471", {"M20"}},
     {"Mitte OG: gerade noch", 31, "AS=470", {}},              {"Winkel: Steghöhe2 gleich", 212, "HS2=1000", {"M21"}},
-    {"Winkel: Steghöhe2 kleiner", 212, "HS2=999", {}},        {"H1/2: St5 breiter", 116, "AS=299", {"M28"}},
-    {"H1/2: St5 gleich", 116, "AS=300", {}},                  {"2 Zellen: AS3 zu weit", 315, "AS3=291", {"M30"}},
+    {"Winkel: Steghöhe2 kleiner", 212, "HS2=999", {}},        {"H1/2: St5 breiter", 116, "BO=600;AS=299", {"M28"}},
+    {"H1/2: St5 gleich", 116, "BO=600;AS=300", {}},           {"2 Zellen: AS3 zu weit", 315, "AS3=291", {"M30"}},
     {"2 Zellen: AS3 gerade noch", 315, "AS3=290", {}},        {"2 Zellen: HS3 = HS", 315, "HS3=1000", {"M31", "M32", "M32"}},
     {"2 Zellen: HS3 unter HS", 315, "HS3=999", {"M32", "M32"}}, {"2 Zellen: HS3 an St4", 315, "HS3=300", {"M32"}},
     {"2 Zellen: HS3 unter St4", 315, "HS3=299", {}},          {"2 Zellen: Untergurt zu schmal", 315, "BU=629", {"M33"}},
@@ -187,13 +187,10 @@ private slots:
         q.familie = familieDerForm(p.form);
         q.Querschnittsnummer = p.form;
         q.schieneMittragend = !QByteArray(p.aenderung).startsWith("ASchiene");
-        m.obergurtbreite = p.form == 116 ? "600" : m.obergurtbreite;
-        m.schottbreite = p.form == 31 ? "300" : m.schottbreite;
-        m.untergurtbreite = p.form == 315 ? "900" : m.untergurtbreite;
-        const QMap<QString, QString*> felder{{"ASchiene", &q.ASchiene}, {"St3", &q.steifen[2].lage},
-                                             {"St4", &q.steifen[3].lage}, {"AS", &m.schottbreite},
-                                             {"BU", &m.untergurtbreite}, {"W", &m.stegwinkel},
-                                             {"HS2", &m.steghoehe2}, {"AS3", &m.zelle2.AS3}, {"HS3", &m.zelle2.HS3}};
+        m.untergurtbreite = p.form == 315 ? "900" : m.untergurtbreite; // room for the second cell
+        const QMap<QString, QString*> felder{{"ASchiene", &q.ASchiene}, {"St3", &q.steifen[2].lage}, {"St4", &q.steifen[3].lage},
+                                             {"BO", &m.obergurtbreite}, {"AS", &m.schottbreite}, {"BU", &m.untergurtbreite},
+                                             {"W", &m.stegwinkel}, {"HS2", &m.steghoehe2}, {"AS3", &m.zelle2.AS3}, {"HS3", &m.zelle2.HS3}};
         for (const QString& a : QString::fromUtf8(p.aenderung).split(';'))
             *felder.value(a.section('=', 0, 0)) = a.section('=', 1);
         const Übergabeinhalt i = baue(q);
