@@ -93,7 +93,7 @@ struct Testsuite {
     void übergabe(const QByteArray& inhalt) const { schreibeDatei(daten() + QStringLiteral("/inifile2"), inhalt); }
 };
 
-#if __has_include(<QTest>)
+#if __has_include(<QTest>) // the window and table helpers, where the test library is at hand
 #include "fenster/Hauptform.h"
 
 #include <QComboBox>
