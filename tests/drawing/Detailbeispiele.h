@@ -1,6 +1,5 @@
 #pragma once
-// Sections of every offered form and the rolled variants as an engineer would type them, for the tests of
-// the detailed drawings and the developer pictures of them.
+// Sections of every offered form and the rolled variants as an engineer would type them, for the drawing tests and pictures.
 
 #include "kern/Formen.h"
 #include "kern/Querschnittsdaten.h"

@@ -1,6 +1,5 @@
 #pragma once
-// The section-form numbers a combo text file offers (group 1 of its records
-// of group, number, text), in the file's order.
+// The section-form numbers a combo text file offers (group 1 of its group, number, text records), in the file's order.
 
 #include "app/Feldleser.h"
 

@@ -1,7 +1,6 @@
 #pragma once
-// A section computed by the real engine, in-process: the transfer lines the
-// program writes for the record, the engine's run on them, and the result
-// read back into what the detailed drawings take from it.
+// A section computed by the real engine, in-process: the transfer lines the program writes for the record, the
+// engine's run on them, and the result read back into what the detailed drawings take from it.
 
 #include "catalogs/Kataloge.h"
 #include "kern/Uebergabeschreiber.h"

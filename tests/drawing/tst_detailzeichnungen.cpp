@@ -1,6 +1,5 @@
-// The result page's drawings to scale of every offered form, computed by the real engine, on a recording
-// surface at the printer's resolution: to the page's scale, every typed value and reported point named at
-// its place, every text legible, "Printererror" where no drawing can be made.
+// The result page's drawings of every offered form, computed by the real engine, on a recording surface at the printer's
+// resolution: to the page's scale, every typed value and point named at its place, legible, else "Printererror".
 #include "Aufzeichnung.h"
 #include "Detailbeispiele.h"
 #include "Formnummern.h"
@@ -174,7 +173,7 @@ private slots:
     // point labelled once at its point, the governing ones ringed; the axis symbol's arms (3 to 5) from its
     // centroid at its angle. Every value the form shows written (the rail's name too), each stiffener's data
     // within 2.5 of it or on a leader; every length dimension as long as its value (its line's pieces stop 3,
-    // or 5 across, short of the label's middle). All in the page column, legible.
+    // or 5 across, short of the label's middle), both ends held. All in the page column, legible.
     void jedeZeichnung()
     {
         QFETCH(int, fall);
@@ -223,6 +222,10 @@ private slots:
                 fehler << QStringLiteral("data of stiffener %1 away").arg(i);
         }
 
+        // A measured end is held: it lies on a stroke that does not start there (its extension line, or the material).
+        const auto lose = [&, alle = striche(b.a)](QPointF e) {
+            return std::none_of(alle.begin(), alle.end(), [&](auto& k) { return !bei(k.p1(), e) && QLineF(k.p1(), e).length() + QLineF(e, k.p2()).length() < k.length() + 1e-3; });
+        };
         for (const Zeichenschritt& t : b.a.texte()) {
             bool zahl = false;
             const double wert = QString(t.text).replace(u',', u'.').toDouble(&zahl);
@@ -236,8 +239,8 @@ private slots:
                     const double laenge = QLineF(a.p1(), c.p1()).length(), luecke = std::abs(a.y1() - c.y1()) < 1e-6 ? 5 : 3;
                     const QPointF r = (a.p1() - c.p1()) / std::max(laenge, 1e-9);
                     if (laenge > 1e-6 && bei(a.p2(), mitte + luecke * r) && bei(c.p2(), mitte - luecke * r) &&
-                        std::abs(laenge / b.s - wert) > 0.051 + 1e-4 * wert)
-                        fehler << QStringLiteral("%1 measures %2").arg(t.text).arg(laenge / b.s);
+                        (std::abs(laenge / b.s - wert) > 0.051 + 1e-4 * wert || lose(a.p1()) || lose(c.p1())))
+                        fehler << QStringLiteral("%1 measures %2%3").arg(t.text).arg(laenge / b.s).arg(lose(a.p1()) || lose(c.p1()) ? ", an end loose" : "");
                 }
         }
         // Right of the value lines, below the drawing's top (a rolled profile's top dimensions above it), above the page's next line.
