@@ -30,7 +30,8 @@ private slots:
         QTest::newRow("leerzeilen, nur lf") << QByteArray("a\r\n\r\n\n \nb\nc") << QStringList{"a", "b", "c"};
         QTest::newRow("offenes anfuehrungszeichen") << QByteArray("\"abc\nd") << QStringList{"abc", "d"};
         QTest::newRow("utf-8 mit bom") << QByteArray("\xEF\xBB\xBFJ\xC3\xB6rg") << QStringList{"Jörg"};
-        QTest::newRow("windows-1252") << QByteArray("J\xF6rg \x80") << QStringList{"Jörg €"};
+        QTest::newRow("windows-1252") << QByteArray("J\xF6rg \x80\x9F") << QStringList{"Jörg €Ÿ"};
+        QTest::newRow("strg-z am ende") << QByteArray("a,b\r\n\x1A") << QStringList{"a", "b"};
     }
     void feldleser()
     {
@@ -79,9 +80,11 @@ private slots:
 
     void meldungen()
     {
-        const QString pfad = m_ordner.datei("Messages.D", "7,\"erste; mit Komma\"\r\n7,\"zweite\"\r\nx,\"kaputt\"\r\n13,T;K\r\n");
+        const QString pfad = m_ordner.datei("Messages.D", "7,\"erste; mit Komma\"\r\n7,\"zweite\"\r\nx,\"kaputt\"\r\n13,T;K\r\n"
+                                                          "-32768,\"kleinste\"\r\n");
         QCOMPARE(holeMessage(pfad, 7), QStringLiteral("erste, mit Komma"));
         QCOMPARE(holeMessage(pfad, 13), QStringLiteral("T,K"));
+        QCOMPARE(holeMessage(pfad, -32768), QStringLiteral("kleinste"));
         QCOMPARE(holeMessage(pfad, 163), QStringLiteral("Message-Text fehlt/missing:163"));
         QCOMPARE(holeMessage(m_ordner.pfad("fehlt"), 7), QStringLiteral("Message-File  fehlt/ missing"));
         schreibeDatei(pfad, "7,\"neu\"\r\n"); // read anew for each message
@@ -96,7 +99,8 @@ private slots:
         for (int n = 2; n <= 63; n += n == 19 ? 12 : 1)
             ganz += QByteArray::number(n) + ",\"T; " + QByteArray::number(n) + "\"\r\n";
         for (const QByteArray& inhalt : {ganz, QByteArray(ganz).replace("7,\"T; 7\"\r\n", ""),
-                                         QByteArray(ganz).replace("\n58,", "\n"), ganz + "x,\"y\"", QByteArray()}) {
+                                         QByteArray(ganz).replace("\n58,", "\n"), QByteArray(ganz).replace("\n31,\"T; 31\"\r\n", "\n"),
+                                         ganz + "x,\"y\"", QByteArray()}) {
             Printtexte texte;
             Meldungsrekorder rekorder;
             const QString pfad = inhalt.isNull() ? m_ordner.pfad("fehlt") : m_ordner.datei("Printtxt.D", inhalt);

@@ -27,7 +27,8 @@ struct Name { const char* name; QString bearbeiter; int grund; };
 const Name kNamen[] = {
     {"leer", "  ", 51},          {"65 zeichen", QString(65, u'x'), 52}, {"64 zeichen", QString(64, u'x'), 0},
     {"eltern", "..", 53},        {"schraegstrich", "a/b", 53},          {"punkt am ende", "Anna.", 53},
-    {"TEXTE", "texte", 54},      {"geraet", "NUL.txt", 54},             {"datei", "Anna", 55},
+    {"TEXTE", "texte", 54},      {"geraet", "NUL.txt", 54},             {"geraet mit ziffer", "com1.txt", 54},
+    {"steuerzeichen", "a\x7F" "b", 53}, {"datei", "Anna", 55},
     {"leerzeichen innen", "Anna Berg", 0},
 };
 
@@ -155,6 +156,17 @@ private slots:
             return;
         QCOMPARE(m_rekorder->texte(), QStringList{m_form->holeMessage(41) + u'\n' + m_form->holeMessage(n.grund)});
         QCOMPARE(QDir(m_suite->daten()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"TEXTE"});
+    }
+
+    // The page bitmaps go to the system's shared temporary folder where it exists and holds a file,
+    // else to the editor's folder.
+    void ordnerFuerSeitenbilder()
+    {
+        QTemporaryDir temp;
+        QCOMPARE(bestimmeTmppath("/ben", QString()), QStringLiteral("/ben"));
+        QCOMPARE(bestimmeTmppath("/ben", temp.path()), QStringLiteral("/ben"));
+        schreibeDatei(temp.path() + "/in Gebrauch", "x");
+        QCOMPARE(bestimmeTmppath("/ben", temp.path()), temp.path());
     }
 
     // One window per editor folder; the folder is free again once the first window has gone.

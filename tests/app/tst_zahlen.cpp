@@ -77,6 +77,7 @@ private slots:
         QTest::newRow("2 ungruppiert") << 2 << 12345.678f << "12345,678" << "12345.678";
         QTest::newRow("3 eine stelle") << 3 << 0.04f << "0,0" << "0.0";
         QTest::newRow("4 zwei stellen") << 4 << -2.5f << "-2,50" << "-2.50";
+        QTest::newRow("4 ungruppiert") << 4 << 12345.678f << "12345,68" << "12345.68";
         QTest::newRow("keine negative null") << 0 << -0.01f << "0,0" << "0.0";
         QTest::newRow("unbekannt") << 7 << 1.0f << "" << "";
     }

@@ -25,6 +25,9 @@ private slots:
         // Unknown name, wrong case or missing file: the record stays as it was.
         QVERIFY(!leseASchiene(pfad, "a75", satz) && !leseASchiene(m_ordner.pfad("fehlt"), "A65", satz));
         QCOMPARE(satz[0], QStringLiteral("85"));
+        // A record that cannot be a rail gives no outline: here a head as high as the rail.
+        QVERIFY(!schienenumriss({"75", "34", "30", "65", "38", "175", "20", "10"}).empty());
+        QVERIFY(schienenumriss({"75", "34", "75", "65", "38", "175", "20", "10"}).empty());
     }
 
     void profile()

@@ -61,11 +61,19 @@ private slots:
         QCOMPARE(leseErgebnisdatei("/gibt/es/nicht").fehler, Ergebnisfehler::DateiFehlt);
     }
 
+    // The engine's reason in the user's language.
+    void rechenkerngrundJeSprache()
+    {
+        const QString kennung = QStringLiteral("Fehler: Zeile 4 / Error: line 4");
+        QCOMPARE(rechenkerngrund(kennung, "D"), QStringLiteral("Zeile 4"));
+        QCOMPARE(rechenkerngrund(kennung, "E"), QStringLiteral("line 4"));
+    }
+
     // ×1000 (N/mm² for unit forces), six decimals; a mantissa rounding to 10 takes the next exponent.
     void spannungsformat()
     {
         const std::pair<float, const char*> faelle[] = {
-            {0.0123f, "1.230000e+1"}, {-2.5e-7f, "-2.500000e-4"}, {0.00999999999f, "1.000000e+1"}};
+            {0.0123f, "1.230000e+1"}, {-2.5e-7f, "-2.500000e-4"}, {0.00999999999f, "1.000000e+1"}, {0.005f, "5.000000e+0"}};
         for (const auto& [wert, text] : faelle) {
             QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
             QCOMPARE(spannungstext(wert), QString::fromLatin1(text));

@@ -4,6 +4,7 @@
 #include "../tools/bilder/Beispieleingabe.h"
 #include "Testhilfen.h"
 #include "app/Dateien.h"
+#include "app/Sprachdateien.h"
 #include "app/Start.h"
 #include "engine/Berechnung.h"
 #include "engine/Rechenkern.h"
@@ -121,6 +122,26 @@ private slots:
             QVERIFY(!f.vorschau());
             QCOMPARE(QFile::exists(übergabedatei(f.form.pathben, 1)), datei.endsWith(".bmp"));
         }
+    }
+
+    // A catalog rail whose record gives no foot width would pass the flange check as a rail of
+    // no width: the catalog is told as damaged and nothing is computed.
+    void katalogschieneOhneFussbreite()
+    {
+        Testsuite suite;
+        Meldungsrekorder rekorder;
+        schreibeDatei(suite.texte() + "/ASchiene", "A65,\"75|34|30|65|38||20|10|\"\r\n");
+        const QString pathben = suite.daten() + "/Anna";
+        QDir().mkpath(pathben);
+        Querschnittsdaten q;
+        q.familie = kUeberSteg;
+        q.Querschnittsnummer = 15;
+        q.schieneMittragend = false;
+        q.ASchiene = "A65";
+        const Berechnungsumgebung u{suite.wurzel.path(), pathben, suite.texte(), suite.texte() + "/HauptformMessages.D"};
+        QVERIFY(!rechneQuerschnitt(q, Beschriftungen(), u));
+        QCOMPARE(rekorder.texte(), QStringList{textDateiBeschaedigt(suite.texte() + "/ASchiene")});
+        QVERIFY(!QFile::exists(übergabedatei(pathben, 0)));
     }
 
     // Back in the main window, the preview closes and its page file goes.

@@ -3,6 +3,7 @@
 // section comes back at the next start.
 #include "Testhilfen.h"
 #include "app/Dateien.h"
+#include "fenster/Bemessungsdialog.h"
 #include "fenster/Hauptform.h"
 #include "kern/Querschnittsdatei.h"
 #include "section/Eingabeseite.h"
@@ -102,6 +103,7 @@ private slots:
         m_rekorder->antwort = 7;
         QVERIFY(!f->close());
         QCOMPARE(m_rekorder->fragen, (QStringList{f->holeMessage(61), f->holeMessage(1000)}));
+        QCOMPARE(m_rekorder->fokus.first(), 1); // saving is what Return answers
         const QByteArray geaendert = übergabe(*f);
         f->Rückkehrmodus = 9; // the return to the main program asks nothing
         QVERIFY(f->close());
@@ -114,6 +116,8 @@ private slots:
         QCOMPARE(f->querschnitt().bemessung.radlast, QStringLiteral("250"));
         QCOMPARE(f->querschnittsdatei, m_gewaehlt + kQuerschnittsendung);
         QVERIFY(f->istGeaendert());
+        tippe(f->eingabe->Abmessung[5], "14"); // back to what the file holds
+        QVERIFY(!f->istGeaendert());
 
         // Opening the saved file gives the saved section.
         m_gewaehlt += kQuerschnittsendung;
@@ -127,6 +131,23 @@ private slots:
         QVERIFY(f->close());
         QCOMPARE(leseDatei(m_gewaehlt), übergabe(*f));
         QVERIFY2(m_rekorder->gezeigt.empty(), qPrintable(m_rekorder->texte().join('\n')));
+    }
+
+    // The dialog gives back the design values it was opened with; a force that is no number
+    // keeps it open and is named.
+    void bemessungsdialog()
+    {
+        const Bemessungswerte w{"1", "2", "3", "4", "5", "6", "S235", "1.1", "250", Schienenbefestigung::AufLager, "30"};
+        const auto text = [](int n) { return QStringLiteral("T%1").arg(n); };
+        Bemessungsdialog d(w, text, text);
+        const Bemessungswerte z = d.werte();
+        QCOMPARE((QStringList{z.N, z.Vy, z.Vz, z.Mx, z.My, z.Mz, z.stahlsorte, z.gammaM0, z.radlast, z.verschleiss}),
+                 (QStringList{"1", "2", "3", "4", "5", "6", "S235", "1.1", "250", "30"}));
+        QCOMPARE(z.befestigung, Schienenbefestigung::AufLager);
+        d.kraefte[4]->setText("x");
+        d.accept();
+        QCOMPARE(m_rekorder->texte(), QStringList{"T56 My [kNm]"});
+        QCOMPARE(d.result(), int(QDialog::Rejected));
     }
 
     void abgelehnteDateien_data()

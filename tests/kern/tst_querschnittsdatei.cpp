@@ -42,6 +42,7 @@ private slots:
         QTest::newRow("spätere Namen") << geaendert("\"ASchiene\"", "\"bemessung.kranklasse\",\"S4\"\r\n\r\n"
                                                                        "\"stegdicke2\",\"12\"\r\n\"ASchiene\"")
                                        << Dateiablehnung::Keine;
+        QTest::newRow("Strg-Z am Ende") << kKasten + "\x1A" << Dateiablehnung::Keine;
         QTest::newRow("leer") << QByteArray() << b;
         QTest::newRow("andere Datei") << QByteArray("\"Test\"\r\n\"D\"\r\n") << b;
         QTest::newRow("Anführung offen") << geaendert("\"20,5\"", "\"20,5") << b;

@@ -35,7 +35,7 @@ Querschnittsdaten querschnitt(int form, bool voll = false)
     q.stegprofilreihe = "HEB";
     q.stegprofilgroesse = "300";
     q.stegprofil = {"300", voll ? "301" : "300", voll ? "12" : "11", "19", "27"};
-    const char* const lagen[5] = {"70", "60", "40", "30", "50"};
+    const char* const lagen[5] = {voll ? "71" : "70", voll ? "61" : "60", voll ? "41" : "40", voll ? "31" : "30", voll ? "45" : "50"};
     for (size_t i = 0; i < 5; ++i)
         q.steifen[i] = {lagen[i], voll ? QString::number(101 + int(i)) : "100", voll ? QString::number(i) : "0",
                         voll ? QString::number(6 + int(i)) : "10"};
@@ -57,7 +57,8 @@ QList<int> angeboteneFormen()
 struct Pruefung { const char* name; int form; const char* aenderung; QStringList meldungen; };
 const Pruefung kPruefungen[] = {
     {"St3 nicht unter St1", 15, "St3=70", {"M19"}},           {"St4 nicht unter St2", 15, "St4=60", {"M19"}},
-    {"Schiene zu breit", 15, "ASchiene=A150", {"M25"}},       {"Schottbreite zu gross", 15, "AS=481", {"M20"}},
+    {"Schiene zu breit", 15, "ASchiene=A150", {"M25"}},       {"Schienenfuss am Steg", 15, "ASchiene=A150;AS=260", {"M25"}},
+    {"Schienenfuss gerade neben dem Steg", 15, "ASchiene=A150;AS=259", {}}, {"Schottbreite zu gross", 15, "AS=481", {"M20"}},
     {"Schottbreite gerade noch", 15, "AS=480", {}},           {"Untergurt zu schmal", 15, "BU=399", {"M20"}},
     {"negativer Winkel zu eng", 15, "W=-12", {"M20"}},        {"Mitte OG: Schottbreite oben", 31, "AS=471", {"M20"}},
     {"Mitte OG: gerade noch", 31, "AS=470", {}},              {"Winkel: Steghöhe2 gleich", 212, "HS2=1000", {"M21"}},
@@ -119,6 +120,9 @@ private slots:
             if (l.steifenzeilen[i])
                 QCOMPARE(d.stiffeners[i].thickness, 6.0 + double(i));
         }
+        // The mid stiffener always sits at the middle of the top flange, whatever its field held.
+        if (l.steifenzeilen[4])
+            QCOMPARE(d.stiffeners[4].position, 50.0);
         QCOMPARE(querschnittsmasse(q)->welded.clearWidth, d.clearWidth);
     }
 

@@ -160,6 +160,15 @@ void TstNachweis::beispielAmStegkopf()
     std::vector<Spannungspunkt> mitSchiene(14);
     mitSchiene[13] = {{1e-3f, 0, 0, 0, 0, 0}, 40};
     QVERIFY(weiseNach(mitSchiene, b, 3, 0).punkte.empty());
+
+    // η exactly 1 still passes: σx = 355 at a 12 mm plate of S355.
+    std::vector<Spannungspunkt> voll(1);
+    voll[0] = {{0.000244140625f, 0, 0, 0, 0, 0}, 12};
+    Bemessung grenze;
+    grenze.kraefte.N = 1454.08;
+    const Nachweis gerade = weiseNach(voll, grenze, 0, 0);
+    QCOMPARE(gerade.etaMax, 1.0);
+    QVERIFY(gerade.erfuellt);
 }
 
 void TstNachweis::radlastortJeForm_data()
@@ -216,6 +225,10 @@ void TstNachweis::eingabenGeprueft()
     const Bemessungslesung l = leseBemessung(w);
     QCOMPARE(l.fehler, Bemessungsfehler::Kraft);
     QCOMPARE(l.kraft, 2);
+    // A force that is no number is an entry too: the check tells about it.
+    Bemessungswerte nurText;
+    nurText.N = "x";
+    QVERIFY(hatBemessung(nurText));
     w.Vz.clear();
     for (const auto& [feld, text, fehler] :
          {std::tuple{&Bemessungswerte::gammaM0, "0.5", Bemessungsfehler::GammaM0},
@@ -225,6 +238,13 @@ void TstNachweis::eingabenGeprueft()
         Bemessungswerte falsch = w;
         falsch.*feld = QString::fromLatin1(text);
         QCOMPARE(leseBemessung(falsch).fehler, fehler);
+    }
+    // The edges of what is admissible.
+    for (const auto& [feld, text] : {std::pair{&Bemessungswerte::gammaM0, "0.8"}, {&Bemessungswerte::gammaM0, "1.5"},
+                                     {&Bemessungswerte::verschleiss, "50"}, {&Bemessungswerte::radlast, "0"}}) {
+        Bemessungswerte rand = w;
+        rand.*feld = QString::fromLatin1(text);
+        QCOMPARE(leseBemessung(rand).fehler, Bemessungsfehler::Keiner);
     }
 }
 

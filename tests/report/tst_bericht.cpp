@@ -2,6 +2,7 @@
 #include "Testhilfen.h"
 #include "report/Bericht.h"
 #include "report/Form5.h"
+#include "app/Dateien.h"
 
 #include <QLineEdit>
 #include <QProcess>
@@ -31,6 +32,40 @@ private slots:
         QCOMPARE(z.seitenzahl, qint16(0)); // without a page number none is counted
         QCOMPARE(lang.seitenzahl, qint16(2));
         b.beendeBericht(z);
+    }
+
+    // A printer's origin is the corner of its printable area; a PDF has none and gets the
+    // margin an office printer leaves (6 mm). The report's name is one any file system takes.
+    void druckzielUndName()
+    {
+        struct Bildauftrag final : Druckauftrag {
+            QString pfad;
+            QImage bild = neueVorschauseite();
+            std::unique_ptr<QPainter> painter;
+            QPainter* beginneSeite() override { painter = std::make_unique<QPainter>(&bild); return painter.get(); }
+            void beendeSeite() override { painter.reset(); }
+            QString datei() const override { return pfad; }
+        };
+        const auto linkeKante = [](const QString& pfad) {
+            Bildauftrag auftrag;
+            auftrag.pfad = pfad;
+            Bericht b;
+            Berichtszaehler z;
+            b.beginneBericht(295, false, &auftrag);
+            b.flaeche().linie(10, 20, 10, 60);
+            b.beendeBericht(z);
+            for (int x = 0; x < auftrag.bild.width(); ++x)
+                if (qGray(auftrag.bild.pixel(x, 150)) < 200)
+                    return x;
+            return -1;
+        };
+        const int drucker = linkeKante(QString()), pdf = linkeKante("Bericht.pdf");
+        QVERIFY(drucker >= 0);
+        QVERIFY2(qAbs(pdf - drucker - 6 / 25.4 * 96) <= 1, qPrintable(QStringLiteral("%1 %2").arg(drucker).arg(pdf)));
+
+        const QString name = pdfname("Querschnitt", "Kasten: A/B", QDateTime(QDate(2024, 5, 17), QTime(9, 5, 3)));
+        QVERIFY2(std::none_of(name.begin(), name.end(), taugtNichtImDateinamen), qPrintable(name));
+        QVERIFY(name.endsWith(".pdf") && name.contains("2024"));
     }
 
     void druckInPdfMitZweiKopien()
@@ -74,6 +109,11 @@ private slots:
         QCOMPARE(drucken[0][0].toInt(), 2);
         QVERIFY(!vorschau.isVisible());
         QVERIFY(QDir(ordner.path()).entryList({"*.bmp"}).isEmpty());
+        // A negative count prints nothing.
+        QVERIFY(vorschau.zeigeSeiten(seiten, ordner.path(), fehler));
+        vorschau.anzahl->setText("-2");
+        QTest::mouseClick(vorschau.Command1, Qt::LeftButton);
+        QCOMPARE(drucken.last()[0].toInt(), 0);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "kern/Formen.h"
 #include "kern/Zahlen.h"
 #include "report/Ergebnisseite.h"
+#include "report/Nachweisseite.h"
 
 #include <QTest>
 
@@ -118,6 +119,44 @@ private slots:
         QVERIFY(t.contains(formatiereZahl(140.5f + 8, 1) + " [mm]"));
         QVERIFY(t.contains(formatiereZahl(200.0f + 8, 1) + " [mm]"));
         QVERIFY(t.contains(formatiereZahl(0.5f * 57.2958f, 2) + " T17"));
+    }
+
+    // The design check page of form 15 under the A65 catalog rail: the wheel at P3, the
+    // last row the engine reports; the wear in percent; the top of an acting rail left out
+    // and said so; no check where the rail stands over no web.
+    void nachweisseite()
+    {
+        Querschnittsdaten q;
+        q.familie = kUeberSteg;
+        q.Querschnittsnummer = 15;
+        q.masse.stegdicke = "12";
+        q.masse.obergurtdicke = "30";
+        q.masse.obergurtbreite = "600";
+        q.schieneMittragend = false;
+        q.ASchiene = "A65";
+        const QString katalog = qEnvironmentVariable("TARVELLO_DATEN") + "/ASchiene";
+        Bemessung b;
+        b.radlast = 300;
+        Ergebnisse r;
+        r.punkte.resize(3);
+        r.punkte[2] = {{1e-5f, 0, 0, 0, 6e-5f, 0}, 12};
+        const auto seite = [&] {
+            const Nachweisvorbereitung v = bereiteNachweisVor(r, q, b, "Kasten", katalog);
+            Aufzeichnung a(96, 1200);
+            const Zeichenzielbindung ziel(&a.flaeche, true);
+            if (v.daten)
+                legeNachweisseiteAn(a.flaeche, *v.daten, printtext);
+            return texte(a);
+        };
+        const QStringList t = seite();
+        QVERIFY2(t.join('|').contains("T40 = 25 %"), qPrintable(t.join('|')));
+        QVERIFY(!t.contains("T47"));
+        r.punkte.resize(14);
+        r.punkte[13] = {{1e-3f, 0, 0, 0, 0, 0}, 40};
+        QVERIFY(seite().contains("T47"));
+        q.familie = kMitteObergurt;
+        q.Querschnittsnummer = 35;
+        QCOMPARE(bereiteNachweisVor(r, q, b, "Kasten", katalog).meldung, 57);
     }
 };
 

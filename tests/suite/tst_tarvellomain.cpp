@@ -3,6 +3,7 @@
 #include "Testhilfen.h"
 
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -59,6 +60,40 @@ private slots:
         QVERIFY(rekorder.gezeigt.empty());
         QCOMPARE(leseDatei(heim.path() + "/tarvello/inifile2"), QByteArray("\"Anna\"\r\n\"D\"\r\n"));
         QVERIFY(!QFile::exists(suite.daten() + "/inifile2"));
+    }
+
+    // A data directory named in the settings is never made up; a language the last hand-off
+    // names but no longer installed gives way to the first one.
+    void fehlenderOrdnerUndSprache()
+    {
+        Testsuite suite;
+        suite.übergabe("\"Anna\"\r\n\"F\"\r\n");
+        Meldungsrekorder rekorder;
+        QCOMPARE(Startfenster(bestimmeSuitenordner(suite.exefiles())).sprache(), QStringLiteral("D"));
+        const QString fehlt = suite.wurzel.path() + "/fehlt";
+        schreibeDatei(suite.exefiles() + "/inifile", ('"' + fehlt + "\"\r\n").toUtf8());
+        Startfenster fenster(bestimmeSuitenordner(suite.exefiles()));
+        fenster.Bearbeiterfeld->setText("Anna");
+        QVERIFY(!fenster.starteQuerschnitt());
+        QCOMPARE(rekorder.texte(), QStringList{fenster.text(15) + u' ' + QDir::toNativeSeparators(fehlt)});
+        QVERIFY(!QFileInfo::exists(fehlt) && m_gestartet.isEmpty());
+    }
+
+    // A shortcut names the editor and the language and goes straight on to the cross-section program.
+    void aufrufMitSprache()
+    {
+        Testsuite suite;
+        suite.übergabe("\"Anna\"\r\n\"E\"\r\n");
+        const QString programm = suite.exefiles() + "/" + programmdatei("TarvelloMain");
+        QVERIFY(QFile::copy(QStringLiteral(TARVELLOMAIN), programm));
+        const QString querschnitt = suite.exefiles() + "/" + programmdatei("TarvelloQuerschnitt");
+        schreibeDatei(querschnitt, "#!/bin/sh\nexit 0\n");
+        QFile::setPermissions(querschnitt, QFile::permissions(querschnitt) | QFile::ExeOwner);
+        QProcess aufruf;
+        aufruf.start(programm, {"--bearbeiter", "Berta", "--sprache", "D", "--start"});
+        QVERIFY(aufruf.waitForFinished(30000));
+        QCOMPARE(aufruf.exitCode(), 0);
+        QCOMPARE(leseDatei(suite.daten() + "/inifile2"), QByteArray("\"Berta\"\r\n\"D\"\r\n"));
     }
 
     void verweigertBoesenNamenUndMeldetStartfehler()

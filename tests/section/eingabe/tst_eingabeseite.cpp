@@ -1,12 +1,14 @@
 // The input side with real widgets, focus and keys: groups per form, checks on
 // leaving a field, navigation, the lists, and what a choice keeps or drops.
 #include "Testhilfen.h"
+#include "kern/Uebergabeschreiber.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QEnterEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <memory>
 
@@ -36,6 +38,7 @@ const Taste kTasten[] = {
     {"links an der 2", 2, "Abmessung_1", Qt::Key_Left, 2, "Abmessung_1"},
     {"rechts vor dem Ende", 2, "Abmessung_0", Qt::Key_Right, 1, "Abmessung_1"},
     {"runter zum Winkel", 2, "Abmessung_4", Qt::Key_Down, 0, "Abmessung_14"},
+    {"runter vom Winkel", 2, "Abmessung_14", Qt::Key_Down, 0, "Abmessung_7"},
     {"Winkel verborgen", 311, "Abmessung_4", Qt::Key_Down, 0, "Abmessung_4"},
     {"Enter aus TS1", 2, "Abmessung_5", Qt::Key_Return, 0, "Abmessung_14"},
     {"Enter zu TS2", 15, "Abmessung_5", Qt::Key_Return, 0, "Abmessung_6"},
@@ -186,11 +189,40 @@ private slots:
     {
         waehle(12);
         QTest::mouseClick(e->Schienemittragend, Qt::LeftButton);
+        e->Abmessung[10]->setText("75");
+        e->Abmessung[11]->setText("65");
         fokus(e->ASchiene);
         QTest::keyClick(e->ASchiene, Qt::Key_Down);
         QCOMPARE(e->ASchiene->currentText(), QStringLiteral("A45"));
         QTest::keyClick(e->ASchiene, Qt::Key_A);
         QCOMPARE(e->ASchiene->currentText(), QStringLiteral("A45"));
+        // Left with another rail: the rail's dimensions come from the catalog now.
+        fokus(e->Abmessung[0]);
+        QCOMPARE(e->Abmessung[10]->text() + e->Abmessung[11]->text(), QString());
+    }
+
+    // A missing field is named by the caption the user sees: at mid top flange, the width at the top.
+    void fehlendesFeldMitSeinerBeschriftung()
+    {
+        waehle(31);
+        QVERIFY(e->Abmessungslabel[8]->isVisible() && !e->Abmessungslabel[7]->isVisible());
+        const Übergabeinhalt u = baueÜbergabe(e->querschnitt(), e->beschriftungen(), 1,
+                                              [](const QString&) { return 0.f; }, [](int) { return QString(); });
+        QVERIFY2(u.Fehlliste.contains(e->Abmessungslabel[8]->text()) && !u.Fehlliste.contains(e->Abmessungslabel[7]->text()),
+                 qPrintable(u.Fehlliste));
+    }
+
+    // The bottom profile unticked and ticked again starts with empty fields.
+    void untergurtprofilNeu()
+    {
+        klickeFamilie(*e, kWalzprofil);
+        QTest::mouseClick(e->HUGCheck, Qt::LeftButton);
+        for (size_t i = 7; i <= 11; ++i)
+            e->hwert[i]->setText("15");
+        QTest::mouseClick(e->HUGCheck, Qt::LeftButton);
+        QTest::mouseClick(e->HUGCheck, Qt::LeftButton);
+        for (size_t i = 7; i <= 11; ++i)
+            QVERIFY2(e->hwert[i]->text().isEmpty(), qPrintable(e->hwert[i]->objectName()));
     }
 
     // Without the form list's file the family is still chosen, told once; "H-Prof." needs no list.
