@@ -3,6 +3,8 @@
 // throw-away suite folder laid out as the installation lays it out.
 
 #include "app/Meldungen.h"
+#include "kern/Formen.h"
+#include "kern/Querschnittsdaten.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,6 +57,19 @@ inline QByteArray leseDatei(const QString& pfad)
 {
     QFile datei(pfad);
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+// The box the design check starts from: a rail over its web (form 15), BO 600, TO 30, TS 12;
+// other families' forms get the same plates.
+inline Querschnittsdaten kastenMitSchiene(int familie = kUeberSteg, int form = 15)
+{
+    Querschnittsdaten q;
+    q.familie = familie;
+    q.Querschnittsnummer = qint16(form);
+    q.masse.stegdicke = "12";
+    q.masse.obergurtdicke = "30";
+    q.masse.obergurtbreite = "600";
+    return q;
 }
 
 // A throw-away folder in which a test writes the files it reads.

@@ -3,6 +3,7 @@
 // quarter of its head; the rail's outline split into rectangles and
 // trapezoids, each taken with the textbook formulas, independent of the
 // polygon integrals the program uses.
+#include "Testhilfen.h"
 #include "catalogs/Kataloge.h"
 #include "nachweis/Nachweis.h"
 
@@ -193,12 +194,7 @@ void TstNachweis::radlastortJeForm()
     QFETCH(int, form);
     QFETCH(int, punkt);
     QFETCH(double, tw);
-    Querschnittsdaten q;
-    q.familie = familie;
-    q.Querschnittsnummer = form;
-    q.masse.stegdicke = "12";
-    q.masse.obergurtdicke = "30";
-    q.masse.obergurtbreite = "600";
+    Querschnittsdaten q = kastenMitSchiene(familie, form);
     q.masse.zelle2 = {"400", "25", "900", "9", "500"};
     q.stegprofil = {"300", "300", "11", "19", "27"};
     q.stegprofilreihe = "HEB";
@@ -252,12 +248,7 @@ void TstNachweis::eingabenGeprueft()
 // must be one the results have, over a web, under a rail.
 void TstNachweis::vorbereitung()
 {
-    Querschnittsdaten q;
-    q.familie = kUeberSteg;
-    q.Querschnittsnummer = 15;
-    q.masse.stegdicke = "12";
-    q.masse.obergurtdicke = "30";
-    q.masse.obergurtbreite = "600";
+    Querschnittsdaten q = kastenMitSchiene();
     q.masse.schienenbreite = "60";
     q.masse.schienenhoehe = "40";
     Ergebnisse r;

@@ -3,6 +3,7 @@
 // means to (the centroid from the underside, the angle in degrees, only the
 // points the section has).
 #include "../drawing/Aufzeichnung.h"
+#include "Testhilfen.h"
 #include "drawing/Zeichenprimitive.h"
 #include "engine/Ergebnisdatei.h"
 #include "kern/Formen.h"
@@ -126,12 +127,7 @@ private slots:
     // and said so; no check where the rail stands over no web.
     void nachweisseite()
     {
-        Querschnittsdaten q;
-        q.familie = kUeberSteg;
-        q.Querschnittsnummer = 15;
-        q.masse.stegdicke = "12";
-        q.masse.obergurtdicke = "30";
-        q.masse.obergurtbreite = "600";
+        Querschnittsdaten q = kastenMitSchiene();
         q.schieneMittragend = false;
         q.ASchiene = "A65";
         const QString katalog = qEnvironmentVariable("TARVELLO_DATEN") + "/ASchiene";
