@@ -5,6 +5,7 @@
 #include "Formnummern.h"
 #include "Rechenlauf.h"
 #include "Testhilfen.h"
+#include "drawing/Zeichnung.h"
 #include "kern/transfer_layout.h"
 
 #include <QFontMetricsF>
@@ -258,6 +259,17 @@ private slots:
                 }))
                 fehler << platte + " not to the page's scale";
         QVERIFY2(!b.punkte.empty() && fehler.isEmpty(), qPrintable(fehler.join("; ")));
+    }
+
+    // A label takes no place inside a plate, across its edge or beyond the page's column.
+    void platzFuerBeschriftung()
+    {
+        detailzeichnung::Belegung b;
+        b.platte({{80, 10}, {120, 10}, {120, 50}, {80, 50}});
+        QVERIFY(b.frei(QRectF(130, 20, 10, 4)));
+        QVERIFY(!b.frei(QRectF(95, 25, 10, 4)));
+        QVERIFY(!b.frei(QRectF(115, 25, 10, 4)));
+        QVERIFY(!b.frei(QRectF(180, 25, 10, 4)));
     }
 
     // A point the engine gives no plate thickness (one this section does not have) gets no label.

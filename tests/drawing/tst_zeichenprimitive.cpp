@@ -36,6 +36,26 @@ private slots:
             }
     }
 
+    // An arrowhead's two strokes leave its tip on either side of the line, mirrored about it, back along it.
+    void pfeilspitzen()
+    {
+        Aufzeichnung a;
+        const Zeichenzielbindung ziel(&a.flaeche, true);
+        const QPointF p1(10, 10), p2(40, 30);
+        zeichneSchraegmass(p1.x(), p1.y(), p2.x(), p2.y(), 36);
+        const QPointF r = (p2 - p1) / QLineF(p1, p2).length();
+        const auto quer = [](QPointF u, QPointF v) { return u.x() * v.y() - u.y() * v.x(); };
+        for (const auto& [spitze, innen] : {std::pair{p1, r}, std::pair{p2, -r}}) {
+            QList<QPointF> schenkel;
+            for (const QLineF& l : a.linien())
+                if (l.p1() == spitze && l.length() < 2)
+                    schenkel.append(l.p2() - spitze);
+            QCOMPARE(schenkel.size(), 2);
+            QVERIFY(QPointF::dotProduct(schenkel[0] + schenkel[1], innen) > 2);
+            QVERIFY(std::fabs(quer(schenkel[0], innen)) > 0.4 && std::fabs(quer(schenkel[0], innen) + quer(schenkel[1], innen)) < 1e-9);
+        }
+    }
+
     // Whole numbers stay whole, anything else to one decimal with halves to even, with the system's separator.
     void beschriftung()
     {
