@@ -71,6 +71,8 @@ class TestEndeZuEnde : public QObject {
         // The footer names the section, as the page's title does.
         const QString name = ergebnisdatei == 3 ? e->Typ->text() : e->Querschnittsname;
         QVERIFY2(text.count("(" + name + ")") == 1 && text.count(name) >= 2, qPrintable(name + "\n" + text));
+        // A page alone bears no page number.
+        QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("\\s\\d+\\s+Tarvello "))), qPrintable(text));
         QVERIFY(!QFile::exists(m_form->form5->bitmap(1)));
     }
 
@@ -146,6 +148,9 @@ private slots:
         for (const char* muss : {"Nachweis", "Schiene starr befestigt", "σoz,Ed", "Nachweis erfüllt", "Maßgebend: P"})
             QVERIFY2(seite2.contains(QString::fromUtf8(muss)), qPrintable(QString::fromUtf8(muss) + "\n" + seite2));
         QVERIFY(!seite2.contains("P14 "));
+        // The two pages are numbered in their footers.
+        const QRegularExpression seitenzahl(QStringLiteral("\\s(\\d+)\\s+Tarvello "));
+        QCOMPARE(seitenzahl.match(text.section("\f", 0, 0)).captured(1) + seitenzahl.match(seite2).captured(1), QStringLiteral("12"));
         // The wheel's compression stands in the row of P3 alone.
         const QRegularExpression p3(QStringLiteral("\\bP3\\s+14\\.0\\s+\\S+\\s+\\S+\\s+(-\\d+\\.\\d)"));
         QVERIFY2(p3.match(seite2).hasMatch(), qPrintable(seite2));
