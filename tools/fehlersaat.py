@@ -1,0 +1,178 @@
+#!/usr/bin/env python3
+"""Seeds realistic single faults into a scratch copy of the sources, one at a time, and tells which tests catch
+each: the line changed, the build, ctest, the change undone. A fault nobody catches is a test missing.
+
+    python3 tools/fehlersaat.py              every fault below
+    python3 tools/fehlersaat.py N2 W5 ...    only these
+    python3 tools/fehlersaat.py --liste      the table without running
+
+The scratch copy is a git worktree of HEAD in a temporary folder with its own build (the first build takes
+as long as a full one); it is removed at the end. Prints a Markdown table and the share caught.
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+# (name, file, text as it stands (exactly once in the file), faulty text, kind of fault)
+FEHLER = [
+    ('RK1', 'rechenkern/src/analysis.cpp', 'sum.iyz - v.ys * v.zs', 'sum.iyz + v.ys * v.zs', 'sign: Steiner term of Iyz'),
+    ('RK2', 'rechenkern/src/analysis.cpp', 'std::atan(-2.0 * iyz', 'std::atan(2.0 * iyz', 'sign: principal angle'),
+    ('RK3', 'rechenkern/src/post.cpp', '(g.omega.z + q.y)', '(g.omega.z - q.y)', 'sign: torsion shear term'),
+    ('RK4', 'rechenkern/src/post.cpp', 'r.sigmaZ = -kNm', 'r.sigmaZ = kNm', 'sign: σ from Mz'),
+    ('RK5', 'rechenkern/src/post.cpp', 'deltaS * deltaS / kappaEta;', 'deltaS * deltaS / kappaZeta;', 'index: shear area Y from Z'),
+    ('RK6', 'rechenkern/src/element.cpp', 's.n[3 + i] = 4.0 *', 's.n[3 + i] = 2.0 *', 'constant: mid-side shape function'),
+    ('RK7', 'rechenkern/src/result_file.cpp', 'r.stiffeners[i] ? i + 1 : 0', 'r.stiffeners[i] ? i : 0', 'index: stiffener flags'),
+    ('RK8', 'rechenkern/src/post.cpp', 'm.iEta + m.iZeta - f.warping', 'm.iEta + m.iZeta + f.warping', 'sign: St Venant J'),
+    ('K1', 'src/kern/Formen.cpp', 'zwischen(nummer, 32, 39)', 'zwischen(nummer, 31, 39)', 'boundary mirrored stiffeners'),
+    ('K3', 'src/kern/Formen.cpp', 'k = c - 210;', 'k = c - 200;', 'index stiffener code'),
+    ('K4', 'src/kern/Uebergabeschreiber.cpp', 'double(zahl(schottbreite)) - 2.0', 'double(zahl(schottbreite)) + 2.0', 'sign bottom width'),
+    ('K5', 'src/kern/Uebergabeschreiber.cpp', '- t - h * sa <= bSch / 2, 25', '- t - h * sa < bSch / 2, 25', 'boundary rail foot beside web'),
+    ('K6', 'src/kern/Uebergabeschreiber.cpp', 's.meldeWenn(HS3 >= h, 31);', 's.meldeWenn(HS3 >= h, 32);', 'message number'),
+    ('K8', 'src/kern/Querschnittsdaten.cpp', 'q.HschieneCheck && !q.HUGCheck;', 'q.HschieneCheck;', 'missing check both additions'),
+    ('K9', 'src/kern/Querschnittsdaten.cpp', 'r.steifen[4].lage = QStringLiteral("50");', ';', 'deleted: mid stiffener position'),
+    ('K10', 'src/kern/Querschnittsdatei.cpp', '*fassung > kQuerschnittsfassung', '*fassung >= kQuerschnittsfassung', 'boundary file version'),
+    ('K11', 'src/kern/Querschnittsdatei.cpp', 'zeile.trimmed().isEmpty() || zeile.trimmed() == QStringView(u"\\x1A")', 'zeile.trimmed().isEmpty()', 'missing check Ctrl-Z line'),
+    ('K14', 'src/kern/Zahlen.cpp', '{true, 1}, {false, 2}}', '{true, 1}, {true, 2}}', 'table: pattern 4 grouped'),
+    ('A1', 'src/app/Feldleser.cpp', 'b <= 0x9F', 'b < 0x9F', 'boundary cp1252 0x9F'),
+    ('A2', 'src/app/Feldleser.cpp', ' && m_text[i] != QChar(0x1A)', '', 'missing check: Ctrl-Z end'),
+    ('A3', 'src/app/Feldleser.cpp', 'wert < -32768', 'wert <= -32768', 'boundary int16 min'),
+    ('A4', 'src/app/Sprachdateien.cpp', 'abschnitt > 6', 'abschnitt > 5', 'boundary: section 6 tooltips'),
+    ('A5', 'src/app/Sprachdateien.cpp', 'n > 19 && n < 31', 'n > 19 && n <= 31', 'boundary: print text 31 required'),
+    ('A7', 'src/app/Start.cpp', 'Bearbeiter.size() > kMaxNamenslaenge', 'Bearbeiter.size() >= kMaxNamenslaenge', 'boundary name length'),
+    ('A8', 'src/app/Start.cpp', 'r.size() <= 4 &&', 'r.size() < 4 &&', 'boundary: COM1.txt'),
+    ('A9', 'src/app/Start.cpp', '!ordner.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty()', 'ordner.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty()', 'sign: temp folder choice'),
+    ('A11', 'src/app/Dateien.cpp', ' || c.unicode() == 0x7f', '', 'missing check DEL'),
+    ('C1', 'src/catalogs/Kataloge.cpp', 'i + 1 < teile.size()', 'i < teile.size()', 'boundary: value without closing |'),
+    ('C2', 'src/catalogs/Kataloge.cpp', '&& h3 > 0 && h3 < h1', '&& h3 > 0', 'missing check head ≥ rail height'),
+    ('C3', 'src/catalogs/Kataloge.cpp', "werte[4] = teile.mid(4).join(u'|');", 'werte[4] = teile[4];', 'index: R keeps its |'),
+    ('S1', 'src/section/Eingaberegeln.cpp', 'std::fabs(v) <= 30 ? 0 : 13', 'std::fabs(v) < 30 ? 0 : 13', 'boundary angle 30'),
+    ('S2', 'src/section/Eingaberegeln.cpp', 'i == 4 || i == 7 ?', 'i == 4 || i == 6 ?', 'index: radius field RU'),
+    ('S3', 'src/section/Eingaberegeln.cpp', 'case 14: return {7, 14, 14, 4, 7};', 'case 14: return {7, 14, 14, 4, 14};', 'index: Down from web angle'),
+    ('S5', 'src/section/Eingabeabbild.cpp', '{10, &m.schienenhoehe}, {11, &m.schienenbreite}', '{10, &m.schienenbreite}, {11, &m.schienenhoehe}', 'swapped fields rail h/b'),
+    ('S6', 'src/section/Eingabeabbild.cpp', 'kUntergurtfelder{8, 9, 10, 11, 7}', 'kUntergurtfelder{7, 8, 9, 10, 11}', 'index: bottom profile fields'),
+    ('S7', 'src/section/Eingabeabbild.cpp', 'b.masse.schottbreite = text(Abmessungslabel[8]);', 'b.masse.schottbreite = text(Abmessungslabel[7]);', 'index: caption of top width'),
+    ('S10', 'src/section/Eingabeseite.cpp', 'for (int i = 7; i <= 11; ++i)', 'for (int i = 8; i <= 11; ++i)', 'range: RU not cleared'),
+    ('S11', 'src/section/Eingabeseite.cpp', '            Abmessung[10]->clear();', '            ;', 'deleted: new rail keeps old height'),
+    ('E1', 'src/engine/Rechenkern.cpp', '? Rechenkernende::OhneEingabeEntfernt : Rechenkernende::Fertig', '? Rechenkernende::Fertig : Rechenkernende::OhneEingabeEntfernt', 'swapped outcomes'),
+    ('E2', 'src/engine/Rechenkern.cpp', 'if (d > 3)', 'if (d >= 3)', 'boundary timeout'),
+    ('E4', 'src/engine/Ergebnisdatei.cpp', "(exponent < 0 ? u'-' : u'+')", "(exponent <= 0 ? u'-' : u'+')", 'boundary exponent 0 sign'),
+    ('E5', 'src/engine/Ergebnisdatei.cpp', 'kennung.mid(teilung + englisch.size())', 'kennung.mid(teilung)', 'index: English reason'),
+    ('E7', 'src/engine/Berechnung.cpp', 'QFile::remove(übergabedatei(u.pathben, 3));', ';', 'deleted: old rolled result kept'),
+    ('E9', 'src/engine/Berechnung.cpp', '&& zahl(satz[5]) > 0 &&', '&&', 'missing check rail foot width'),
+    ('E10', 'src/engine/Berechnung.cpp', 'return fuehreAus(u, 3);', 'return fuehreAus(u, 1);', 'index: result file'),
+    ('D1', 'src/drawing/Zeichnung.cpp', '{&m_striche, &m_plattenstriche}', '{&m_striche}', 'missing check: label over plate edge'),
+    ('D2', 'src/drawing/Zeichnung.cpp', 'if (innen(ring, r.center()))', 'if (false)', 'missing check: label inside a plate'),
+    ('D3', 'src/drawing/Walzzeichnung.cpp', 'kasten(c - S * s / 2, y0 + T * s, S * s, hw * s);', 'kasten(c - S * s, y0 + T * s, S * s, hw * s);', 'geometry: web off centre'),
+    ('D4', 'src/drawing/Walzzeichnung.cpp', 'y0 + (hw + T) * s, BU * s', 'y0 + (hw + TU) * s, BU * s', 'index: T for TU'),
+    ('D5', 'src/drawing/Schweisszeichnung.cpp', 'half = d.clearWidth / 2;', 'half = d.clearWidth;', 'unit: half width'),
+    ('D6', 'src/drawing/Schweisszeichnung.cpp', 'd.topWidth / 2, float(d.topWidth)}', 'd.topWidth / 2, float(d.bottomWidth)}', 'index: dimension text'),
+    ('D7', 'src/drawing/Zeichenprimitive.cpp', 'linie(x, y, x + lx - qx, y + ly - qy);', 'linie(x, y, x + lx + qx, y + ly + qy);', 'sign: arrowhead stroke'),
+    ('D8', 'src/drawing/Walzzeichnung.cpp', 'QStringLiteral("P%1").arg(n)', 'QStringLiteral("P%1").arg(n + 1)', 'index: point label'),
+    ('N1', 'src/nachweis/Nachweis.cpp', 't <= bis[i]', 't < bis[i]', 'boundary: thickness step limit'),
+    ('N2', 'src/nachweis/Nachweis.cpp', 'a.leff = 4.25 *', 'a.leff = 3.25 *', 'constant 4.25→3.25 (rail on bearings)'),
+    ('N3', 'src/nachweis/Nachweis.cpp', '? -sigmaOz : 0.0', '? sigmaOz : 0.0', 'sign of σz'),
+    ('N4', 'src/nachweis/Nachweis.cpp', '- z.sigmaX * z.sigmaZ', '+ z.sigmaX * z.sigmaZ', 'sign of −σx·σz'),
+    ('N5', 'src/nachweis/Nachweis.cpp', 'radlastKn * 1000 /', 'radlastKn /', 'unit: ×1000 missing'),
+    ('N6', 'src/nachweis/Nachweis.cpp', 'verschleiss * schiene.kopfhoehe', 'verschleiss * oben', 'wear on the whole rail height'),
+    ('N7', 'src/nachweis/Nachweis.cpp', '*verschleiss > 50', '*verschleiss >= 50', 'boundary wear 50 %'),
+    ('N8', 'src/nachweis/Nachweis.cpp', '*gamma < 0.8', '*gamma <= 0.8', 'boundary γM0 0.8'),
+    ('N9', 'src/nachweis/Nachweis.cpp', 'if (!v || *v != 0)', 'if (v && *v != 0)', 'missing check: text no number counts as entry'),
+    ('N13', 'src/nachweis/Nachweis.cpp', 'n.etaMax <= 1.0', 'n.etaMax < 1.0', 'boundary η = 1'),
+    ('R1', 'src/report/Ergebnisseite.cpp', 'r.ZS + halbeGurtdicke', 'r.ZS - halbeGurtdicke', 'sign ZS from underside'),
+    ('R2', 'src/report/Ergebnisseite.cpp', 'r.Winkel * 57.2958f', 'r.Winkel', 'unit: angle in rad'),
+    ('R6', 'src/nachweis/Nachweis.cpp', 'd.ort->punkt <= int(r.punkte.size())', 'd.ort->punkt < int(r.punkte.size())', 'boundary wheel point = last row'),
+    ('R7', 'src/report/Nachweisseite.cpp', 'nachweiszahl(100 * b.verschleiss, 0)', 'nachweiszahl(b.verschleiss, 0)', 'unit: wear share not %'),
+    ('R8', 'src/nachweis/Nachweis.cpp', 'int(r.punkte.size()) >= kSchienenpunkt', 'int(r.punkte.size()) > kSchienenpunkt', 'boundary rail-top row'),
+    ('R9', 'src/nachweis/Nachweis.cpp', 'return {std::nullopt, 57};', 'return {std::nullopt, 56};', 'message number 57→56'),
+    ('R11', 'src/report/Bericht.cpp', '" yyyy-MM-dd HH-mm-ss"', '" yyyy-MM-dd HH:mm:ss"', "text: ':' in the PDF name"),
+    ('R12', 'src/report/Bericht.cpp', 'if (z.seitenzahl > 0)', 'if (z.seitenzahl >= 0)', 'boundary page number 0'),
+    ('R13', 'src/report/Bericht.cpp', '!m_auftrag->datei().isEmpty()', 'm_auftrag->datei().isEmpty()', 'sign: margin on printer not PDF'),
+    ('R15', 'src/report/Form5.cpp', '(i > erste ? kLuecke : 0)', 'kLuecke', 'range: gap above first page'),
+    ('R16', 'src/report/Form5.cpp', 'std::max(0, int(std::lround(zahl(anzahl->text()))))', 'int(std::lround(zahl(anzahl->text())))', 'missing check negative copies'),
+    ('R17', 'src/report/Form5.cpp', 'for (int k = 1; k <= maxind; ++k)\n        QFile::remove(bitmap(k));', 'for (int k = 1; k < maxind; ++k)\n        QFile::remove(bitmap(k));', 'boundary: last bitmap not removed'),
+    ('W1', 'src/fenster/Hauptform.cpp', 'if (int(std::lround(lesung.werte.x)) != erwartet) {', 'if (false) {', "missing check other section's result"),
+    ('W2', 'src/fenster/Hauptform.cpp', 'm_letzteSeiten.size() > 1 ? 1 : 0', 'm_letzteSeiten.size() > 0 ? 1 : 0', 'boundary page numbers on one page'),
+    ('W3', 'src/fenster/Hauptform.cpp', 'q.HschieneCheck ? 103 : 102', 'q.HschieneCheck ? 102 : 103', 'swapped modes'),
+    ('W4', 'src/fenster/Hauptform.cpp', 'holeMessage(50 + int(fehler))', 'holeMessage(49 + int(fehler))', 'message number off by one'),
+    ('W5', 'src/fenster/Hauptform.cpp', 'emsgbox(holeMessage(61), 1)', 'emsgbox(holeMessage(61), 2)', 'argument: default button of save question'),
+    ('W8', 'src/fenster/Querschnittsablage.cpp', 'return 59;', 'return 60;', 'message number newer version'),
+    ('W9', 'src/fenster/Querschnittsablage.cpp', 'if (QFileInfo(pfad).suffix().isEmpty())', 'if (!QFileInfo(pfad).suffix().isEmpty())', 'sign: extension'),
+    ('W10', 'src/fenster/Querschnittsablage.cpp', 'm_gespeichert = schreibeQuerschnittsdatei(*alt.querschnitt);', ';', 'deleted: saved state of restored file'),
+    ('W12', 'src/fenster/Bemessungsdialog.cpp', 'befestigung->setCurrentIndex(int(w.befestigung));', ';', 'deleted: fixing shown'),
+    ('W13', 'src/fenster/Bemessungsdialog.cpp', 'name = QString::fromLatin1(kNamen[l.kraft]);', 'name = QString::fromLatin1(kNamen[0]);', 'index: force named'),
+    ('X1', 'suite/Startfenster.cpp', 'text(9 + int(fehler))', 'text(10 + int(fehler))', 'message number off by one'),
+    ('X2', 'suite/Startfenster.cpp', 'if (m_ordner.benutzereigen && !m_ordner.path0.isEmpty())', 'if (!m_ordner.path0.isEmpty())', 'missing check: settings data dir made up'),
+    ('X3', 'suite/Startfenster.cpp', 'qMax(0, int(sprachen.indexOf(vorgabe.Oberflächensprache)))', 'int(sprachen.indexOf(vorgabe.Oberflächensprache))', 'range: no language chosen'),
+    ('X5', 'suite/main.cpp', 'if (eintrag >= 0)', 'if (eintrag > 0)', 'boundary: --sprache first entry'),
+]
+
+# Faults no test can catch because no input tells them apart: γM0 is read in single precision, and no float
+# equals 0.8, so "< 0.8" and "<= 0.8" refuse the same typed values.
+AEQUIVALENT = {'N8'}
+
+
+def lauf(befehl, ordner, protokoll=None, **art):
+    with open(protokoll or os.devnull, 'w') as aus:
+        return subprocess.run(befehl, cwd=ordner, stdout=aus, stderr=subprocess.STDOUT, **art).returncode
+
+
+def saeen(kopie, name, datei, alt, neu):
+    pfad = os.path.join(kopie, datei)
+    with open(pfad, encoding='utf-8') as f:
+        text = f.read()
+    if text.count(alt) != 1:
+        return None
+    with open(pfad, 'w', encoding='utf-8') as f:
+        f.write(text.replace(alt, neu))
+    try:
+        protokoll = os.path.join(kopie, 'fehlersaat.log')
+        if lauf(['cmake', '--build', 'build', f'-j{os.cpu_count()}'], kopie, protokoll) != 0:
+            return ['(build fails)']
+        env = dict(os.environ, QT_QPA_PLATFORM='offscreen')
+        lauf(['ctest', f'-j{os.cpu_count()}', '--timeout', '300'], os.path.join(kopie, 'build'), protokoll, env=env)
+        with open(protokoll, encoding='utf-8', errors='replace') as f:
+            return re.findall(r'^\s*\d+ - (\S+) \(', f.read(), re.M)
+    finally:
+        subprocess.run(['git', 'checkout', '--', datei], cwd=kopie, check=True)
+
+
+def main():
+    argumente = sys.argv[1:]
+    if argumente == ['--liste']:
+        for name, datei, alt, neu, art in FEHLER:
+            print(f'{name}\t{datei}\t{art}')
+        return 0
+    auswahl = [f for f in FEHLER if not argumente or f[0] in argumente]
+    wurzel = subprocess.run(['git', 'rev-parse', '--show-toplevel'], capture_output=True, text=True, check=True).stdout.strip()
+    kopie = tempfile.mkdtemp(prefix='fehlersaat-')
+    os.rmdir(kopie)
+    subprocess.run(['git', 'worktree', 'add', '--detach', kopie, 'HEAD'], cwd=wurzel, check=True, capture_output=True)
+    try:
+        print('building the scratch copy ...', file=sys.stderr)
+        if lauf(['cmake', '-S', '.', '-B', 'build', '-DBUILD_TESTING=ON'], kopie) != 0 or \
+                lauf(['cmake', '--build', 'build', f'-j{os.cpu_count()}'], kopie) != 0:
+            print('the unchanged sources do not build', file=sys.stderr)
+            return 2
+        print('| fault | file | kind | caught by |\n|---|---|---|---|')
+        gefangen = gezaehlt = 0
+        for name, datei, alt, neu, art in auswahl:
+            tests = saeen(kopie, name, datei, alt, neu)
+            if tests is None:
+                wer = '(text not found once: update the table)'
+            else:
+                gezaehlt += 1
+                gefangen += bool(tests)
+                wer = ', '.join(tests) or ('survived (equivalent)' if name in AEQUIVALENT else '**survived**')
+            print(f'| {name} | `{datei}` | {art} | {wer} |', flush=True)
+        print(f'\n{gefangen} of {gezaehlt} caught ({100 * gefangen / max(gezaehlt, 1):.1f} %)')
+        return 0 if gezaehlt == len(auswahl) else 1
+    finally:
+        subprocess.run(['git', 'worktree', 'remove', '--force', kopie], cwd=wurzel, capture_output=True)
+        shutil.rmtree(kopie, ignore_errors=True)
+
+
+if __name__ == '__main__':
+    sys.exit(main())
