@@ -157,7 +157,7 @@ def main():
             print('the unchanged sources do not build', file=sys.stderr)
             return 2
         print('| fault | file | kind | caught by |\n|---|---|---|---|')
-        gefangen = gezaehlt = 0
+        gefangen = gezaehlt = aequivalent = 0
         for name, datei, alt, neu, art in auswahl:
             tests = saeen(kopie, name, datei, alt, neu)
             if tests is None:
@@ -165,9 +165,10 @@ def main():
             else:
                 gezaehlt += 1
                 gefangen += bool(tests)
+                aequivalent += not tests and name in AEQUIVALENT
                 wer = ', '.join(tests) or ('survived (equivalent)' if name in AEQUIVALENT else '**survived**')
             print(f'| {name} | `{datei}` | {art} | {wer} |', flush=True)
-        print(f'\n{gefangen} of {gezaehlt} caught ({100 * gefangen / max(gezaehlt, 1):.1f} %)')
+        print(f'\n{gefangen} of {gezaehlt} caught ({100 * gefangen / max(gezaehlt, 1):.1f} %), {aequivalent} of the others equivalent')
         return 0 if gezaehlt == len(auswahl) else 1
     finally:
         subprocess.run(['git', 'worktree', 'remove', '--force', kopie], cwd=wurzel, capture_output=True)
