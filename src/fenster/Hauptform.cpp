@@ -283,9 +283,14 @@ void Hauptform::closeEvent(QCloseEvent* ereignis)
 
 bool Hauptform::event(QEvent* ereignis)
 {
-    // Back in the main window, the preview of an earlier result has had its turn.
-    if (ereignis->type() == QEvent::WindowActivate && form5 && form5->isVisible())
-        form5->close();
+    // Back in the main window, the preview of an earlier result has had its turn. A message closed while the
+    // pages were laid out hands the focus back here before the preview ever had it: the preview takes it.
+    if (ereignis->type() == QEvent::WindowActivate && form5 && form5->isVisible()) {
+        if (form5->warAktiv())
+            form5->close();
+        else
+            form5->activateWindow();
+    }
     return QWidget::event(ereignis);
 }
 

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -73,6 +74,8 @@ Form5::Form5(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("form5"));
     setWindowTitle(QStringLiteral("Testansicht"));
     resize(px(13000), px(11000));
+    // A keyboard user leaves the pages as any window of the suite: with Escape.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
     m_ansicht = new QWidget(this);
     m_ansicht->setObjectName(QStringLiteral("Ansicht"));
@@ -153,6 +156,7 @@ bool Form5::zeigeSeiten(const std::vector<QImage>& seiten, const QString& TMPPAT
     VScroll1->setRange(0, bildlaufMaximum(std::max(1, Seiten)));
     VScroll1->setValue(0);
     bildlauf(0);
+    m_warAktiv = false;
     show();
     raise();
     activateWindow();
@@ -217,6 +221,13 @@ void Form5::wheelEvent(QWheelEvent* ereignis)
     const int rasten = ereignis->angleDelta().y() / 120;
     VScroll1->setValue(std::clamp(VScroll1->value() - rasten * 2, VScroll1->minimum(), VScroll1->maximum()));
     ereignis->accept();
+}
+
+bool Form5::event(QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::WindowActivate)
+        m_warAktiv = true;
+    return QWidget::event(ereignis);
 }
 
 void Form5::closeEvent(QCloseEvent* ereignis)

@@ -37,12 +37,15 @@ public:
     int Seiten = 0;
     int maxind = 0;
     QString bitmap(int k) const;
+    // Whether the pages have had the focus since they were shown.
+    bool warAktiv() const { return m_warAktiv; }
 
 signals:
     // The print button: the number of copies typed.
     void drucken(int kopien);
 
 protected:
+    bool event(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
     void wheelEvent(QWheelEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
@@ -56,4 +59,5 @@ private:
     std::array<int, 3> m_slots{};
     std::vector<int> m_gruppenhoehe;
     bool m_beschaeftigt = false;
+    bool m_warAktiv = false;
 };

@@ -144,15 +144,25 @@ private slots:
         QVERIFY(!QFile::exists(übergabedatei(pathben, 0)));
     }
 
-    // Back in the main window, the preview closes and its page file goes.
+    // Back in the main window, the preview closes and its page file goes; not while the preview has not had
+    // the focus yet (a message box closed during the run hands it back to the main window first).
     void hauptfensterSchliesstVorschau()
     {
         Fenster f;
         QVERIFY(f.rechne());
         QEvent aktiv(QEvent::WindowActivate);
         QApplication::sendEvent(&f.form, &aktiv);
+        QVERIFY(f.vorschau());
+        QApplication::sendEvent(f.form.form5, &aktiv);
+        QApplication::sendEvent(&f.form, &aktiv);
         QVERIFY(!f.vorschau());
         QVERIFY(!QFile::exists(f.form.form5->bitmap(1)));
+        // Escape leaves the pages, too.
+        QVERIFY(f.rechne());
+        f.form.form5->activateWindow();
+        QTRY_VERIFY(f.form.form5->isActiveWindow());
+        QTest::keyClick(f.form.form5, Qt::Key_Escape);
+        QVERIFY(!f.vorschau());
     }
 };
 
