@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(baue(q).zeilen.mid(2, 2), (QStringList{" 500", "20.5"}));
         QCOMPARE(übergabebytes({"1", "2"}), QByteArray("1\r\n2\r\n"));
         q.masse.obergurtbreite.clear();
-        q.masse.steghoehe.clear();
+        q.masse.steghoehe = "-"; // a sign alone is no value either
         q.steifen[2].dicke.clear();
         q.steifen[1].lage.clear();
         QCOMPARE(baue(q).Fehlliste, QStringLiteral("M2\nBO, HS, St2: HB, St3: t"));
