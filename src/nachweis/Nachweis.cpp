@@ -49,14 +49,17 @@ double streckgrenze(Stahlsorte sorte, double t)
 
 namespace {
 
-// An empty field counts as 0; anything else must be a number.
+// An empty field counts as 0; anything else must be a number, with a decimal point or comma as in
+// the main window's fields.
 std::optional<double> wert(const QString& text)
 {
-    if (text.trimmed().isEmpty())
+    QString t = text.trimmed();
+    if (t.isEmpty())
         return 0.0;
-    if (!istZahl(text.trimmed()))
+    t.replace(u',', u'.');
+    if (t.count(u'.') > 1 || t == u"+" || t == u"-" || !istZahl(t))
         return std::nullopt;
-    const double v = zahl(text.trimmed());
+    const double v = zahl(t);
     return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
 }
 

@@ -242,6 +242,15 @@ void TstNachweis::eingabenGeprueft()
         rand.*feld = QString::fromLatin1(text);
         QCOMPARE(leseBemessung(rand).fehler, Bemessungsfehler::Keiner);
     }
+    // A decimal comma as in the main window; a sign alone or two separators are no number.
+    w.gammaM0 = "1,05";
+    w.N = "-100,5";
+    const Bemessungslesung komma = leseBemessung(w);
+    QVERIFY(komma.fehler == Bemessungsfehler::Keiner && komma.werte.gammaM0 == double(1.05f) && komma.werte.kraefte.N == -100.5);
+    for (const char* text : {"-", "1,0.5"}) {
+        w.N = QString::fromLatin1(text);
+        QCOMPARE(leseBemessung(w).fehler, Bemessungsfehler::Kraft);
+    }
 }
 
 // What the check takes from the section and its results: the wheel's point
