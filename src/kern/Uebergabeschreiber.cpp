@@ -52,7 +52,9 @@ public:
     {
         if (!fehler)
             return;
-        m_inhalt.meldungen.append(m_message(n));
+        // Both stiffener pairs out of order are one fault to tell, not two identical boxes.
+        if (!m_inhalt.meldungen.contains(m_message(n)))
+            m_inhalt.meldungen.append(m_message(n));
         m_inhalt.ok = false;
     }
 

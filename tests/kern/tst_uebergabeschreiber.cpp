@@ -57,6 +57,7 @@ QList<int> angeboteneFormen()
 struct Pruefung { const char* name; int form; const char* aenderung; QStringList meldungen; };
 const Pruefung kPruefungen[] = {
     {"St3 nicht unter St1", 15, "St3=70", {"M19"}},           {"St4 nicht unter St2", 15, "St4=60", {"M19"}},
+    {"beide Paare falsch, einmal gesagt", 15, "St3=70;St4=60", {"M19"}},
     {"Schiene zu breit", 15, "ASchiene=A150", {"M25"}},       {"Schienenfuss am Steg", 15, "ASchiene=A150;AS=260", {"M25"}},
     {"Schienenfuss gerade neben dem Steg", 15, "ASchiene=A150;AS=259", {}}, {"Schottbreite zu gross", 15, "AS=481", {"M20"}},
     {"Schottbreite gerade noch", 15, "AS=480", {}},           {"Untergurt zu schmal", 15, "BU=399", {"M20"}},
@@ -64,8 +65,8 @@ const Pruefung kPruefungen[] = {
     {"Mitte OG: gerade noch", 31, "AS=470", {}},              {"Winkel: Steghöhe2 gleich", 212, "HS2=1000", {"M21"}},
     {"Winkel: Steghöhe2 kleiner", 212, "HS2=999", {}},        {"H1/2: St5 breiter", 116, "BO=600;AS=299", {"M28"}},
     {"H1/2: St5 gleich", 116, "BO=600;AS=300", {}},           {"2 Zellen: AS3 zu weit", 315, "AS3=291", {"M30"}},
-    {"2 Zellen: AS3 gerade noch", 315, "AS3=290", {}},        {"2 Zellen: HS3 = HS", 315, "HS3=1000", {"M31", "M32", "M32"}},
-    {"2 Zellen: HS3 unter HS", 315, "HS3=999", {"M32", "M32"}}, {"2 Zellen: HS3 an St4", 315, "HS3=300", {"M32"}},
+    {"2 Zellen: AS3 gerade noch", 315, "AS3=290", {}},        {"2 Zellen: HS3 = HS", 315, "HS3=1000", {"M31", "M32"}},
+    {"2 Zellen: HS3 unter HS", 315, "HS3=999", {"M32"}}, {"2 Zellen: HS3 an St4", 315, "HS3=300", {"M32"}},
     {"2 Zellen: HS3 unter St4", 315, "HS3=299", {}},          {"2 Zellen: Untergurt zu schmal", 315, "BU=629", {"M33"}},
     {"2 Zellen: Untergurt gerade noch", 315, "BU=630", {}},   {"2 Zellen: Katalogschiene", 315, "ASchiene=A75;AS3=195", {"M25"}},
     {"2 Zellen: Katalogschiene passt", 315, "ASchiene=A75;AS3=194", {}},
