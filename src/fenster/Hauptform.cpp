@@ -299,12 +299,13 @@ void Hauptform::trägerergebnis()
     // The page of an earlier section never stands beside a new run's outcome.
     if (form5)
         form5->close();
-    // The footer names the section printed (the profile for a rolled one), after
-    // the file it is saved in.
+    // The footer names the section printed (the profile for a rolled one), after the file it is saved in;
+    // a section changed since then is not what that file holds, and the page must not say it is.
     const bool gewalzt = eingabe->familie == 3;
     const QString name = QStringLiteral("(") + (gewalzt ? eingabe->Typ->text() : eingabe->Querschnittsname) + u')';
-    bericht.projektname =
-        querschnittsdatei.isEmpty() ? name : QFileInfo(querschnittsdatei).completeBaseName() + u' ' + name;
+    bericht.projektname = querschnittsdatei.isEmpty() || istGeaendert()
+                              ? name
+                              : QFileInfo(querschnittsdatei).completeBaseName() + u' ' + name;
     anzahldrucke1 = 0;
     if (gewalzt) {
         rechneHProfil();

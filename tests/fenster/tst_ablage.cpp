@@ -97,9 +97,13 @@ private slots:
         QCOMPARE(f->bericht.projektname, "Träger 1 (" + f->eingabe->Querschnittsname + ")");
         m_rekorder->gezeigt.clear();
 
-        // A change after saving: closing asks to save it; "no", then the usual question.
+        // A change after saving: the page no longer names the file; closing asks to save it; "no", then
+        // the usual question.
         tippe(f->eingabe->Abmessung[5], "16");
         QVERIFY(f->istGeaendert());
+        f->trägerergebnis();
+        QCOMPARE(f->bericht.projektname, "(" + f->eingabe->Querschnittsname + ")");
+        m_rekorder->gezeigt.clear();
         m_rekorder->antwort = 7;
         QVERIFY(!f->close());
         QCOMPARE(m_rekorder->fragen, (QStringList{f->holeMessage(61), f->holeMessage(1000)}));
