@@ -10,20 +10,13 @@ namespace {
 // The web slope enters every check through this constant, not an exact π/180.
 double sinus(float grad) { return std::sin(double(grad) * 0.0174533); }
 
-// A field left empty, or holding only the sign the user began a number with, gives no value: the field is
-// accepted while typing, but the engine would be handed a line that is no number.
-bool ohneWert(const QString& text)
-{
-    const QString t = text.trimmed();
-    return t.isEmpty() || t == u"+" || t == u"-";
-}
-
 class Schreiber {
 public:
     Schreiber(Übergabeinhalt& inhalt, const Meldungstext& message) : m_inhalt(inhalt), m_message(message) {}
 
-    // A value line as typed, with "," turned into "."; a field without a value is
-    // not written and its caption joins the list of missing fields.
+    // A value line as typed, with "," turned into "."; a field without a value (a sign alone
+    // included: the engine would be handed a line that is no number) is not written and its
+    // caption joins the list of missing fields.
     void wert(const QString& text, const QString& beschriftung)
     {
         if (!ohneWert(text)) {

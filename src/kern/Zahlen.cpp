@@ -41,6 +41,18 @@ bool istZahl(const QString& text)
     return istZahlMitTrenner(t, QString(g_trennzeichen));
 }
 
+bool istFeldzahl(QString& text)
+{
+    text.replace(u',', u'.');
+    return text.count(u'.') < 2 && istZahl(text);
+}
+
+bool ohneWert(const QString& text)
+{
+    const QString t = text.trimmed();
+    return t.isEmpty() || t == u"+" || t == u"-";
+}
+
 float zahl(const QString& text)
 {
     QString t = text;

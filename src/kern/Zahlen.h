@@ -11,6 +11,11 @@ QChar Dezimaltrennzeichen();
 void setzeDezimaltrennzeichen(QChar zeichen);
 
 bool istZahl(const QString& text);
+// A field's entry as the program takes it: every "," made "." (the text is changed), then at most one
+// "." and a number by `istZahl`.
+bool istFeldzahl(QString& text);
+// No value in it: empty, or only the sign a number is begun with (which `istZahl` lets pass while typing).
+bool ohneWert(const QString& text);
 float zahl(const QString& text);
 QString punkttext(const QString& text);
 // A computed value as the program writes it: up to 7 significant digits, "." as the point.

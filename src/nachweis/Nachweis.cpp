@@ -56,8 +56,7 @@ std::optional<double> wert(const QString& text)
     QString t = text.trimmed();
     if (t.isEmpty())
         return 0.0;
-    t.replace(u',', u'.');
-    if (t.count(u'.') > 1 || t == u"+" || t == u"-" || !istZahl(t))
+    if (ohneWert(t) || !istFeldzahl(t))
         return std::nullopt;
     const double v = zahl(t);
     return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;

@@ -10,12 +10,12 @@
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
-#include <QShortcut>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <cmath>

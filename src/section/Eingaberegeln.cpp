@@ -99,8 +99,7 @@ int regelverletzung(Feldregel regel, float v)
 
 bool pruefeZahl(QString& text, const QString& Messagedatei)
 {
-    text.replace(u',', u'.');
-    if (text.count(u'.') >= 2 || !istZahl(text)) {
+    if (!istFeldzahl(text)) {
         meldungen().zeige(holeMessage(Messagedatei, 1), Meldungssymbol::Keins);
         return false;
     }
