@@ -2,6 +2,7 @@
 
 #include "assemble.h"
 #include "mesh.h"
+#include "peaks.h"
 #include "solve.h"
 
 #include <algorithm>
@@ -110,11 +111,15 @@ Analysis analyse(const std::vector<Plate>& plates, const std::vector<StressPoint
         return refused("Netz und Querschnitt stimmen nicht überein", "mesh and section do not agree");
     Analysis out;
     out.points = pointStresses(points, mesh, nodes, frame, m, v, f, options.poisson);
+    clearShearAtConvexCorners(plates, points, out.points);
     if (section) {
-        // The governing points depend on the centroid: placed now, evaluated where they lie.
-        out.governing = tarvello::geometrie::governingPoints(*section, v.zs);
-        const std::vector<PointStress> more = stressesAt(out.governing, mesh, nodes, frame, m, v, f, options.poisson);
-        out.points.insert(out.points.end(), more.begin(), more.end());
+        // The governing points depend on the solved fields: found where each plate's stresses peak.
+        const int capacity = tarvello::geometrie::kMaxStressPoints - tarvello::geometrie::kFixedPointRows;
+        PeakSearch peaks = searchPeaks(plates, points, out.points, mesh, nodes, frame, m, v, f, options.poisson, capacity);
+        out.governing = std::move(peaks.governing);
+        out.governingColumns = std::move(peaks.columns);
+        out.points.insert(out.points.end(), peaks.stresses.begin(), peaks.stresses.end());
+        out.plateMaxima = std::move(peaks.plates);
     }
     const bool finite = std::isfinite(v.torsionConstant) && std::isfinite(v.shearAreaY) &&
                         std::isfinite(v.shearAreaZ) && std::isfinite(v.ym) && std::isfinite(v.zm) &&

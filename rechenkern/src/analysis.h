@@ -1,6 +1,7 @@
 // The finite-element analysis of one cross-section: mesh → assemble → solve → post.
 #pragma once
 
+#include "peaks.h"
 #include "post.h"
 
 #include "kern/section_geometry.h"
@@ -38,7 +39,9 @@ struct Analysis {
     std::string reasonEn;
     SectionValues values;
     std::vector<PointStress> points; // the given points in their order, then the governing points
-    std::vector<StressPoint> governing; // where the post stage placed the governing points
+    std::vector<StressPoint> governing; // where the post stage found the governing points
+    std::vector<int> governingColumns;    // the stress column whose peak each governing point is
+    std::vector<PlateMaxima> plateMaxima; // each plate's largest unit stresses (not its fillets)
     double sizeFactor = 0.0;
 };
 
@@ -47,9 +50,8 @@ struct Analysis {
 Analysis analyseSection(const std::vector<Plate>& plates, const std::vector<StressPoint>& points,
                         const AnalysisOptions& options = {});
 
-// A built section: its plates, its fixed points (mesh nodes) and, once the
-// section values are known, its governing points at the centroid's height
-// (tarvello::geometrie::governingPoints), evaluated where they lie.
+// A built section: its plates, its fixed points (mesh nodes) and the governing
+// points that the peak search finds in the solved fields (peaks.h).
 Analysis analyseSection(const SectionGeometry& g, const AnalysisOptions& options = {});
 
 } // namespace delmarix

@@ -91,33 +91,25 @@ void completeValues(SectionValues& values, const Mesh& mesh, const std::vector<P
     values.zm = shearCentre.z;
 }
 
-namespace {
+void Gradients::add(const SolvedFields& f, const Element& e, const ShapeValues& s)
+{
+    const Point a = gradientAt(f.warping, e, s), b = gradientAt(f.psi, e, s), c = gradientAt(f.phi, e, s);
+    omega.y += a.y; omega.z += a.z;
+    psi.y += b.y; psi.z += b.z;
+    phi.y += c.y; phi.z += c.z;
+    ++count;
+}
 
-// Gradients of ω, Ψ and Φ summed over several evaluations, then averaged.
-struct Gradients {
-    Point omega, psi, phi;
-    int count = 0;
+void Gradients::average()
+{
+    if (count == 0)
+        return;
+    omega = {omega.y / count, omega.z / count};
+    psi = {psi.y / count, psi.z / count};
+    phi = {phi.y / count, phi.z / count};
+    count = 1;
+}
 
-    void add(const Eigen::VectorXd& w, const Eigen::VectorXd& p, const Eigen::VectorXd& h, const Element& e,
-             const ShapeValues& s)
-    {
-        const Point a = gradientAt(w, e, s), b = gradientAt(p, e, s), c = gradientAt(h, e, s);
-        omega.y += a.y; omega.z += a.z;
-        psi.y += b.y; psi.z += b.z;
-        phi.y += c.y; phi.z += c.z;
-        ++count;
-    }
-    void average()
-    {
-        if (count == 0)
-            return;
-        omega = {omega.y / count, omega.z / count};
-        psi = {psi.y / count, psi.z / count};
-        phi = {phi.y / count, phi.z / count};
-    }
-};
-
-// The unit stresses at q (principal coordinates) from the averaged gradients.
 PointStress unitStresses(const StressPoint& sp, Point q, const Gradients& g, const PrincipalFrame& frame,
                          const AxisMoments& m, const SectionValues& values, double poisson)
 {
@@ -141,6 +133,8 @@ PointStress unitStresses(const StressPoint& sp, Point q, const Gradients& g, con
     r.sigmaZ = -kNm * q.y / m.iZeta;
     return r;
 }
+
+namespace {
 
 double cross(Point o, Point a, Point b)
 {
@@ -186,7 +180,7 @@ std::vector<PointStress> pointStresses(const std::vector<StressPoint>& points, c
             const Triangle6 tri(nodes[el[0]], nodes[el[1]], nodes[el[2]]);
             std::array<double, 3> L{0.0, 0.0, 0.0};
             L[c] = 1.0;
-            g.add(f.warping, f.psi, f.phi, el, tri.at(L));
+            g.add(f, el, tri.at(L));
         }
         g.average();
         out.push_back(unitStresses(sp, nodes[mesh.requiredNode[p]], g, frame, m, values, poisson));
@@ -216,7 +210,7 @@ std::vector<PointStress> stressesAt(const std::vector<StressPoint>& points, cons
             const std::array<double, 3> L = areaCoordinates(q, nodes[el[0]], nodes[el[1]], nodes[el[2]]);
             const double worst = std::min({L[0], L[1], L[2]});
             if (worst >= inside)
-                g.add(f.warping, f.psi, f.phi, el, Triangle6(nodes[el[0]], nodes[el[1]], nodes[el[2]]).at(L));
+                g.add(f, el, Triangle6(nodes[el[0]], nodes[el[1]], nodes[el[2]]).at(L));
             if (worst > nearestWorst) {
                 nearestWorst = worst;
                 nearest = static_cast<int>(e);
@@ -227,7 +221,7 @@ std::vector<PointStress> stressesAt(const std::vector<StressPoint>& points, cons
         // chord: the nearest element's fields, continued to the point.
         if (g.count == 0 && nearest >= 0) {
             const Element& el = mesh.elements[nearest];
-            g.add(f.warping, f.psi, f.phi, el, Triangle6(nodes[el[0]], nodes[el[1]], nodes[el[2]]).at(nearestL));
+            g.add(f, el, Triangle6(nodes[el[0]], nodes[el[1]], nodes[el[2]]).at(nearestL));
         }
         g.average();
         out.push_back(unitStresses(sp, q, g, frame, m, values, poisson));

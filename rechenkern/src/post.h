@@ -2,6 +2,7 @@
 #pragma once
 
 #include "assemble.h"
+#include "element.h"
 #include "mesh.h"
 
 #include "kern/section_geometry.h"
@@ -68,6 +69,20 @@ struct SolvedFields {
     Eigen::VectorXd psi;     // Ψ, shear along η
     Eigen::VectorXd phi;     // Φ, shear along ζ
 };
+
+// Gradients of ω, Ψ and Φ summed over several evaluations, then averaged.
+struct Gradients {
+    Point omega, psi, phi;
+    int count = 0;
+
+    void add(const SolvedFields& f, const Element& e, const ShapeValues& s);
+    void average();
+};
+
+// The unit stresses at q (principal coordinates) from averaged gradients, the
+// shear components along sp.direction (section axes).
+PointStress unitStresses(const StressPoint& sp, Point q, const Gradients& g, const PrincipalFrame& frame,
+                         const AxisMoments& m, const SectionValues& values, double poisson);
 
 // Torsion constant, shear areas and shear centre; `values` arrives with area,
 // centroid, angle and second moments filled in.

@@ -30,7 +30,7 @@ std::string formatNumber(double v)
     if (v == 0.0 || !std::isfinite(v))
         return "0";
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.10g", v);
+    std::snprintf(buffer, sizeof buffer, "%.15g", v);
     return buffer;
 }
 
@@ -59,6 +59,21 @@ std::string formatResult(const ResultRecord& r)
         for (std::size_t i = 0; i < std::size(cols); ++i)
             s += formatNumber(cols[i]) + (i + 1 < std::size(cols) ? "," : crlf);
     }
+    for (std::size_t i = 0; i < r.governing.size(); ++i) {
+        const StressPoint& p = r.governing[i];
+        const int k = i < r.governingColumns.size() ? r.governingColumns[i] + 1 : 0;
+        if (p.number <= rows)
+            s += quoted("Ort") + "," + std::to_string(p.number) + "," + formatNumber(p.at.y) + "," +
+                 formatNumber(p.at.z) + "," + std::to_string(k) + crlf;
+    }
+    for (const ResultRecord::NamedMaxima& plate : r.plateMaxima)
+        for (int k = 0; k < 6; ++k) {
+            const PeakValue& v = plate.maxima.peak[std::size_t(k)];
+            if (v.found)
+                s += quoted("Maximum") + "," + quoted(plate.nameDe) + "," + quoted(plate.nameEn) + "," +
+                     std::to_string(k + 1) + "," + formatNumber(v.value) + "," + formatNumber(v.at.y) + "," +
+                     formatNumber(v.at.z) + crlf;
+        }
     return s;
 }
 

@@ -2,6 +2,7 @@
 // values, the stiffener flags and one row of unit stresses per stress point.
 #pragma once
 
+#include "peaks.h"
 #include "post.h"
 
 #include <array>
@@ -17,9 +18,21 @@ struct ResultRecord {
     std::array<bool, 5> stiffeners{};
     std::vector<PointStress> points; // the points the section has, fixed and governing
     int pointRows = 0;               // rows P1..Pn to write (n ≤ kMaxStressPoints); absent points as zeros
+    std::vector<StressPoint> governing; // where the governing points (rows from 18) lie
+    std::vector<int> governingColumns;  // the column (0..5) whose peak each of them is
+    // Each plate's largest unit stresses, with the plate's names.
+    struct NamedMaxima {
+        std::string nameDe, nameEn;
+        PlateMaxima maxima;
+    };
+    std::vector<NamedMaxima> plateMaxima;
 };
 
 // The file's text, CR LF line ends. Requires values.zs > 0 (see result_file.cpp).
+// After the stress rows come named lines, each a quoted name and its fields, so
+// that a reader that stops at the first text after the rows sees the file as
+// before: "Ort",n,y,z,k (where governing point n lies, the peak of column k) and
+// "Maximum",name,name,k,value,y,z (the largest |stress| of column k on a plate).
 std::string formatResult(const ResultRecord& r);
 
 // A result whose first field says "Fehler" and why, in German and English.

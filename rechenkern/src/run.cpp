@@ -42,7 +42,14 @@ std::string run(const std::string& inputText, const AnalysisOptions& options)
         r.values = a.values;
         r.stiffeners = g.stiffenerPresent;
         r.points = a.points;
-        r.pointRows = tarvello::geometrie::resultRows(g);
+        r.governing = a.governing;
+        r.governingColumns = a.governingColumns;
+        r.pointRows = a.governing.empty() ? g.pointRows
+                                          : tarvello::geometrie::kFixedPointRows + int(a.governing.size());
+        for (const PlateMaxima& pm : a.plateMaxima) {
+            const tarvello::geometrie::Plate& p = g.plates[std::size_t(pm.plate)];
+            r.plateMaxima.push_back({p.nameDe, p.nameEn, pm});
+        }
         return formatResult(r);
     } catch (const std::bad_alloc&) {
         return formatFailure("Speicher reicht nicht", "out of memory");

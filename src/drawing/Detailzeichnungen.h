@@ -4,9 +4,9 @@
 // Plates and points come from the same section geometry the engine computes
 // with, so every label stands where the engine reported its stresses. The
 // fixed points (P1 to P17) are labelled with their number alone; a governing
-// point (from P18: on a web at the centroid's height, on a rolled flange's
-// outer face) also gets a small open circle on the point, so the two kinds
-// stay apart on the paper as they do in the table.
+// point (from P18: where the engine found a plate's stresses to peak) also gets
+// a small open circle on the point, so the two kinds stay apart on the paper as
+// they do in the table.
 
 #include "drawing/Zeichenflaeche.h"
 #include "kern/Querschnittsdaten.h"
@@ -19,12 +19,14 @@
 
 // What a drawing takes from the engine's result file.
 struct Ergebnislage {
-    float ys = 0, zs = 0;     // centroid in the engine's axes (z from the mid-plane of the bottom flange)
-    float apsi = 0;           // principal-axis angle in radians, counter-clockwise from y
+    double ys = 0, zs = 0;    // centroid in the engine's axes (z from the mid-plane of the bottom flange)
+    double apsi = 0;          // principal-axis angle in radians, counter-clockwise from y
     std::array<bool, 5> steifen{}; // stiffener i+1 is part of the section
     int punkte = 0;                // number of stress-point rows read
     // Plate thickness at point n+1; 0: the section has no such point.
-    std::array<float, tarvello::geometrie::kMaxStressPoints> dicke{};
+    std::array<double, tarvello::geometrie::kMaxStressPoints> dicke{};
+    // The governing points (from P18) where the engine found them, in its axes.
+    std::vector<tarvello::geometrie::StressPoint> massgebend;
     // The engine input these results were computed from ("Übergabe0.dat", which
     // stays in the editor's folder). When given, the welded drawings take the
     // section from these very lines, so the drawing shows what the engine

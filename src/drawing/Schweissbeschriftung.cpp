@@ -56,8 +56,7 @@ void Schweisszeichnung::namen()
 std::vector<StressPoint> Schweisszeichnung::gemeldetePunkte() const
 {
     std::vector<StressPoint> alle = g.points;
-    for (const StressPoint& sp : governingPoints(g, double(r.zs)))
-        alle.push_back(sp);
+    alle.insert(alle.end(), r.massgebend.begin(), r.massgebend.end());
     std::vector<StressPoint> gemeldet;
     for (const StressPoint& sp : alle) {
         const int n = sp.number;
@@ -91,7 +90,8 @@ void Schweisszeichnung::beschriftePunkt(const StressPoint& sp)
                              : feld.right() <= std::min(kanteBei(feld.top()), kanteBei(feld.bottom())) - 0.3;
         };
     }
-    z.beschrifte(ziel, {QStringLiteral("P%1").arg(n)}, 0, richtung, true, {}, erlaubt);
+    // A governing point, placed last among crowded labels, may stand further off on its leader.
+    z.beschrifte(ziel, {QStringLiteral("P%1").arg(n)}, 0, richtung, true, {}, erlaubt, sp.governing ? 60 : 13);
     if (sp.governing) {
         constexpr double ring = 0.5;
         z.f.kreis(ziel.x(), ziel.y(), ring);
@@ -111,7 +111,14 @@ void Schweisszeichnung::punkte()
     for (const StressPoint& sp : gemeldet)
         if (steife(sp) && !sp.governing)
             beschriftePunkt(sp);
-    for (const StressPoint& sp : gemeldet)
+    z.schrift(kSchriftMass);
+}
+
+// The governing points last: they lie wherever the stresses peak, so they take
+// the places the dimensions and names leave free, on longer leaders if need be.
+void Schweisszeichnung::massgebendePunkte()
+{
+    for (const StressPoint& sp : gemeldetePunkte())
         if (sp.governing)
             beschriftePunkt(sp);
     z.schrift(kSchriftMass);

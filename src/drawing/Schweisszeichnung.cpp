@@ -95,7 +95,10 @@ void Schweisszeichnung::bestimmeStege()
 double Schweisszeichnung::stegkante(int platte, double zs, bool rechts) const
 {
     const Plate& pl = g.plates[size_t(platte)];
-    const SectionGeometry nurSie{g.family, g.form, {pl}, {}, 0, {}, {}, 0, {}};
+    SectionGeometry nurSie;
+    nurSie.family = g.family;
+    nurSie.form = g.form;
+    nurSie.plates = {pl};
     const std::optional<double> kante = randBei(z, nurSie, zs, rechts);
     return kante ? *kante : b.x(rechts ? huelle(pl.outline)[2] : huelle(pl.outline)[0]);
 }
@@ -111,6 +114,10 @@ int Schweisszeichnung::stegDerSteife(int zeile) const
 double Schweisszeichnung::zeichne()
 {
     platten();
+    // The governing points are labelled last; until then no label may cover their rings.
+    for (const StressPoint& sp : gemeldetePunkte())
+        if (sp.governing)
+            z.bel.sperre(QRectF(b.p(sp.at) - QPointF(1, 1), QSizeF(2, 2)));
     gurtketten();
     steifenketten();
     hoehenketten();
@@ -127,6 +134,7 @@ double Schweisszeichnung::zeichne()
     steifendaten(true);
     steifendaten(false);
     stegdicken();
+    massgebendePunkte();
 
     // The axis symbol at the engine's centroid, turned by its principal angle.
     if (endlich(xSchwer) && endlich(ySchwer))

@@ -47,6 +47,7 @@ private:
     void flachstahl();
     void namen();
     void punkte();
+    void massgebendePunkte();
     // Stiffener data at the stiffener, or (nahBei false) on a leader for
     // those that found no place at it.
     void steifendaten(bool nahBei);

@@ -290,8 +290,7 @@ void Walzzeichnung::punkte()
     // customary places beside the profile when those are free, each with a
     // leader from its point; a governing point also gets its small circle.
     std::vector<StressPoint> alle = g.points;
-    for (const StressPoint& sp : governingPoints(g, double(r.zs)))
-        alle.push_back(sp);
+    alle.insert(alle.end(), r.massgebend.begin(), r.massgebend.end());
     const double yMitte = y0 + (T + hw + TU) * s / 2;
     for (const StressPoint& sp : alle) {
         const int n = sp.number;

@@ -164,7 +164,7 @@ void Zeichenflaeche::loesche(const QColor& hintergrund)
     protokolliere({Zeichenschritt::Art::Loeschen, 0, 0, 0, 0, 0, 0, {}, 0, false});
 }
 
-void druckeZahlRechts(Zeichenflaeche& flaeche, double x, int muster, float wert, const QString& beschriftung,
+void druckeZahlRechts(Zeichenflaeche& flaeche, double x, int muster, double wert, const QString& beschriftung,
                       const QString& einheit)
 {
     const double y = flaeche.CurrentY;

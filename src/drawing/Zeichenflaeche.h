@@ -99,5 +99,5 @@ private:
 
 // Writes a label at the current position and the value formatted with one of
 // the five number patterns so that it ends exactly at x, followed by the unit.
-void druckeZahlRechts(Zeichenflaeche& flaeche, double x, int muster, float wert, const QString& beschriftung,
+void druckeZahlRechts(Zeichenflaeche& flaeche, double x, int muster, double wert, const QString& beschriftung,
                       const QString& einheit);

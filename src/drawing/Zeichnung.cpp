@@ -352,7 +352,7 @@ std::optional<QRectF> Zeichnung::beschrifte(const std::vector<Ziel>& ziele, cons
     std::vector<Kandidat> vorgeschlagen, kandidaten;
     for (const QPointF& v : vorschlaege)
         vorgeschlagen.push_back({0, ziele.front().punkt, QRectF(v.x(), v.y(), w, h)});
-    const double abstaende[] = {0.8, 1.5, 2.5, 3.5, 5, 6.5, 8, 10, 13, 16.5, 20, 25, 30};
+    const double abstaende[] = {0.8, 1.5, 2.5, 3.5, 5, 6.5, 8, 10, 13, 16.5, 20, 25, 30, 35, 40, 50, 60};
     for (const Ziel& zl : ziele) {
         const double lb = std::hypot(zl.richtung.x(), zl.richtung.y());
         const QPointF vor = lb > 0 ? zl.richtung / lb : QPointF(1, 0);

@@ -11,19 +11,65 @@
 namespace {
 
 // Numbers of the result file always use "."; anything else makes the file unreadable.
-std::optional<float> zahlfeld(Feldleser& leser)
+std::optional<double> alsZahl(const QString& feld)
 {
-    const auto feld = leser.naechstesFeld();
-    if (!feld)
-        return std::nullopt;
-    const QByteArray bytes = feld->trimmed().toLatin1();
+    const QByteArray bytes = feld.trimmed().toLatin1();
     if (bytes.isEmpty())
         return std::nullopt;
     char* ende = nullptr;
-    const float wert = std::strtof(bytes.constData(), &ende);
+    const double wert = std::strtod(bytes.constData(), &ende);
     if (ende != bytes.constData() + bytes.size() || !std::isfinite(wert))
         return std::nullopt;
     return wert;
+}
+
+std::optional<double> zahlfeld(Feldleser& leser)
+{
+    const auto feld = leser.naechstesFeld();
+    return feld ? alsZahl(*feld) : std::nullopt;
+}
+
+// The named lines after the stress rows, from the name `name` on. A name this
+// program does not know ends the reading: what follows belongs to a later engine.
+void leseBenannteZeilen(Feldleser& leser, std::optional<QString> name, Ergebnisse& r)
+{
+    const std::pair<const char*, std::optional<double> Bauteilwerte::*> einzelwerte[] = {
+        {"Iw", &Bauteilwerte::Iw}, {"zj", &Bauteilwerte::zj}, {"Wply", &Bauteilwerte::Wply}, {"Wplz", &Bauteilwerte::Wplz}};
+    for (; name; name = leser.naechstesFeld()) {
+        if (*name == u"Ort") {
+            const auto n = zahlfeld(leser), y = zahlfeld(leser), z = zahlfeld(leser), k = zahlfeld(leser);
+            if (!n || !y || !z || !k)
+                return;
+            const long zeile = std::lround(*n);
+            if (zeile > kFesteSpannungspunkte && zeile <= long(r.punkte.size())) {
+                Spannungspunkt& p = r.punkte[size_t(zeile - 1)];
+                p.y = *y;
+                p.z = *z;
+                p.spitzeVon = *k >= 0.5 && *k < 6.5 ? int(std::lround(*k)) : 0;
+            }
+            continue;
+        }
+        if (*name == u"Maximum") {
+            const auto de = leser.naechstesFeld(), en = leser.naechstesFeld();
+            const auto k = zahlfeld(leser), wert = zahlfeld(leser), y = zahlfeld(leser), z = zahlfeld(leser);
+            if (!de || !en || !k || !wert || !y || !z)
+                return;
+            if (*k >= 0.5 && *k < 6.5)
+                r.hoechstwerte.push_back({de->trimmed(), en->trimmed(), int(std::lround(*k)), *wert, *y, *z});
+            continue;
+        }
+        bool bekannt = false;
+        for (const auto& [n, feld] : einzelwerte)
+            if (*name == QLatin1String(n)) {
+                const auto wert = zahlfeld(leser);
+                if (!wert)
+                    return;
+                r.bauteil.*feld = *wert;
+                bekannt = true;
+            }
+        if (!bekannt)
+            return;
+    }
 }
 
 } // namespace
@@ -52,13 +98,13 @@ Ergebnislesung leseErgebnistext(const QString& text)
         return l;
     }
     bool ok = false;
-    r.x = kennung->trimmed().toFloat(&ok);
+    r.x = kennung->trimmed().toDouble(&ok);
     if (!ok || !leser.naechstesFeld()) {
         l.fehler = Ergebnisfehler::Unvollstaendig;
         return l;
     }
-    std::array<float*, 9> werte{&r.A, &r.AY, &r.AZ, &r.IT, &r.IY, &r.IZ, &r.YS, &r.ZS, &r.Winkel};
-    for (float* w : werte) {
+    std::array<double*, 9> werte{&r.A, &r.AY, &r.AZ, &r.IT, &r.IY, &r.IZ, &r.YS, &r.ZS, &r.Winkel};
+    for (double* w : werte) {
         const auto z = zahlfeld(leser);
         if (!z) {
             l.fehler = Ergebnisfehler::Unvollstaendig;
@@ -91,11 +137,16 @@ Ergebnislesung leseErgebnistext(const QString& text)
         if (*k >= 0.5f && *k < 5.5f)
             r.steifen[size_t(std::lround(*k) - 1)] = true;
     }
-    // Rows until the end; an incomplete last row and rows beyond the last point are left out.
-    while (int(r.punkte.size()) < kMaxPunkte && !leser.amEnde()) {
+    // Rows until the first name; an incomplete last row and rows beyond the last point are left out.
+    std::optional<QString> feld = leser.naechstesFeld();
+    for (; feld; feld = leser.naechstesFeld()) {
+        const auto erste = alsZahl(*feld);
+        if (!erste)
+            break;
         Spannungspunkt p;
+        p.spannung[0] = *erste;
         bool vollstaendig = true;
-        for (int k = 0; k < 7 && vollstaendig; ++k) {
+        for (int k = 1; k < 7 && vollstaendig; ++k) {
             const auto z = zahlfeld(leser);
             if (!z)
                 vollstaendig = false;
@@ -105,15 +156,17 @@ Ergebnislesung leseErgebnistext(const QString& text)
                 p.dicke = *z;
         }
         if (!vollstaendig)
-            break;
-        r.punkte.push_back(p);
+            return l;
+        if (int(r.punkte.size()) < kMaxPunkte)
+            r.punkte.push_back(p);
     }
+    leseBenannteZeilen(leser, feld, r);
     return l;
 }
 
-QString spannungstext(float wert)
+QString spannungstext(double wert)
 {
-    double v = double(wert) * 1000.0;
+    double v = wert * 1000.0;
     int exponent = 0;
     if (v != 0.0 && std::isfinite(v)) {
         exponent = int(std::floor(std::log10(std::fabs(v))));

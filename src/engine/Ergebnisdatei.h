@@ -10,18 +10,39 @@
 #include <vector>
 
 struct Spannungspunkt {
-    std::array<float, 6> spannung{}; // Sigma-X, Tau-Y, Tau-Z, Tau-X, Sigma-Y, Sigma-Z
-    float dicke = 0;                 // plate thickness at the point; 0 where the section has no such point
+    std::array<double, 6> spannung{}; // Sigma-X, Tau-Y, Tau-Z, Tau-X, Sigma-Y, Sigma-Z
+    double dicke = 0;                 // plate thickness at the point; 0 where the section has no such point
+    // A governing point (from P18): where it lies (the engine's axes) and the column (1..6) whose
+    // peak it is; 0 for a fixed point or where the file names no place.
+    double y = 0, z = 0;
+    int spitzeVon = 0;
+};
+
+// The largest |value| of one stress column on one plate, and where it lies.
+struct Plattenhoechstwert {
+    QString nameDe, nameEn; // the plate, as the engine names it
+    int spalte = 0;         // 1..6: Sigma-X ... Sigma-Z
+    double wert = 0, y = 0, z = 0;
+};
+
+// Section values for member checks, each present only when the engine wrote it.
+struct Bauteilwerte {
+    std::optional<double> Iw;   // warping constant about the shear centre [mm⁶]
+    std::optional<double> zj;   // monosymmetry of the section [mm], along the IZ axis
+    std::optional<double> Wply; // plastic section modulus about the IY axis [mm³]
+    std::optional<double> Wplz; // about the IZ axis [mm³]
 };
 
 struct Ergebnisse {
     QString kennung;  // the first field: the section number, or the engine's "Fehler" text
-    float x = 0;      // the section number as a number
-    float A = 0, AY = 0, AZ = 0, IT = 0, IY = 0, IZ = 0, YS = 0, ZS = 0, Winkel = 0;
+    double x = 0;     // the section number as a number
+    double A = 0, AY = 0, AZ = 0, IT = 0, IY = 0, IZ = 0, YS = 0, ZS = 0, Winkel = 0;
     bool mitSchubmittelpunkt = false;
-    float YM = 0, ZM = 0; // shear centre; the centroid where the file carries none
+    double YM = 0, ZM = 0; // shear centre; the centroid where the file carries none
     std::array<bool, 5> steifen{};
     std::vector<Spannungspunkt> punkte; // P1, P2, ... (at most kMaxPunkte)
+    Bauteilwerte bauteil;
+    std::vector<Plattenhoechstwert> hoechstwerte; // per plate and column
 };
 
 enum class Ergebnisfehler { Keiner, DateiFehlt, Rechenkernfehler, Unvollstaendig };
@@ -46,4 +67,4 @@ QString rechenkerngrund(const QString& kennung, const QString& sprache);
 
 // A stress as the table writes it: times 1000, one digit before the decimal
 // separator, six after it, the exponent always signed ("1.230000e+1").
-QString spannungstext(float wert);
+QString spannungstext(double wert);

@@ -77,7 +77,7 @@ public:
     Berichtszaehler bericht;
     qint16 anzahldrucke1 = 0;
     qint16 drucktastenwert = 0;
-    float ys = 0, zs = 0, ysmp = 0, zsmp = 0, apsi = 0;
+    double ys = 0, zs = 0, ysmp = 0, zsmp = 0, apsi = 0;
 
     // Directories and settings.
     QString pathbasis, path0, pathtext, pathben, TMPPATH;

@@ -1,5 +1,7 @@
 #include "Uebergabeschreiber.h"
 
+#include "kern/section_geometry.h"
+
 #include "Formen.h"
 #include "Zahlen.h"
 
@@ -215,6 +217,11 @@ private:
         s.meldeWenn(zeile(1) && HS3 >= p(1) / 100 * h, 32);
         s.meldeWenn(zeile(3) && HS3 >= p(3) / 100 * h, 32);
     }
+    // An acting rail is part of the section: it must stand on its flange as the engine builds it.
+    if (inhalt.ok && q.schieneMittragend && inhalt.Fehlliste.isEmpty()) {
+        const auto gelesen = tarvello::geometrie::parseTransfer(übergabebytes(inhalt.zeilen).toStdString());
+        s.meldeWenn(gelesen.ok && tarvello::geometrie::buildWeldedSection(gelesen.input.welded).railOverhang, 25);
+    }
     return inhalt;
 }
 
@@ -236,6 +243,8 @@ private:
         return verweigere(holeMessage(2));
     if (q.HschieneCheck && (ohneWert(q.flachschienenhoehe) || ohneWert(q.flachschienenbreite)))
         return verweigere(holeMessage(2));
+    if (q.HschieneCheck && zahl(q.flachschienenbreite) > zahl(w.B))
+        return verweigere(holeMessage(25));
     if (q.HUGCheck) {
         if (leer(u))
             return verweigere(holeMessage(2));

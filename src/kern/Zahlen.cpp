@@ -73,7 +73,7 @@ QString punkttext(const QString& text)
     return t.replace(u',', u'.');
 }
 
-QString formatiereZahl(float wert, int muster)
+QString formatiereZahl(double wert, int muster)
 {
     struct Muster {
         bool gruppiert;
@@ -84,7 +84,7 @@ QString formatiereZahl(float wert, int muster)
         return QString();
     QLocale ort;
     ort.setNumberOptions(muster_[muster].gruppiert ? QLocale::NumberOptions() : QLocale::OmitGroupSeparator);
-    QString text = ort.toString(double(wert), 'f', muster_[muster].nachkommastellen);
+    QString text = ort.toString(wert, 'f', muster_[muster].nachkommastellen);
     // A value that rounds to zero is shown without a sign.
     if (text.startsWith(ort.negativeSign()) && ort.toDouble(text) == 0.0)
         text.remove(0, ort.negativeSign().size());

@@ -22,4 +22,4 @@ QString punkttext(const QString& text);
 QString textMit7Stellen(float wert);
 
 // Formats a value with pattern 0 to 4; an empty text for any other index.
-QString formatiereZahl(float wert, int muster);
+QString formatiereZahl(double wert, int muster);

@@ -18,6 +18,7 @@ namespace tarvello::geometrie::builder {
 struct Refusal {
     std::string de;
     std::string en;
+    bool railOverhang = false;
 };
 
 inline std::string number(double v)
@@ -63,6 +64,20 @@ inline void requireProfile(const HProfile& h, bool needsFlanges)
             "H-Profil: S + 2·R muss kleiner als B sein", "H profile: S + 2·R must be smaller than B");
 }
 
+// A rail overhanging the flange it stands on would put a re-entrant corner
+// under its foot, where the stresses have no finite value.
+inline void requireRailOnFlange(double railFrom, double railTo, double flangeFrom, double flangeTo)
+{
+    const double tolerance = 1e-9 * std::max(1.0, flangeTo - flangeFrom);
+    if (railFrom >= flangeFrom - tolerance && railTo <= flangeTo + tolerance)
+        return;
+    throw Refusal{"Die Schiene (" + number(railTo - railFrom) + " breit) ragt über den Gurt hinaus, auf dem sie steht (" +
+                      number(flangeTo - flangeFrom) + " breit)",
+                  "the rail (" + number(railTo - railFrom) + " wide) projects beyond the flange it stands on (" +
+                      number(flangeTo - flangeFrom) + " wide)",
+                  true};
+}
+
 constexpr Point up{0.0, 1.0};
 constexpr Point right{1.0, 0.0};
 
@@ -91,29 +106,6 @@ public:
         g.points.push_back({number, at, plate, direction, thickness, false});
     }
 
-    // A web whose governing point lies on its mid-line at the centroid's height;
-    // the pieces run from the web's lower end upwards.
-    void web(int number, std::vector<MidLine> pieces)
-    {
-        GoverningCandidate c;
-        c.number = number;
-        c.atCentroidHeight = true;
-        c.web = std::move(pieces);
-        g.governing.push_back(std::move(c));
-    }
-
-    // A flange's governing point in the middle of the free stretch y0..y1 of its
-    // outer face at height z; none when the stretch is empty.
-    void flangeFace(int number, int plate, double y0, double y1, double z, double thickness)
-    {
-        if (!(y1 > y0))
-            return;
-        GoverningCandidate c;
-        c.number = number;
-        c.fixed = {number, {(y0 + y1) / 2, z}, plate, right, thickness, true};
-        g.governing.push_back(std::move(c));
-    }
-
     // Fillets at both sides of a vertical stem (centre ystem, thickness s) where it
     // meets a horizontal flange face at height zface; `below` says whether the stem
     // hangs below the face (top flange) or stands on it (bottom flange).
@@ -124,24 +116,17 @@ public:
         // Bounded before the conversion: a huge radius must not overflow the count.
         const int segments = static_cast<int>(std::clamp(std::ceil(r / 1.5), 6.0, 20.0));
         const Point vertical{0.0, below ? -1.0 : 1.0};
-        plate("Ausrundung", "fillet", filletPolygon({ystem + s / 2, zface}, right, vertical, r, segments), r);
-        plate("Ausrundung", "fillet", filletPolygon({ystem - s / 2, zface}, {-1.0, 0.0}, vertical, r, segments), r);
+        g.plates[size_t(plate("Ausrundung", "fillet", filletPolygon({ystem + s / 2, zface}, right, vertical, r, segments), r))].fillet = true;
+        g.plates[size_t(plate("Ausrundung", "fillet", filletPolygon({ystem - s / 2, zface}, {-1.0, 0.0}, vertical, r, segments), r))].fillet = true;
     }
 
     SectionGeometry g;
 };
 
-// A vertical mid-line piece at y from z0 up to z1.
-inline MidLine vertical(int plate, double y, double z0, double z1, double thickness)
-{
-    return {{y, z0}, {y, z1}, plate, thickness};
-}
-
 inline BuildResult finish(Builder& b)
 {
     auto byNumber = [](const auto& x, const auto& y) { return x.number < y.number; };
     std::sort(b.g.points.begin(), b.g.points.end(), byNumber);
-    std::sort(b.g.governing.begin(), b.g.governing.end(), byNumber);
     BuildResult r;
     r.ok = true;
     r.geometry = std::move(b.g);
@@ -154,6 +139,7 @@ inline BuildResult refused(const Refusal& why)
     r.ok = false;
     r.reasonDe = why.de;
     r.reasonEn = why.en;
+    r.railOverhang = why.railOverhang;
     return r;
 }
 

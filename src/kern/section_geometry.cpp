@@ -97,6 +97,14 @@ void rail(Builder& b, const WeldedDimensions& d, double yCentre, double zTop)
         return;
     requirePositive(d.railWidth, "Schbreite", "rail width");
     requirePositive(d.railHeight, "Schhöhe", "rail height");
+    // The plate whose top face carries the rail's centre is the flange it stands on.
+    for (const Plate& flange : b.g.plates) {
+        double from = 1e300, to = -1e300, top = -1e300;
+        for (const Point& q : flange.outline)
+            from = std::min(from, q.y), to = std::max(to, q.y), top = std::max(top, q.z);
+        if (std::fabs(top - zTop) < 1e-9 * std::max(1.0, std::fabs(zTop)) && yCentre >= from && yCentre <= to)
+            requireRailOnFlange(yCentre - d.railWidth / 2, yCentre + d.railWidth / 2, from, to);
+    }
     const int p = b.rect("Schiene", "rail", yCentre - d.railWidth / 2, zTop, yCentre + d.railWidth / 2,
                          zTop + d.railHeight);
     b.point(14, {yCentre, zTop + d.railHeight}, p, right, d.railHeight);
@@ -127,8 +135,6 @@ struct BoxWebs {
     WebFace left;
     double zTopUnder; // underside of the top flange
     double run;       // horizontal lean of each web at the top
-    MidLine rightMid; // the webs' mid-lines, bottom to top
-    MidLine leftMid;
 };
 
 BoxWebs boxWebs(Builder& b, const WeldedDimensions& d, double zb)
@@ -155,10 +161,6 @@ BoxWebs boxWebs(Builder& b, const WeldedDimensions& d, double zb)
     w.left = {{-half, zb}, {-s, c}, {c, s}, t2, d.webHeight, zt, pl};
     w.zTopUnder = zt;
     w.run = run;
-    w.rightMid = {{half + t1 / (2 * c), zb}, {half + run + t1 / (2 * c), zt}, pr, t1};
-    w.leftMid = {{-half - t2 / (2 * c), zb}, {-half - run - t2 / (2 * c), zt}, pl, t2};
-    b.web(18, {w.rightMid});
-    b.web(19, {w.leftMid});
     b.point(2, {half + t1 / (2 * c), zb}, pr, w.right.along, t1);
     b.point(3, {half + run + t1 / (2 * c), zt}, pr, w.right.along, t1);
     b.point(6, {-half - t2 / (2 * c), zb}, pl, w.left.along, t2);
@@ -202,7 +204,6 @@ void singleBox(Builder& b, const WeldedDimensions& d)
     const double yRail = overWeb ? d.clearWidth / 2 + w.run + d.webThickness / (2 * std::cos(alpha)) : 0.0;
     rail(b, d, yRail, zTop);
     b.g.pointRows = 14;
-    b.g.governingRows = 19;
 }
 
 void boxOnH(Builder& b, const WeldedDimensions& d)
@@ -234,10 +235,6 @@ void boxOnH(Builder& b, const WeldedDimensions& d)
     b.point(16, {0.0, H - 1.5 * T - R}, web, up, S);
     b.point(17, {B / 2, H - T / 2}, flange, right, T);
     b.g.pointRows = 17;
-    b.web(20, {vertical(web, 0.0, T / 2, H - 1.5 * T, S)});
-    b.flangeFace(21, bottom, S / 2 + R, B / 2, -T / 2, T);
-    b.flangeFace(22, flange, S / 2 + R, std::min(d.clearWidth / 2, B / 2), H - T / 2, T);
-    b.g.governingRows = 22;
 }
 
 // The half H profile on top of the right web (forms 111..119 and 221..299): its
@@ -247,7 +244,6 @@ struct HalfH {
     int flange;
     int stem;
     double zWeld;
-    MidLine stemMid; // the stem's mid-line, from the weld up to the flange
 };
 
 HalfH halfH(Builder& b, const HProfile& h, double yAxis, double zTop)
@@ -264,17 +260,7 @@ HalfH halfH(Builder& b, const HProfile& h, double yAxis, double zTop)
     b.stemFillets(yAxis, S, zTop - T, R, true);
     b.point(3, {yAxis, zTop - T - R}, out.stem, up, S);
     b.point(4, {yAxis + B / 2, zTop}, out.flange, right, T);
-    out.stemMid = vertical(out.stem, yAxis, out.zWeld, zTop - T, S);
     return out;
-}
-
-// The H flange's governing point: its top face halfway along the right
-// outstand, right of an acting rail standing on it.
-void halfHFlangeFace(Builder& b, const WeldedDimensions& d, const HalfH& hh, double yAxis, double zTop)
-{
-    const HProfile& h = d.profile;
-    const double from = std::max(h.webThickness / 2 + h.rootRadius, d.railActing ? d.railWidth / 2 : 0.0);
-    b.flangeFace(20, hh.flange, yAxis + from, yAxis + h.flangeWidth / 2, zTop, h.flangeThickness);
 }
 
 void halfHBox(Builder& b, const WeldedDimensions& d)
@@ -306,10 +292,6 @@ void halfHBox(Builder& b, const WeldedDimensions& d)
         topStiffener(b, zTop - d.topThickness, d.stiffeners[4]);
     rail(b, d, yAxis, zTop);
     b.g.pointRows = 15;
-    b.web(18, {vertical(web, yAxis, zb, hh.zWeld, t1), hh.stemMid});
-    b.web(19, {vertical(left, -half - t2 / 2, zb, zUnder, t2)});
-    halfHFlangeFace(b, d, hh, yAxis, zTop);
-    b.g.governingRows = 20;
 }
 
 void angleSection(Builder& b, const WeldedDimensions& d)
@@ -328,12 +310,9 @@ void angleSection(Builder& b, const WeldedDimensions& d)
     const int bottom = b.rect("Untergurt", "bottom flange", half - d.bottomWidth, -tu / 2, half, tu / 2);
     const int left = b.rect("Steg links", "left web", -half - t2, zb, -half, zUnder);
     double zWebTop = zUnder, zLow = 0.0;
-    std::vector<MidLine> stemAbove; // the H stem over the right web plate
     if (withH) {
         const HalfH hh = halfH(b, d.profile, yAxis, zTop);
-        stemAbove.push_back(hh.stemMid);
-        halfHFlangeFace(b, d, hh, yAxis, zTop);
-        zWebTop = hh.zWeld;
+            zWebTop = hh.zWeld;
         zLow = hh.zWeld - d.webHeight;
         const double yPlateRight = yAxis - d.profile.flangeWidth / 2;
         const int top =
@@ -372,11 +351,6 @@ void angleSection(Builder& b, const WeldedDimensions& d)
         topStiffener(b, zUnder, d.stiffeners[4]);
     rail(b, d, yAxis, zTop);
     b.g.pointRows = 16;
-    std::vector<MidLine> rightWeb{vertical(web, yAxis, zLow, zWebTop, t1)};
-    rightWeb.insert(rightWeb.end(), stemAbove.begin(), stemAbove.end());
-    b.web(18, rightWeb);
-    b.web(19, {vertical(left, -half - t2 / 2, zb, zUnder, t2)});
-    b.g.governingRows = withH ? 20 : 19;
 }
 
 void twoCell(Builder& b, const WeldedDimensions& d)
@@ -427,10 +401,6 @@ void twoCell(Builder& b, const WeldedDimensions& d)
         topStiffener(b, zUnder, d.stiffeners[4]);
     rail(b, d, y3 + c.webThickness / 2, zTop3);
     b.g.pointRows = 17;
-    b.web(18, {vertical(middle, half + t2 / 2, zb, zUnder, t2)});
-    b.web(19, {vertical(left, -half - t1 / 2, zb, zUnder, t1)});
-    b.web(20, {vertical(web3, y3 + c.webThickness / 2, zb, zb + c.webHeight, c.webThickness)});
-    b.g.governingRows = 20;
 }
 
 } // namespace

@@ -54,40 +54,9 @@
 //   P5 bottom flange, left end, underside      P6 top flange, left end, top face
 //   P7 (110 only) web mid-line at the joint of the web and the bottom profile's stem
 //
-// Governing points, numbered from 18 (kFixedPointRows + 1) after the fixed ones.
-// On a web they depend on the centroid, so the builder only describes where they
-// can lie (a GoverningCandidate) and governingPoints() places them once the
-// centroid height ZS is known:
-//  - on every web: its mid-line at the height z = ZS, where the shear stress from
-//    Vz peaks (a sloped web: the point of its sloped mid-line at that height). A
-//    web that does not reach the height ZS has no such point: the peak of that
-//    web lies at its end, which a fixed point reports already. A web plate and the
-//    H stem above it (half-H, 221..299) or the bottom profile's stem under the
-//    web (110) form one web.
-//  - on every flange of a rolled profile and every flange of an H profile in a
-//    welded form: the outer face in the middle of the flange's right outstand,
-//    i.e. halfway between the end of the fillet and the flange's tip (or the
-//    obstacle standing on the face), where the St Venant stress of the flange
-//    takes its thin-walled value Mx·T/IT. Over the web the face stress is
-//    higher still (HEB 300: 1.46 times); that local concentration at the
-//    junction is not a governing point.
-//  Order per family:
-//   single box (1..49):      P18 right web, P19 left web
-//   box on H (51..58):       P18 right web, P19 left web, P20 H web,
-//                            P21 H bottom flange, underside (outer face),
-//                            P22 H top flange, top face inside the cell
-//                                (between the H web's fillet and the right web)
-//   half-H box (111..119):   P18 right web (web plate and H stem), P19 left web,
-//                            P20 H flange, top face (right of an acting rail)
-//   angle section (201..220): P18 right web, P19 left web
-//   angle section (221..299): P18 right web (web plate and H stem), P19 left web,
-//                            P20 H flange, top face (right of an acting rail)
-//   two-cell box (301..399): P18 middle web, P19 left web, P20 second cell's web
-//   rolled (102, 103, 110):  P18 web (110: with the bottom profile's stem),
-//                            P19 bottom flange, underside,
-//                            P20 top flange, top face (103: right of the flat rail)
-//  That is: P18 is the web of P2/P3, P19 the web of P6/P7, then the other webs,
-//  then the flanges from the bottom up.
+// Governing points, numbered from 18 (kFixedPointRows + 1) after the fixed
+// ones, are not part of the geometry: the engine finds them where the solved
+// stresses of each plate peak and writes where they lie.
 #pragma once
 
 #include "kern/Formen.h"
@@ -109,6 +78,7 @@ struct Plate {
     std::string nameEn;     // e.g. "right web"
     Polygon outline;        // counter-clockwise
     double thickness = 0.0; // the plate's thickness (smallest extent); sizes the mesh
+    bool fillet = false;    // a rolled profile's root fillet: part of a junction, not a wall of its own
 };
 
 // Rows 1..17 of the result table are the fixed points of every family; the
@@ -125,30 +95,12 @@ struct StressPoint {
     bool governing = false; // a governing point (number 18 and up), else a fixed one
 };
 
-// One straight piece of a web's mid-line, from its lower to its upper end.
-struct MidLine {
-    Point from;
-    Point to;
-    int plate = -1;
-    double thickness = 0.0;
-};
-
-// Where a governing point can lie before the centroid is known.
-struct GoverningCandidate {
-    int number = 0;              // 18..kMaxStressPoints
-    bool atCentroidHeight = false;
-    std::vector<MidLine> web;    // atCentroidHeight: the web's mid-line, bottom to top
-    StressPoint fixed;           // otherwise: the point itself (a flange's outer face)
-};
-
 struct SectionGeometry {
     Family family = Family::Keine;
     int form = 0;                        // section number (102/103/110 for rolled profiles)
     std::vector<Plate> plates;           // adjoining, never overlapping
     std::vector<StressPoint> points;     // the fixed points this section has, ascending numbers
     int pointRows = 0;                   // highest fixed number of the family (6, 7, 14..17)
-    std::vector<GoverningCandidate> governing; // ascending numbers
-    int governingRows = 0;               // highest governing number of the form (0: none)
     std::array<bool, 5> stiffenerPresent{}; // stiffeners 1..5 that are part of the section
 };
 
@@ -157,6 +109,7 @@ struct BuildResult {
     SectionGeometry geometry;
     std::string reasonDe; // why the dimensions offer no section, German
     std::string reasonEn; // the same in English
+    bool railOverhang = false; // refused because a rail projects beyond the flange it stands on
 };
 
 // Builds a welded section form. Fails (ok = false, with reasons) for a form
@@ -165,16 +118,6 @@ BuildResult buildWeldedSection(const WeldedDimensions& d);
 
 // Builds a rolled profile (mode 102, 103 or 110).
 BuildResult buildRolledSection(const RolledDimensions& d);
-
-// The governing points once the centroid height zs (section coordinates) is
-// known: the web points at z = zs and the flange points, ascending numbers,
-// each marked governing, with its shear direction along its plate (upwards
-// along a web, +y on a flange).
-std::vector<StressPoint> governingPoints(const SectionGeometry& g, double zs);
-
-// Rows of the result table: 1..17 and then 18..governingRows when the form has
-// governing points, else 1..pointRows.
-int resultRows(const SectionGeometry& g);
 
 // Whole-section area integrals: the sum over the plates.
 AreaMoments sectionMoments(const SectionGeometry& g);

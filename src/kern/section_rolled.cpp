@@ -57,12 +57,11 @@ BuildResult buildRolledSection(const RolledDimensions& d)
             stem = web;
             b.stemFillets(0.0, S, TU / 2, R, false);
         }
-        double railHalf = 0.0;
         if (d.mode == 103) {
             requirePositive(d.railHeight, "Schienenhöhe", "rail height");
             requirePositive(d.railWidth, "Schienenbreite", "rail width");
+            requireRailOnFlange(-d.railWidth / 2, d.railWidth / 2, -B / 2, B / 2);
             b.rect("Flachschiene", "flat rail", -d.railWidth / 2, zTop, d.railWidth / 2, zTop + d.railHeight);
-            railHalf = d.railWidth / 2;
         }
         b.point(1, {BU / 2, -TU / 2}, bottom, right, TU);
         b.point(2, {0.0, TU / 2 + low.rootRadius}, stem, up, low.webThickness);
@@ -74,14 +73,7 @@ BuildResult buildRolledSection(const RolledDimensions& d)
         if (d.mode == 110) {
             b.point(7, {0.0, zJoint}, web, up, S);
             b.g.pointRows = 7;
-            b.web(18, {vertical(stem, 0.0, TU / 2, zJoint, low.webThickness), vertical(web, 0.0, zJoint, zTopUnder, S)});
-        } else {
-            b.web(18, {vertical(web, 0.0, TU / 2, zTopUnder, S)});
         }
-        // The flanges' outer faces, halfway along the right outstand (beside the flat rail for 103).
-        b.flangeFace(19, bottom, low.webThickness / 2 + low.rootRadius, BU / 2, -TU / 2, TU);
-        b.flangeFace(20, top, std::max(S / 2 + R, railHalf), B / 2, zTop, T);
-        b.g.governingRows = 20;
     } catch (const Refusal& why) {
         return refused(why);
     }

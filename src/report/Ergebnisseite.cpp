@@ -19,7 +19,7 @@ constexpr double kWerteRechts = 45;
 
 void leerzeile(Zeichenflaeche& f) { f.print(QString()); }
 
-void wertzeile(Zeichenflaeche& f, const QString& beschriftung, float wert, const QString& einheit, int muster = 0)
+void wertzeile(Zeichenflaeche& f, const QString& beschriftung, double wert, const QString& einheit, int muster = 0)
 {
     druckeZahlRechts(f, kWerteRechts, muster, wert, beschriftung, einheit);
 }
@@ -27,7 +27,7 @@ void wertzeile(Zeichenflaeche& f, const QString& beschriftung, float wert, const
 
 // `groesse`: the section's largest extent. A shear centre that differs from the
 // centroid only by rounding noise (a doubly symmetric section) gets no block.
-void schwerpunktzeilen(Zeichenflaeche& f, const Ergebnisse& r, float halbeGurtdicke, double groesse,
+void schwerpunktzeilen(Zeichenflaeche& f, const Ergebnisse& r, double halbeGurtdicke, double groesse,
                        const Printtext& printtext)
 {
     wertzeile(f, QStringLiteral("YS   = "), r.YS, QStringLiteral(" [mm]"), 1);
@@ -92,7 +92,7 @@ void spannungstabelle(Zeichenflaeche& f, const Ergebnisse& r, const Printtext& p
         f.print(QStringLiteral("P%1").arg(n + 1));
         for (size_t k = 0; k < 6; ++k) {
             const double v = p.spannung[k];
-            const QString s = spannungstext(std::fabs(v) < 1e-9 * groesster[k] ? 0.0f : float(v));
+            const QString s = spannungstext(std::fabs(v) < 1e-9 * groesster[k] ? 0.0 : v);
             schreibeBei(28 * double(k + 1) + 2 - f.textWidth(s), yn, s);
         }
         f.CurrentX = f.linkerRand();
@@ -119,6 +119,17 @@ Ergebnislage ergebnislage(const Ergebnisse& r)
     l.punkte = int(r.punkte.size());
     for (size_t i = 0; i < r.punkte.size() && i < l.dicke.size(); ++i)
         l.dicke[i] = r.punkte[i].dicke;
+    for (size_t i = size_t(kFesteSpannungspunkte); i < r.punkte.size(); ++i) {
+        const Spannungspunkt& p = r.punkte[i];
+        if (p.dicke > 0 && p.spitzeVon > 0) {
+            tarvello::geometrie::StressPoint sp;
+            sp.number = int(i) + 1;
+            sp.at = {p.y, p.z};
+            sp.thickness = p.dicke;
+            sp.governing = true;
+            l.massgebend.push_back(sp);
+        }
+    }
     return l;
 }
 

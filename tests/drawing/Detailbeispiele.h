@@ -69,7 +69,7 @@ inline std::vector<Zeichnungsfall> alleZeichnungsfaelle(const QList<int>& formnu
     for (int n : formnummern)
         f.push_back({QStringLiteral("Form_%1").arg(n), 0, formbeispiel(n)});
     // Sloped webs spread the box at the top: the top flanges are as wide as it.
-    for (const auto& [n, obergurt] : {std::pair{5, "720"}, {19, "800"}, {37, "700"}, {55, "500"}}) {
+    for (const auto& [n, obergurt] : {std::pair{5, "720"}, {19, "840"}, {37, "700"}, {55, "500"}}) {
         f.push_back({QStringLiteral("Form_%1_geneigt").arg(n), 0, formbeispiel(n, "6")});
         f.back().q.masse.obergurtbreite = QString::fromLatin1(obergurt);
     }

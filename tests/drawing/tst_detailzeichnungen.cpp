@@ -80,7 +80,7 @@ QStringList unleserliches(const Aufzeichnung& a)
 // long, 65 for a rolled profile) with plates typed for them, width x thickness or height.
 const std::map<QString, std::pair<double, QString>> massstaebe = {
     {"Form_5", {70 / 1000.0, "600x20 520x20 12x1000"}},                             // box: the web
-    {"Form_19_geneigt", {70 / (1200 * std::cos(6 * M_PI / 180)), "800x25 600x20"}}, // sloped web: its height
+    {"Form_19_geneigt", {70 / (1200 * std::cos(6 * M_PI / 180)), "840x25 600x20"}}, // sloped web: its height
     {"Form_55", {70 / 1300.0, "500x20 10x800 300x28"}},                             // box on H: H and web
     {"Form_115", {70 / 1500.0, "700x25 500x19 300x19"}},                            // half H: the web
     {"Form_215", {70 / 900.0, "500x20 420x15 12x900 10x600"}},                      // angle section: the web
@@ -101,7 +101,7 @@ struct Bild {
     const TransferInput e = parseTransfer(lauf.lage.übergabetext.toStdString()).input;
     const SectionGeometry g = (f.modus ? buildRolledSection(e.rolledProfile) : buildWeldedSection(e.welded)).geometry;
     const std::array<double, 4> umfang = boundingBox(g);
-    std::vector<StressPoint> punkte = governingPoints(g, double(lauf.lage.zs)); // then those reported with a thickness
+    std::vector<StressPoint> punkte = lauf.lage.massgebend; // then those reported with a thickness
     Aufzeichnung a{300, 2600};
     QList<QLineF> platten;
     double naechstesY = 0, s = 0, xLinks = 1e9, yUnten = 0;

@@ -59,7 +59,7 @@ class TestEndeZuEnde : public QObject {
         QCOMPARE(lesung.fehler, Ergebnisfehler::Keiner);
         const Ergebnisse& r = lesung.werte;
         const QString text = druck();
-        for (float wert : {r.A, r.IY, r.IZ, r.IT, r.AY, r.AZ})
+        for (double wert : {r.A, r.IY, r.IZ, r.IT, r.AY, r.AZ})
             QVERIFY2(text.contains(formatiereZahl(wert, 0)), qPrintable(formatiereZahl(wert, 0) + "\n" + text));
         QVERIFY(text.contains(formatiereZahl(r.YS, 1)));
         QVERIFY(text.contains(spannungstext(r.punkte.at(0).spannung[0])));

@@ -20,13 +20,56 @@ private slots:
         QCOMPARE(l.fehler, Ergebnisfehler::Keiner);
         const Ergebnisse& r = l.werte;
         // Each value in its place; a negative ZS announces the shear centre.
-        QCOMPARE((QList<float>{r.x, r.A, r.AY, r.AZ, r.IT, r.IY, r.IZ, r.YS, r.ZS, r.Winkel, r.YM, r.ZM}),
-                 (QList<float>{15, 12000.5f, 5000, 6000, 3.2e6f, 1.5e9f, 9e8f, 1.25f, 120.5f, 0.00005f, 2.5f, 80}));
+        QCOMPARE((QList<double>{r.x, r.A, r.AY, r.AZ, r.IT, r.IY, r.IZ, r.YS, r.ZS, r.Winkel, r.YM, r.ZM}),
+                 (QList<double>{15, 12000.5, 5000, 6000, 3.2e6, 1.5e9, 9e8, 1.25, 120.5, 0.00005, 2.5, 80}));
         QVERIFY(r.mitSchubmittelpunkt);
         QCOMPARE(r.steifen, (std::array<bool, 5>{true, false, true, false, false}));
         QCOMPARE(int(r.punkte.size()), 3);
-        QCOMPARE(r.punkte[0].spannung[0], 0.0123f);
-        QCOMPARE(r.punkte[1].dicke, 10.0f);
+        QCOMPARE(r.punkte[0].spannung[0], 0.0123);
+        QCOMPARE(r.punkte[1].dicke, 10.0);
+        QVERIFY(r.hoechstwerte.empty() && !r.bauteil.Iw);
+    }
+
+    // Every digit the engine writes arrives: a second moment of 15,783,970,110 mm⁴ stays that,
+    // not the 15,783,969,792 of single precision.
+    void doppelteGenauigkeit()
+    {
+        const Ergebnislesung l = leseErgebnistext("1,x,153300.25,1,2,3,15783970110,5,6,-7,0,8,9,0,0,0,0,0\r\n"
+                                                  "6.52315720808872e-06,0,0,0,0,0,30\r\n");
+        QCOMPARE(l.fehler, Ergebnisfehler::Keiner);
+        QCOMPARE(l.werte.IY, 15783970110.0);
+        QCOMPARE(l.werte.punkte[0].spannung[0], 6.52315720808872e-06);
+    }
+
+    // After the rows: where each governing point lies and whose peak it is, each plate's largest
+    // stresses, the values for member checks; a name not known ends the reading, whatever follows.
+    void benannteZeilen()
+    {
+        QString text = "1,x,1,2,3,4,5,6,7,-8,0,1,2,0,0,0,0,0\r\n";
+        for (int i = 0; i < 19; ++i)
+            text += QStringLiteral("%1,2,3,4,5,6,10\r\n").arg(i + 1);
+        text += "\"Ort\",18,224.3125,-15,3\r\n\"Ort\",19,-414,850.9375,4\r\n\"Ort\",7,1,1,3\r\n\"Ort\",31,1,1,3\r\n"
+                "\"Iw\",1.688e12\r\n\"zj\",-12.5\r\n"
+                "\"Maximum\",\"Steg rechts\",\"right web\",3,3.7e-05,200,615\r\n"
+                "\"Wply\",1869000\r\n\"Künftig\",1\r\n\"Wplz\",870100\r\n";
+        const Ergebnislesung l = leseErgebnistext(text);
+        QCOMPARE(l.fehler, Ergebnisfehler::Keiner);
+        const Ergebnisse& r = l.werte;
+        QCOMPARE(int(r.punkte.size()), 19);
+        QCOMPARE(r.punkte[17].y, 224.3125);
+        QCOMPARE(r.punkte[17].z, -15.0);
+        QCOMPARE(r.punkte[17].spitzeVon, 3);
+        QCOMPARE(r.punkte[18].spitzeVon, 4);
+        QCOMPARE(r.punkte[6].spitzeVon, 0); // a fixed point keeps its place in the drawing
+        QCOMPARE(r.bauteil.Iw.value_or(0), 1.688e12);
+        QCOMPARE(r.bauteil.zj.value_or(0), -12.5);
+        QCOMPARE(r.bauteil.Wply.value_or(0), 1869000.0);
+        QVERIFY(!r.bauteil.Wplz);
+        QCOMPARE(r.hoechstwerte.size(), size_t(1));
+        QCOMPARE(r.hoechstwerte[0].nameEn, QStringLiteral("right web"));
+        QCOMPARE(r.hoechstwerte[0].spalte, 3);
+        QCOMPARE(r.hoechstwerte[0].wert, 3.7e-05);
+        QCOMPARE(r.hoechstwerte[0].z, 615.0);
     }
 
     // At most 30 point rows; an incomplete last row is left out. Without a negative ZS, no shear centre.
@@ -72,8 +115,8 @@ private slots:
     // ×1000 (N/mm² for unit forces), six decimals; a mantissa rounding to 10 takes the next exponent.
     void spannungsformat()
     {
-        const std::pair<float, const char*> faelle[] = {
-            {0.0123f, "1.230000e+1"}, {-2.5e-7f, "-2.500000e-4"}, {0.00999999999f, "1.000000e+1"}, {0.005f, "5.000000e+0"}};
+        const std::pair<double, const char*> faelle[] = {
+            {0.0123, "1.230000e+1"}, {-2.5e-7, "-2.500000e-4"}, {0.00999999999, "1.000000e+1"}, {0.005, "5.000000e+0"}};
         for (const auto& [wert, text] : faelle) {
             QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
             QCOMPARE(spannungstext(wert), QString::fromLatin1(text));

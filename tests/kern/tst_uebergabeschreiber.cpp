@@ -60,16 +60,19 @@ const Pruefung kPruefungen[] = {
     {"beide Paare falsch, einmal gesagt", 15, "St3=70;St4=60", {"M19"}},
     {"Schiene zu breit", 15, "ASchiene=A150", {"M25"}},       {"Schienenfuss am Steg", 15, "ASchiene=A150;AS=260", {"M25"}},
     {"Schienenfuss gerade neben dem Steg", 15, "ASchiene=A150;AS=259", {}}, {"Schottbreite zu gross", 15, "AS=481", {"M20"}},
-    {"Schottbreite gerade noch", 15, "AS=480", {}},           {"Untergurt zu schmal", 15, "BU=399", {"M20"}},
+    {"Schottbreite gerade noch", 15, "AS=480;SB=10", {}},           {"Untergurt zu schmal", 15, "BU=399", {"M20"}},
     {"negativer Winkel zu eng", 15, "W=-12", {"M20"}},        {"Mitte OG: Schottbreite oben", 31, "AS=471", {"M20"}},
     {"Mitte OG: gerade noch", 31, "AS=470", {}},              {"Winkel: Steghöhe2 gleich", 212, "HS2=1000", {"M21"}},
     {"Winkel: Steghöhe2 kleiner", 212, "HS2=999", {}},        {"H1/2: St5 breiter", 116, "BO=600;AS=299", {"M28"}},
     {"H1/2: St5 gleich", 116, "BO=600;AS=300", {}},           {"2 Zellen: AS3 zu weit", 315, "AS3=291", {"M30"}},
-    {"2 Zellen: AS3 gerade noch", 315, "AS3=290", {}},        {"2 Zellen: HS3 = HS", 315, "HS3=1000", {"M31", "M32"}},
+    {"2 Zellen: AS3 gerade noch", 315, "AS3=290;SB=10", {}},        {"2 Zellen: HS3 = HS", 315, "HS3=1000", {"M31", "M32"}},
     {"2 Zellen: HS3 unter HS", 315, "HS3=999", {"M32"}}, {"2 Zellen: HS3 an St4", 315, "HS3=300", {"M32"}},
     {"2 Zellen: HS3 unter St4", 315, "HS3=299", {}},          {"2 Zellen: Untergurt zu schmal", 315, "BU=629", {"M33"}},
     {"2 Zellen: Untergurt gerade noch", 315, "BU=630", {}},   {"2 Zellen: Katalogschiene", 315, "ASchiene=A75;AS3=195", {"M25"}},
     {"2 Zellen: Katalogschiene passt", 315, "ASchiene=A75;AS3=194", {}},
+    // An acting rail centred on the web stands on the flange as far as the flange reaches.
+    {"mittragende Schiene ragt über", 15, "AS=480;SB=11", {"M25"}}, {"mittragende Schiene am Rand", 15, "AS=470;SB=20", {}},
+    {"2 Zellen: mittragende Schiene ragt über", 315, "AS3=290;SB=11", {"M25"}},
 };
 
 } // namespace
@@ -146,6 +149,7 @@ private slots:
         q.familie = kUeberSteg;
         q.Querschnittsnummer = 15;
         q.schieneMittragend = true;
+        q.masse.stegwinkel = "0"; // leaning out, the web would carry the acting rail beyond the flange
         i = baue(q);
         QVERIFY2(i.ok, qPrintable(i.meldungen.join(';')));
         // A form of another family than the one chosen is no form at all.
@@ -195,7 +199,8 @@ private slots:
         m.untergurtbreite = p.form == 315 ? "900" : m.untergurtbreite; // room for the second cell
         const QMap<QString, QString*> felder{{"ASchiene", &q.ASchiene}, {"St3", &q.steifen[2].lage}, {"St4", &q.steifen[3].lage},
                                              {"BO", &m.obergurtbreite}, {"AS", &m.schottbreite}, {"BU", &m.untergurtbreite},
-                                             {"W", &m.stegwinkel}, {"HS2", &m.steghoehe2}, {"AS3", &m.zelle2.AS3}, {"HS3", &m.zelle2.HS3}};
+                                             {"W", &m.stegwinkel}, {"HS2", &m.steghoehe2}, {"AS3", &m.zelle2.AS3}, {"HS3", &m.zelle2.HS3},
+                                             {"SB", &m.schienenbreite}};
         for (const QString& a : QString::fromUtf8(p.aenderung).split(';'))
             *felder.value(a.section('=', 0, 0)) = a.section('=', 1);
         const Übergabeinhalt i = baue(q);
@@ -214,6 +219,12 @@ private slots:
         q.flachschienenbreite = "60";
         q.untergurtprofil = {"200", "200", "9", "14", "15"};
         QCOMPARE(baueHProfilÜbergabe(q, message).zeilen, (QStringList{"103", "0", "300", "300", "11", "19", "27", "40", "60", "0"}));
+        // A flat rail as wide as the flange stands on it; a wider one would overhang it.
+        q.flachschienenbreite = "300";
+        QVERIFY(baueHProfilÜbergabe(q, message).ok);
+        q.flachschienenbreite = "320";
+        QCOMPARE(baueHProfilÜbergabe(q, message).meldungen, QStringList{"M25"});
+        q.flachschienenbreite = "60";
         q.HUGCheck = true; // the flat rail hidden behind the bottom profile counts for nothing
         const QStringList mitUntergurt{"110", "0", "300", "300", "11", "19", "27", "15", "200", "200", "9", "14", "0"};
         QCOMPARE(baueHProfilÜbergabe(q, message).zeilen, mitUntergurt);
