@@ -28,6 +28,8 @@ constexpr std::array<int, 3> kShearColumns{TauY, TauZ, TauX};
 constexpr std::array<int, 2> kBendingColumns{SigmaY, SigmaZ};
 // A peak below half the section's largest of its kind does not govern.
 constexpr double kSignificant = 0.5;
+// A governing point's distance from re-entrant corners, in plate thicknesses.
+constexpr double kGoverningClearance = 1.0;
 // Peaks within this many plate thicknesses of each other are one place on paper.
 constexpr double kReach = 3.0;
 
@@ -118,7 +120,7 @@ struct NodeStress {
     int node = -1;
     int part = 0;
     double along = 0.0;     // position along the wall
-    bool nearCorner = false; // closer to a re-entrant corner than the plate's thickness
+    double cornerDistance = 1e300; // to the nearest re-entrant corner, in plate thicknesses
     PointStress stress;
 };
 
@@ -179,7 +181,7 @@ PeakSearch searchPeaks(const std::vector<Plate>& plates, const std::vector<Stres
     for (const Plate& p : plates)
         for (const Point& q : p.outline) {
             const double a = sectionAngleAt(plates, q, tolerance);
-            if (a > kReentrantCornerDegrees)
+            if (a > kReentrantCornerDegrees && a < 359.0) // 360: where plates meet inside the section
                 reentrant.push_back(q);
             else if (a < kConvexCornerDegrees)
                 convex.push_back(q);
@@ -228,7 +230,7 @@ PeakSearch searchPeaks(const std::vector<Plate>& plates, const std::vector<Stres
             ns.along = dot(minus(at, w.centre), w.along);
             ns.part = int(std::upper_bound(w.junctions.begin(), w.junctions.end(), ns.along) - w.junctions.begin());
             for (const Point& c : reentrant)
-                ns.nearCorner = ns.nearCorner || distance(c, at) < p.thickness;
+                ns.cornerDistance = std::min(ns.cornerDistance, distance(c, at) / p.thickness);
             for (const Point& c : convex)
                 if (distance(c, at) <= tolerance)
                     ns.stress.tauY = ns.stress.tauZ = ns.stress.tauX = 0.0;
@@ -248,7 +250,10 @@ PeakSearch searchPeaks(const std::vector<Plate>& plates, const std::vector<Stres
             const NodeStress* b = nullptr;
             for (const NodeStress& ns : field[i]) {
                 const bool shear = k == TauY || k == TauZ || k == TauX;
-                if ((shear && ns.nearCorner) || (part >= 0 && ns.part != part))
+                // A plate part's candidate keeps half a thickness more from the corners than its
+                // maximum: there the junction's disturbance has fallen below 1 % (exp(-1.5 π)).
+                const double clear = part >= 0 ? kGoverningClearance : 1.0;
+                if ((shear && ns.cornerDistance < clear) || (part >= 0 && ns.part != part))
                     continue;
                 if (!b || std::fabs(column(ns.stress, k)) > std::fabs(column(b->stress, k)))
                     b = &ns;
@@ -289,10 +294,12 @@ PeakSearch searchPeaks(const std::vector<Plate>& plates, const std::vector<Stres
     const auto reported = [&](const Candidate& c) {
         if (c.column == SigmaY || c.column == SigmaZ)
             return c.weight <= 1.01 * largestFixed[std::size_t(c.column)];
-        // A fixed point close by on the same plate stands at the junction the peak belongs to.
+        // A fixed point close by on the same plate stands at the junction the peak belongs to,
+        // unless the peak exceeds its value by more than a tenth (a wall's own peak beside it).
         for (std::size_t j = 0; j < fixed.size() && j < fixedStresses.size(); ++j)
             if (shows(c, fixedStresses[j], fixed[j].at, fixed[j].plate) ||
-                (fixed[j].plate == c.plate && near(c, fixed[j].at, c.plate)))
+                (fixed[j].plate == c.plate && near(c, fixed[j].at, c.plate) &&
+                 std::fabs(column(fixedStresses[j], c.column)) >= 0.9 * c.weight))
                 return true;
         return std::any_of(chosen.begin(), chosen.end(), [&](const Candidate& o) {
             return shows(c, o.at->stress, mesh.nodes[std::size_t(o.at->node)], o.plate);

@@ -92,11 +92,9 @@ void Schweisszeichnung::beschriftePunkt(const StressPoint& sp)
     }
     // A governing point, placed last among crowded labels, may stand further off on its leader.
     z.beschrifte(ziel, {QStringLiteral("P%1").arg(n)}, 0, richtung, true, {}, erlaubt, sp.governing ? 60 : 13);
-    if (sp.governing) {
-        constexpr double ring = 0.5;
-        z.f.kreis(ziel.x(), ziel.y(), ring);
-        z.bel.flaeche(QRectF(ziel - QPointF(ring, ring), ziel + QPointF(ring, ring)));
-    }
+    // Its ring's place was kept from labels from the start; another point's leader may cross it.
+    if (sp.governing)
+        z.f.kreis(ziel.x(), ziel.y(), kRing);
 }
 
 // Stress points: those the engine reported with a plate thickness; the

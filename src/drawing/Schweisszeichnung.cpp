@@ -117,7 +117,7 @@ double Schweisszeichnung::zeichne()
     // The governing points are labelled last; until then no label may cover their rings.
     for (const StressPoint& sp : gemeldetePunkte())
         if (sp.governing)
-            z.bel.sperre(QRectF(b.p(sp.at) - QPointF(1, 1), QSizeF(2, 2)));
+            z.bel.sperre(QRectF(b.p(sp.at) - QPointF(kRing, kRing), QSizeF(2 * kRing, 2 * kRing)));
     gurtketten();
     steifenketten();
     hoehenketten();
@@ -125,12 +125,14 @@ double Schweisszeichnung::zeichne()
     achsenkreuz();
     lichteWeiten();
     flachstahl();
+    // The flanges' thicknesses before the points' labels: their few places lie
+    // at the flanges, where the governing points also gather.
+    gurtdicken();
     punkte();
     namen();
-    // The flanges' thicknesses, the stiffener data at its stiffener, the data
-    // that found no place there on a leader, the webs' thicknesses: the later
-    // ones have more places to choose from.
-    gurtdicken();
+    // The stiffener data at its stiffener, the data that found no place there
+    // on a leader, the webs' thicknesses: the later ones have more places to
+    // choose from.
     steifendaten(true);
     steifendaten(false);
     stegdicken();

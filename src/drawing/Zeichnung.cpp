@@ -352,14 +352,16 @@ std::optional<QRectF> Zeichnung::beschrifte(const std::vector<Ziel>& ziele, cons
     std::vector<Kandidat> vorgeschlagen, kandidaten;
     for (const QPointF& v : vorschlaege)
         vorgeschlagen.push_back({0, ziele.front().punkt, QRectF(v.x(), v.y(), w, h)});
-    const double abstaende[] = {0.8, 1.5, 2.5, 3.5, 5, 6.5, 8, 10, 13, 16.5, 20, 25, 30, 35, 40, 50, 60};
+    const double abstaende[] = {0.8, 1.5, 2.5, 3.5, 5, 6.5, 8, 10, 13, 16.5, 20, 25, 30, 35, 40, 45, 50, 55, 60};
     for (const Ziel& zl : ziele) {
         const double lb = std::hypot(zl.richtung.x(), zl.richtung.y());
         const QPointF vor = lb > 0 ? zl.richtung / lb : QPointF(1, 0);
         const QPointF p = zl.punkt;
-        for (double d : abstaende)
-            for (int k = 0; k < 16 && d <= weiteste; ++k) {
-                const double a = k * M_PI / 8;
+        for (double d : abstaende) {
+            // Beyond the usual reach (a label placed late among many) the directions are finer.
+            const int richtungen = d > 13 ? 48 : 16;
+            for (int k = 0; k < richtungen && d <= weiteste; ++k) {
+                const double a = k * 2 * M_PI / richtungen;
                 const QPointF r(std::cos(a), std::sin(a));
                 const double x = r.x() > 0.3 ? p.x() + d * r.x() : r.x() < -0.3 ? p.x() + d * r.x() - w
                                                                                  : p.x() - w / 2 + d * r.x();
@@ -368,6 +370,7 @@ std::optional<QRectF> Zeichnung::beschrifte(const std::vector<Ziel>& ziele, cons
                 const double winkel = std::acos(std::clamp(r.x() * vor.x() + r.y() * vor.y(), -1.0, 1.0));
                 kandidaten.push_back({d + 3.0 * winkel + zl.nachrang, p, QRectF(x, y, w, h)});
             }
+        }
     }
     std::stable_sort(kandidaten.begin(), kandidaten.end(),
                      [](const Kandidat& a, const Kandidat& c) { return a.wertung < c.wertung; });

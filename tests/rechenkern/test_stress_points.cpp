@@ -102,6 +102,68 @@ TEST(Peaks, RolledWebAndFlangeFaces)
     EXPECT_GT(peakPoint(r, b.geometry, "bottom flange", 4), geo::kFixedPointRows);
 }
 
+// Reference peaks from an independent model: finite differences on a Cartesian grid fitted to the
+// plate faces (Prandtl's stress function with one circulation condition per cell for torsion,
+// Timoshenko & Goodier §§ 104–109; the Saint-Venant flexure problem with ν = 0.3, §§ 124–129), three
+// grid levels extrapolated after Richardson, estimated error below 1e-4 of each value. Each value is
+// the largest |τ| on the plate, no nearer to a re-entrant corner than the plate's thickness. The
+// page must show each within 1 %: as a governing point or at a fixed point on the same plate.
+struct Referenzspitze {
+    const char* what;
+    std::vector<std::string> lines;
+    const char* plate; // English name
+    int column;        // 3 Tau-Z, 4 Tau-X
+    double value;      // |τ| in kN/mm²
+    double y, z;       // where it lies
+    double near;       // how close the found place must be (the peak is flat over this)
+};
+
+TEST(Peaks, MatchAnIndependentModel)
+{
+    const std::vector<std::string> twoCell{"315", "0", "900", "30", "1500", "30", "2000", "14", "800", "12", "1", "80", "60", "1",
+                                           "500", "25", "1200", "10", "300", "1", "5", "50", "200", "100", "12"};
+    const std::vector<std::string> halfH{"111", "0", "500", "20", "600", "20", "1000", "12", "500", "12", "1", "60", "40", "1",
+                                         "300", "300", "11", "19", "27", "0"};
+    const std::vector<std::string> angleH{"221", "0", "300", "20", "400", "20", "700", "12", "350", "10", "700", "0", "150", "20",
+                                          "300", "300", "11", "19", "27", "0"};
+    // Form 5 with stiffener row 1 at the centroid's height (56.0824 % of the sloped web, z = 455.57).
+    const std::vector<std::string> box5{"5", "-4", "500", "20", "460", "16", "800", "10", "400", "3", "1", "56.0824", "80", "40",
+                                        "8", "3", "70", "80", "0", "8", "5", "50", "100", "50", "10"};
+    const Referenzspitze cases[] = {
+        {"HEB 300 top flange, torsion over the web", {"102", "0", "300", "300", "11", "19", "27", "0"}, "top flange", 4,
+         1.47288e-2, 0, 290.5, 1},
+        {"two-cell 315, middle web above cell 2, Vz", twoCell, "middle web", 3, 2.19775e-5, 412, 1252, 20},
+        {"two-cell 315, middle web above cell 2, torsion", twoCell, "middle web", 4, 2.22922e-5, 412, 1252, 20},
+        {"two-cell 315, left web, Vz (mid-line)", twoCell, "left web", 3, 1.77412e-5, -407, 867, 40},
+        {"two-cell 315, left web, torsion (outer face)", twoCell, "left web", 4, 1.89546e-5, -414, 1000, 1e9},
+        {"two-cell 315, second cell's web, torsion", twoCell, "second cell web", 4, 1.83280e-5, 722, 600, 1e9},
+        {"half-H 111, H flange closing the cell, torsion", halfH, "H profile flange", 4, 5.44366e-5, 207, 1030, 10},
+        {"angle 221, H flange closing the cell, torsion", angleH, "H profile flange", 4, 1.12646e-4, 88.4, 730, 40},
+        // The web's flow dips at the stiffener and peaks 15 mm above and below it.
+        {"box 5, web beside a stiffener at ZS, Vz", box5, "right web", 3, 6.98593e-5, 172.6, 456, 20},
+    };
+    std::vector<testsections::Check> checks;
+    for (const Referenzspitze& c : cases) {
+        const Result r = parse(delmarix::run(crlf(c.lines)));
+        const geo::BuildResult b = built(c.lines);
+        const auto* peak = r.maximum(c.plate, c.column);
+        ASSERT_TRUE(peak) << c.what;
+        EXPECT_LT(std::hypot(peak->y - c.y, peak->z - c.z), c.near) << c.what << ": at " << peak->y << ", " << peak->z;
+        // What the page shows on that plate: the rows of its points, fixed and governing.
+        double shown = 0.0;
+        for (const geo::StressPoint& p : b.geometry.points)
+            if (b.geometry.plates[std::size_t(p.plate)].nameEn == c.plate)
+                shown = std::max(shown, std::fabs(r.rows[std::size_t(p.number - 1)][std::size_t(c.column - 1)]));
+        for (const auto& [n, place] : r.places)
+            for (const geo::Plate& p : b.geometry.plates)
+                if (p.nameEn == c.plate && geo::contains(p.outline, {place.y, place.z}, 1e-6))
+                    shown = std::max(shown, std::fabs(r.rows[std::size_t(n - 1)][std::size_t(c.column - 1)]));
+        checks.push_back({std::string(c.what) + ", plate's peak", std::fabs(peak->value), c.value, 0.01});
+        checks.push_back({std::string(c.what) + ", on the page", shown, c.value, 0.01});
+    }
+    testsections::expectAll(checks);
+}
+
 TEST(Peaks, ConvexTipsCarryNoShear)
 {
     // A flange tip is a convex corner whose two faces are free of traction: the shear stress
