@@ -107,6 +107,9 @@ Analysis analyse(const std::vector<Plate>& plates, const std::vector<StressPoint
     v.elements = static_cast<int>(mesh.elements.size());
     v.nodes = static_cast<int>(mesh.nodes.size());
     completeValues(v, mesh, nodes, frame, m, a, f, options.poisson);
+    // Plastic moduli from the outline itself: the neutral axes parallel to the principal ones halve the area.
+    v.plasticModulusY = tarvello::geometrie::plasticModulus(plates, {v.ys, v.zs}, v.angle);
+    v.plasticModulusZ = tarvello::geometrie::plasticModulus(plates, {v.ys, v.zs}, v.angle + M_PI / 2);
     if (std::fabs(v.meshArea - v.area) > 1e-6 * v.area)
         return refused("Netz und Querschnitt stimmen nicht überein", "mesh and section do not agree");
     Analysis out;

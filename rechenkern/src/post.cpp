@@ -89,6 +89,22 @@ void completeValues(SectionValues& values, const Mesh& mesh, const std::vector<P
     const Point shearCentre = frame.toSection({etaM, zetaM});
     values.ym = shearCentre.y;
     values.zm = shearCentre.z;
+
+    // Warping about the shear centre, ω_M = ω − ζM·η + ηM·ζ (its mean stays zero), and the
+    // monosymmetry of the Mcr formula (ECCS No. 119; EN 1993-1-1 background, NCCI SN003).
+    double warping = 0.0, wagner = 0.0;
+    for (const Element& e : mesh.elements) {
+        const Triangle6 tri(nodes[e[0]], nodes[e[1]], nodes[e[2]]);
+        for (const QuadraturePoint& gp : gaussRule()) {
+            const ShapeValues s = tri.at(gp.area);
+            const double w = gp.weight * tri.area();
+            const double omega = fieldAt(f.warping, e, s) - zetaM * s.y + etaM * s.z;
+            warping += w * omega * omega;
+            wagner += w * s.z * (s.y * s.y + s.z * s.z);
+        }
+    }
+    values.warpingConstant = warping;
+    values.monosymmetry = zetaM - wagner / (2.0 * m.iEta);
 }
 
 void Gradients::add(const SolvedFields& f, const Element& e, const ShapeValues& s)

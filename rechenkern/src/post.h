@@ -44,6 +44,10 @@ struct SectionValues {
     double iyyCentroidal = 0.0; // ∫(z−zs)² dA
     double izzCentroidal = 0.0; // ∫(y−ys)² dA
     double iyzCentroidal = 0.0; // ∫(y−ys)(z−zs) dA
+    double warpingConstant = 0.0; // Iw = ∫ω_M² dA, the warping function about the shear centre [mm⁶]
+    double monosymmetry = 0.0;  // zj = ζM − ∫ζ(η² + ζ²) dA / (2·IY), along the IZ axis (ζ) [mm]
+    double plasticModulusY = 0.0; // Wpl about the IY axis, from the plastic neutral axis parallel to it [mm³]
+    double plasticModulusZ = 0.0; // the same about the IZ axis
     double meshArea = 0.0;      // area of the mesh (equals A up to rounding)
     int elements = 0;
     int nodes = 0;

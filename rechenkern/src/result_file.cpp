@@ -66,6 +66,11 @@ std::string formatResult(const ResultRecord& r)
             s += quoted("Ort") + "," + std::to_string(p.number) + "," + formatNumber(p.at.y) + "," +
                  formatNumber(p.at.z) + "," + std::to_string(k) + crlf;
     }
+    // Values for member checks: lateral-torsional buckling and plastic resistance.
+    const std::pair<const char*, double> member[] = {{"Iw", v.warpingConstant}, {"zj", v.monosymmetry},
+                                                     {"Wply", v.plasticModulusY}, {"Wplz", v.plasticModulusZ}};
+    for (const auto& [name, value] : member)
+        s += quoted(name) + "," + formatNumber(value) + crlf;
     for (const ResultRecord::NamedMaxima& plate : r.plateMaxima)
         for (int k = 0; k < 6; ++k) {
             const PeakValue& v = plate.maxima.peak[std::size_t(k)];

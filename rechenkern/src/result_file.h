@@ -31,7 +31,8 @@ struct ResultRecord {
 // The file's text, CR LF line ends. Requires values.zs > 0 (see result_file.cpp).
 // After the stress rows come named lines, each a quoted name and its fields, so
 // that a reader that stops at the first text after the rows sees the file as
-// before: "Ort",n,y,z,k (where governing point n lies, the peak of column k) and
+// before: "Ort",n,y,z,k (where governing point n lies, the peak of column k);
+// "Iw", "zj", "Wply", "Wplz" each with its value (SectionValues); and
 // "Maximum",name,name,k,value,y,z (the largest |stress| of column k on a plate).
 std::string formatResult(const ResultRecord& r);
 

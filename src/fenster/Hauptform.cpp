@@ -7,6 +7,7 @@
 #include "app/Twips.h"
 #include "engine/Berechnung.h"
 #include "kern/Zahlen.h"
+#include "report/Anhangseite.h"
 #include "report/Ergebnisseite.h"
 #include "report/Form5.h"
 #include "report/Nachweisseite.h"
@@ -409,6 +410,15 @@ void Hauptform::haengeNachweisAn(const Ergebnisse& r, const Querschnittsdaten& q
     });
 }
 
+void Hauptform::haengeAnhangAn(const Ergebnisse& r, const QString& name, double halbeGurtdicke)
+{
+    if (!hatAnhang(r))
+        return;
+    m_letzteSeiten.push_back([this, r, name, halbeGurtdicke](Zeichenflaeche& f) {
+        legeAnhangAn(f, r, name, halbeGurtdicke, [this](int n) { return holePrinttext(n); }, Printersprache);
+    });
+}
+
 bool Hauptform::zeigeQuerschnittswerte()
 {
     if (form5)
@@ -437,6 +447,7 @@ bool Hauptform::zeigeQuerschnittswerte()
     }};
     m_druckname = formnamen.value(0);
     haengeNachweisAn(r, q, m_druckname);
+    haengeAnhangAn(r, m_druckname, halbeUntergurtdicke(q, 0, übergabetext));
     return zeigeSeiten();
 }
 
@@ -457,6 +468,7 @@ bool Hauptform::rechneHProfil()
     }};
     m_druckname = q.Typ;
     haengeNachweisAn(r, q, m_druckname);
+    haengeAnhangAn(r, m_druckname, halbeUntergurtdicke(q, modus, QString()));
     return zeigeSeiten();
 }
 

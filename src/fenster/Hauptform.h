@@ -109,6 +109,8 @@ private:
     bool zeigeSeiten();
     // The design check's page after the result page, when design values are given.
     void haengeNachweisAn(const Ergebnisse& r, const Querschnittsdaten& q, const QString& name);
+    // The appendix after the other pages: member values, governing places, each plate's peaks.
+    void haengeAnhangAn(const Ergebnisse& r, const QString& name, double halbeGurtdicke);
 
     Berechnungsumgebung umgebung() const;
 

@@ -122,6 +122,12 @@ BuildResult buildRolledSection(const RolledDimensions& d);
 // Whole-section area integrals: the sum over the plates.
 AreaMoments sectionMoments(const SectionGeometry& g);
 
+// Plastic section modulus for bending about the axis through `centroid` at
+// `angle` radians from y (counter-clockwise): the plastic neutral axis parallel
+// to it halves the area, and Wpl = ∫|v − v_pl| dA, v the distance from the
+// axis. Exact on the plates' polygons.
+double plasticModulus(const std::vector<Plate>& plates, Point centroid, double angle);
+
 // Smallest axis-parallel box around all plates: {ymin, zmin, ymax, zmax}.
 std::array<double, 4> boundingBox(const SectionGeometry& g);
 

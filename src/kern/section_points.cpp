@@ -1,4 +1,4 @@
-// Whole-section queries: area integrals and the bounding box.
+// Whole-section queries: area integrals, the plastic modulus and the bounding box.
 #include "kern/section_geometry.h"
 
 #include <algorithm>
@@ -13,6 +13,63 @@ AreaMoments sectionMoments(const SectionGeometry& g)
     for (const Plate& p : g.plates)
         m += areaMoments(p.outline);
     return m;
+}
+
+namespace {
+
+// The part of a polygon on or above the line z = c (Sutherland–Hodgman against one
+// half-plane; a concave polygon may come back with edges along the line, which
+// add nothing to its area integrals).
+Polygon above(const Polygon& p, double c)
+{
+    Polygon out;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const Point a = p[i], b = p[(i + 1) % p.size()];
+        const bool aIn = a.z >= c, bIn = b.z >= c;
+        if (aIn)
+            out.push_back(a);
+        if (aIn != bIn) {
+            const double t = (c - a.z) / (b.z - a.z);
+            out.push_back({a.y + t * (b.y - a.y), c});
+        }
+    }
+    return out;
+}
+
+AreaMoments momentsAbove(const std::vector<Polygon>& polygons, double c)
+{
+    AreaMoments m;
+    for (const Polygon& p : polygons)
+        if (p.size() >= 3)
+            m += areaMoments(above(p, c));
+    return m;
+}
+
+} // namespace
+
+double plasticModulus(const std::vector<Plate>& plates, Point centroid, double angle)
+{
+    // Turned so that the distance from the axis is the z coordinate.
+    std::vector<Polygon> turned;
+    AreaMoments whole;
+    double low = std::numeric_limits<double>::infinity(), high = -low;
+    for (const Plate& p : plates) {
+        turned.push_back(movedAndTurned(p.outline, -centroid.y, -centroid.z, -angle));
+        whole += areaMoments(turned.back());
+        for (const Point& q : turned.back())
+            low = std::min(low, q.z), high = std::max(high, q.z);
+    }
+    if (!(whole.area > 0.0) || !(high > low))
+        return 0.0;
+    // The area above the line falls steadily as the line rises: halve it by bisection.
+    for (int i = 0; i < 100 && high - low > 1e-12 * (std::fabs(high) + std::fabs(low) + 1.0); ++i) {
+        const double c = (low + high) / 2;
+        (momentsAbove(turned, c).area > whole.area / 2 ? low : high) = c;
+    }
+    const double c = (low + high) / 2;
+    const AreaMoments up = momentsAbove(turned, c);
+    // ∫|z − c| = (S_up − c·A_up) − ((S − S_up) − c·(A − A_up))
+    return (up.sy - c * up.area) - ((whole.sy - up.sy) - c * (whole.area - up.area));
 }
 
 std::array<double, 4> boundingBox(const SectionGeometry& g)

@@ -7,6 +7,7 @@
 #include "kern/Zahlen.h"
 #include "drawing/Zeichenflaeche.h"
 #include "drawing/Zeichenprimitive.h"
+#include "report/Seitenhilfen.h"
 
 #include <algorithm>
 #include <array>
@@ -14,16 +15,8 @@
 
 namespace {
 
-const QString kSchrift = QStringLiteral("Times New Roman");
-constexpr double kWerteRechts = 45;
-
-void leerzeile(Zeichenflaeche& f) { f.print(QString()); }
-
-void wertzeile(Zeichenflaeche& f, const QString& beschriftung, double wert, const QString& einheit, int muster = 0)
-{
-    druckeZahlRechts(f, kWerteRechts, muster, wert, beschriftung, einheit);
-}
-
+using seite::leerzeile;
+using seite::wertzeile;
 
 // `groesse`: the section's largest extent. A shear centre that differs from the
 // centroid only by rounding noise (a doubly symmetric section) gets no block.
@@ -66,11 +59,7 @@ void spannungstabelle(Zeichenflaeche& f, const Ergebnisse& r, const Printtext& p
     f.print(printtext(15));
     const double y = f.CurrentY + 2;
     const double links = f.linkerRand(); // the body's margin: one left edge for the whole page
-    schreibeBei(links, y, printtext(16));
-    for (int k = 1; k <= 6; ++k) {
-        const QString& name = spannungsnamen()[k - 1];
-        schreibeBei(28 * k + 2 - f.textWidth(name), y, name);
-    }
+    seite::spaltenkoepfe(f, y, printtext(16), spannungsnamen());
     std::array<double, 6> groesster{};
     for (const Spannungspunkt& p : r.punkte)
         if (p.dicke > 0)
@@ -93,19 +82,14 @@ void spannungstabelle(Zeichenflaeche& f, const Ergebnisse& r, const Printtext& p
         for (size_t k = 0; k < 6; ++k) {
             const double v = p.spannung[k];
             const QString s = spannungstext(std::fabs(v) < 1e-9 * groesster[k] ? 0.0 : v);
-            schreibeBei(28 * double(k + 1) + 2 - f.textWidth(s), yn, s);
+            schreibeBei(seite::spaltenende(int(k) + 1) - f.textWidth(s), yn, s);
         }
         f.CurrentX = f.linkerRand();
         f.CurrentY = yn + f.textHeight();
     }
 }
 
-void seitenanfang(Zeichenflaeche& f)
-{
-    f.setzeSchrift(kSchrift, 20);
-    f.setzeFett(false);
-    f.setzeLinkenRand(-20);
-}
+void seitenanfang(Zeichenflaeche& f) { seite::anfang(f); }
 
 } // namespace
 
@@ -156,16 +140,25 @@ Schienenbild schienenbild(const Querschnittsdaten& q, const QString& schienenkat
             einfacherZahltext(float(br)) + u'x' + einfacherZahltext(float(hr))};
 }
 
+double halbeUntergurtdicke(const Querschnittsdaten& eingabe, int modus, const QString& übergabetext)
+{
+    const Querschnittsdaten e = nurGezeigtes(eingabe);
+    if (modus != 0)
+        return zahl(modus == 110 ? e.untergurtprofil.T : e.walzprofil.T) / 2;
+    // The bottom flange the engine computed with, as its input holds it.
+    const auto gelesen = tarvello::geometrie::parseTransfer(übergabetext.toStdString());
+    const auto masse = gelesen.ok ? std::optional(gelesen.input) : querschnittsmasse(e);
+    return masse ? masse->welded.bottomThickness / 2 : 0.0;
+}
+
 void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittsdaten& eingabe,
                          const QStringList& formnamen, const Printtext& printtext, const Schienenbild& schiene,
                          const QString& übergabetext)
 {
     seitenanfang(f);
     const Querschnittsdaten e = nurGezeigtes(eingabe);
-    // The page measures from the underside of the bottom flange the engine computed with.
     const auto gelesen = tarvello::geometrie::parseTransfer(übergabetext.toStdString());
     const auto masse = gelesen.ok ? std::optional(gelesen.input) : querschnittsmasse(e);
-    const float tUG = masse ? float(masse->welded.bottomThickness) : 0.0f;
     const int x = int(std::lround(r.x));
     leerzeile(f);
     f.setzeSchriftgroesse(14);
@@ -205,7 +198,7 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
     if (x > 300)
         f.print(printtext(10));
     const auto& d = masse ? masse->welded : tarvello::geometrie::WeldedDimensions();
-    schwerpunktzeilen(f, r, tUG / 2,
+    schwerpunktzeilen(f, r, halbeUntergurtdicke(eingabe, 0, übergabetext),
                       std::max({d.topWidth, d.bottomWidth, d.webHeight, d.profile.height, d.profile.flangeWidth}),
                       printtext);
     if (std::fabs(r.Winkel) > 0.0001f)
@@ -223,7 +216,6 @@ void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Quersch
 {
     seitenanfang(f);
     const Querschnittsdaten e = nurGezeigtes(eingabe);
-    const float t = zahl(modus == 110 ? e.untergurtprofil.T : e.walzprofil.T);
     leerzeile(f);
     f.print(Typ);
     const double y0 = f.CurrentY;
@@ -242,7 +234,7 @@ void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Quersch
     if (f.CurrentY < naechstesY)
         f.CurrentY = naechstesY + 5;
     f.print(printtext(7));
-    schwerpunktzeilen(f, r, t / 2, std::max(zahl(e.walzprofil.H), zahl(e.walzprofil.B)), printtext);
+    schwerpunktzeilen(f, r, halbeUntergurtdicke(eingabe, modus, QString()), std::max(zahl(e.walzprofil.H), zahl(e.walzprofil.B)), printtext);
     leerzeile(f);
     leerzeile(f);
     spannungstabelle(f, r, printtext);

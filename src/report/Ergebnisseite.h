@@ -27,6 +27,12 @@ Schienenbild schienenbild(const Querschnittsdaten& q, const QString& schienenkat
 void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittsdaten& e, const QString& Typ,
                            int modus, const Printtext& printtext);
 
+// What the page adds to the engine's z (measured from the bottom flange's
+// mid-plane) to measure from the section's underside: half the bottom flange
+// the engine computed with (modus 0: the welded families, from their engine
+// input; 102, 103, 110: the rolled profile's T, or TU under a bottom profile).
+double halbeUntergurtdicke(const Querschnittsdaten& e, int modus, const QString& übergabetext);
+
 // What the drawings to scale take from the results: centroid, angle, stiffeners, points.
 Ergebnislage ergebnislage(const Ergebnisse& r);
 

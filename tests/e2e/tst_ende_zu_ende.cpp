@@ -8,6 +8,7 @@
 #include "app/Start.h"
 #include "kern/Zahlen.h"
 #include "engine/Berechnung.h"
+#include "report/Ergebnisseite.h"
 #include "report/Form5.h"
 
 #include <QCheckBox>
@@ -68,11 +69,21 @@ class TestEndeZuEnde : public QObject {
             QVERIFY2(text.contains(QRegularExpression(QStringLiteral("\\bP%1\\b").arg(n + 1))) == (r.punkte[n].dicke > 0),
                      qPrintable(QStringLiteral("P%1").arg(n + 1)));
         QVERIFY(text.contains("Tarvello " + kProgrammversion));
-        // The footer names the section, as the page's title does.
+        // Each page's footer names the section, as the titles do; the result page and its appendix are numbered.
         const QString name = ergebnisdatei == 3 ? e->Typ->text() : e->Querschnittsname;
-        QVERIFY2(text.count("(" + name + ")") == 1 && text.count(name) >= 2, qPrintable(name + "\n" + text));
-        // A page alone bears no page number.
-        QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("\\s\\d+\\s+Tarvello "))), qPrintable(text));
+        QVERIFY2(text.count("(" + name + ")") == 2 && text.count(name) >= 4, qPrintable(name + "\n" + text));
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("\\s1\\s+Tarvello "))) &&
+                     text.contains(QRegularExpression(QStringLiteral("\\s2\\s+Tarvello "))),
+                 qPrintable(text));
+        // The appendix: the values for member checks, where each governing point lies, each plate's peaks.
+        QVERIFY(r.bauteil.Iw && r.bauteil.Wply && !r.hoechstwerte.empty());
+        QVERIFY2(text.contains(formatiereZahl(*r.bauteil.Iw, 0)) && text.contains(formatiereZahl(*r.bauteil.Wply, 0)),
+                 qPrintable(text));
+        for (size_t n = kFesteSpannungspunkte; n < r.punkte.size(); ++n)
+            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("P%1\\s+Spitze von %2").arg(n + 1).arg(spannungsnamen()[r.punkte[n].spitzeVon - 1]))),
+                     qPrintable(QStringLiteral("P%1\n").arg(n + 1) + text));
+        for (const Plattenhoechstwert& h : r.hoechstwerte)
+            QVERIFY2(text.contains(h.nameDe) && text.contains(spannungstext(h.wert)), qPrintable(h.nameDe));
         QVERIFY(!QFile::exists(m_form->form5->bitmap(1)));
     }
 
@@ -139,18 +150,21 @@ private slots:
         QVERIFY(m_form->speichereQuerschnitt());
         QTest::mouseClick(e->Trägerergebnis, Qt::LeftButton);
         keineMeldung();
-        QCOMPARE(m_form->form5->Seiten, 2);
+        // The result page, its check, the appendix.
+        QCOMPARE(m_form->form5->Seiten, 3);
         const QImage seiten(m_form->form5->bitmap(1));
-        QVERIFY(seiten.height() > 2 * neueVorschauseite().height());
+        QVERIFY(seiten.height() > 3 * neueVorschauseite().height());
         const QString text = druck();
-        QCOMPARE(text.count("\f"), 2);
-        const QString seite2 = text.section("\f", 1);
+        QCOMPARE(text.count("\f"), 3);
+        const QString seite2 = text.section("\f", 1, 1);
         for (const char* muss : {"Nachweis", "Schiene starr befestigt", "σoz,Ed", "Nachweis erfüllt", "Maßgebend: P"})
             QVERIFY2(seite2.contains(QString::fromUtf8(muss)), qPrintable(QString::fromUtf8(muss) + "\n" + seite2));
         QVERIFY(!seite2.contains("P14 "));
-        // The two pages are numbered in their footers.
+        // The pages are numbered in their footers.
         const QRegularExpression seitenzahl(QStringLiteral("\\s(\\d+)\\s+Tarvello "));
-        QCOMPARE(seitenzahl.match(text.section("\f", 0, 0)).captured(1) + seitenzahl.match(seite2).captured(1), QStringLiteral("12"));
+        QCOMPARE(seitenzahl.match(text.section("\f", 0, 0)).captured(1) + seitenzahl.match(seite2).captured(1) +
+                     seitenzahl.match(text.section("\f", 2, 2)).captured(1),
+                 QStringLiteral("123"));
         // The wheel's compression stands in the row of P3 alone.
         const QRegularExpression p3(QStringLiteral("\\bP3\\s+14\\.0\\s+\\S+\\s+\\S+\\s+(-\\d+\\.\\d)"));
         QVERIFY2(p3.match(seite2).hasMatch(), qPrintable(seite2));
