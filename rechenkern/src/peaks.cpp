@@ -120,7 +120,7 @@ struct NodeStress {
     int node = -1;
     int part = 0;
     double along = 0.0;     // position along the wall
-    double cornerDistance = 1e300; // to the nearest re-entrant corner, in plate thicknesses
+    double cornerDistance = 0.0; // to the nearest re-entrant corner, in plate thicknesses
     PointStress stress;
 };
 
@@ -229,10 +229,14 @@ PeakSearch searchPeaks(const std::vector<Plate>& plates, const std::vector<Stres
             g = Gradients{};
             ns.along = dot(minus(at, w.centre), w.along);
             ns.part = int(std::upper_bound(w.junctions.begin(), w.junctions.end(), ns.along) - w.junctions.begin());
-            for (const Point& c : reentrant)
-                ns.cornerDistance = std::min(ns.cornerDistance, distance(c, at) / p.thickness);
+            double nearest = std::numeric_limits<double>::infinity(); // squared
+            for (const Point& c : reentrant) {
+                const double dy = c.y - at.y, dz = c.z - at.z;
+                nearest = std::min(nearest, dy * dy + dz * dz);
+            }
+            ns.cornerDistance = std::sqrt(nearest) / p.thickness;
             for (const Point& c : convex)
-                if (distance(c, at) <= tolerance)
+                if (std::fabs(c.y - at.y) <= tolerance && std::fabs(c.z - at.z) <= tolerance)
                     ns.stress.tauY = ns.stress.tauZ = ns.stress.tauX = 0.0;
             field[i].push_back(ns);
         }

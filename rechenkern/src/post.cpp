@@ -57,6 +57,7 @@ void completeValues(SectionValues& values, const Mesh& mesh, const std::vector<P
     values.torsionConstant = m.iEta + m.iZeta - f.warping.dot(a.torsionLoad);
 
     double iEtaOmega = 0.0, iZetaOmega = 0.0, kappaEta = 0.0, kappaZeta = 0.0, meshArea = 0.0;
+    double omegaSquared = 0.0, wagner = 0.0;
     for (const Element& e : mesh.elements) {
         const Triangle6 tri(nodes[e[0]], nodes[e[1]], nodes[e[2]]);
         meshArea += tri.area();
@@ -66,6 +67,8 @@ void completeValues(SectionValues& values, const Mesh& mesh, const std::vector<P
             const double omega = fieldAt(f.warping, e, s);
             iEtaOmega += w * s.y * omega;
             iZetaOmega += w * s.z * omega;
+            omegaSquared += w * omega * omega;
+            wagner += w * s.z * (s.y * s.y + s.z * s.z);
             const ShearTerms st = shearTerms(s.y, s.z, m);
             const Point gPsi = gradientAt(f.psi, e, s);
             const Point gPhi = gradientAt(f.phi, e, s);
@@ -90,20 +93,11 @@ void completeValues(SectionValues& values, const Mesh& mesh, const std::vector<P
     values.ym = shearCentre.y;
     values.zm = shearCentre.z;
 
-    // Warping about the shear centre, ω_M = ω − ζM·η + ηM·ζ (its mean stays zero), and the
-    // monosymmetry of the Mcr formula (ECCS No. 119; EN 1993-1-1 background, NCCI SN003).
-    double warping = 0.0, wagner = 0.0;
-    for (const Element& e : mesh.elements) {
-        const Triangle6 tri(nodes[e[0]], nodes[e[1]], nodes[e[2]]);
-        for (const QuadraturePoint& gp : gaussRule()) {
-            const ShapeValues s = tri.at(gp.area);
-            const double w = gp.weight * tri.area();
-            const double omega = fieldAt(f.warping, e, s) - zetaM * s.y + etaM * s.z;
-            warping += w * omega * omega;
-            wagner += w * s.z * (s.y * s.y + s.z * s.z);
-        }
-    }
-    values.warpingConstant = warping;
+    // Warping about the shear centre, ω_M = ω − ζM·η + ηM·ζ (its mean stays zero): ∫ω_M² dA
+    // expanded into the integrals above; and the monosymmetry of the Mcr formula (ECCS
+    // publication 119, 5.3; NCCI SN003).
+    values.warpingConstant = omegaSquared - 2.0 * zetaM * iEtaOmega + 2.0 * etaM * iZetaOmega +
+                             zetaM * zetaM * m.iZeta + etaM * etaM * m.iEta - 2.0 * zetaM * etaM * m.iEtaZeta;
     values.monosymmetry = zetaM - wagner / (2.0 * m.iEta);
 }
 
