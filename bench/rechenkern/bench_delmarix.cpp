@@ -59,6 +59,7 @@ struct Measure {
     double seconds;
     long maxRssKb;
     bool fehler;
+    long elements = 0; // from the result's description, "FE T6: <n> elements"
 };
 
 Measure runOnce(const std::string& engine, const std::filesystem::path& dir, const Case& c)
@@ -80,9 +81,12 @@ Measure runOnce(const std::string& engine, const std::filesystem::path& dir, con
     wait4(pid, &status, 0, &usage);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::ifstream r(out);
-    std::string first;
+    std::string first, description;
     std::getline(r, first);
-    return {seconds, usage.ru_maxrss, first.find("Fehler") != std::string::npos};
+    std::getline(r, description);
+    const std::size_t at = description.find("T6: ");
+    const long elements = at == std::string::npos ? 0 : std::atol(description.c_str() + at + 4);
+    return {seconds, usage.ru_maxrss, first.find("Fehler") != std::string::npos, elements};
 }
 
 } // namespace
@@ -100,20 +104,21 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(dir);
 
     int status = 0;
-    std::printf("%-48s %10s %10s %12s\n", "section", "median s", "max s", "peak MB");
+    std::printf("%-48s %10s %10s %12s %10s\n", "section", "median s", "max s", "peak MB", "elements");
     for (const Case& c : cases) {
         std::vector<double> times;
-        long rss = 0;
+        long rss = 0, elements = 0;
         bool fehler = false;
         for (int i = 0; i < runs; ++i) {
             const Measure m = runOnce(engine, dir, c);
             times.push_back(m.seconds);
             rss = std::max(rss, m.maxRssKb);
             fehler = fehler || m.fehler;
+            elements = m.elements;
         }
         std::sort(times.begin(), times.end());
         const double median = times[times.size() / 2];
-        std::printf("%-48s %10.3f %10.3f %12.1f%s\n", c.family, median, times.back(), rss / 1024.0,
+        std::printf("%-48s %10.3f %10.3f %12.1f %10ld%s\n", c.family, median, times.back(), rss / 1024.0, elements,
                     fehler ? "  (Fehler result!)" : "");
         if (fehler)
             status = 1;
