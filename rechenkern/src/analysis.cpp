@@ -32,40 +32,64 @@ double principalAngle(double iyy, double izz, double iyz)
     return 0.5 * std::atan(-2.0 * iyz / (iyy - izz));
 }
 
+// Centroid, principal angle and principal second moments of area integrals.
+struct Centroidal {
+    double ys = 0.0, zs = 0.0, iyy = 0.0, izz = 0.0, iyz = 0.0, angle = 0.0;
+    AxisMoments axes;
+};
+
+Centroidal centroidal(const tarvello::geometrie::AreaMoments& sum)
+{
+    Centroidal r;
+    r.ys = sum.sz / sum.area;
+    r.zs = sum.sy / sum.area;
+    r.iyy = sum.iyy - r.zs * r.zs * sum.area;
+    r.izz = sum.izz - r.ys * r.ys * sum.area;
+    r.iyz = sum.iyz - r.ys * r.zs * sum.area;
+    r.angle = principalAngle(r.iyy, r.izz, r.iyz);
+    const double c = std::cos(r.angle), s = std::sin(r.angle);
+    r.axes.iEta = r.iyy * c * c + r.izz * s * s - 2.0 * r.iyz * s * c;
+    r.axes.iZeta = r.iyy * s * s + r.izz * c * c + 2.0 * r.iyz * s * c;
+    r.axes.iEtaZeta = (r.iyy - r.izz) * s * c + r.iyz * (c * c - s * s);
+    return r;
+}
+
 // geometry → mesh → assemble → solve → post; `section` (may be null) adds the
 // governing points in the post stage.
 Analysis analyse(const std::vector<Plate>& plates, const std::vector<StressPoint>& points,
                  const SectionGeometry* section, const AnalysisOptions& options)
 {
     using tarvello::geometrie::AreaMoments;
-    AreaMoments sum;
+    // The mesh tiles the outlines, fillets as chords: the finite elements work with the outlines'
+    // integrals, so that J = Iη + Iζ − ωᵀKω subtracts like from like. The values reported come from
+    // the true arcs.
+    AreaMoments sum, exact;
     for (const Plate& p : plates) {
         const AreaMoments m = tarvello::geometrie::areaMoments(p.outline);
         if (!(m.area > 0.0))
             return refused(p.nameDe + " hat keine Fläche", p.nameEn + " has no area");
         sum += m;
+        exact += tarvello::geometrie::plateMoments(p);
     }
-    if (plates.empty() || !(sum.area > 0.0) || !std::isfinite(sum.area))
+    if (plates.empty() || !(sum.area > 0.0) || !std::isfinite(sum.area) || !(exact.area > 0.0))
         return refused("Der Querschnitt hat keine Fläche", "the section has no area");
 
-    SectionValues v;
-    v.area = sum.area;
-    v.ys = sum.sz / sum.area;
-    v.zs = sum.sy / sum.area;
-    v.iyyCentroidal = sum.iyy - v.zs * v.zs * sum.area;
-    v.izzCentroidal = sum.izz - v.ys * v.ys * sum.area;
-    v.iyzCentroidal = sum.iyz - v.ys * v.zs * sum.area;
-    v.angle = principalAngle(v.iyyCentroidal, v.izzCentroidal, v.iyzCentroidal);
-    const double c = std::cos(v.angle), s = std::sin(v.angle);
-    AxisMoments m;
-    m.iEta = v.iyyCentroidal * c * c + v.izzCentroidal * s * s - 2.0 * v.iyzCentroidal * s * c;
-    m.iZeta = v.iyyCentroidal * s * s + v.izzCentroidal * c * c + 2.0 * v.iyzCentroidal * s * c;
-    m.iEtaZeta = (v.iyyCentroidal - v.izzCentroidal) * s * c + v.iyzCentroidal * (c * c - s * s);
-    v.iy = m.iEta;
-    v.iz = m.iZeta;
-    if (!(m.iEta > 0.0) || !(m.iZeta > 0.0))
+    const Centroidal mesh0 = centroidal(sum), reported = centroidal(exact);
+    if (!(mesh0.axes.iEta > 0.0) || !(mesh0.axes.iZeta > 0.0) || !(reported.axes.iEta > 0.0) ||
+        !(reported.axes.iZeta > 0.0))
         return refused("Der Querschnitt hat kein Trägheitsmoment", "the section has no second moment of area");
-    const PrincipalFrame frame{v.ys, v.zs, v.angle};
+    SectionValues v;
+    v.area = exact.area;
+    v.ys = reported.ys;
+    v.zs = reported.zs;
+    v.iyyCentroidal = reported.iyy;
+    v.izzCentroidal = reported.izz;
+    v.iyzCentroidal = reported.iyz;
+    v.angle = reported.angle;
+    v.iy = reported.axes.iEta;
+    v.iz = reported.axes.iZeta;
+    const AxisMoments m = mesh0.axes;
+    const PrincipalFrame frame{mesh0.ys, mesh0.zs, mesh0.angle};
 
     // Mesh.
     double slenderness = 0.0; // Σ A/t²: elements needed per unit size factor⁻²
@@ -110,7 +134,7 @@ Analysis analyse(const std::vector<Plate>& plates, const std::vector<StressPoint
     // Plastic moduli from the outline itself: the neutral axes parallel to the principal ones halve the area.
     v.plasticModulusY = tarvello::geometrie::plasticModulus(plates, {v.ys, v.zs}, v.angle);
     v.plasticModulusZ = tarvello::geometrie::plasticModulus(plates, {v.ys, v.zs}, v.angle + M_PI / 2);
-    if (std::fabs(v.meshArea - v.area) > 1e-6 * v.area)
+    if (std::fabs(v.meshArea - sum.area) > 1e-6 * sum.area)
         return refused("Netz und Querschnitt stimmen nicht überein", "mesh and section do not agree");
     Analysis out;
     out.points = pointStresses(points, mesh, nodes, frame, m, v, f, options.poisson);

@@ -139,8 +139,11 @@ PointStress unitStresses(const StressPoint& sp, Point q, const Gradients& g, con
     r.tauY = tauVy.y * d.y + tauVy.z * d.z;
     r.tauZ = tauVz.y * d.y + tauVz.z * d.z;
     r.tauX = tauMx.y * d.y + tauMx.z * d.z;
-    r.sigmaY = kNm * q.z / m.iEta;
-    r.sigmaZ = -kNm * q.y / m.iZeta;
+    // Bending from the section's own axes (the true arcs of fillets), which the mesh's differ from
+    // by the chords alone.
+    const Point e = PrincipalFrame{values.ys, values.zs, values.angle}.toPrincipal(frame.toSection(q));
+    r.sigmaY = kNm * e.z / values.iy;
+    r.sigmaZ = -kNm * e.y / values.iz;
     return r;
 }
 

@@ -134,6 +134,32 @@ Polygon filletPolygon(Point corner, Point dirA, Point dirB, double r, int segmen
     return p;
 }
 
+AreaMoments filletMoments(Point corner, Point dirA, Point dirB, double r)
+{
+    // In the corner's own axes u along face a, v along face b: the square [0, r]² less the
+    // quarter disc about (r, r) that reaches the corner's side (p = u − r, q = v − r ≤ 0):
+    // its A = πr²/4, ∫p = ∫q = −r³/3, ∫p² = ∫q² = πr⁴/16, ∫pq = r⁴/8.
+    const double r2 = r * r, r3 = r2 * r, r4 = r3 * r, disc = M_PI * r2 / 4;
+    const double a = r2 - disc;
+    const double su = r3 / 2 - (-r3 / 3 + r * disc);                        // ∫u
+    const double suu = r4 / 3 - (M_PI * r4 / 16 - 2 * r4 / 3 + r2 * disc);  // ∫u²
+    const double suv = r4 / 4 - (r4 / 8 - 2 * r4 / 3 + r2 * disc);          // ∫uv
+    // ∫v = ∫u and ∫v² = ∫u² by symmetry. y = c.y + u·a.y + v·b.y, z likewise.
+    const auto first = [&](double c, double da, double db) { return c * a + (da + db) * su; };
+    const auto second = [&](double c1, double a1, double b1, double c2, double a2, double b2) {
+        return c1 * c2 * a + (c1 * (a2 + b2) + c2 * (a1 + b1)) * su + (a1 * a2 + b1 * b2) * suu + (a1 * b2 + b1 * a2) * suv;
+    };
+    const Point c = corner;
+    AreaMoments m;
+    m.area = a;
+    m.sz = first(c.y, dirA.y, dirB.y);
+    m.sy = first(c.z, dirA.z, dirB.z);
+    m.izz = second(c.y, dirA.y, dirB.y, c.y, dirA.y, dirB.y);
+    m.iyy = second(c.z, dirA.z, dirB.z, c.z, dirA.z, dirB.z);
+    m.iyz = second(c.y, dirA.y, dirB.y, c.z, dirA.z, dirB.z);
+    return m;
+}
+
 Polygon mirroredY(const Polygon& polygon)
 {
     Polygon m;

@@ -57,6 +57,11 @@ Polygon rectangle(double y0, double z0, double y1, double z1);
 // approximate the quarter arc.
 Polygon filletPolygon(Point corner, Point dirA, Point dirB, double r, int segments);
 
+// The exact area integrals of the same region with its true quarter arc (the
+// polygon's chords serve the mesh): the r × r square at the corner less the
+// quarter disc, moved to the corner and turned to the faces.
+AreaMoments filletMoments(Point corner, Point dirA, Point dirB, double r);
+
 // Mirror image about the z axis (y -> -y), kept counter-clockwise.
 Polygon mirroredY(const Polygon& polygon);
 

@@ -92,7 +92,7 @@ public:
     int plate(const char* de, const char* en, Polygon outline, double thickness)
     {
         orientCounterClockwise(outline);
-        g.plates.push_back({de, en, std::move(outline), thickness});
+        g.plates.push_back({de, en, std::move(outline), thickness, false, std::nullopt});
         return static_cast<int>(g.plates.size()) - 1;
     }
 
@@ -116,8 +116,12 @@ public:
         // Bounded before the conversion: a huge radius must not overflow the count.
         const int segments = static_cast<int>(std::clamp(std::ceil(r / 1.5), 6.0, 20.0));
         const Point vertical{0.0, below ? -1.0 : 1.0};
-        g.plates[size_t(plate("Ausrundung", "fillet", filletPolygon({ystem + s / 2, zface}, right, vertical, r, segments), r))].fillet = true;
-        g.plates[size_t(plate("Ausrundung", "fillet", filletPolygon({ystem - s / 2, zface}, {-1.0, 0.0}, vertical, r, segments), r))].fillet = true;
+        for (const Point& side : {right, Point{-1.0, 0.0}}) {
+            const Point corner{ystem + side.y * s / 2, zface};
+            Plate& f = g.plates[size_t(plate("Ausrundung", "fillet", filletPolygon(corner, side, vertical, r, segments), r))];
+            f.fillet = true;
+            f.exact = filletMoments(corner, side, vertical, r);
+        }
     }
 
     SectionGeometry g;

@@ -64,6 +64,7 @@
 #include "kern/section_dimensions.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -79,7 +80,12 @@ struct Plate {
     Polygon outline;        // counter-clockwise
     double thickness = 0.0; // the plate's thickness (smallest extent); sizes the mesh
     bool fillet = false;    // a rolled profile's root fillet: part of a junction, not a wall of its own
+    // A fillet's integrals with its true arc; the outline's chords serve the mesh.
+    std::optional<AreaMoments> exact;
 };
+
+// A plate's area integrals: the true ones where its outline only approximates it.
+inline AreaMoments plateMoments(const Plate& p) { return p.exact ? *p.exact : areaMoments(p.outline); }
 
 // Rows 1..17 of the result table are the fixed points of every family; the
 // governing points follow from row 18, up to row 30.

@@ -11,7 +11,7 @@ AreaMoments sectionMoments(const SectionGeometry& g)
 {
     AreaMoments m;
     for (const Plate& p : g.plates)
-        m += areaMoments(p.outline);
+        m += plateMoments(p);
     return m;
 }
 

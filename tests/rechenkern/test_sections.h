@@ -35,7 +35,7 @@ inline void expectAll(const std::vector<Check>& checks)
 
 inline Plate rect(double y0, double z0, double y1, double z1)
 {
-    return {"plate", "plate", tarvello::geometrie::rectangle(y0, z0, y1, z1), std::min(std::fabs(y1 - y0), std::fabs(z1 - z0))};
+    return {"plate", "plate", tarvello::geometrie::rectangle(y0, z0, y1, z1), std::min(std::fabs(y1 - y0), std::fabs(z1 - z0)), false, std::nullopt};
 }
 
 // A solid a × b rectangle centred on the origin (a along y).
