@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         return 0;
     for (const double w : {r.A, r.AY, r.AZ, r.IT, r.IY, r.IZ, r.YS, r.ZS, r.Winkel, r.YM, r.ZM})
         erwarte(std::isfinite(w));
-    erwarte(r.ZS >= 0);
+    erwarte(r.ZS + r.bezug >= 0 && std::isfinite(r.bezug));
     for (const Spannungspunkt& p : r.punkte) {
         for (const double s : p.spannung) {
             erwarte(std::isfinite(s));

@@ -42,8 +42,9 @@ std::string formatResult(const ResultRecord& r)
     s += quoted(r.description) + crlf;
     // The reader takes YM, ZM only after a negative ZS and then negates it back:
     // so ZS is always written negated and the shear centre always follows.
+    const double dz = r.reference;
     const double fields[] = {v.area, v.shearAreaY, v.shearAreaZ, v.torsionConstant, v.iy, v.iz,
-                             v.ys,   -v.zs,        v.angle,      v.ym,              v.zm};
+                             v.ys,   -(v.zs + dz), v.angle,      v.ym,              v.zm + dz};
     for (std::size_t i = 0; i < std::size(fields); ++i)
         s += formatNumber(fields[i]) + (i + 1 < std::size(fields) ? "," : crlf);
     for (int i = 0; i < 5; ++i)
@@ -59,12 +60,14 @@ std::string formatResult(const ResultRecord& r)
         for (std::size_t i = 0; i < std::size(cols); ++i)
             s += formatNumber(cols[i]) + (i + 1 < std::size(cols) ? "," : crlf);
     }
+    if (dz != 0.0)
+        s += quoted("Bezug") + "," + formatNumber(dz) + crlf;
     for (std::size_t i = 0; i < r.governing.size(); ++i) {
         const StressPoint& p = r.governing[i];
         const int k = i < r.governingColumns.size() ? r.governingColumns[i] + 1 : 0;
         if (p.number <= rows)
             s += quoted("Ort") + "," + std::to_string(p.number) + "," + formatNumber(p.at.y) + "," +
-                 formatNumber(p.at.z) + "," + std::to_string(k) + crlf;
+                 formatNumber(p.at.z + dz) + "," + std::to_string(k) + crlf;
     }
     // Values for member checks: lateral-torsional buckling and plastic resistance.
     const std::pair<const char*, double> member[] = {{"Iw", v.warpingConstant}, {"zj", v.monosymmetry},
@@ -77,7 +80,7 @@ std::string formatResult(const ResultRecord& r)
             if (v.found)
                 s += quoted("Maximum") + "," + quoted(plate.nameDe) + "," + quoted(plate.nameEn) + "," +
                      std::to_string(k + 1) + "," + formatNumber(v.value) + "," + formatNumber(v.at.y) + "," +
-                     formatNumber(v.at.z) + crlf;
+                     formatNumber(v.at.z + dz) + crlf;
         }
     return s;
 }

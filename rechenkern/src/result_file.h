@@ -18,6 +18,7 @@ struct ResultRecord {
     std::array<bool, 5> stiffeners{};
     std::vector<PointStress> points; // the points the section has, fixed and governing
     int pointRows = 0;               // rows P1..Pn to write (n ≤ kMaxStressPoints); absent points as zeros
+    double reference = 0.0;             // > 0: every z written from this far below the usual reference
     std::vector<StressPoint> governing; // where the governing points (rows from 18) lie
     std::vector<int> governingColumns;  // the column (0..5) whose peak each of them is
     // Each plate's largest unit stresses, with the plate's names.
@@ -28,10 +29,12 @@ struct ResultRecord {
     std::vector<NamedMaxima> plateMaxima;
 };
 
-// The file's text, CR LF line ends. Requires values.zs > 0 (see result_file.cpp).
+// The file's text, CR LF line ends. Requires values.zs + reference > 0 (see result_file.cpp).
 // After the stress rows come named lines, each a quoted name and its fields, so
 // that a reader that stops at the first text after the rows sees the file as
-// before: "Ort",n,y,z,k (where governing point n lies, the peak of column k);
+// before: "Bezug",dz (only when the centroid lies below the usual reference:
+// every z of the file counts from dz below it); "Ort",n,y,z,k (where governing
+// point n lies, the peak of column k);
 // "Iw", "zj", "Wply", "Wplz" each with its value (SectionValues); and
 // "Maximum",name,name,k,value,y,z (the largest |stress| of column k on a plate).
 std::string formatResult(const ResultRecord& r);

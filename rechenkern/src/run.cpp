@@ -29,12 +29,12 @@ std::string run(const std::string& inputText, const AnalysisOptions& options)
         const Analysis a = analyseSection(g, options);
         if (!a.ok)
             return formatFailure(a.reasonDe, a.reasonEn);
-        if (!(a.values.zs > 0.0))
-            return formatFailure(
-                "Der Schwerpunkt liegt nicht über der Mittelebene des Untergurts (ZS <= 0); das Ergebnisformat kann das nicht darstellen",
-                "the centroid does not lie above the bottom flange's mid-plane (ZS <= 0); the result layout cannot carry it");
-
         ResultRecord r;
+        // The layout announces the shear centre by a negative ZS, so a centroid below the bottom
+        // flange's mid-plane (a web hanging far below it) is written from the section's lowest
+        // fibre, and the line "Bezug" tells how far that lies below the usual reference.
+        if (!(a.values.zs > 0.0))
+            r.reference = -tarvello::geometrie::boundingBox(g)[1];
         r.sectionText = in.sectionText;
         r.description = std::string("Delmarix ") + engineVersion + ", FE T6: " + std::to_string(a.values.elements) +
                         " elements, " + std::to_string(a.values.nodes) + " nodes, nu = " +

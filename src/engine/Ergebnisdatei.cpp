@@ -49,6 +49,13 @@ void leseBenannteZeilen(Feldleser& leser, std::optional<QString> name, Ergebniss
             }
             continue;
         }
+        if (*name == u"Bezug") {
+            const auto dz = zahlfeld(leser);
+            if (!dz)
+                return;
+            r.bezug = *dz;
+            continue;
+        }
         if (*name == u"Maximum") {
             const auto de = leser.naechstesFeld(), en = leser.naechstesFeld();
             const auto k = zahlfeld(leser), wert = zahlfeld(leser), y = zahlfeld(leser), z = zahlfeld(leser);
@@ -161,6 +168,15 @@ Ergebnislesung leseErgebnistext(const QString& text)
             r.punkte.push_back(p);
     }
     leseBenannteZeilen(leser, feld, r);
+    if (r.bezug != 0) {
+        r.ZS -= r.bezug;
+        r.ZM -= r.bezug;
+        for (Spannungspunkt& p : r.punkte)
+            if (p.spitzeVon > 0)
+                p.z -= r.bezug;
+        for (Plattenhoechstwert& h : r.hoechstwerte)
+            h.z -= r.bezug;
+    }
     return l;
 }
 

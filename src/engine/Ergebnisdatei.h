@@ -43,6 +43,9 @@ struct Ergebnisse {
     std::vector<Spannungspunkt> punkte; // P1, P2, ... (at most kMaxPunkte)
     Bauteilwerte bauteil;
     std::vector<Plattenhoechstwert> hoechstwerte; // per plate and column
+    // How far below the usual reference the file counted z ("Bezug": a centroid below the bottom
+    // flange's mid-plane); ZS, ZM and every place are read back to the usual reference.
+    double bezug = 0;
 };
 
 enum class Ergebnisfehler { Keiner, DateiFehlt, Rechenkernfehler, Unvollstaendig };

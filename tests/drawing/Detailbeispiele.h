@@ -73,6 +73,13 @@ inline std::vector<Zeichnungsfall> alleZeichnungsfaelle(const QList<int>& formnu
         f.push_back({QStringLiteral("Form_%1_geneigt").arg(n), 0, formbeispiel(n, "6")});
         f.back().q.masse.obergurtbreite = QString::fromLatin1(obergurt);
     }
+    // A web hanging far below the bottom flange puts the centroid beneath the flange's mid-plane.
+    f.push_back({QStringLiteral("Form_201_Schwerpunkt_unten"), 0, formbeispiel(201)});
+    {
+        Plattenmasse& m = f.back().q.masse;
+        m.obergurtbreite = "500", m.obergurtdicke = "10", m.untergurtbreite = "400", m.untergurtdicke = "20";
+        m.steghoehe = "1400", m.stegdicke = "20", m.schottbreite = "350", m.stegdicke2 = "10", m.steghoehe2 = "500";
+    }
     for (const auto& [modus, profil] : {std::pair{102, "HEB 300 300 300 11 19 27"}, {103, "HEA 500 490 300 12 23 27"},
                                         {110, "HEA 600 600 300 12 23 27"}}) {
         Querschnittsdaten q;

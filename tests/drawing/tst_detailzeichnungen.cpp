@@ -194,6 +194,7 @@ private slots:
                 fehler << marke + " not once at its point, or ringed wrongly";
         }
         const Ergebnislage& r = b.lauf.lage; // its z counts from the bottom flange's mid-plane
+        if (b.f.name.contains("Schwerpunkt_unten")) QVERIFY2(r.zs < 0, "the centroid below the bottom flange's mid-plane");
         const QPointF m(b.p({r.ys, 0}).x(), (b.platte("H-Profil Untergurt") | b.platte("Untergurt")).center().y() - r.zs * b.s);
         const QList<QLineF> linien = b.a.linien();
         if (std::count_if(linien.begin(), linien.end(), [&](const QLineF& l) {

@@ -30,6 +30,22 @@ private slots:
         QVERIFY(r.hoechstwerte.empty() && !r.bauteil.Iw);
     }
 
+    // A centroid below the bottom flange's mid-plane: the file counts z from 500 lower ("Bezug"),
+    // and the reading puts ZS, ZM and every place back on the usual reference.
+    void bezugUnterDemUntergurt()
+    {
+        QString text = "201,x,1,2,3,4,5,6,7,-200,0,8,450,0,0,0,0,0\r\n";
+        for (int i = 0; i < 18; ++i)
+            text += "1,2,3,4,5,6,10\r\n";
+        text += "\"Bezug\",500\r\n\"Ort\",18,10,120,3\r\n\"Maximum\",\"Steg\",\"web\",3,1e-5,10,100\r\n";
+        const Ergebnislesung l = leseErgebnistext(text);
+        QCOMPARE(l.fehler, Ergebnisfehler::Keiner);
+        QCOMPARE(l.werte.ZS, -300.0);
+        QCOMPARE(l.werte.ZM, -50.0);
+        QCOMPARE(l.werte.punkte[17].z, -380.0);
+        QCOMPARE(l.werte.hoechstwerte.at(0).z, -400.0);
+    }
+
     // Every digit the engine writes arrives: a second moment of 15,783,970,110 mm⁴ stays that,
     // not the 15,783,969,792 of single precision.
     void doppelteGenauigkeit()

@@ -269,6 +269,28 @@ TEST(ResultRows, EveryFamily)
     }
 }
 
+TEST(ResultRows, ACentroidBelowTheBottomFlange)
+{
+    // Form 201 with its right web hanging 1 400 below the top flange and a 500 web on the left: the
+    // centroid lies below the bottom flange's mid-plane. The layout announces the shear centre by a
+    // negative ZS, so every z is written from the lowest fibre, "Bezug" saying how far below that is.
+    const std::vector<std::string> lines{"201", "0", "500", "10", "400", "20", "1400", "20", "350", "10", "500", "0", "150", "20", "0"};
+    const geo::BuildResult b = built(lines);
+    ASSERT_TRUE(b.ok) << b.reasonEn;
+    const delmarix::Analysis a = delmarix::analyseSection(b.geometry);
+    ASSERT_TRUE(a.ok) << a.reasonEn;
+    ASSERT_LT(a.values.zs, 0.0);
+    const Result r = parse(delmarix::run(crlf(lines)));
+    ASSERT_TRUE(r.named.count("Bezug")) << "no reference line";
+    const double dz = r.named.at("Bezug");
+    EXPECT_EQ(dz, -geo::boundingBox(b.geometry)[1]);
+    EXPECT_NEAR(-std::atof(r.head[9].c_str()) - dz, a.values.zs, 1e-9);
+    EXPECT_NEAR(std::atof(r.head[12].c_str()) - dz, a.values.zm, 1e-9);
+    for (const geo::StressPoint& p : a.governing)
+        EXPECT_NEAR(r.places.at(p.number).z - dz, p.at.z, 1e-9) << "P" << p.number;
+    EXPECT_FALSE(parse(delmarix::run(crlf(angle215))).named.count("Bezug")) << "only where the centroid needs it";
+}
+
 TEST(AngleSection, P1SettlesWhereTheCornerDoesNot)
 {
     // The bottom flange's right end meets the right web reaching below it in a re-entrant corner
