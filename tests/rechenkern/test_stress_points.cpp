@@ -60,13 +60,18 @@ TEST(Peaks, BoxWebsCarryJourawskisAndBredtsShear)
     const double s = 600 * 30 * a + 2 * 12 * 600 * 300.0, bredt = 1000.0 / (2 * 412.0 * 1230 * 12);
     std::vector<testsections::Check> checks{{"form 1 -ZS", -std::atof(r.head[9].c_str()), a, 1e-9}};
     for (const char* web : {"right web", "left web"}) {
-        const int n = peakPoint(r, b.geometry, web, 3);
-        ASSERT_GT(n, geo::kFixedPointRows) << web << ": no governing point for the peak of Tau-Z";
         const auto* tauZ = r.maximum(web, 3);
         const auto* tauX = r.maximum(web, 4);
         ASSERT_TRUE(tauZ && tauX) << web;
-        EXPECT_EQ(r.rows[std::size_t(n - 1)][TauZ], tauZ->value) << web;
-        EXPECT_NEAR(r.places.at(n).z, a, 0.02 * 1200) << web << ": the peak stands at the neutral axis";
+        EXPECT_NEAR(tauZ->z, a, 0.02 * 1200) << web << ": the peak stands at the neutral axis";
+        // A governing point on the web shows it (the peak of Tau-Z, or of Tau-X beside it on the flat crest).
+        int n = 0;
+        for (const auto& [k, place] : r.places)
+            for (const geo::Plate& p : b.geometry.plates)
+                if (p.nameEn == web && geo::contains(p.outline, {place.y, place.z}, 1e-6) &&
+                    std::fabs(r.rows[std::size_t(k - 1)][TauZ]) >= 0.999 * std::fabs(tauZ->value))
+                    n = k;
+        EXPECT_GT(n, geo::kFixedPointRows) << web << ": no governing point shows the peak of Tau-Z";
         checks.push_back({std::string("form 1 ") + web + ", peak Tau-Z (Jourawski)", tauZ->value, s / (i * 24), 0.002});
         // Bredt's value holds along the wall; one web thickness from the corners, where the search
         // stops, their disturbance adds 3 %: the peak never falls below the wall's value.
