@@ -147,6 +147,7 @@ Analysis analyse(const std::vector<Plate>& plates, const std::vector<StressPoint
         out.governingColumns = std::move(peaks.columns);
         out.points.insert(out.points.end(), peaks.stresses.begin(), peaks.stresses.end());
         out.plateMaxima = std::move(peaks.plates);
+        out.field = std::move(peaks.field);
     }
     const bool finite = std::isfinite(v.torsionConstant) && std::isfinite(v.shearAreaY) &&
                         std::isfinite(v.shearAreaZ) && std::isfinite(v.ym) && std::isfinite(v.zm) &&
@@ -154,6 +155,7 @@ Analysis analyse(const std::vector<Plate>& plates, const std::vector<StressPoint
     if (!finite)
         return refused("Die Rechnung liefert keine gültigen Werte", "the analysis gives no valid values");
     out.ok = true;
+    out.mesh = std::move(meshed.mesh);
     out.values = v;
     out.sizeFactor = factor;
     return out;

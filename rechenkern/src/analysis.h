@@ -44,6 +44,8 @@ struct Analysis {
     std::vector<StressPoint> governing; // where the post stage found the governing points
     std::vector<int> governingColumns;    // the stress column whose peak each governing point is
     std::vector<PlateMaxima> plateMaxima; // each plate's largest unit stresses (not its fillets)
+    Mesh mesh;                            // section coordinates
+    std::vector<NodeField> field;         // the unit stresses at every node of every plate (not fillets)
     double sizeFactor = 0.0;
 };
 

@@ -99,19 +99,27 @@ int main(int argc, char** argv)
     });
 
     std::string text;
-    std::string output;
+    delmarix::RunOutput output;
     if (!readFile(input, text)) {
-        output = delmarix::formatFailure("Eingabedatei fehlt, ist keine Datei, ist nicht lesbar oder zu groß: " + input,
-                                         "input file missing, not a file, unreadable or too large: " + input);
+        output.result = delmarix::formatFailure("Eingabedatei fehlt, ist keine Datei, ist nicht lesbar oder zu groß: " + input,
+                                                "input file missing, not a file, unreadable or too large: " + input);
     } else {
         inputRead = true;
-        output = delmarix::run(text);
+        output = delmarix::runWithMesh(text);
     }
 
     {
         std::lock_guard<std::mutex> lock(finish.mutex);
         finish.finished = true;
-        writeFile(result, output);
+        // The stress mesh first, so that it is there when the result is; after a failure no
+        // earlier section's mesh stays beside the new result.
+        const std::string mesh = delmarix::stressMeshPath(result);
+        std::error_code ignored;
+        if (output.stressMesh.empty())
+            std::filesystem::remove(mesh, ignored);
+        else
+            writeFile(mesh, output.stressMesh);
+        writeFile(result, output.result);
         if (inputRead)
             std::remove(input.c_str());
     }

@@ -336,6 +336,9 @@ PeakSearch searchPeaks(const std::vector<Plate>& plates, const std::vector<Stres
     std::sort(chosen.begin(), chosen.end(), [](const Candidate& a, const Candidate& b) {
         return a.plate != b.plate ? a.plate < b.plate : a.at->along < b.at->along;
     });
+    for (std::size_t i = 0; i < plates.size(); ++i)
+        for (const NodeStress& ns : field[i])
+            out.field.push_back({int(i), ns.node, ns.stress});
     int number = kFixedPointRows;
     for (const Candidate& c : chosen) {
         StressPoint sp;

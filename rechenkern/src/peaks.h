@@ -40,11 +40,19 @@ struct PlateMaxima {
     std::array<PeakValue, 6> peak;
 };
 
+// The unit stresses at one mesh node as one plate's elements give them.
+struct NodeField {
+    int plate = -1;
+    int node = -1;
+    PointStress stress;
+};
+
 struct PeakSearch {
     std::vector<StressPoint> governing; // numbered from kFixedPointRows + 1, by plate and along it
     std::vector<PointStress> stresses;  // at the governing points, in the same order
     std::vector<int> columns;           // the column whose peak each governing point is
     std::vector<PlateMaxima> plates;    // every plate that is not a fillet, in plate order
+    std::vector<NodeField> field;       // every node of every plate that is not a fillet
 };
 
 // Interior angle in degrees of the section (the union of the plates) at p:

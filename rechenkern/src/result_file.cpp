@@ -85,6 +85,43 @@ std::string formatResult(const ResultRecord& r)
     return s;
 }
 
+namespace {
+
+// Nine digits carry a field for drawing and combining it; the result file keeps fifteen.
+std::string fieldNumber(double v)
+{
+    if (v == 0.0 || !std::isfinite(v))
+        return "0";
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.9g", v);
+    return buffer;
+}
+
+} // namespace
+
+std::string formatStressMesh(const Mesh& mesh, const std::vector<NodeField>& field, double reference)
+{
+    std::string s = quoted("Spannungsnetz") + ",1" + crlf;
+    s += std::to_string(mesh.nodes.size()) + "," + std::to_string(mesh.elements.size()) + "," +
+         std::to_string(field.size()) + crlf;
+    for (const Point& p : mesh.nodes)
+        s += fieldNumber(p.y) + "," + fieldNumber(p.z + reference) + crlf;
+    for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
+        s += std::to_string(mesh.elementPlate[e]);
+        for (int n : mesh.elements[e])
+            s += "," + std::to_string(n);
+        s += crlf;
+    }
+    for (const NodeField& f : field) {
+        const PointStress& p = f.stress;
+        s += std::to_string(f.plate) + "," + std::to_string(f.node);
+        for (double v : {p.sigmaX, p.tauY, p.tauZ, p.tauX, p.sigmaY, p.sigmaZ})
+            s += "," + fieldNumber(v);
+        s += crlf;
+    }
+    return s;
+}
+
 std::string formatFailure(const std::string& reasonDe, const std::string& reasonEn)
 {
     return quoted("Fehler: " + reasonDe + " / Error: " + reasonEn) + crlf;

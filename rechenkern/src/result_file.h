@@ -39,6 +39,20 @@ struct ResultRecord {
 // "Maximum",name,name,k,value,y,z (the largest |stress| of column k on a plate).
 std::string formatResult(const ResultRecord& r);
 
+// The stress mesh beside the result (a file of its own, the result's name with
+// the extension ".netz"), in the same field format, CR LF line ends:
+//   "Spannungsnetz",1                      name and layout version
+//   <nodes>,<elements>,<rows>
+//   y,z                                    one line per node, section axes as the result's
+//                                          (nine significant digits throughout)
+//   plate,n1,n2,n3,n4,n5,n6                one line per six-node triangle: its plate (0-based,
+//                                          the engine's plate order) and node numbers (0-based;
+//                                          corners counter-clockwise, then the mid-sides 1-2, 2-3, 3-1)
+//   plate,node,Sigma-X,Tau-Y,Tau-Z,Tau-X,Sigma-Y,Sigma-Z   one line per node of a plate: the unit
+//                                          stresses as the result's rows give them, shear along the plate
+// The z values count from the same reference as the result's ("Bezug").
+std::string formatStressMesh(const Mesh& mesh, const std::vector<NodeField>& field, double reference);
+
 // A result whose first field says "Fehler" and why, in German and English.
 std::string formatFailure(const std::string& reasonDe, const std::string& reasonEn);
 

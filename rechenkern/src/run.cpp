@@ -13,22 +13,36 @@ const char* const engineVersion = "1.0";
 
 std::string run(const std::string& inputText, const AnalysisOptions& options)
 {
+    return runWithMesh(inputText, options).result;
+}
+
+std::string stressMeshPath(const std::string& resultPath)
+{
+    const std::size_t slash = resultPath.find_last_of("/\\");
+    const std::size_t dot = resultPath.find_last_of('.');
+    const bool extension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (extension ? resultPath.substr(0, dot) : resultPath) + ".netz";
+}
+
+RunOutput runWithMesh(const std::string& inputText, const AnalysisOptions& options)
+{
+    const auto failure = [](const std::string& de, const std::string& en) { return RunOutput{formatFailure(de, en), {}}; };
     try {
         const ParseOutcome parsed = parseTransfer(inputText);
         if (!parsed.ok)
-            return formatFailure(parsed.reasonDe, parsed.reasonEn);
+            return failure(parsed.reasonDe, parsed.reasonEn);
         const TransferInput& in = parsed.input;
 
         const tarvello::geometrie::BuildResult built =
             in.rolled ? tarvello::geometrie::buildRolledSection(in.rolledProfile)
                       : tarvello::geometrie::buildWeldedSection(in.welded);
         if (!built.ok)
-            return formatFailure(built.reasonDe, built.reasonEn);
+            return failure(built.reasonDe, built.reasonEn);
         const tarvello::geometrie::SectionGeometry& g = built.geometry;
 
         const Analysis a = analyseSection(g, options);
         if (!a.ok)
-            return formatFailure(a.reasonDe, a.reasonEn);
+            return failure(a.reasonDe, a.reasonEn);
         ResultRecord r;
         // The layout announces the shear centre by a negative ZS, so a centroid below the bottom
         // flange's mid-plane (a web hanging far below it) is written from the section's lowest
@@ -50,13 +64,13 @@ std::string run(const std::string& inputText, const AnalysisOptions& options)
             const tarvello::geometrie::Plate& p = g.plates[std::size_t(pm.plate)];
             r.plateMaxima.push_back({p.nameDe, p.nameEn, pm});
         }
-        return formatResult(r);
+        return {formatResult(r), formatStressMesh(a.mesh, a.field, r.reference)};
     } catch (const std::bad_alloc&) {
-        return formatFailure("Speicher reicht nicht", "out of memory");
+        return failure("Speicher reicht nicht", "out of memory");
     } catch (const std::exception& e) {
-        return formatFailure(std::string("interner Fehler: ") + e.what(), std::string("internal error: ") + e.what());
+        return failure(std::string("interner Fehler: ") + e.what(), std::string("internal error: ") + e.what());
     } catch (...) {
-        return formatFailure("interner Fehler", "internal error");
+        return failure("interner Fehler", "internal error");
     }
 }
 

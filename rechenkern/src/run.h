@@ -9,8 +9,18 @@ namespace delmarix {
 
 extern const char* const engineVersion;
 
-// Returns the complete text of the result file; a "Fehler" result when the
-// input cannot be computed. Never throws.
+struct RunOutput {
+    std::string result;      // the complete text of the result file
+    std::string stressMesh;  // the stress mesh beside it (formatStressMesh); empty after a failure
+};
+
+// A "Fehler" result when the input cannot be computed. Never throws.
+RunOutput runWithMesh(const std::string& inputText, const AnalysisOptions& options = {});
+
+// The result file's text alone.
 std::string run(const std::string& inputText, const AnalysisOptions& options = {});
+
+// Where the stress mesh of a result goes: the result's name with the extension ".netz".
+std::string stressMeshPath(const std::string& resultPath);
 
 } // namespace delmarix

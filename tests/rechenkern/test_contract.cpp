@@ -78,6 +78,15 @@ TEST_F(Engine, WritesTheWholeResultAndRemovesItsInput)
     EXPECT_GE(r.places.size(), 2u) << result;
     ASSERT_EQ(r.rows.size(), 17 + r.places.size()) << result;
     EXPECT_NEAR(std::atof(r.head[2].c_str()), 500 * 20 + 460 * 16 + 2 * 800 * 10, 1e-6);
+    // The stress mesh beside the result; a failed run leaves none of an earlier section behind.
+    const fs::path mesh = dir / "Übergabe1.netz";
+    std::stringstream ss;
+    ss << std::ifstream(mesh, std::ios::binary).rdbuf();
+    EXPECT_EQ(ss.str().rfind("\"Spannungsnetz\",1\r\n", 0), 0u);
+    const std::string refused = crlf({"1", "0", "500", "20", "460", "16", "800", "0", "400", "0"});
+    runEngine(&refused);
+    EXPECT_EQ(result.rfind("\"Fehler: ", 0), 0u) << result;
+    EXPECT_FALSE(fs::exists(mesh));
 }
 
 // Only a regular file read as the input is removed: a folder or a device given as the input
