@@ -6,6 +6,7 @@
 #include "solve.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace delmarix {
@@ -31,6 +32,23 @@ double principalAngle(double iyy, double izz, double iyz)
         return iyz > 0 ? -M_PI / 4 : M_PI / 4;
     return 0.5 * std::atan(-2.0 * iyz / (iyy - izz));
 }
+
+// Adds the time since the last mark to a phase when the caller asked for times.
+class Stopwatch {
+public:
+    explicit Stopwatch(PhaseTimes* times) : times_(times), last_(std::chrono::steady_clock::now()) {}
+    void mark(double PhaseTimes::*phase)
+    {
+        const auto now = std::chrono::steady_clock::now();
+        if (times_)
+            times_->*phase += std::chrono::duration<double>(now - last_).count();
+        last_ = now;
+    }
+
+private:
+    PhaseTimes* times_;
+    std::chrono::steady_clock::time_point last_;
+};
 
 // Centroid, principal angle and principal second moments of area integrals.
 struct Centroidal {
@@ -107,7 +125,9 @@ Analysis analyse(const std::vector<Plate>& plates, const std::vector<StressPoint
     request.cornerGrading = options.cornerGrading;
     for (const StressPoint& p : points)
         request.requiredNodes.push_back(p.at);
+    Stopwatch clock(options.times);
     MeshOutcome meshed = buildMesh(request);
+    clock.mark(&PhaseTimes::mesh);
     if (!meshed.ok)
         return refused(meshed.reasonDe, meshed.reasonEn);
     const Mesh& mesh = meshed.mesh;
@@ -119,13 +139,16 @@ Analysis analyse(const std::vector<Plate>& plates, const std::vector<StressPoint
 
     // Assemble and solve the three Neumann problems on one factorisation.
     const Assembly a = assemble(mesh, nodes, m, options.poisson);
+    clock.mark(&PhaseTimes::assemble);
     NeumannSolver solver;
     if (!solver.factorize(a.stiffness, a.border))
         return refused("Das Gleichungssystem ist nicht lösbar", "the system of equations cannot be solved");
+    clock.mark(&PhaseTimes::factorize);
     SolvedFields f;
     f.warping = solver.solve(a.torsionLoad);
     f.psi = solver.solve(a.shearLoadEta);
     f.phi = solver.solve(a.shearLoadZeta);
+    clock.mark(&PhaseTimes::solve);
 
     // Post.
     v.elements = static_cast<int>(mesh.elements.size());
@@ -139,6 +162,7 @@ Analysis analyse(const std::vector<Plate>& plates, const std::vector<StressPoint
     Analysis out;
     out.points = pointStresses(points, mesh, nodes, frame, m, v, f, options.poisson);
     clearShearAtConvexCorners(plates, points, out.points);
+    clock.mark(&PhaseTimes::post);
     if (section) {
         // The governing points depend on the solved fields: found where each plate's stresses peak.
         const int capacity = tarvello::geometrie::kMaxStressPoints - tarvello::geometrie::kFixedPointRows;
@@ -148,6 +172,7 @@ Analysis analyse(const std::vector<Plate>& plates, const std::vector<StressPoint
         out.points.insert(out.points.end(), peaks.stresses.begin(), peaks.stresses.end());
         out.plateMaxima = std::move(peaks.plates);
         out.field = std::move(peaks.field);
+        clock.mark(&PhaseTimes::peaks);
     }
     const bool finite = std::isfinite(v.torsionConstant) && std::isfinite(v.shearAreaY) &&
                         std::isfinite(v.shearAreaZ) && std::isfinite(v.ym) && std::isfinite(v.zm) &&

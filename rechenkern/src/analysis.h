@@ -16,6 +16,11 @@ using tarvello::geometrie::Plate;
 using tarvello::geometrie::SectionGeometry;
 using tarvello::geometrie::StressPoint;
 
+// Where the time of one analysis goes, in seconds (filled when asked for; the benchmark asks).
+struct PhaseTimes {
+    double mesh = 0.0, assemble = 0.0, factorize = 0.0, solve = 0.0, post = 0.0, peaks = 0.0;
+};
+
 struct AnalysisOptions {
     double poisson = 0.3;
     // The mesh is made as fine as about this many elements allow (the corners'
@@ -33,6 +38,7 @@ struct AnalysisOptions {
     double cornerFactor = 0.3;
     double cornerGrading = 0.6;
     std::size_t maxElements = 150000;
+    PhaseTimes* times = nullptr; // when set, each stage's duration is added to it
 };
 
 struct Analysis {

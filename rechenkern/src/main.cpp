@@ -1,4 +1,4 @@
-// Delmarix <input> <result>
+// Delmarix <input> <result> [<stress mesh>]
 //
 // Reads the input file, writes the whole result file and removes the input file,
 // always in this order and also after a failure: the calling program takes the
@@ -6,7 +6,9 @@
 // regular file that was read as the input is removed, never a device, a folder
 // or a file that could not be read; the caller then sees the engine end with
 // its input still there. Every "?" in an argument stands for a blank. The exit
-// code is 0 whenever a result could be attempted.
+// code is 0 whenever a result could be attempted. Asked for a stress mesh, it
+// writes that before the result, and removes it after a failure so that no
+// earlier section's mesh stays beside the new result.
 #include "result_file.h"
 #include "run.h"
 
@@ -76,13 +78,14 @@ struct Finish {
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "Delmarix %s\nusage: Delmarix <input> <result>  ('?' stands for a blank)\n",
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "Delmarix %s\nusage: Delmarix <input> <result> [<stress mesh>]  ('?' stands for a blank)\n",
                      delmarix::engineVersion);
         return 2;
     }
     const std::string input = fileName(argv[1]);
     const std::string result = fileName(argv[2]);
+    const std::string mesh = argc == 4 ? fileName(argv[3]) : std::string();
 
     Finish finish;
     std::atomic<bool> inputRead{false};
@@ -105,19 +108,17 @@ int main(int argc, char** argv)
                                                 "input file missing, not a file, unreadable or too large: " + input);
     } else {
         inputRead = true;
-        output = delmarix::runWithMesh(text);
+        output = delmarix::runWithMesh(text, {}, !mesh.empty());
     }
 
     {
         std::lock_guard<std::mutex> lock(finish.mutex);
         finish.finished = true;
-        // The stress mesh first, so that it is there when the result is; after a failure no
-        // earlier section's mesh stays beside the new result.
-        const std::string mesh = delmarix::stressMeshPath(result);
+        // The stress mesh first, so that it is there when the result is.
         std::error_code ignored;
-        if (output.stressMesh.empty())
+        if (!mesh.empty() && output.stressMesh.empty())
             std::filesystem::remove(mesh, ignored);
-        else
+        else if (!mesh.empty())
             writeFile(mesh, output.stressMesh);
         writeFile(result, output.result);
         if (inputRead)

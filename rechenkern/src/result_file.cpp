@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <charconv>
 #include <cstdio>
 
 namespace delmarix {
@@ -23,15 +24,40 @@ std::string quoted(std::string text)
     return "\"" + text + "\"";
 }
 
+// A number with `digits` significant digits (printf's %g); 0 for a non-finite one.
+void appendNumber(std::string& s, double v, int digits)
+{
+    if (v == 0.0 || !std::isfinite(v)) {
+        s += '0';
+        return;
+    }
+    char buffer[40];
+    const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, digits);
+    s.append(buffer, r.ptr);
+}
+
+// A field's number in single precision, the shortest text that reads back to it (7 to 9
+// digits, 6e-8 relative): enough to draw and combine a field, and a mesh has tens of
+// thousands of numbers, which printf's formatting would spend more time on than the analysis.
+void appendFieldNumber(std::string& s, double v)
+{
+    if (v == 0.0 || !std::isfinite(v)) {
+        s += '0';
+        return;
+    }
+    char buffer[32];
+    const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(v));
+    s.append(buffer, r.ptr);
+}
+
+
 } // namespace
 
 std::string formatNumber(double v)
 {
-    if (v == 0.0 || !std::isfinite(v))
-        return "0";
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15g", v);
-    return buffer;
+    std::string s;
+    appendNumber(s, v, 15);
+    return s;
 }
 
 std::string formatResult(const ResultRecord& r)
@@ -85,27 +111,19 @@ std::string formatResult(const ResultRecord& r)
     return s;
 }
 
-namespace {
-
-// Nine digits carry a field for drawing and combining it; the result file keeps fifteen.
-std::string fieldNumber(double v)
-{
-    if (v == 0.0 || !std::isfinite(v))
-        return "0";
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.9g", v);
-    return buffer;
-}
-
-} // namespace
 
 std::string formatStressMesh(const Mesh& mesh, const std::vector<NodeField>& field, double reference)
 {
     std::string s = quoted("Spannungsnetz") + ",1" + crlf;
     s += std::to_string(mesh.nodes.size()) + "," + std::to_string(mesh.elements.size()) + "," +
          std::to_string(field.size()) + crlf;
-    for (const Point& p : mesh.nodes)
-        s += fieldNumber(p.y) + "," + fieldNumber(p.z + reference) + crlf;
+    s.reserve(40 * mesh.nodes.size() + 30 * mesh.elements.size() + 100 * field.size());
+    for (const Point& p : mesh.nodes) {
+        appendFieldNumber(s, p.y);
+        s += ',';
+        appendFieldNumber(s, p.z + reference);
+        s += crlf;
+    }
     for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
         s += std::to_string(mesh.elementPlate[e]);
         for (int n : mesh.elements[e])
@@ -115,8 +133,10 @@ std::string formatStressMesh(const Mesh& mesh, const std::vector<NodeField>& fie
     for (const NodeField& f : field) {
         const PointStress& p = f.stress;
         s += std::to_string(f.plate) + "," + std::to_string(f.node);
-        for (double v : {p.sigmaX, p.tauY, p.tauZ, p.tauX, p.sigmaY, p.sigmaZ})
-            s += "," + fieldNumber(v);
+        for (double v : {p.sigmaX, p.tauY, p.tauZ, p.tauX, p.sigmaY, p.sigmaZ}) {
+            s += ',';
+            appendFieldNumber(s, v);
+        }
         s += crlf;
     }
     return s;

@@ -44,7 +44,7 @@ std::string formatResult(const ResultRecord& r);
 //   "Spannungsnetz",1                      name and layout version
 //   <nodes>,<elements>,<rows>
 //   y,z                                    one line per node, section axes as the result's
-//                                          (nine significant digits throughout)
+//                                          (numbers in single precision throughout)
 //   plate,n1,n2,n3,n4,n5,n6                one line per six-node triangle: its plate (0-based,
 //                                          the engine's plate order) and node numbers (0-based;
 //                                          corners counter-clockwise, then the mid-sides 1-2, 2-3, 3-1)

@@ -13,7 +13,7 @@ const char* const engineVersion = "1.0";
 
 std::string run(const std::string& inputText, const AnalysisOptions& options)
 {
-    return runWithMesh(inputText, options).result;
+    return runWithMesh(inputText, options, false).result;
 }
 
 std::string stressMeshPath(const std::string& resultPath)
@@ -24,7 +24,7 @@ std::string stressMeshPath(const std::string& resultPath)
     return (extension ? resultPath.substr(0, dot) : resultPath) + ".netz";
 }
 
-RunOutput runWithMesh(const std::string& inputText, const AnalysisOptions& options)
+RunOutput runWithMesh(const std::string& inputText, const AnalysisOptions& options, bool withMesh)
 {
     const auto failure = [](const std::string& de, const std::string& en) { return RunOutput{formatFailure(de, en), {}}; };
     try {
@@ -64,7 +64,7 @@ RunOutput runWithMesh(const std::string& inputText, const AnalysisOptions& optio
             const tarvello::geometrie::Plate& p = g.plates[std::size_t(pm.plate)];
             r.plateMaxima.push_back({p.nameDe, p.nameEn, pm});
         }
-        return {formatResult(r), formatStressMesh(a.mesh, a.field, r.reference)};
+        return {formatResult(r), withMesh ? formatStressMesh(a.mesh, a.field, r.reference) : std::string()};
     } catch (const std::bad_alloc&) {
         return failure("Speicher reicht nicht", "out of memory");
     } catch (const std::exception& e) {

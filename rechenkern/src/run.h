@@ -14,13 +14,14 @@ struct RunOutput {
     std::string stressMesh;  // the stress mesh beside it (formatStressMesh); empty after a failure
 };
 
-// A "Fehler" result when the input cannot be computed. Never throws.
-RunOutput runWithMesh(const std::string& inputText, const AnalysisOptions& options = {});
+// A "Fehler" result when the input cannot be computed. Never throws. The stress
+// mesh is formatted only when asked for (it takes about as long as the analysis).
+RunOutput runWithMesh(const std::string& inputText, const AnalysisOptions& options = {}, bool withMesh = true);
 
 // The result file's text alone.
 std::string run(const std::string& inputText, const AnalysisOptions& options = {});
 
-// Where the stress mesh of a result goes: the result's name with the extension ".netz".
+// The usual name of a result's stress mesh: the result's name with the extension ".netz".
 std::string stressMeshPath(const std::string& resultPath);
 
 } // namespace delmarix

@@ -44,7 +44,8 @@ protected:
             return s;
         };
         const auto t0 = std::chrono::steady_clock::now();
-        const int status = std::system((DELMARIX_PATH " " + hidden(in.string()) + " " + hidden(out.string())).c_str());
+        const std::string mesh = withMesh ? " " + hidden((dir / "Übergabe1.netz").string()) : std::string();
+        const int status = std::system((DELMARIX_PATH " " + hidden(in.string()) + " " + hidden(out.string()) + mesh).c_str());
         seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         inputGone = !fs::exists(in);
@@ -54,6 +55,7 @@ protected:
     }
 
     fs::path dir;
+    bool withMesh = false; // ask for the stress mesh as a third argument
     int exitCode = -1;
     bool inputGone = false;
     std::string result;
@@ -78,8 +80,11 @@ TEST_F(Engine, WritesTheWholeResultAndRemovesItsInput)
     EXPECT_GE(r.places.size(), 2u) << result;
     ASSERT_EQ(r.rows.size(), 17 + r.places.size()) << result;
     EXPECT_NEAR(std::atof(r.head[2].c_str()), 500 * 20 + 460 * 16 + 2 * 800 * 10, 1e-6);
-    // The stress mesh beside the result; a failed run leaves none of an earlier section behind.
+    // Asked for, the stress mesh beside the result; a failed run leaves none of an earlier section behind.
     const fs::path mesh = dir / "Übergabe1.netz";
+    EXPECT_FALSE(fs::exists(mesh)) << "written unasked";
+    withMesh = true;
+    runEngine(&input);
     std::stringstream ss;
     ss << std::ifstream(mesh, std::ios::binary).rdbuf();
     EXPECT_EQ(ss.str().rfind("\"Spannungsnetz\",1\r\n", 0), 0u);
