@@ -30,8 +30,6 @@ constexpr std::array<int, 2> kBendingColumns{SigmaY, SigmaZ};
 constexpr double kSignificant = 0.5;
 // A governing point's distance from re-entrant corners, in plate thicknesses.
 constexpr double kGoverningClearance = 1.0;
-// Peaks within this many plate thicknesses of each other are one place on paper.
-constexpr double kReach = 3.0;
 
 double dot(Point a, Point b) { return a.y * b.y + a.z * b.z; }
 double cross(Point a, Point b) { return a.y * b.z - a.z * b.y; }
@@ -284,30 +282,19 @@ PeakSearch searchPeaks(const std::vector<Plate>& plates, const std::vector<Stres
     for (const PointStress& s : fixedStresses)
         for (int k = 0; k < 6; ++k)
             largestFixed[std::size_t(k)] = std::max(largestFixed[std::size_t(k)], std::fabs(column(s, k)));
-    // A peak is reported when a point on its plate, fixed or chosen before it, shows 99 % of it,
-    // or a point close by on any plate shows 95 % (a junction's peaks are one place on paper).
+    // A peak is reported when a point on its plate, fixed or chosen before it, shows 99 % of it:
+    // the page shows each plate's own peaks within 1 %.
     std::vector<Candidate> chosen;
-    const auto near = [&](const Candidate& c, Point q, int plate) {
-        const double reach = kReach * std::max(plates[std::size_t(c.plate)].thickness, plates[std::size_t(plate)].thickness);
-        return distance(mesh.nodes[std::size_t(c.at->node)], q) < reach;
-    };
-    const auto shows = [&](const Candidate& c, const PointStress& s, Point q, int plate) {
-        const double v = std::fabs(column(s, c.column));
-        return (plate == c.plate && v >= 0.99 * c.weight) || (near(c, q, plate) && v >= 0.95 * c.weight);
-    };
     const auto reported = [&](const Candidate& c) {
         if (c.column == SigmaY || c.column == SigmaZ)
             return c.weight <= 1.01 * largestFixed[std::size_t(c.column)];
-        // A fixed point close by on the same plate stands at the junction the peak belongs to,
-        // unless the peak exceeds its value by more than a tenth (a wall's own peak beside it).
+        const auto shows = [&](const PointStress& s, int plate) {
+            return plate == c.plate && std::fabs(column(s, c.column)) >= 0.99 * c.weight;
+        };
         for (std::size_t j = 0; j < fixed.size() && j < fixedStresses.size(); ++j)
-            if (shows(c, fixedStresses[j], fixed[j].at, fixed[j].plate) ||
-                (fixed[j].plate == c.plate && near(c, fixed[j].at, c.plate) &&
-                 std::fabs(column(fixedStresses[j], c.column)) >= 0.9 * c.weight))
+            if (shows(fixedStresses[j], fixed[j].plate))
                 return true;
-        return std::any_of(chosen.begin(), chosen.end(), [&](const Candidate& o) {
-            return shows(c, o.at->stress, mesh.nodes[std::size_t(o.at->node)], o.plate);
-        });
+        return std::any_of(chosen.begin(), chosen.end(), [&](const Candidate& o) { return shows(o.at->stress, o.plate); });
     };
     // The largest relative to their kind first, so that each plate's own maximum comes before
     // the lesser peaks of its other parts.
@@ -317,21 +304,29 @@ PeakSearch searchPeaks(const std::vector<Plate>& plates, const std::vector<Stres
     };
     std::stable_sort(candidates.begin(), candidates.end(),
                      [&](const Candidate& a, const Candidate& b) { return relative(a) > relative(b); });
-    for (const Candidate& c : candidates) {
-        if (int(chosen.size()) >= capacity || relative(c) < kSignificant)
+    // A peak that a later choice on its plate shows within 1 % as well (a constant stress along
+    // a wall peaks anywhere) needs no point of its own; the least significant go first. A peak
+    // that only a point dropped so reported is then looked at again, until nothing changes.
+    for (int round = 0; round < 4; ++round) {
+        const std::vector<Candidate> before = chosen;
+        for (const Candidate& c : candidates) {
+            if (relative(c) < kSignificant)
+                break;
+            const bool already = std::any_of(chosen.begin(), chosen.end(), [&](const Candidate& o) { return o.at == c.at && o.column == c.column; });
+            if (!already && int(chosen.size()) < capacity && !reported(c))
+                chosen.push_back(c);
+        }
+        for (std::size_t i = chosen.size(); i-- > 0;) {
+            const Candidate& c = chosen[i];
+            const bool covered = std::any_of(chosen.begin(), chosen.end(), [&](const Candidate& o) {
+                return &o != &c && o.plate == c.plate && std::fabs(column(o.at->stress, c.column)) >= 0.99 * c.weight;
+            });
+            if (covered)
+                chosen.erase(chosen.begin() + std::ptrdiff_t(i));
+        }
+        const auto same = [](const Candidate& a, const Candidate& b) { return a.at == b.at && a.column == b.column; };
+        if (chosen.size() == before.size() && std::equal(chosen.begin(), chosen.end(), before.begin(), same))
             break;
-        if (!reported(c))
-            chosen.push_back(c);
-    }
-    // A peak that a later choice shows as well (a constant stress along a wall peaks anywhere)
-    // needs no point of its own; the least significant go first.
-    for (std::size_t i = chosen.size(); i-- > 0;) {
-        const Candidate& c = chosen[i];
-        const bool covered = std::any_of(chosen.begin(), chosen.end(), [&](const Candidate& o) {
-            return &o != &c && shows(c, o.at->stress, mesh.nodes[std::size_t(o.at->node)], o.plate);
-        });
-        if (covered)
-            chosen.erase(chosen.begin() + std::ptrdiff_t(i));
     }
     std::sort(chosen.begin(), chosen.end(), [](const Candidate& a, const Candidate& b) {
         return a.plate != b.plate ? a.plate < b.plate : a.at->along < b.at->along;

@@ -71,10 +71,7 @@ void clearShearAtConvexCorners(const std::vector<Plate>& plates, const std::vect
 
 // The peaks of every plate part and the governing points among them: a peak
 // of shear (Tau-Y, Tau-Z, Tau-X) of a plate part that no fixed point on its
-// plate reports within 1 % (nor a point within three plate thicknesses, on any
-// plate, within 5 %; nor a fixed point within three thicknesses on its own
-// plate within 10 %: the junction that point reports) and that reaches half
-// the section's largest peak of
+// plate reports within 1 % and that reaches half the section's largest peak of
 // its kind; a peak of normal stress that exceeds every fixed point's by 1 %.
 // At most `capacity` points, the largest (relative to their kind) first. Every
 // plate's maxima are kept whether they govern or not.

@@ -13,9 +13,6 @@ namespace detailzeichnung {
 
 using tarvello::geometrie::StressPoint;
 
-// The radius of the small open circle that marks a governing point on paper.
-constexpr double kRing = 0.5;
-
 // A web and the stretch its stiffener percentages run on.
 struct Steg {
     int platte;

@@ -309,11 +309,12 @@ void Walzzeichnung::punkte()
         default: break;
         }
         const QPointF weg(ort.x() - c, ort.y() - yMitte);
-        z.beschrifte(ort, {QStringLiteral("P%1").arg(n)}, 0, weg, true, ueblich);
+        // A governing point may stand further off on its leader: it lies wherever the stresses peak.
+        z.beschrifte(ort, {QStringLiteral("P%1").arg(n)}, 0, weg, true, ueblich, {}, sp.governing ? 60 : 13);
+        // Its ring is kept from labels; another point's leader may cross it.
         if (sp.governing) {
-            constexpr double ring = 0.5;
-            f.kreis(ort.x(), ort.y(), ring);
-            z.bel.flaeche(QRectF(ort - QPointF(ring, ring), ort + QPointF(ring, ring)));
+            f.kreis(ort.x(), ort.y(), kRing);
+            z.bel.sperre(QRectF(ort - QPointF(kRing, kRing), ort + QPointF(kRing, kRing)));
         }
     }
 }

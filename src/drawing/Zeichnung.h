@@ -21,6 +21,9 @@
 
 namespace detailzeichnung {
 
+// The radius of the small open circle that marks a governing point on paper.
+constexpr double kRing = 0.5;
+
 using tarvello::geometrie::Point;
 
 // The page column the drawings keep to: right of the value lines of the
