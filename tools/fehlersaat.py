@@ -18,7 +18,17 @@ import tempfile
 
 # (name, file, text as it stands (exactly once in the file), faulty text, kind of fault)
 FEHLER = [
-    ('RK1', 'rechenkern/src/analysis.cpp', 'sum.iyz - v.ys * v.zs', 'sum.iyz + v.ys * v.zs', 'sign: Steiner term of Iyz'),
+    ('RK1', 'rechenkern/src/analysis.cpp', 'sum.iyz - r.ys * r.zs', 'sum.iyz + r.ys * r.zs', 'sign: Steiner term of Iyz'),
+    ('RK9', 'rechenkern/src/peaks.cpp', 'a > kReentrantCornerDegrees && a < 359.0', 'a > kReentrantCornerDegrees', 'missing check: junction inside the section as a corner'),
+    ('RK10', 'rechenkern/src/peaks.cpp', 'ns.cornerDistance < clear', 'ns.cornerDistance < 2 * clear', 'constant: corner distance of the search'),
+    ('RK11', 'rechenkern/src/peaks.cpp', 'return plate == c.plate && std::fabs(column(s, c.column)) >= 0.99 * c.weight;', 'return std::fabs(column(s, c.column)) >= 0.99 * c.weight;', 'missing check: a peak shown by another plate'),
+    ('RK12', 'rechenkern/src/peaks.cpp', 'if (a < kConvexCornerDegrees)', 'if (a > kConvexCornerDegrees)', 'sign: convex corners'),
+    ('RK13', 'rechenkern/src/post.cpp', 'zetaM * zetaM * m.iZeta + etaM * etaM * m.iEta', 'zetaM * zetaM * m.iEta + etaM * etaM * m.iZeta', 'index: Iw about the shear centre'),
+    ('RK14', 'rechenkern/src/result_file.cpp', 'formatNumber(p.at.z + dz)', 'formatNumber(p.at.z)', 'missing term: reference shift of a place'),
+    ('RK15', 'src/kern/polygon.cpp', 'const double a = r2 - disc;', 'const double a = r2 + disc;', 'sign: fillet area'),
+    ('RK16', 'src/kern/section_points.cpp', '(momentsAbove(turned, c).area > whole.area / 2 ? low : high) = c;', '(momentsAbove(turned, c).area > whole.area / 2 ? high : low) = c;', 'sign: plastic neutral axis bisection'),
+    ('E1', 'src/engine/Ergebnisdatei.cpp', 'r.ZS -= r.bezug;', 'r.ZS += r.bezug;', 'sign: reference shift read back'),
+    ('E2', 'src/engine/Spannungsnetz.cpp', 'const auto i = l.index(*knoten);', 'const auto i = l.index(*knoten + 1);', 'boundary: node index of an element'),
     ('RK2', 'rechenkern/src/analysis.cpp', 'std::atan(-2.0 * iyz', 'std::atan(2.0 * iyz', 'sign: principal angle'),
     ('RK3', 'rechenkern/src/post.cpp', '(g.omega.z + q.y)', '(g.omega.z - q.y)', 'sign: torsion shear term'),
     ('RK4', 'rechenkern/src/post.cpp', 'r.sigmaZ = -kNm', 'r.sigmaZ = kNm', 'sign: σ from Mz'),
