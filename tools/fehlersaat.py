@@ -20,7 +20,7 @@ import tempfile
 FEHLER = [
     ('RK1', 'rechenkern/src/analysis.cpp', 'sum.iyz - r.ys * r.zs', 'sum.iyz + r.ys * r.zs', 'sign: Steiner term of Iyz'),
     ('RK9', 'rechenkern/src/peaks.cpp', 'a > kReentrantCornerDegrees && a < 359.0', 'a > kReentrantCornerDegrees', 'missing check: junction inside the section as a corner'),
-    ('RK10', 'rechenkern/src/peaks.cpp', 'ns.cornerDistance < clear', 'ns.cornerDistance < 2 * clear', 'constant: corner distance of the search'),
+    ('RK10', 'rechenkern/src/peaks.cpp', 'ns.cornerDistance < 1.0', 'ns.cornerDistance < 2.0', 'constant: corner distance of the search'),
     ('RK11', 'rechenkern/src/peaks.cpp', 'return plate == c.plate && std::fabs(column(s, c.column)) >= 0.99 * c.weight;', 'return std::fabs(column(s, c.column)) >= 0.99 * c.weight;', 'missing check: a peak shown by another plate'),
     ('RK12', 'rechenkern/src/peaks.cpp', 'if (a < kConvexCornerDegrees)', 'if (a > kConvexCornerDegrees)', 'sign: convex corners'),
     ('RK13', 'rechenkern/src/post.cpp', 'zetaM * zetaM * m.iZeta + etaM * etaM * m.iEta', 'zetaM * zetaM * m.iEta + etaM * etaM * m.iZeta', 'index: Iw about the shear centre'),

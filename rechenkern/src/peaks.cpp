@@ -28,8 +28,6 @@ constexpr std::array<int, 3> kShearColumns{TauY, TauZ, TauX};
 constexpr std::array<int, 2> kBendingColumns{SigmaY, SigmaZ};
 // A peak below half the section's largest of its kind does not govern.
 constexpr double kSignificant = 0.5;
-// A governing point's distance from re-entrant corners, in plate thicknesses.
-constexpr double kGoverningClearance = 1.0;
 
 double dot(Point a, Point b) { return a.y * b.y + a.z * b.z; }
 double cross(Point a, Point b) { return a.y * b.z - a.z * b.y; }
@@ -252,10 +250,8 @@ PeakSearch searchPeaks(const std::vector<Plate>& plates, const std::vector<Stres
             const NodeStress* b = nullptr;
             for (const NodeStress& ns : field[i]) {
                 const bool shear = k == TauY || k == TauZ || k == TauX;
-                // A plate part's candidate keeps half a thickness more from the corners than its
-                // maximum: there the junction's disturbance has fallen below 1 % (exp(-1.5 π)).
-                const double clear = part >= 0 ? kGoverningClearance : 1.0;
-                if ((shear && ns.cornerDistance < clear) || (part >= 0 && ns.part != part))
+                // Shear one plate thickness from a re-entrant corner at the least (see peaks.h).
+                if ((shear && ns.cornerDistance < 1.0) || (part >= 0 && ns.part != part))
                     continue;
                 if (!b || std::fabs(column(ns.stress, k)) > std::fabs(column(b->stress, k)))
                     b = &ns;
