@@ -22,7 +22,7 @@ FEHLER = [
     ('RK9', 'rechenkern/src/peaks.cpp', 'a > kReentrantCornerDegrees && a < 359.0', 'a > kReentrantCornerDegrees', 'missing check: junction inside the section as a corner'),
     ('RK10', 'rechenkern/src/peaks.cpp', 'ns.cornerDistance < 1.0', 'ns.cornerDistance < 2.0', 'constant: corner distance of the search'),
     ('RK11', 'rechenkern/src/peaks.cpp', 'return plate == c.plate && std::fabs(column(s, c.column)) >= 0.99 * c.weight;', 'return std::fabs(column(s, c.column)) >= 0.99 * c.weight;', 'missing check: a peak shown by another plate'),
-    ('RK12', 'rechenkern/src/peaks.cpp', 'if (a < kConvexCornerDegrees)', 'if (a > kConvexCornerDegrees)', 'sign: convex corners'),
+    ('RK12', 'rechenkern/src/peaks.cpp', 'else if (a < kConvexCornerDegrees)', 'else if (a > kConvexCornerDegrees)', 'sign: convex corners'),
     ('RK13', 'rechenkern/src/post.cpp', 'zetaM * zetaM * m.iZeta + etaM * etaM * m.iEta', 'zetaM * zetaM * m.iEta + etaM * etaM * m.iZeta', 'index: Iw about the shear centre'),
     ('RK14', 'rechenkern/src/result_file.cpp', 'formatNumber(p.at.z + dz)', 'formatNumber(p.at.z)', 'missing term: reference shift of a place'),
     ('RK15', 'src/kern/polygon.cpp', 'const double a = r2 - disc;', 'const double a = r2 + disc;', 'sign: fillet area'),

@@ -156,6 +156,27 @@ double sectionAngleAt(const std::vector<Plate>& plates, Point p, double toleranc
     return angle;
 }
 
+SectionCorners sectionCorners(const std::vector<Plate>& plates)
+{
+    const double tolerance = toleranceOf(plates);
+    SectionCorners c;
+    const auto once = [tolerance](std::vector<Point>& list, Point q) {
+        for (const Point& o : list)
+            if (std::fabs(o.y - q.y) <= tolerance && std::fabs(o.z - q.z) <= tolerance)
+                return;
+        list.push_back(q);
+    };
+    for (const Plate& p : plates)
+        for (const Point& q : p.outline) {
+            const double a = sectionAngleAt(plates, q, tolerance);
+            if (a > kReentrantCornerDegrees && a < 359.0) // 360: where plates meet inside the section
+                once(c.reentrant, q);
+            else if (a < kConvexCornerDegrees)
+                once(c.convex, q);
+        }
+    return c;
+}
+
 void clearShearAtConvexCorners(const std::vector<Plate>& plates, const std::vector<StressPoint>& points,
                                std::vector<PointStress>& stresses)
 {
@@ -173,15 +194,9 @@ PeakSearch searchPeaks(const std::vector<Plate>& plates, const std::vector<Stres
     const double tolerance = toleranceOf(plates);
 
     // The section's corners: re-entrant ones, where shear is singular, and convex ones, where it vanishes.
-    std::vector<Point> reentrant, convex;
-    for (const Plate& p : plates)
-        for (const Point& q : p.outline) {
-            const double a = sectionAngleAt(plates, q, tolerance);
-            if (a > kReentrantCornerDegrees && a < 359.0) // 360: where plates meet inside the section
-                reentrant.push_back(q);
-            else if (a < kConvexCornerDegrees)
-                convex.push_back(q);
-        }
+    const SectionCorners corners = sectionCorners(plates);
+    const std::vector<Point>& reentrant = corners.reentrant;
+    const std::vector<Point>& convex = corners.convex;
 
     std::vector<std::vector<int>> elementsOf(plates.size());
     for (std::size_t e = 0; e < mesh.elements.size(); ++e)

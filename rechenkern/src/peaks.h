@@ -65,6 +65,14 @@ constexpr double kConvexCornerDegrees = 160.0;
 // Re-entrant corners whose shear is singular; a fillet's chords bend by 15° at most.
 constexpr double kReentrantCornerDegrees = 200.0;
 
+// The section's re-entrant corners, where shear is singular, and its convex ones,
+// where it vanishes; each place once.
+struct SectionCorners {
+    std::vector<Point> reentrant;
+    std::vector<Point> convex;
+};
+SectionCorners sectionCorners(const std::vector<Plate>& plates);
+
 // Sets the shear columns of the points that stand on a convex corner to zero.
 void clearShearAtConvexCorners(const std::vector<Plate>& plates, const std::vector<StressPoint>& points,
                                std::vector<PointStress>& stresses);

@@ -215,6 +215,24 @@ TEST(Peaks, EveryFamilyShowsItsPlatesPeaks)
     }
 }
 
+TEST(Peaks, CornersOfTheSection)
+{
+    // Form 1: the webs stand between the flanges, so each meets each flange in two re-entrant
+    // corners (270°), and each flange has four convex ones (90°). HEB 300: the fillets meet the
+    // faces tangentially and the web, fillets and flange meet inside the section, so no corner is
+    // re-entrant; the eight flange tips are convex.
+    const geo::BuildResult box = built({"1", "0", "600", "30", "600", "30", "1200", "12", "400", "0"});
+    const geo::BuildResult heb = built({"102", "0", "300", "300", "11", "19", "27", "0"});
+    const delmarix::SectionCorners b = delmarix::sectionCorners(box.geometry.plates);
+    const delmarix::SectionCorners h = delmarix::sectionCorners(heb.geometry.plates);
+    EXPECT_EQ(b.reentrant.size(), 8u);
+    EXPECT_EQ(b.convex.size(), 8u);
+    EXPECT_EQ(h.reentrant.size(), 0u);
+    EXPECT_EQ(h.convex.size(), 8u);
+    for (const geo::Point& q : h.convex)
+        EXPECT_EQ(std::fabs(q.y), 150.0) << q.y << ", " << q.z;
+}
+
 TEST(Peaks, ConvexTipsCarryNoShear)
 {
     // A flange tip is a convex corner whose two faces are free of traction: the shear stress
