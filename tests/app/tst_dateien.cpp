@@ -1,0 +1,76 @@
+// Writing a whole file: what was there stays unless the new file was written completely, also on
+// a real full file system (a small tmpfs of the test's own, where the system lets it be mounted).
+#include "app/Dateien.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray inhaltVon(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestDateien : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A new file and one written over: the whole content, nothing left beside it.
+    void ganzGeschrieben()
+    {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(QStringLiteral("Kranbahn.tqs"));
+        QString grund;
+        QVERIFY(schreibeGanzeDatei(pfad, "erste", grund));
+        QVERIFY(schreibeGanzeDatei(pfad, QByteArray(5000, 'x'), grund));
+        QCOMPARE(inhaltVon(pfad), QByteArray(5000, 'x'));
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("Kranbahn.tqs")});
+        // A folder of that name or a missing folder: refused with the system's reason.
+        QDir(ordner.path()).mkdir(QStringLiteral("Ordner.tqs"));
+        QVERIFY(!schreibeGanzeDatei(ordner.filePath(QStringLiteral("Ordner.tqs")), "x", grund) && !grund.isEmpty());
+        QVERIFY(!schreibeGanzeDatei(ordner.filePath(QStringLiteral("fehlt/x.tqs")), "x", grund) && !grund.isEmpty());
+    }
+
+    // On a full file system the old file keeps every byte, a new one is not left empty, and the
+    // reason is the system's.
+    void vollesDateisystem()
+    {
+        QTemporaryDir ordner;
+        const QString voll = ordner.filePath(QStringLiteral("voll"));
+        QDir().mkpath(voll);
+        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", voll}) != 0)
+            QSKIP("no tmpfs of the test's own can be mounted here");
+        const auto aushaengen = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {voll}); });
+        const QString alt = voll + QStringLiteral("/Kranbahn.tqs");
+        const QByteArray gut(866, 'g');
+        QString grund;
+        QVERIFY(schreibeGanzeDatei(alt, gut, grund));
+        // Fill what is left.
+        QFile fuellung(voll + QStringLiteral("/fuellung"));
+        QVERIFY(fuellung.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'f');
+        while (fuellung.write(block) == block.size()) {
+        }
+        fuellung.close();
+        QVERIFY(!schreibeGanzeDatei(alt, QByteArray(900, 'n'), grund));
+        QVERIFY2(!grund.isEmpty(), "no reason given");
+        QCOMPARE(inhaltVon(alt), gut);
+        const QString neu = voll + QStringLiteral("/Neu.tqs");
+        QVERIFY(!schreibeGanzeDatei(neu, QByteArray(900, 'n'), grund));
+        QVERIFY(!QFile::exists(neu));
+        QStringList dateien = QDir(voll).entryList(QDir::Files);
+        dateien.sort();
+        QCOMPARE(dateien, (QStringList{QStringLiteral("Kranbahn.tqs"), QStringLiteral("fuellung")})); // no half file beside
+    }
+};
+
+QTEST_MAIN(TestDateien)
+#include "tst_dateien.moc"
