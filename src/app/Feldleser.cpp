@@ -1,6 +1,7 @@
 #include "Feldleser.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
@@ -42,14 +43,28 @@ QString dekodiereText(const QByteArray& bytes)
     return ausWindows1252(bytes);
 }
 
-std::optional<QString> leseTextdatei(const QString& pfad)
+std::optional<QByteArray> leseDateibytes(const QString& pfad, qint64 grenze)
 {
+    // The kind and size from the directory entry (a link's target), without opening it.
+    const QFileInfo art(pfad);
+    if (!art.isFile() || art.size() > grenze)
+        return std::nullopt;
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray inhalt = datei.readAll();
-    datei.close();
-    return dekodiereText(inhalt);
+    // One byte more than allowed tells a file that grew since.
+    QByteArray inhalt = datei.read(grenze + 1);
+    if (inhalt.size() > grenze || datei.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return inhalt;
+}
+
+std::optional<QString> leseTextdatei(const QString& pfad)
+{
+    const auto inhalt = leseDateibytes(pfad);
+    if (!inhalt)
+        return std::nullopt;
+    return dekodiereText(*inhalt);
 }
 
 Feldleser::Feldleser(QString text) : m_text(std::move(text)) {}

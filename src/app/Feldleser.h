@@ -8,9 +8,18 @@
 #include <QStringList>
 #include <optional>
 
+// Every file the program reads is a regular file of at most this many bytes
+// (the largest, an engine's stress mesh, stays well below it).
+constexpr qint64 kGroessteDatei = 64 << 20;
+
+// The bytes of a regular file of at most `grenze` bytes; nullopt for anything
+// else. A FIFO, a device or a folder is refused before it is opened, so that
+// reading never blocks or runs without end.
+std::optional<QByteArray> leseDateibytes(const QString& pfad, qint64 grenze = kGroessteDatei);
+
 // Reads a whole file as text: UTF-8 when it is valid UTF-8, otherwise
 // Windows-1252, so files written on the older platform still read correctly.
-// Returns nullopt when the file cannot be opened.
+// Returns nullopt when the file cannot be read (leseDateibytes).
 std::optional<QString> leseTextdatei(const QString& pfad);
 
 // Decodes bytes the same way as leseTextdatei.

@@ -34,13 +34,8 @@ int ablehnungsmeldung(Dateiablehnung a)
     }
 }
 
-std::optional<QByteArray> leseBytes(const QString& pfad)
-{
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return datei.readAll();
-}
+// A section file is a few kilobytes: a megabyte is far beyond any.
+std::optional<QByteArray> leseBytes(const QString& pfad) { return leseDateibytes(pfad, 1 << 20); }
 
 } // namespace
 

@@ -1,6 +1,8 @@
 // Writing a whole file: what was there stays unless the new file was written completely, also on
 // a real full file system (a small tmpfs of the test's own, where the system lets it be mounted).
+// Reading one: a regular file of bounded size, anything else refused at once.
 #include "app/Dateien.h"
+#include "app/Feldleser.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,6 +71,29 @@ private slots:
         QStringList dateien = QDir(voll).entryList(QDir::Files);
         dateien.sort();
         QCOMPARE(dateien, (QStringList{QStringLiteral("Kranbahn.tqs"), QStringLiteral("fuellung")})); // no half file beside
+    }
+
+    // A FIFO (it would block the start in open()), a link to an endless device, a folder and a file
+    // over the limit are refused without reading; a regular file reads whole, through a link too.
+    void nurGewoehnlicheDateien()
+    {
+        QTemporaryDir ordner;
+        const QString fifo = ordner.filePath(QStringLiteral(".zuletzt.tqs"));
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {fifo}), 0);
+        QVERIFY(!leseDateibytes(fifo));
+        QVERIFY(!leseTextdatei(fifo));
+        const QString null = ordner.filePath(QStringLiteral("null.tqs"));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), null));
+        QVERIFY(!leseDateibytes(null));
+        QVERIFY(!leseDateibytes(ordner.path()));
+        const QString gross = ordner.filePath(QStringLiteral("gross.dat"));
+        QString grund;
+        QVERIFY(schreibeGanzeDatei(gross, QByteArray(2000, 'x'), grund));
+        QVERIFY(!leseDateibytes(gross, 1999));
+        QCOMPARE(leseDateibytes(gross, 2000).value_or(QByteArray()).size(), 2000);
+        const QString verweis = ordner.filePath(QStringLiteral("verweis.dat"));
+        QVERIFY(QFile::link(gross, verweis));
+        QCOMPARE(leseTextdatei(verweis).value_or(QString()).size(), 2000);
     }
 };
 
