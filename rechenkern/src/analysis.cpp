@@ -161,12 +161,14 @@ Analysis analyse(const std::vector<Plate>& plates, const std::vector<StressPoint
         return refused("Netz und Querschnitt stimmen nicht überein", "mesh and section do not agree");
     Analysis out;
     out.points = pointStresses(points, mesh, nodes, frame, m, v, f, options.poisson);
-    clearShearAtConvexCorners(plates, points, out.points);
+    // The section's corners: re-entrant ones, where shear is singular, and convex ones, where it vanishes.
+    const SectionCorners corners = sectionCorners(plates);
+    clearShearAtConvexCorners(corners, points, out.points);
     clock.mark(&PhaseTimes::post);
     if (section) {
         // The governing points depend on the solved fields: found where each plate's stresses peak.
         const int capacity = tarvello::geometrie::kMaxStressPoints - tarvello::geometrie::kFixedPointRows;
-        PeakSearch peaks = searchPeaks(plates, points, out.points, mesh, nodes, frame, m, v, f, options.poisson, capacity);
+        PeakSearch peaks = searchPeaks(plates, corners, points, out.points, mesh, nodes, frame, m, v, f, options.poisson, capacity);
         out.governing = std::move(peaks.governing);
         out.governingColumns = std::move(peaks.columns);
         out.points.insert(out.points.end(), peaks.stresses.begin(), peaks.stresses.end());

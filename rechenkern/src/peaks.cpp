@@ -33,6 +33,10 @@ double dot(Point a, Point b) { return a.y * b.y + a.z * b.z; }
 double cross(Point a, Point b) { return a.y * b.z - a.z * b.y; }
 Point minus(Point a, Point b) { return {a.y - b.y, a.z - b.z}; }
 double distance(Point a, Point b) { return std::hypot(a.y - b.y, a.z - b.z); }
+bool samePlace(Point a, Point b, double tolerance)
+{
+    return std::fabs(a.y - b.y) <= tolerance && std::fabs(a.z - b.z) <= tolerance;
+}
 
 double toleranceOf(const std::vector<Plate>& plates)
 {
@@ -160,11 +164,10 @@ SectionCorners sectionCorners(const std::vector<Plate>& plates)
 {
     const double tolerance = toleranceOf(plates);
     SectionCorners c;
+    c.tolerance = tolerance;
     const auto once = [tolerance](std::vector<Point>& list, Point q) {
-        for (const Point& o : list)
-            if (std::fabs(o.y - q.y) <= tolerance && std::fabs(o.z - q.z) <= tolerance)
-                return;
-        list.push_back(q);
+        if (std::none_of(list.begin(), list.end(), [&](Point o) { return samePlace(o, q, tolerance); }))
+            list.push_back(q);
     };
     for (const Plate& p : plates)
         for (const Point& q : p.outline) {
@@ -177,26 +180,26 @@ SectionCorners sectionCorners(const std::vector<Plate>& plates)
     return c;
 }
 
-void clearShearAtConvexCorners(const std::vector<Plate>& plates, const std::vector<StressPoint>& points,
+bool SectionCorners::isConvex(Point p) const
+{
+    return std::any_of(convex.begin(), convex.end(), [&](Point c) { return samePlace(c, p, tolerance); });
+}
+
+void clearShearAtConvexCorners(const SectionCorners& corners, const std::vector<StressPoint>& points,
                                std::vector<PointStress>& stresses)
 {
-    const double tolerance = toleranceOf(plates);
     for (std::size_t i = 0; i < points.size() && i < stresses.size(); ++i)
-        if (sectionAngleAt(plates, points[i].at, tolerance) < kConvexCornerDegrees)
+        if (corners.isConvex(points[i].at))
             stresses[i].tauY = stresses[i].tauZ = stresses[i].tauX = 0.0;
 }
 
-PeakSearch searchPeaks(const std::vector<Plate>& plates, const std::vector<StressPoint>& fixed,
+PeakSearch searchPeaks(const std::vector<Plate>& plates, const SectionCorners& corners,
+                       const std::vector<StressPoint>& fixed,
                        const std::vector<PointStress>& fixedStresses, const Mesh& mesh,
                        const std::vector<Point>& nodes, const PrincipalFrame& frame, const AxisMoments& m,
                        const SectionValues& values, const SolvedFields& f, double poisson, int capacity)
 {
-    const double tolerance = toleranceOf(plates);
-
-    // The section's corners: re-entrant ones, where shear is singular, and convex ones, where it vanishes.
-    const SectionCorners corners = sectionCorners(plates);
-    const std::vector<Point>& reentrant = corners.reentrant;
-    const std::vector<Point>& convex = corners.convex;
+    const double tolerance = corners.tolerance;
 
     std::vector<std::vector<int>> elementsOf(plates.size());
     for (std::size_t e = 0; e < mesh.elements.size(); ++e)
@@ -241,14 +244,13 @@ PeakSearch searchPeaks(const std::vector<Plate>& plates, const std::vector<Stres
             ns.along = dot(minus(at, w.centre), w.along);
             ns.part = int(std::upper_bound(w.junctions.begin(), w.junctions.end(), ns.along) - w.junctions.begin());
             double nearest = std::numeric_limits<double>::infinity(); // squared
-            for (const Point& c : reentrant) {
+            for (const Point& c : corners.reentrant) {
                 const double dy = c.y - at.y, dz = c.z - at.z;
                 nearest = std::min(nearest, dy * dy + dz * dz);
             }
             ns.cornerDistance = std::sqrt(nearest) / p.thickness;
-            for (const Point& c : convex)
-                if (std::fabs(c.y - at.y) <= tolerance && std::fabs(c.z - at.z) <= tolerance)
-                    ns.stress.tauY = ns.stress.tauZ = ns.stress.tauX = 0.0;
+            if (corners.isConvex(at))
+                ns.stress.tauY = ns.stress.tauZ = ns.stress.tauX = 0.0;
             field[i].push_back(ns);
         }
     }

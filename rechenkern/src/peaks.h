@@ -70,11 +70,14 @@ constexpr double kReentrantCornerDegrees = 200.0;
 struct SectionCorners {
     std::vector<Point> reentrant;
     std::vector<Point> convex;
+    double tolerance = 0.0; // how close a place must be to count as the corner
+
+    bool isConvex(Point p) const;
 };
 SectionCorners sectionCorners(const std::vector<Plate>& plates);
 
 // Sets the shear columns of the points that stand on a convex corner to zero.
-void clearShearAtConvexCorners(const std::vector<Plate>& plates, const std::vector<StressPoint>& points,
+void clearShearAtConvexCorners(const SectionCorners& corners, const std::vector<StressPoint>& points,
                                std::vector<PointStress>& stresses);
 
 // The peaks of every plate part and the governing points among them: a peak
@@ -83,7 +86,8 @@ void clearShearAtConvexCorners(const std::vector<Plate>& plates, const std::vect
 // its kind; a peak of normal stress that exceeds every fixed point's by 1 %.
 // At most `capacity` points, the largest (relative to their kind) first. Every
 // plate's maxima are kept whether they govern or not.
-PeakSearch searchPeaks(const std::vector<Plate>& plates, const std::vector<StressPoint>& fixed,
+PeakSearch searchPeaks(const std::vector<Plate>& plates, const SectionCorners& corners,
+                       const std::vector<StressPoint>& fixed,
                        const std::vector<PointStress>& fixedStresses, const Mesh& mesh,
                        const std::vector<Point>& nodes, const PrincipalFrame& frame, const AxisMoments& m,
                        const SectionValues& values, const SolvedFields& f, double poisson, int capacity);

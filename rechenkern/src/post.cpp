@@ -147,22 +147,6 @@ PointStress unitStresses(const StressPoint& sp, Point q, const Gradients& g, con
     return r;
 }
 
-namespace {
-
-double cross(Point o, Point a, Point b)
-{
-    return (a.y - o.y) * (b.z - o.z) - (a.z - o.z) * (b.y - o.y);
-}
-
-// Area coordinates of q in the triangle a, b, c.
-std::array<double, 3> areaCoordinates(Point q, Point a, Point b, Point c)
-{
-    const double whole = cross(a, b, c);
-    return {cross(q, b, c) / whole, cross(a, q, c) / whole, cross(a, b, q) / whole};
-}
-
-} // namespace
-
 std::vector<PointStress> pointStresses(const std::vector<StressPoint>& points, const Mesh& mesh,
                                        const std::vector<Point>& nodes, const PrincipalFrame& frame,
                                        const AxisMoments& m, const SectionValues& values,
@@ -197,47 +181,6 @@ std::vector<PointStress> pointStresses(const std::vector<StressPoint>& points, c
         }
         g.average();
         out.push_back(unitStresses(sp, nodes[mesh.requiredNode[p]], g, frame, m, values, poisson));
-    }
-    return out;
-}
-
-std::vector<PointStress> stressesAt(const std::vector<StressPoint>& points, const Mesh& mesh,
-                                    const std::vector<Point>& nodes, const PrincipalFrame& frame,
-                                    const AxisMoments& m, const SectionValues& values,
-                                    const SolvedFields& f, double poisson)
-{
-    // A point on an element's side or corner belongs to every element there;
-    // rounding is allowed for by a small negative area coordinate.
-    const double inside = -1e-9;
-    std::vector<PointStress> out;
-    for (const StressPoint& sp : points) {
-        const Point q = frame.toPrincipal(sp.at);
-        Gradients g;
-        int nearest = -1;
-        double nearestWorst = -std::numeric_limits<double>::infinity();
-        std::array<double, 3> nearestL{};
-        for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
-            if (mesh.elementPlate[e] != sp.plate)
-                continue;
-            const Element& el = mesh.elements[e];
-            const std::array<double, 3> L = areaCoordinates(q, nodes[el[0]], nodes[el[1]], nodes[el[2]]);
-            const double worst = std::min({L[0], L[1], L[2]});
-            if (worst >= inside)
-                g.add(f, el, Triangle6(nodes[el[0]], nodes[el[1]], nodes[el[2]]).at(L));
-            if (worst > nearestWorst) {
-                nearestWorst = worst;
-                nearest = static_cast<int>(e);
-                nearestL = L;
-            }
-        }
-        // Outside every element of its plate only by rounding on a fillet's
-        // chord: the nearest element's fields, continued to the point.
-        if (g.count == 0 && nearest >= 0) {
-            const Element& el = mesh.elements[nearest];
-            g.add(f, el, Triangle6(nodes[el[0]], nodes[el[1]], nodes[el[2]]).at(nearestL));
-        }
-        g.average();
-        out.push_back(unitStresses(sp, q, g, frame, m, values, poisson));
     }
     return out;
 }

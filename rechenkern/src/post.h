@@ -102,12 +102,4 @@ std::vector<PointStress> pointStresses(const std::vector<StressPoint>& points, c
                                        const AxisMoments& m, const SectionValues& values,
                                        const SolvedFields& f, double poisson);
 
-// Stresses at points anywhere in the section (the governing points, placed after
-// the centroid is known): the gradients at the point itself, averaged over the
-// elements of the point's own plate that contain it.
-std::vector<PointStress> stressesAt(const std::vector<StressPoint>& points, const Mesh& mesh,
-                                    const std::vector<Point>& nodes, const PrincipalFrame& frame,
-                                    const AxisMoments& m, const SectionValues& values,
-                                    const SolvedFields& f, double poisson);
-
 } // namespace delmarix
