@@ -62,21 +62,24 @@ private slots:
     void benannteZeilen()
     {
         QString text = "1,x,1,2,3,4,5,6,7,-8,0,1,2,0,0,0,0,0\r\n";
-        for (int i = 0; i < 19; ++i)
+        for (int i = 0; i < 21; ++i)
             text += QStringLiteral("%1,2,3,4,5,6,10\r\n").arg(i + 1);
         text += "\"Ort\",18,224.3125,-15,3\r\n\"Ort\",19,-414,850.9375,4\r\n\"Ort\",7,1,1,3\r\n\"Ort\",31,1,1,3\r\n"
+                "\"Ort\",20,1,1,6\r\n\"Ort\",21,1,1,7\r\n"
                 "\"Iw\",1.688e12\r\n\"zj\",-12.5\r\n"
                 "\"Maximum\",\"Steg rechts\",\"right web\",3,3.7e-05,200,615\r\n"
                 "\"Wply\",1869000\r\n\"Künftig\",1\r\n\"Wplz\",870100\r\n";
         const Ergebnislesung l = leseErgebnistext(text);
         QCOMPARE(l.fehler, Ergebnisfehler::Keiner);
         const Ergebnisse& r = l.werte;
-        QCOMPARE(int(r.punkte.size()), 19);
+        QCOMPARE(int(r.punkte.size()), 21);
         QCOMPARE(r.punkte[17].y, 224.3125);
         QCOMPARE(r.punkte[17].z, -15.0);
         QCOMPARE(r.punkte[17].spitzeVon, 3);
         QCOMPARE(r.punkte[18].spitzeVon, 4);
         QCOMPARE(r.punkte[6].spitzeVon, 0); // a fixed point keeps its place in the drawing
+        QCOMPARE(r.punkte[19].spitzeVon, 6); // Sigma-Z, the last column
+        QCOMPARE(r.punkte[20].spitzeVon, 0); // no column of that number
         QCOMPARE(r.bauteil.Iw.value_or(0), 1.688e12);
         QCOMPARE(r.bauteil.zj.value_or(0), -12.5);
         QCOMPARE(r.bauteil.Wply.value_or(0), 1869000.0);

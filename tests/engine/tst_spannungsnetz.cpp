@@ -7,6 +7,7 @@
 #include "kern/section_geometry.h"
 #include "kern/transfer_layout.h"
 
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -40,6 +41,15 @@ private slots:
         const Spannungsnetz& n = *l.netz;
         QVERIFY(n.knoten.size() > 1000 && n.elemente.size() > 500 && n.werte.size() >= n.knoten.size() / 2);
         QCOMPARE(n.elementplatte.size(), n.elemente.size());
+        // Every node of every plate has its row, also where plates meet (this section has no fillets).
+        QSet<qint64> vorhanden;
+        for (const Netzwert& w : n.werte)
+            vorhanden.insert(qint64(w.platte) * qint64(n.knoten.size()) + w.knoten);
+        for (size_t e = 0; e < n.elemente.size(); ++e)
+            for (int k : n.elemente[e])
+                QVERIFY2(vorhanden.contains(qint64(n.elementplatte[e]) * qint64(n.knoten.size()) + k),
+                         qPrintable(QStringLiteral("plate %1, node %2").arg(n.elementplatte[e]).arg(k)));
+        QCOMPARE(size_t(vorhanden.size()), n.werte.size());
         double flaeche = 0;
         for (const auto& e : n.elemente) {
             const auto &a = n.knoten[size_t(e[0])], &b = n.knoten[size_t(e[1])], &c = n.knoten[size_t(e[2])];

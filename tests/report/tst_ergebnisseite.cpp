@@ -8,6 +8,7 @@
 #include "engine/Ergebnisdatei.h"
 #include "kern/Formen.h"
 #include "kern/Zahlen.h"
+#include "report/Anhangseite.h"
 #include "report/Ergebnisseite.h"
 #include "report/Nachweisseite.h"
 
@@ -153,6 +154,27 @@ private slots:
         q.familie = kMitteObergurt;
         q.Querschnittsnummer = 35;
         QCOMPARE(bereiteNachweisVor(r, q, b, "Kasten", katalog).meldung, 57);
+    }
+
+    // The appendix measures places from the underside as the result page does: the engine's z plus
+    // half the bottom flange; a governing point names the column whose peak it is.
+    void anhang()
+    {
+        Ergebnisse r = antwort();
+        r.punkte[17].y = 4;
+        r.punkte[17].z = 140.3;
+        r.punkte[17].spitzeVon = 3;
+        r.bauteil.Iw = 1.65e12;
+        r.hoechstwerte.push_back({QStringLiteral("Steg"), QStringLiteral("web"), 3, 3.4e-4, 6, 150.2});
+        QVERIFY(hatAnhang(r));
+        Aufzeichnung a(96, 1200);
+        const Zeichenzielbindung ziel(&a.flaeche, true);
+        legeAnhangAn(a.flaeche, r, QStringLiteral("HEB300"), 9.5, printtext, QStringLiteral("E"));
+        const QString alles = texte(a).join(u'|');
+        QVERIFY2(alles.contains(QStringLiteral("6 / 160")) && alles.contains(QStringLiteral("y / z = 4 / 150")), qPrintable(alles));
+        QVERIFY2(alles.contains(QStringLiteral("P18   T68 Tau-Z")) && alles.contains(QStringLiteral("web")), qPrintable(alles));
+        QVERIFY(!alles.contains(QStringLiteral("Steg")));
+        QVERIFY(!hatAnhang(antwort()));
     }
 };
 
