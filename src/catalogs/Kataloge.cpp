@@ -27,7 +27,7 @@ bool leseASchiene(const QString& katalogdatei, const QString& name, Schienensatz
             continue;
         // Each value is closed by "|"; a value without its closing "|" is left empty.
         const QStringList teile = werte->split(u'|');
-        for (int i = 0; i < 8; ++i)
+        for (int i = 0; i < int(satz.size()); ++i)
             satz[size_t(i)] = i + 1 < teile.size() ? teile[i] : QString();
         return true;
     }
@@ -88,18 +88,27 @@ const QStringList& ipeGroessen()
 
 std::vector<Point> schienenumriss(const Schienensatz& satz)
 {
-    const double h1 = zahl(satz[0]), h2 = zahl(satz[1]), h3 = zahl(satz[2]), k = zahl(satz[3]);
+    // DIN 536-1 form A as the record describes it: the head k wide, h3 deep at
+    // its edge and h2 at the web (h3 where the record gives no h2); the web b3
+    // thick; the foot b1 wide, f3 thick at its edge rising straight to f1 at the
+    // web. The standard's radii are left out.
+    const double h1 = zahl(satz[0]), h3 = zahl(satz[2]), k = zahl(satz[3]);
+    const double h2 = satz[1].trimmed().isEmpty() ? h3 : zahl(satz[1]);
     const double b3 = zahl(satz[4]), b1 = zahl(satz[5]), f1 = zahl(satz[6]), f3 = zahl(satz[7]);
-    if (!(h1 > 0 && k > 0 && b1 > 0 && b3 > 0 && b3 < k && b3 < b1 && f3 > 0 && h3 > 0 && h3 < h1))
+    if (!(h1 > 0 && k > 0 && b1 > 0 && b3 > 0 && b3 < k && b3 < b1 && f3 > 0 && f1 >= f3 && h3 > 0 && h2 >= h3 &&
+          f1 + h2 < h1))
         return {};
-    const double kopfUnten = h1 - h3;
-    const double kopfSeite = f1 > 0 && f1 < h3 ? h1 - f1 : kopfUnten;
-    double fussOben = h2 > f3 ? h2 : f3 + 0.3 * (b1 - b3) / 2;
-    fussOben = std::min(fussOben, kopfUnten - 0.1 * h3);
-    std::vector<Point> rechts{{b1 / 2, 0}, {b1 / 2, f3}, {b3 / 2, fussOben}, {b3 / 2, kopfUnten},
-                              {k / 2, kopfSeite}, {k / 2, h1}};
+    std::vector<Point> rechts{{b1 / 2, 0}, {b1 / 2, f3}, {b3 / 2, f1}, {b3 / 2, h1 - h2}, {k / 2, h1 - h3}, {k / 2, h1}};
     std::vector<Point> ring = rechts;
     for (auto it = rechts.rbegin(); it != rechts.rend(); ++it)
         ring.push_back({-it->y, it->z});
     return ring;
+}
+
+std::optional<Schienenkennwerte> schienenkennwerte(const Schienensatz& satz)
+{
+    const double A = zahl(satz[8]), I = zahl(satz[9]);
+    if (!(A > 0))
+        return std::nullopt;
+    return Schienenkennwerte{A * 100, I > 0 ? I * 1e4 : 0.0};
 }

@@ -12,9 +12,17 @@
 #include <optional>
 #include <vector>
 
-// A rail record: eight values as texts. Element 0 is the rail height, 3 the
-// head width, 5 the foot width (what the flange must carry).
-using Schienensatz = std::array<QString, 8>;
+// A rail record: ten values as texts, DIN 536-1's names: h1, h2, h3, k, b3, b1,
+// f1, f3 in mm, then the published area in cm² and second moment Iy in cm⁴
+// (empty where the record has none). Element 0 is the rail height, 3 the head
+// width, 5 the foot width (what the flange must carry).
+using Schienensatz = std::array<QString, 10>;
+
+// The rail's published values, mm² and mm⁴ (I 0 where the record has none).
+struct Schienenkennwerte {
+    double A = 0, Iy = 0;
+};
+std::optional<Schienenkennwerte> schienenkennwerte(const Schienensatz& satz);
 
 // The rail choice list; "A-Sch" means no catalog rail.
 const QStringList& schienenliste();

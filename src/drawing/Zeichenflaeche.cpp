@@ -102,6 +102,21 @@ void Zeichenflaeche::bogen(double cx, double cy, double radius, double winkel1, 
     protokolliere({Zeichenschritt::Art::Bogen, cx, cy, radius, 0, winkel1, winkel2, {}, 0, false});
 }
 
+void Zeichenflaeche::flaeche(const QPolygonF& ecken)
+{
+    QPolygonF p;
+    for (const QPointF& e : ecken)
+        p << px(e.x(), e.y());
+    m_painter->save();
+    m_painter->setPen(Qt::NoPen);
+    m_painter->setBrush(m_farbe);
+    m_painter->drawPolygon(p);
+    m_painter->restore();
+    if (!ecken.isEmpty())
+        protokolliere({Zeichenschritt::Art::Rechteck, ecken.boundingRect().left(), ecken.boundingRect().top(),
+                       ecken.boundingRect().right(), ecken.boundingRect().bottom(), 0, 0, {}, 0, true});
+}
+
 void Zeichenflaeche::kreis(double cx, double cy, double radius, bool gefuellt)
 {
     const double r = radius * m_pxProMm;

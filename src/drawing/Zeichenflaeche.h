@@ -55,6 +55,8 @@ public:
     // as on paper, i.e. measured with y pointing up); a full circle for 0..2π.
     void bogen(double cx, double cy, double radius, double winkel1, double winkel2);
     void kreis(double cx, double cy, double radius, bool gefuellt = false);
+    // A filled polygon in the current colour, corners in millimetres, without outline.
+    void flaeche(const QPolygonF& ecken);
 
     // Line width in device pixels.
     void setzeLinienbreite(int pixel);

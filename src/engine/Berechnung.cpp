@@ -6,6 +6,7 @@
 #include "app/Sprachdateien.h"
 #include "app/Start.h"
 #include "catalogs/Kataloge.h"
+#include "kern/Formen.h"
 #include "kern/Zahlen.h"
 
 #include <QDir>
@@ -33,13 +34,13 @@ void loescheErgebnisse(const Berechnungsumgebung& u)
     QFile::remove(übergabedatei(u.pathben, 3));
 }
 
-// Runs the engine on "Übergabe2.dat" from the suite's program folder and waits for it.
-bool fuehreAus(const Berechnungsumgebung& u, int ergebnis)
+// Runs the engine on "Übergabe<eingabeNr>.dat" from the suite's program folder and waits for it.
+bool fuehreAus(const Berechnungsumgebung& u, int ergebnis, int eingabeNr = 2, const QString& netz = QString())
 {
-    const QString eingabe = übergabedatei(u.pathben, 2);
+    const QString eingabe = übergabedatei(u.pathben, eingabeNr);
     setzeVerzeichnis(verbinde(u.pathbasis, QStringLiteral("exefiles")), true);
     Rechenkernlauf lauf;
-    const bool gestartet = lauf.starte(eingabe, übergabedatei(u.pathben, ergebnis));
+    const bool gestartet = lauf.starte(eingabe, übergabedatei(u.pathben, ergebnis), netz);
     const QString programm = verbinde(QDir::currentPath(), programmdatei(QStringLiteral("Delmarix")));
     setzeVerzeichnis(u.pathben, true);
     if (!gestartet) {
@@ -71,6 +72,21 @@ QString übergabedatei(const QString& pathben, int n)
     return verbinde(pathben, QStringLiteral("Übergabe%1.dat").arg(n));
 }
 
+namespace {
+
+// The rail's foot width from the catalog, for the writer's flange checks; `heil` falls
+// when the rail's record is missing or gives no width.
+Schienenfussbreite fussbreiteAus(const QString& katalog, bool& heil)
+{
+    return [katalog, &heil](const QString& name) {
+        Schienensatz satz;
+        heil = leseASchiene(katalog, name, satz) && zahl(satz[5]) > 0 && heil;
+        return zahl(satz[5]);
+    };
+}
+
+} // namespace
+
 bool rechneQuerschnitt(const Querschnittsdaten& q, const Beschriftungen& b, const Berechnungsumgebung& u)
 {
     loescheErgebnisse(u);
@@ -78,13 +94,8 @@ bool rechneQuerschnitt(const Querschnittsdaten& q, const Beschriftungen& b, cons
 
     const QString katalog = verbinde(u.pathtext, QStringLiteral("ASchiene"));
     bool katalogHeil = true;
-    const auto fussbreite = [&katalog, &katalogHeil](const QString& name) {
-        Schienensatz satz;
-        katalogHeil = leseASchiene(katalog, name, satz) && zahl(satz[5]) > 0 && katalogHeil;
-        return zahl(satz[5]);
-    };
     const Übergabeinhalt inhalt =
-        baueÜbergabe(q, b, 1, fussbreite, [&u](int n) { return holeMessage(u.Messagedatei, n); });
+        baueÜbergabe(q, b, 1, fussbreiteAus(katalog, katalogHeil), [&u](int n) { return holeMessage(u.Messagedatei, n); });
     // Without the rail's record the flange check would pass a rail of no width.
     if (!katalogHeil) {
         zeige(textDateiBeschaedigt(katalog));
@@ -115,4 +126,29 @@ bool rechneWalzprofil(const Querschnittsdaten& q, const Berechnungsumgebung& u)
     if (!inhalt.ok || !schreibe(u, 2, übergabebytes(inhalt.zeilen)))
         return false;
     return fuehreAus(u, 3);
+}
+
+std::optional<Pruefergebnis> rechnePruefquerschnitt(const Querschnittsdaten& q, const Berechnungsumgebung& u)
+{
+    const QString eingabe = übergabedatei(u.pathben, 4), ergebnis = übergabedatei(u.pathben, 5);
+    const QString netz = netzdateiZu(ergebnis);
+    QFile::remove(ergebnis);
+    QFile::remove(netz);
+    // The section has been written and computed as typed a moment ago: what the writer
+    // had to say, it has said.
+    const auto still = [](int) { return QString(); };
+    bool katalogHeil = true;
+    const Übergabeinhalt inhalt =
+        q.familie == kWalzprofil
+            ? baueHProfilÜbergabe(q, still)
+            : baueÜbergabe(q, Beschriftungen(), 1, fussbreiteAus(verbinde(u.pathtext, QStringLiteral("ASchiene")), katalogHeil), still);
+    if (!inhalt.ok || !inhalt.Fehlliste.isEmpty() || !katalogHeil || !schreibe(u, 4, übergabebytes(inhalt.zeilen)))
+        return std::nullopt;
+    if (!fuehreAus(u, 5, 4, netz))
+        return std::nullopt;
+    const Ergebnislesung lesung = leseErgebnisdatei(ergebnis);
+    if (lesung.fehler != Ergebnisfehler::Keiner)
+        return std::nullopt;
+    Pruefergebnis p{lesung.werte, leseSpannungsnetz(netz).netz};
+    return p;
 }

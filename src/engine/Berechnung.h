@@ -4,9 +4,12 @@
 // for, and every way this can fail is told to the user. Nothing here reads or
 // writes a field of the window.
 
+#include "engine/Ergebnisdatei.h"
+#include "engine/Spannungsnetz.h"
 #include "kern/Uebergabeschreiber.h"
 
 #include <QString>
+#include <optional>
 
 struct Berechnungsumgebung {
     QString pathbasis;
@@ -25,3 +28,13 @@ bool rechneQuerschnitt(const Querschnittsdaten& q, const Beschriftungen& b, cons
 
 // The rolled-profile family: writes "Übergabe2.dat", runs the engine; "Übergabe3.dat" as above.
 bool rechneWalzprofil(const Querschnittsdaten& q, const Berechnungsumgebung& u);
+
+// The design check's own run: the section as the check computes it (the rail
+// worn) written into "Übergabe4.dat", its result "Übergabe5.dat" and stress mesh
+// "Übergabe5.netz", so that the result shown stays untouched. nullopt when the
+// engine gave no complete result; the caller tells the user.
+struct Pruefergebnis {
+    Ergebnisse werte;
+    std::optional<Spannungsnetz> netz;
+};
+std::optional<Pruefergebnis> rechnePruefquerschnitt(const Querschnittsdaten& q, const Berechnungsumgebung& u);

@@ -14,15 +14,18 @@ QString mitFragezeichen(QString pfad) { return QDir::toNativeSeparators(pfad).re
 
 int uhrzeitSekunden() { return QTime::currentTime().msecsSinceStartOfDay() / 1000; }
 
-QString rechenkernBefehl(const QString& eingabe, const QString& ergebnis)
+QString rechenkernBefehl(const QString& eingabe, const QString& ergebnis, const QString& netz)
 {
-    return programmdatei(QStringLiteral("Delmarix")) + u' ' + mitFragezeichen(eingabe) + u' ' +
-           mitFragezeichen(ergebnis);
+    QString befehl = programmdatei(QStringLiteral("Delmarix")) + u' ' + mitFragezeichen(eingabe) + u' ' +
+                     mitFragezeichen(ergebnis);
+    if (!netz.isEmpty())
+        befehl += u' ' + mitFragezeichen(netz);
+    return befehl;
 }
 
-bool Rechenkernlauf::starte(const QString& eingabe, const QString& ergebnis)
+bool Rechenkernlauf::starte(const QString& eingabe, const QString& ergebnis, const QString& netz)
 {
-    const QStringList teile = rechenkernBefehl(eingabe, ergebnis).split(u' ');
+    const QStringList teile = rechenkernBefehl(eingabe, ergebnis, netz).split(u' ');
     // The engine lies in the working directory the caller has just set; never looked up elsewhere.
     m_prozess.setProgram(verbinde(QDir::currentPath(), teile[0]));
     m_prozess.setArguments(teile.mid(1));

@@ -7,9 +7,10 @@
 #include <QString>
 #include <functional>
 
-// The command line as the engine receives it: its name, then both file
-// names with every blank turned into "?", so each stays one argument.
-QString rechenkernBefehl(const QString& eingabe, const QString& ergebnis);
+// The command line as the engine receives it: its name, then the file names
+// (the stress mesh's only when one is asked for) with every blank turned into
+// "?", so each stays one argument.
+QString rechenkernBefehl(const QString& eingabe, const QString& ergebnis, const QString& netz = QString());
 
 // How a run ended.
 enum class Rechenkernende {
@@ -27,7 +28,7 @@ int uhrzeitSekunden();
 class Rechenkernlauf {
 public:
     // Starts the engine found in the working directory; false when it could not be started.
-    bool starte(const QString& eingabe, const QString& ergebnis);
+    bool starte(const QString& eingabe, const QString& ergebnis, const QString& netz = QString());
     // Waits until the engine has removed its input file or has ended. After more
     // than three seconds the input file is removed. The caller tells the user.
     Rechenkernende warte(const QString& eingabedatei, const Uhr& uhr = uhrzeitSekunden);

@@ -34,8 +34,9 @@ const char* const kNamen[] = {"N [kN]", "Vy [kN]", "Vz [kN]", "Mx [kNm]", "My [k
 
 } // namespace
 
-Bemessungsdialog::Bemessungsdialog(const Bemessungswerte& w, const Texte& text, const Texte& meldung, QWidget* parent)
-    : QDialog(parent), m_text(text), m_meldung(meldung)
+Bemessungsdialog::Bemessungsdialog(const Bemessungswerte& w, const Texte& text, const Texte& meldung,
+                                   bool schieneWirktMit, QWidget* parent)
+    : QDialog(parent), m_text(text), m_meldung(meldung), m_schieneWirktMit(schieneWirktMit)
 {
     setObjectName(QStringLiteral("Bemessungsdialog"));
     setWindowTitle(text(kDialogtitel));
@@ -61,10 +62,14 @@ Bemessungsdialog::Bemessungsdialog(const Bemessungswerte& w, const Texte& text, 
     auto* stahl = new QFormLayout;
     sorte = new QComboBox(this);
     sorte->addItems(stahlsorten());
-    sorte->setCurrentIndex(std::max(0, int(stahlsorten().indexOf(w.stahlsorte))));
+    sorte->setCurrentIndex(stahlsorte(w.stahlsorte) ? int(*stahlsorte(w.stahlsorte)) : 2);
     gammaM0 = new QLineEdit(w.gammaM0, this);
+    gammaM1 = new QLineEdit(w.gammaM1, this);
+    steifenabstand = new QLineEdit(w.steifenabstand, this);
     stahl->addRow(text(kSorte), sorte);
     stahl->addRow(text(kGammaM0), gammaM0);
+    stahl->addRow(QStringLiteral("γM1"), gammaM1);
+    stahl->addRow(text(kSteifenabstand) + QStringLiteral(" [mm]"), steifenabstand);
     haupt->addLayout(stahl);
 
     auto* radgruppe = new QGroupBox(text(kRadlastgruppe), this);
@@ -96,6 +101,8 @@ Bemessungswerte Bemessungsdialog::werte() const
         *kraft[k] = kraefte[k]->text().trimmed();
     w.stahlsorte = sorte->currentText();
     w.gammaM0 = gammaM0->text().trimmed();
+    w.gammaM1 = gammaM1->text().trimmed();
+    w.steifenabstand = steifenabstand->text().trimmed();
     w.radlast = radlast->text().trimmed();
     w.befestigung = Schienenbefestigung(befestigung->currentIndex());
     w.verschleiss = verschleiss->text().trimmed();
@@ -104,7 +111,7 @@ Bemessungswerte Bemessungsdialog::werte() const
 
 void Bemessungsdialog::accept()
 {
-    const Bemessungslesung l = leseBemessung(werte());
+    const Bemessungslesung l = leseBemessung(werte(), m_schieneWirktMit);
     QWidget* feld = nullptr;
     QString name;
     switch (l.fehler) {
@@ -123,6 +130,19 @@ void Bemessungsdialog::accept()
         feld = gammaM0;
         name = QStringLiteral("γM0");
         break;
+    case Bemessungsfehler::GammaM1:
+        feld = gammaM1;
+        name = QStringLiteral("γM1");
+        break;
+    case Bemessungsfehler::Steifenabstand:
+        feld = steifenabstand;
+        name = m_text(kSteifenabstand);
+        break;
+    case Bemessungsfehler::Befestigung:
+        // Both fields are named in the message; the fixing is the one to change.
+        meldungen().zeige(m_meldung(62), Meldungssymbol::Keins);
+        befestigung->setFocus();
+        return;
     case Bemessungsfehler::Radlast:
         feld = radlast;
         name = QStringLiteral("Fz,Ed");

@@ -1,6 +1,7 @@
 #pragma once
-// The design values of the section: internal forces, steel grade, γM0 and the
-// wheel load with the rail's fixing and wear. A thin window over the record's
+// The design values of the section: internal forces, steel grade, γM0, γM1,
+// the spacing of the web's transverse stiffeners and the wheel load with the
+// rail's fixing and wear. A thin window over the record's
 // `Bemessungswerte`; what is admissible is decided by `leseBemessung`.
 
 #include "kern/Querschnittsdaten.h"
@@ -17,13 +18,17 @@ class Bemessungsdialog : public QDialog {
 public:
     using Texte = std::function<QString(int)>;
     // `text` gives the print texts, `meldung` message n of the message file.
-    Bemessungsdialog(const Bemessungswerte& werte, const Texte& text, const Texte& meldung, QWidget* parent = nullptr);
+    // `schieneWirktMit`: the section counts its rail, which must then be rigidly fixed.
+    Bemessungsdialog(const Bemessungswerte& werte, const Texte& text, const Texte& meldung, bool schieneWirktMit = false,
+                     QWidget* parent = nullptr);
 
     Bemessungswerte werte() const;
 
     std::array<QLineEdit*, 6> kraefte{}; // N, Vy, Vz, Mx, My, Mz
     QComboBox* sorte = nullptr;
     QLineEdit* gammaM0 = nullptr;
+    QLineEdit* gammaM1 = nullptr;
+    QLineEdit* steifenabstand = nullptr;
     QLineEdit* radlast = nullptr;
     QComboBox* befestigung = nullptr;
     QLineEdit* verschleiss = nullptr;
@@ -35,4 +40,5 @@ public slots:
 private:
     Texte m_text;
     Texte m_meldung;
+    bool m_schieneWirktMit = false;
 };

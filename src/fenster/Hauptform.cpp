@@ -106,7 +106,7 @@ void Hauptform::oeffneBemessung()
 {
     Bemessungsdialog dialog(
         eingabe->bemessung(), [this](int n) { return holePrinttext(n); }, [this](int n) { return holeMessage(n); },
-        this);
+        schieneWirktMit(querschnitt()), this);
     if (dialog.exec() == QDialog::Accepted)
         eingabe->setzeBemessung(dialog.werte());
 }
@@ -393,20 +393,33 @@ void Hauptform::haengeNachweisAn(const Ergebnisse& r, const Querschnittsdaten& q
 {
     if (!hatBemessung(q.bemessung))
         return;
-    const Bemessungslesung l = leseBemessung(q.bemessung);
+    const Bemessungslesung l = leseBemessung(q.bemessung, schieneWirktMit(q));
+    if (l.fehler == Bemessungsfehler::Befestigung) {
+        zeigeMessage(62);
+        return;
+    }
     if (l.fehler != Bemessungsfehler::Keiner) {
         zeigeMessage(56);
         return;
     }
-    const Nachweisvorbereitung v =
-        bereiteNachweisVor(r, q, l.werte, name, verbinde(pathtext, QStringLiteral("ASchiene")));
+    // The check computes the section with the rail as worn; the page before shows it as typed.
+    const auto pruef = rechnePruefquerschnitt(abgefahrenerQuerschnitt(q, l.werte.verschleiss), umgebung());
+    if (!pruef) {
+        zeigeMessage(63);
+        return;
+    }
+    const Nachweisvorbereitung v = bereiteNachweisVor(r, pruef->werte, pruef->netz, q, l.werte, name,
+                                                      verbinde(pathtext, QStringLiteral("ASchiene")));
     if (!v.daten) {
         // The result page stands on its own; the check waits for a rail over a web.
         zeigeMessage(v.meldung);
         return;
     }
     m_letzteSeiten.push_back([this, d = *v.daten](Zeichenflaeche& f) {
-        legeNachweisseiteAn(f, d, [this](int n) { return holePrinttext(n); });
+        legeNachweisseiteAn(f, d, [this](int n) { return holePrinttext(n); }, Printersprache);
+    });
+    m_letzteSeiten.push_back([this, d = *v.daten](Zeichenflaeche& f) {
+        legeNachweisdetailsAn(f, d, [this](int n) { return holePrinttext(n); }, Printersprache);
     });
 }
 

@@ -56,7 +56,8 @@ std::vector<Texteintrag> texteintraege(Querschnittsdaten& q)
     Bemessungswerte& b = q.bemessung;
     for (auto [name, wert] : {std::pair{"N", &b.N}, {"Vy", &b.Vy}, {"Vz", &b.Vz}, {"Mx", &b.Mx}, {"My", &b.My},
                               {"Mz", &b.Mz}, {"stahlsorte", &b.stahlsorte}, {"gammaM0", &b.gammaM0},
-                              {"radlast", &b.radlast}, {"verschleiss", &b.verschleiss}})
+                              {"gammaM1", &b.gammaM1}, {"radlast", &b.radlast}, {"verschleiss", &b.verschleiss},
+                              {"steifenabstand", &b.steifenabstand}})
         e.push_back({QStringLiteral("bemessung.") + QLatin1String(name), wert});
     return e;
 }

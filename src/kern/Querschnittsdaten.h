@@ -49,9 +49,11 @@ struct Bemessungswerte {
     QString N, Vy, Vz, Mx, My, Mz;
     QString stahlsorte = QStringLiteral("S355");
     QString gammaM0 = QStringLiteral("1.00");
+    QString gammaM1 = QStringLiteral("1.00");
     QString radlast; // Fz,Ed in kN; empty: no wheel load
     Schienenbefestigung befestigung = Schienenbefestigung::Starr;
     QString verschleiss = QStringLiteral("25"); // wear of the rail head, percent of its height
+    QString steifenabstand; // a, spacing of the web's transverse stiffeners in mm; empty: not given
 };
 
 struct Querschnittsdaten {

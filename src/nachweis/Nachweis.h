@@ -1,32 +1,27 @@
 #pragma once
-// The design check of the section under its design forces: the normal and
-// shear stresses at every stress point from the engine's unit stresses, the
-// local stress under a crane wheel at the top of the web under the rail, the
-// equivalent stress and its utilisation against the yield strength of the
-// plate the point lies in. Plain functions on plain data; the window and the
-// page only show what they return.
-//
-// Sources: yield strengths EN 10025-2:2004, Table 7; equivalent stress
-// EN 1993-1-1, 6.2.1 (6.1); spread of a wheel load into the web EN 1993-6,
-// 5.7.1 with Table 5.1; wear of the rail EN 1993-6, 5.6.2.
+// The design check of a crane runway girder's section under its design forces
+// and a wheel load, as plain functions on plain data; the window and the page
+// only show what they return:
+//  - the stresses at every stress point, with the wheel's local stresses in
+//    the web under the rail, against the yield strength (EN 1993-1-1 6.2.1 (6.1);
+//    EN 1993-6 5.7.1 to 5.7.3),
+//  - the web under the wheel (EN 1993-6 6.5 with EN 1993-1-5 section 6),
+//  - shear buckling of every web (EN 1993-1-5 section 5),
+//  - their interaction (EN 1993-1-5 7.2),
+//  - the class of every plate part (EN 1993-1-1 Table 5.2).
+// Lateral-torsional buckling and fatigue are checks of the girder, not of the
+// section, and are not made here.
 
 #include "engine/Ergebnisdatei.h"
+#include "engine/Spannungsnetz.h"
 #include "kern/Querschnittsdaten.h"
-#include "kern/polygon.h"
+#include "nachweis/Plattenteile.h"
+#include "nachweis/Radlast.h"
+#include "nachweis/Stahl.h"
+#include "nachweis/Stegbeulen.h"
 
-#include <QStringList>
 #include <optional>
 #include <vector>
-
-enum class Stahlsorte { S235, S275, S355, S460 };
-
-// The grades by name, in the order a list offers them.
-const QStringList& stahlsorten();
-std::optional<Stahlsorte> stahlsorte(const QString& name);
-
-// The minimum yield strength in N/mm² for a plate of nominal thickness t in mm;
-// 0 where the table gives none (t not above 0, or thicker than the grade is made).
-double streckgrenze(Stahlsorte sorte, double t);
 
 // Internal forces in kN and moments in kNm, signed as the unit stresses.
 struct Schnittgroessen {
@@ -37,14 +32,17 @@ struct Schnittgroessen {
 struct Bemessung {
     Schnittgroessen kraefte;
     Stahlsorte sorte = Stahlsorte::S355;
-    double gammaM0 = 1.0;
-    double radlast = 0;     // Fz,Ed in kN, 0: none
+    double gammaM0 = 1.0, gammaM1 = 1.0;
+    double radlast = 0; // Fz,Ed in kN, 0: none
     Schienenbefestigung befestigung = Schienenbefestigung::Starr;
-    double verschleiss = 0.25; // share of the rail head worn away
+    double verschleiss = 0.25;  // share of the rail head worn away
+    double steifenabstand = 0;  // a, spacing of the web's transverse stiffeners in mm; 0: not given
 };
 
 // Which typed design value is not admissible.
-enum class Bemessungsfehler { Keiner, Kraft, Stahlsorte, GammaM0, Radlast, Verschleiss };
+enum class Bemessungsfehler {
+    Keiner, Kraft, Stahlsorte, GammaM0, GammaM1, Radlast, Verschleiss, Steifenabstand, Befestigung
+};
 
 struct Bemessungslesung {
     Bemessungsfehler fehler = Bemessungsfehler::Keiner;
@@ -52,77 +50,91 @@ struct Bemessungslesung {
     Bemessung werte;
 };
 
-// Empty forces count as 0; γM0 from 0.8 to 1.5; a wheel load not negative; the
-// wear from 0 to 50 % of the head.
-Bemessungslesung leseBemessung(const Bemessungswerte& b);
+// Empty forces count as 0; γM0 and γM1 from 1.0 to 1.5; a wheel load not
+// negative; the wear from 0 to 50 % of the head; a from 100 mm to 100 m or
+// empty. A rail that acts with the section must be rigidly fixed.
+Bemessungslesung leseBemessung(const Bemessungswerte& b, bool schieneWirktMit = false);
 
 // Whether any force or the wheel load is given: only then is there a check.
 bool hatBemessung(const Bemessungswerte& b);
 
-// The rail as it stands on the flange: its outline with the foot on z = 0, the
-// height of its head (what wears away) and the width of its foot.
-struct Schienenquerschnitt {
-    tarvello::geometrie::Polygon umriss;
-    double kopfhoehe = 0;
-    double fussbreite = 0;
-};
+// Whether the section counts a rail in its cross-section (typed rail of a welded
+// form with "acting" ticked, or the flat rail on a rolled profile).
+bool schieneWirktMit(const Querschnittsdaten& q);
 
-// The rail of the section: the catalog rail when the form rides one, else the
-// rail typed (a flat of that width and height, worn over its whole height).
-// nullopt when the section has no rail.
-std::optional<Schienenquerschnitt> schienenquerschnitt(const Querschnittsdaten& q, const QString& schienenkatalog);
-
-// The outline cut off at height zOben: what is left of a worn rail.
-tarvello::geometrie::Polygon unterhalb(const tarvello::geometrie::Polygon& umriss, double zOben);
-
-// Where a wheel load goes into a web: the stress point at the top of the web
-// under the rail, the web's thickness and the flange the rail stands on.
-struct Radlastort {
-    int punkt = 0;
-    double tw = 0;      // web thickness
-    double tf = 0;      // flange thickness under the rail
-    double bf = 0;      // flange width, the most the load spreads over
-};
-
-// nullopt where the rail does not stand over a web (no rail, or the rail at mid top flange).
-std::optional<Radlastort> radlastort(const Querschnittsdaten& q);
-
-// The spread of the wheel load with every term, lengths in mm, N/mm².
-struct Radlastausbreitung {
-    double hr = 0;     // height of the worn rail
-    double beff = 0;   // bfr + hr + tf, at most the flange width
-    double Ir = 0;     // worn rail about its own horizontal axis
-    double Ifeff = 0;  // flange of width beff about its own axis
-    double Irf = 0;    // rail and flange strip together about their common axis
-    double leff = 0;
-    double sigmaOz = 0; // Fz,Ed / (leff·tw)
-};
-
-Radlastausbreitung radlastausbreitung(const Schienenquerschnitt& schiene, double verschleiss, const Radlastort& ort,
-                                      Schienenbefestigung befestigung, double radlastKn);
+// The section as the check computes it: an acting rail at its worn height
+// (EN 1993-6 5.6.2); the record itself where no rail acts or nothing wears.
+Querschnittsdaten abgefahrenerQuerschnitt(const Querschnittsdaten& q, double verschleiss);
 
 // The check at one stress point, stresses in N/mm².
 struct Punktnachweis {
     int nummer = 0;
     double sigmaX = 0, tau = 0, sigmaZ = 0, sigmaV = 0;
+    double tauOxz = 0;  // the wheel's local shear taken into τ (web top only)
+    double sigmaT = 0;  // the web's local bending taken into σz (web top only)
     double dicke = 0, fy = 0;
     double eta = 0; // σv / (fy/γM0); infinite where the table has no fy
 };
 
-struct Nachweis {
+struct Punktnachweise {
     std::vector<Punktnachweis> punkte;
     int massgebend = -1; // index of the point with the largest utilisation
     double etaMax = 0;
-    bool erfuellt = false;
+};
+
+// The wheel's local stresses at a point of the wheel's web: σoz (compression
+// positive), τoxz and σT; all 0 away from that web.
+struct Ortsspannung {
+    double sigmaOz = 0, tauOxz = 0, sigmaT = 0;
 };
 
 // The check at every point the section has (thickness above 0) except the top
-// of an acting rail, which is rail steel and not the girder's grade. The local
-// stress σz = −σoz (compression) acts at `radlastpunkt` alone (0: nowhere).
-Nachweis weiseNach(const std::vector<Spannungspunkt>& punkte, const Bemessung& b, int radlastpunkt, double sigmaOz);
+// of an acting rail, which is rail steel and not the girder's grade.
+Punktnachweise weiseNach(const std::vector<Spannungspunkt>& punkte, const Bemessung& b,
+                         const std::vector<Ortsspannung>& ortlich = {});
 
 // The row of the acting rail's top among the stress points.
 constexpr int kSchienenpunkt = 14;
+
+// Shear buckling of one web.
+struct Stegschub {
+    int platte = -1;
+    QString nameDe, nameEn;
+    double hw = 0, tw = 0, fy = 0, tauEd = 0, eta = 0;
+    Schubbeulen beulen;
+};
+
+// The class of one plate part.
+struct Teilklasse {
+    Plattenteil teil;
+    QString nameDe, nameEn;
+    double sigma1 = 0, sigma2 = 0, fy = 0; // compression positive
+    Klassierung klasse;
+};
+
+// The checks the page names, each with its clause and utilisation.
+enum class Pruefung { Spannungen, Stegbiegung, Lasteinleitung, Schubbeulen, Interaktion, Klasse };
+struct Teilnachweis {
+    Pruefung pruefung;
+    bool moeglich = true; // false: it applies but cannot be made (no a)
+    double eta = 0;
+};
+
+enum class Urteil { Erfuellt, NichtErfuellt, Klasse4, Unvollstaendig };
+
+struct Nachweis {
+    Punktnachweise punkte;
+    std::optional<Stegbiegung> stegbiegung;
+    std::optional<Stegfeld> stegfeld;
+    std::optional<Lasteinleitung> lasteinleitung;
+    double ss = 0, eta2 = 0, eta1 = 0;
+    std::vector<Stegschub> stege;
+    std::vector<Teilklasse> klassen;
+    int klasse = 1; // the section's: its worst part's
+    std::vector<Teilnachweis> teile;
+    int massgebend = -1; // index into teile
+    Urteil urteil = Urteil::NichtErfuellt;
+};
 
 // What the page shows, computed before it is laid out.
 struct Nachweisdaten {
@@ -131,7 +143,13 @@ struct Nachweisdaten {
     std::optional<Radlastort> ort;            // where a wheel load acts
     std::optional<Radlastausbreitung> radlast; // given when a wheel load acts
     Nachweis nachweis;
-    bool schienenpunkt = false; // the top of an acting rail was left out
+    bool schienenpunkt = false;  // the top of an acting rail was left out
+    bool abgefahren = false;     // the check's section has the rail at its worn height
+    double IYeingabe = 0, IYnachweis = 0; // IY of the section as typed and as checked
+    std::optional<Spannungsnetz> netz;      // the check's stress fields, for the picture
+    std::vector<double> plattendicken;      // of the check's plates, in the mesh's order
+    double netzBezug = 0;                   // the mesh's z less this is the section's z
+    std::vector<tarvello::geometrie::Point> orte; // every stress point's place (index: number − 1)
 };
 
 // Everything the check needs from the results and the section; nullopt with the
@@ -140,6 +158,8 @@ struct Nachweisvorbereitung {
     std::optional<Nachweisdaten> daten;
     int meldung = 0;
 };
-Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Querschnittsdaten& q, const Bemessung& b,
-                                        const QString& name, const QString& schienenkatalog);
-
+// r: the results of the section as typed; pruef: those of the section the
+// check computes (the worn rail), with its stress mesh where there is one.
+Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& pruef,
+                                        const std::optional<Spannungsnetz>& netz, const Querschnittsdaten& q,
+                                        const Bemessung& b, const QString& name, const QString& schienenkatalog);

@@ -2,118 +2,69 @@
 
 #include "drawing/Zeichenflaeche.h"
 #include "drawing/Zeichenprimitive.h"
+#include "report/Auslastungsbild.h"
+#include "report/Nachweisteile.h"
 
 #include <cmath>
 
 namespace {
-
-const QString kSchrift = QStringLiteral("Times New Roman");
-
 
 QString einheit(const QString& name, double wert, const QString& e)
 {
     return name + QStringLiteral(" = ") + nachweiszahl(wert, 1) + u' ' + e;
 }
 
-// One line of values, each starting at its own tab of 45 mm.
-void zeile(Zeichenflaeche& f, const QStringList& teile)
-{
-    const double y = f.CurrentY, links = f.linkerRand();
-    for (int i = 0; i < teile.size(); ++i)
-        schreibeBei(links + 45 * i, y, teile[i]);
-    f.CurrentX = links;
-    f.CurrentY = y + f.textHeight();
-}
-
 void eingaben(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
 {
-    const Schnittgroessen& s = d.bemessung.kraefte;
+    const Bemessung& b = d.bemessung;
+    const Schnittgroessen& s = b.kraefte;
     f.print(text(kKraefte));
     f.print(text(kAchsen));
     const QString kN = QStringLiteral("kN"), kNm = QStringLiteral("kNm");
-    zeile(f, {einheit("N", s.N, kN), einheit("Vy", s.Vy, kN), einheit("Vz", s.Vz, kN)});
-    zeile(f, {einheit("Mx", s.Mx, kNm), einheit("My", s.My, kNm), einheit("Mz", s.Mz, kNm)});
-    zeile(f, {text(kSorte) + u' ' + stahlsorten()[int(d.bemessung.sorte)],
-              QStringLiteral("γM0 = ") + nachweiszahl(d.bemessung.gammaM0, 2)});
-    f.print(text(kStreckgrenze));
-}
-
-void radlastblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
-{
-    if (!d.radlast || !d.ort)
-        return;
-    const Radlastausbreitung& a = *d.radlast;
-    const Radlastort& o = *d.ort;
-    const Bemessung& b = d.bemessung;
-    f.print(QString());
-    f.print(text(kRadlastKopf));
-    f.print(text(kRadlast) + QStringLiteral(" = ") + nachweiszahl(b.radlast) + QStringLiteral(" kN, ") +
-            text(kFest + int(b.befestigung)) + QStringLiteral(", ") + text(kVerschleiss) + QStringLiteral(" = ") +
-            nachweiszahl(100 * b.verschleiss, 0) + QStringLiteral(" %"));
-    f.print(QStringLiteral("hr = %1 mm, tf = %2 mm, tw = %3 mm, beff = min(bfr + hr + tf; bf) = %4 mm")
-                .arg(nachweiszahl(a.hr), nachweiszahl(o.tf), nachweiszahl(o.tw), nachweiszahl(a.beff)));
-    f.print(QStringLiteral("Ir = %1 mm⁴, If,eff = %2 mm⁴, Irf = %3 mm⁴")
-                .arg(QString::number(a.Ir, 'e', 4), QString::number(a.Ifeff, 'e', 4), QString::number(a.Irf, 'e', 4)));
-    const QString formel = b.befestigung == Schienenbefestigung::Starr ? QStringLiteral("3.25·(Irf/tw)^(1/3)")
-                           : b.befestigung == Schienenbefestigung::NichtStarr
-                               ? QStringLiteral("3.25·((Ir + If,eff)/tw)^(1/3)")
-                               : QStringLiteral("4.25·((Ir + If,eff)/tw)^(1/3)");
-    f.print(QStringLiteral("leff = ") + formel + QStringLiteral(" = ") + nachweiszahl(a.leff) + QStringLiteral(" mm"));
-    f.print(QStringLiteral("σoz,Ed = Fz,Ed / (leff·tw) = ") + nachweiszahl(a.sigmaOz) + QStringLiteral(" N/mm² ") +
-            text(kAm) + QStringLiteral(" P") + QString::number(o.punkt));
-}
-
-// Column k's numbers end at kSpalte[k]; the point's name starts at the margin.
-constexpr double kSpalte[] = {26, 48, 68, 88, 110, 130, 150};
-
-void tabelle(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
-{
-    const double links = f.linkerRand();
-    f.print(QString());
-    f.print(text(kFormel));
-    f.print(text(kSpannungen));
-    const QStringList koepfe{QStringLiteral("t [mm]"), QStringLiteral("σx"), QStringLiteral("τ"), QStringLiteral("σz"),
-                             QStringLiteral("σv"),     QStringLiteral("fy"), QStringLiteral("η")};
-    double y = f.CurrentY + 1;
-    schreibeBei(links, y, text(kPunkt));
-    for (int k = 0; k < koepfe.size(); ++k)
-        schreibeBei(links + kSpalte[k] - f.textWidth(koepfe[k]), y, koepfe[k]);
-    y += f.textHeight();
-    f.linie(links, y, links + kSpalte[6] + 2, y);
-    y += 0.5;
-    const Nachweis& n = d.nachweis;
-    for (size_t i = 0; i < n.punkte.size(); ++i) {
-        const Punktnachweis& p = n.punkte[i];
-        const bool massgebend = int(i) == n.massgebend;
-        f.setzeFett(massgebend);
-        schreibeBei(links, y, QStringLiteral("P%1").arg(p.nummer));
-        const QString eta = p.fy > 0 ? nachweiszahl(p.eta, 3) : text(kKeinFy);
-        const QStringList werte{nachweiszahl(p.dicke),  nachweiszahl(p.sigmaX), nachweiszahl(p.tau),
-                                nachweiszahl(p.sigmaZ), nachweiszahl(p.sigmaV), nachweiszahl(p.fy, 0), eta};
-        for (int k = 0; k < werte.size(); ++k)
-            schreibeBei(links + kSpalte[k] - f.textWidth(werte[k]), y, werte[k]);
-        y += f.textHeight();
-    }
-    f.setzeFett(false);
-    f.CurrentX = links;
-    f.CurrentY = y + 1;
-    if (d.schienenpunkt)
-        f.print(text(kSchienenkopf));
+    nachweiszeile(f, {einheit("N", s.N, kN), einheit("Vy", s.Vy, kN), einheit("Vz", s.Vz, kN)});
+    nachweiszeile(f, {einheit("Mx", s.Mx, kNm), einheit("My", s.My, kNm), einheit("Mz", s.Mz, kNm)});
+    nachweiszeile(f, {text(kSorte) + u' ' + stahlsorten()[int(b.sorte)] + QStringLiteral(" (") + stahlnorm(b.sorte) + u')',
+                      QString(), QStringLiteral("γM0 = ") + nachweiszahl(b.gammaM0, 2),
+                      QStringLiteral("γM1 = ") + nachweiszahl(b.gammaM1, 2)});
+    f.print(text(kSteifenabstand) + QStringLiteral(" = ") +
+            (b.steifenabstand > 0 ? nachweiszahl(b.steifenabstand, 0) + QStringLiteral(" mm") : QStringLiteral("–")));
+    if (b.radlast > 0)
+        f.print(text(kRadlast) + QStringLiteral(" = ") + nachweiszahl(b.radlast) + QStringLiteral(" kN, ") +
+                text(kFest + int(b.befestigung)) + QStringLiteral(", ") + text(kVerschleiss) + QStringLiteral(" = ") +
+                nachweiszahl(100 * b.verschleiss, 0) + QStringLiteral(" %"));
+    f.print(text(d.abgefahren ? kAbgefahren : kWieEingegeben) + QStringLiteral(": IY = ") +
+            nachweiszahl(d.IYnachweis / 1e4, 0) + QStringLiteral(" cm⁴") +
+            (d.abgefahren ? QStringLiteral(" (") + text(kEingegeben) + QStringLiteral(": ") +
+                                nachweiszahl(d.IYeingabe / 1e4, 0) + QStringLiteral(" cm⁴)")
+                          : QString()));
 }
 
 void urteil(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
 {
     const Nachweis& n = d.nachweis;
     f.print(QString());
-    if (n.massgebend >= 0) {
-        const Punktnachweis& p = n.punkte[size_t(n.massgebend)];
-        f.print(text(kMassgebend) + QStringLiteral(": P%1, η = ").arg(p.nummer) +
-                (p.fy > 0 ? nachweiszahl(p.eta, 3) : text(kKeinFy)));
-    }
-    f.setzeSchriftgroesse(14);
     f.setzeFett(true);
-    f.print(text(n.erfuellt ? kErfuellt : kNichtErfuellt));
+    f.print(text(kNachweise));
     f.setzeFett(false);
+    for (size_t i = 0; i < n.teile.size(); ++i) {
+        f.setzeFett(int(i) == n.massgebend);
+        const Teilnachweis& t = n.teile[i];
+        nachweiszeile(f, {text(kPruefung + int(t.pruefung)), QString(), QString(), teilnachweisWert(d, t, text)});
+    }
+    f.setzeFett(false);
+    f.print(QString());
+    if (n.massgebend >= 0) {
+        const Teilnachweis& t = n.teile[size_t(n.massgebend)];
+        f.print(text(kMassgebend) + QStringLiteral(": ") + text(kPruefung + int(t.pruefung)) + QStringLiteral(", η = ") +
+                nachweiszahl(t.eta, 3));
+    }
+    f.setzeSchriftgroesse(12);
+    f.setzeFett(true);
+    static const int urteile[] = {kErfuellt, kNichtErfuellt, kKlasse4, kUnvollstaendig};
+    f.print(text(urteile[int(n.urteil)]));
+    f.setzeFett(false);
+    f.setzeSchriftgroesse(10);
+    f.print(text(kNichtErfasst));
 }
 
 } // namespace
@@ -125,19 +76,14 @@ QString nachweiszahl(double wert, int stellen)
     return QString::number(gerundet == 0 ? 0.0 : gerundet, 'f', stellen);
 }
 
-void legeNachweisseiteAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
+void legeNachweisseiteAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString&)
 {
-    f.setzeSchrift(kSchrift, 14);
-    f.setzeFett(false);
-    f.setzeLinkenRand(-20);
-    f.print(QString());
-    f.setzeFett(true);
-    f.print(text(kTitel) + QStringLiteral(" – ") + d.querschnitt);
-    f.setzeFett(false);
-    f.setzeSchriftgroesse(10);
-    f.print(QString());
+    nachweiskopf(f, text(kTitel) + QStringLiteral(" – ") + d.querschnitt);
+    f.print(text(kBild));
+    const double oben = f.CurrentY + 2;
+    if (zeichneAuslastung(f, d, f.linkerRand(), oben, 170, 80))
+        f.CurrentY = oben + 84;
+    f.CurrentX = f.linkerRand();
     eingaben(f, d, text);
-    radlastblock(f, d, text);
-    tabelle(f, d, text);
     urteil(f, d, text);
 }

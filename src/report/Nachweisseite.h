@@ -1,7 +1,9 @@
 #pragma once
-// The design check page: the design values, the spread of the wheel load with
-// its terms, one row per stress point (σx, τ, σz, σv, fy, η), the governing
-// point and the verdict. It follows the result page in the preview and in print.
+// The design check pages: first the utilisation over the section, the checks
+// with their clauses and utilisations and the verdict; then the terms: the
+// spread of the wheel load, one row per stress point (σx, τ, σz, σv, fy, η),
+// the web under the wheel, shear buckling and the plates' classes. They follow
+// the result page in the preview and in print.
 
 #include "nachweis/Nachweis.h"
 #include "report/Ergebnisseite.h"
@@ -38,11 +40,35 @@ enum Nachweistext {
     kKraefteEinheiten = 56,
     kAm = 57,
     kRadlastgruppe = 58,
-    kLetzterNachweistext = 58,
+    kBild = 69,
+    kNachweise = 70,
+    kPruefung = 71, // 71..76: the checks in the order of `Pruefung`
+    kOhneA = 77,
+    kInSigmaZ = 78,
+    kNichtErfasst = 79,
+    kKlasse4 = 80,
+    kUnvollstaendig = 81,
+    kAbgefahren = 82,
+    kWieEingegeben = 83,
+    kEingegeben = 84,
+    kInnen = 85,
+    kRand = 86,
+    kKlasse = 87,
+    kKeinDruck = 88,
+    kSteifenabstand = 89,
+    kNichtNoetig = 90,
+    kDetails = 91,
+    kBlech = 92,
+    kLetzterNachweistext = 92,
 };
 
-// `text` gives the print texts.
-void legeNachweisseiteAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text);
+// The check's first page: the utilisation over the section, the design values,
+// every check with its clause and η, the governing one and the verdict.
+// `text` gives the print texts, `sprache` "D" or "E" for the plates' names.
+void legeNachweisseiteAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString& sprache);
+
+// Its second page: the terms of every check.
+void legeNachweisdetailsAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString& sprache);
 
 // A stress or length as the page prints it: one decimal, "." as the point.
 QString nachweiszahl(double wert, int stellen = 1);

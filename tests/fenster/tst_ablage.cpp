@@ -141,7 +141,7 @@ private slots:
     // keeps it open and is named.
     void bemessungsdialog()
     {
-        const Bemessungswerte w{"1", "2", "3", "4", "5", "6", "S235", "1.1", "250", Schienenbefestigung::AufLager, "30"};
+        const Bemessungswerte w{"1", "2", "3", "4", "5", "6", "S235", "1.1", "1.05", "250", Schienenbefestigung::AufLager, "30", "2000"};
         const auto text = [](int n) { return QStringLiteral("T%1").arg(n); };
         Bemessungsdialog d(w, text, text);
         const Bemessungswerte z = d.werte();

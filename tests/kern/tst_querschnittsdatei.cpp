@@ -20,6 +20,7 @@ const QByteArray kKasten = QByteArray(R"("Tarvello-Querschnitt",1
 "bemessung.Vz","85"
 "bemessung.stahlsorte","S235"
 "bemessung.gammaM0","1.00"
+"bemessung.gammaM1","1.00"
 "bemessung.verschleiss","25"
 "bemessung.befestigung","NichtStarr"
 )").replace("\n", "\r\n");

@@ -4,6 +4,7 @@
 // points the section has).
 #include "../drawing/Aufzeichnung.h"
 #include "Testhilfen.h"
+#include "drawing/Detailbeispiele.h"
 #include "drawing/Zeichenprimitive.h"
 #include "engine/Ergebnisdatei.h"
 #include "kern/Formen.h"
@@ -128,7 +129,8 @@ private slots:
     // and said so; no check where the rail stands over no web.
     void nachweisseite()
     {
-        Querschnittsdaten q = kastenMitSchiene();
+        Querschnittsdaten q = formbeispiel(11);
+        q.masse.obergurtbreite = "720";
         q.schieneMittragend = false;
         q.ASchiene = "A65";
         const QString katalog = qEnvironmentVariable("TARVELLO_DATEN") + "/ASchiene";
@@ -138,11 +140,13 @@ private slots:
         r.punkte.resize(3);
         r.punkte[2] = {{1e-5f, 0, 0, 0, 6e-5f, 0}, 12};
         const auto seite = [&] {
-            const Nachweisvorbereitung v = bereiteNachweisVor(r, q, b, "Kasten", katalog);
+            const Nachweisvorbereitung v = bereiteNachweisVor(r, r, std::nullopt, q, b, "Kasten", katalog);
             Aufzeichnung a(96, 1200);
             const Zeichenzielbindung ziel(&a.flaeche, true);
-            if (v.daten)
-                legeNachweisseiteAn(a.flaeche, *v.daten, printtext);
+            if (v.daten) {
+                legeNachweisseiteAn(a.flaeche, *v.daten, printtext, QStringLiteral("E"));
+                legeNachweisdetailsAn(a.flaeche, *v.daten, printtext, QStringLiteral("E"));
+            }
             return texte(a);
         };
         const QStringList t = seite();
@@ -151,9 +155,8 @@ private slots:
         r.punkte.resize(14);
         r.punkte[13] = {{1e-3f, 0, 0, 0, 0, 0}, 40};
         QVERIFY(seite().contains("T47"));
-        q.familie = kMitteObergurt;
-        q.Querschnittsnummer = 35;
-        QCOMPARE(bereiteNachweisVor(r, q, b, "Kasten", katalog).meldung, 57);
+        q = formbeispiel(35);
+        QCOMPARE(bereiteNachweisVor(r, r, std::nullopt, q, b, "Kasten", katalog).meldung, 57);
     }
 
     // The appendix measures places from the underside as the result page does: the engine's z plus

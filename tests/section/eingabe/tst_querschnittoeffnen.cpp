@@ -40,7 +40,7 @@ struct Seite {
         for (QLineEdit* f : fenster.findChildren<QLineEdit*>())
             if (f->property("feldart").isValid() && gezeigt(f) && f->isEnabled())
                 f->setText(QString::number(wert += 0.5));
-        e.setzeBemessung({"11", "12", "13", "14", "15", "16", "S235", "1.1", "250", Schienenbefestigung::AufLager, "30"});
+        e.setzeBemessung({"11", "12", "13", "14", "15", "16", "S235", "1.1", "1.05", "250", Schienenbefestigung::AufLager, "30", "1500"});
     }
 };
 
