@@ -122,10 +122,10 @@ Punktnachweise weiseNach(const std::vector<Spannungspunkt>& punkte, const Bemess
     for (size_t i = 0; i < punkte.size(); ++i) {
         const Spannungspunkt& p = punkte[i];
         const int nummer = int(i) + 1;
-        if (!(p.dicke > 0) || nummer == kSchienenpunkt)
+        const Ortsspannung o = i < ortlich.size() ? ortlich[i] : Ortsspannung{};
+        if (!(p.dicke > 0) || nummer == kSchienenpunkt || o.schiene)
             continue;
         const auto& e = p.spannung; // Sigma-X, Tau-Y, Tau-Z, Tau-X, Sigma-Y, Sigma-Z
-        const Ortsspannung o = i < ortlich.size() ? ortlich[i] : Ortsspannung{};
         Punktnachweis z;
         z.nummer = nummer;
         z.sigmaX = 1000 * (s.N * e[0] + s.My * e[4] + s.Mz * e[5]);

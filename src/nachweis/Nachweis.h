@@ -86,6 +86,7 @@ struct Punktnachweise {
 // positive), τoxz and σT; all 0 away from that web.
 struct Ortsspannung {
     double sigmaOz = 0, tauOxz = 0, sigmaT = 0;
+    bool schiene = false; // the point lies in an acting rail: rail steel, not checked
 };
 
 // The check at every point the section has (thickness above 0) except the top

@@ -160,6 +160,8 @@ Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& p
 
     // The wheel: its spread, and its local stresses along the web under it.
     std::vector<Ortsspannung> ortlich(pruef.punkte.size());
+    for (size_t i = 0; i < ort.size() && i < ortlich.size(); ++i)
+        ortlich[i].schiene = ort[i].platte >= 0 && lagen[size_t(ort[i].platte)].art == Plattenart::Schiene;
     if (b.radlast > 0) {
         d.ort = radlastort(q);
         const auto schiene = schienenquerschnitt(q, schienenkatalog);
@@ -188,7 +190,8 @@ Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& p
         kopf.sigmaT = n.stegbiegung ? n.stegbiegung->sigmaT : 0.0;
     }
     n.punkte = weiseNach(pruef.punkte, b, ortlich);
-    d.schienenpunkt = int(pruef.punkte.size()) >= kSchienenpunkt && pruef.punkte[kSchienenpunkt - 1].dicke > 0;
+    d.schienenpunkt = std::any_of(ortlich.begin(), ortlich.end(), [](const Ortsspannung& o) { return o.schiene; }) ||
+                      (int(pruef.punkte.size()) >= kSchienenpunkt && pruef.punkte[kSchienenpunkt - 1].dicke > 0);
     n.teile.push_back({Pruefung::Spannungen, true, n.punkte.etaMax});
     for (const Punktnachweis& p : n.punkte.punkte)
         n.eta1 = std::max(n.eta1, p.fy > 0 ? std::fabs(p.sigmaX) * b.gammaM0 / p.fy : 0.0);

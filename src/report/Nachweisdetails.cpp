@@ -190,8 +190,7 @@ QString teilnachweisWert(const Nachweisdaten& d, const Teilnachweis& t, const Pr
         return text(kOhneA);
     switch (t.pruefung) {
     case Pruefung::Stegbiegung:
-        return text(kInSigmaZ) + QStringLiteral(" (σT,Ed = ") + nachweiszahl(d.nachweis.stegbiegung->sigmaT) +
-               QStringLiteral(" N/mm²)");
+        return text(kInSigmaZ) + QStringLiteral(", σT = ") + nachweiszahl(d.nachweis.stegbiegung->sigmaT);
     case Pruefung::Klasse:
         return text(kKlasse) + u' ' + QString::number(d.nachweis.klasse);
     default:

@@ -49,7 +49,11 @@ void urteil(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
     for (size_t i = 0; i < n.teile.size(); ++i) {
         f.setzeFett(int(i) == n.massgebend);
         const Teilnachweis& t = n.teile[i];
-        nachweiszeile(f, {text(kPruefung + int(t.pruefung)), QString(), QString(), teilnachweisWert(d, t, text)});
+        const double y = f.CurrentY;
+        schreibeBei(f.linkerRand(), y, text(kPruefung + int(t.pruefung)));
+        schreibeBei(f.linkerRand() + 128, y, teilnachweisWert(d, t, text));
+        f.CurrentX = f.linkerRand();
+        f.CurrentY = y + f.textHeight();
     }
     f.setzeFett(false);
     f.print(QString());
