@@ -1,18 +1,12 @@
 #include "Nachweis.h"
 
 #include "kern/Formen.h"
-#include "kern/Uebergabeschreiber.h"
 #include "kern/Zahlen.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
-
-using tarvello::geometrie::AreaMoments;
-using tarvello::geometrie::Point;
-using tarvello::geometrie::Polygon;
-using tarvello::geometrie::SectionGeometry;
 
 namespace {
 
