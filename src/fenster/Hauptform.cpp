@@ -415,12 +415,10 @@ void Hauptform::haengeNachweisAn(const Ergebnisse& r, const Querschnittsdaten& q
         zeigeMessage(v.meldung);
         return;
     }
-    m_letzteSeiten.push_back([this, d = *v.daten](Zeichenflaeche& f) {
-        legeNachweisseiteAn(f, d, [this](int n) { return holePrinttext(n); }, Printersprache);
-    });
-    m_letzteSeiten.push_back([this, d = *v.daten](Zeichenflaeche& f) {
-        legeNachweisdetailsAn(f, d, [this](int n) { return holePrinttext(n); }, Printersprache);
-    });
+    for (const auto seite : {legeNachweisseiteAn, legeNachweisdetailsAn, legeStegnachweiseAn})
+        m_letzteSeiten.push_back([this, d = *v.daten, seite](Zeichenflaeche& f) {
+            seite(f, d, [this](int n) { return holePrinttext(n); }, Printersprache);
+        });
 }
 
 void Hauptform::haengeAnhangAn(const Ergebnisse& r, const QString& name, double halbeGurtdicke)

@@ -135,16 +135,21 @@ void klassenblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& te
     for (int k = 0; k < koepfe.size(); ++k)
         schreibeBei(links + spalten[k], y, koepfe[k]);
     y += f.textHeight();
+    int ohneDruck = 0;
     for (const Teilklasse& k : d.nachweis.klassen) {
+        // Parts in tension throughout are class 1 and only counted.
+        if (!(k.sigma1 > 0)) {
+            ++ohneDruck;
+            continue;
+        }
         const QString name = (sprache == QStringLiteral("D") ? k.nameDe : k.nameEn) + QStringLiteral(" (") +
                              text(k.teil.innen ? kInnen : kRand) + u')';
-        const bool druck = k.sigma1 > 0;
         const QStringList werte{name,
                                 nachweiszahl(k.teil.c),
                                 nachweiszahl(k.klasse.cDurchT),
-                                druck ? nachweiszahl(k.klasse.psi, 2) : QString(),
+                                nachweiszahl(k.klasse.psi, 2),
                                 nachweiszahl(k.sigma1),
-                                druck ? nachweiszahl(k.klasse.grenzen[2]) : text(kKeinDruck),
+                                nachweiszahl(k.klasse.grenzen[2]),
                                 QString::number(k.klasse.klasse) +
                                     (k.klasse.klasse == 4 ? QStringLiteral(" (ρ = %1, beff = %2 mm)")
                                                                 .arg(nachweiszahl(k.klasse.rho, 3), nachweiszahl(k.klasse.beff))
@@ -157,6 +162,9 @@ void klassenblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& te
     f.setzeFett(false);
     f.CurrentX = links;
     f.CurrentY = y;
+    if (ohneDruck > 0)
+        f.print(QStringLiteral("%1 × ").arg(ohneDruck) + text(kKeinDruck) + QStringLiteral(": ") + text(kKlasse) +
+                QStringLiteral(" 1"));
 }
 
 } // namespace
@@ -198,11 +206,16 @@ QString teilnachweisWert(const Nachweisdaten& d, const Teilnachweis& t, const Pr
     }
 }
 
-void legeNachweisdetailsAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString& sprache)
+void legeNachweisdetailsAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString&)
 {
     nachweiskopf(f, text(kDetails) + QStringLiteral(" – ") + d.querschnitt);
     radlastblock(f, d, text);
     punkttabelle(f, d, text);
+}
+
+void legeStegnachweiseAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString& sprache)
+{
+    nachweiskopf(f, text(kDetails) + QStringLiteral(" – ") + d.querschnitt);
     stegblock(f, d, text, sprache);
     klassenblock(f, d, text, sprache);
 }

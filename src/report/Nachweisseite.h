@@ -67,8 +67,10 @@ enum Nachweistext {
 // `text` gives the print texts, `sprache` "D" or "E" for the plates' names.
 void legeNachweisseiteAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString& sprache);
 
-// Its second page: the terms of every check.
+// Its second page: the wheel's local effects and the stresses at every point
+// (up to 30 rows); the third: the webs and the class of every plate part.
 void legeNachweisdetailsAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString& sprache);
+void legeStegnachweiseAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString& sprache);
 
 // A stress or length as the page prints it: one decimal, "." as the point.
 QString nachweiszahl(double wert, int stellen = 1);

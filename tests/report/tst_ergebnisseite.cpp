@@ -146,6 +146,7 @@ private slots:
             if (v.daten) {
                 legeNachweisseiteAn(a.flaeche, *v.daten, printtext, QStringLiteral("E"));
                 legeNachweisdetailsAn(a.flaeche, *v.daten, printtext, QStringLiteral("E"));
+                legeStegnachweiseAn(a.flaeche, *v.daten, printtext, QStringLiteral("E"));
             }
             return texte(a);
         };
