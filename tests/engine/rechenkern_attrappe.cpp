@@ -6,6 +6,8 @@
 //   leer             removes its input and writes nothing
 //   fehler           writes the engine's failure answer and removes its input
 //   ergebnis:<file>  copies that file as the result and removes the input
+// A third argument (the stress mesh asked for by the design check's own run) makes it
+// behave as TARVELLO_ATTRAPPE_PRUEF says, where that is set; it writes no mesh.
 #include <QCoreApplication>
 #include <QFile>
 #include <QThread>
@@ -14,9 +16,10 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList argumente = QCoreApplication::arguments().mid(1);
-    const QByteArray art = qgetenv("TARVELLO_ATTRAPPE");
-    if (argumente.size() != 2 || art == "absturz")
-        return argumente.size() != 2 ? 2 : 3;
+    const bool pruefung = argumente.size() == 3 && qEnvironmentVariableIsSet("TARVELLO_ATTRAPPE_PRUEF");
+    const QByteArray art = qgetenv(pruefung ? "TARVELLO_ATTRAPPE_PRUEF" : "TARVELLO_ATTRAPPE");
+    if (argumente.size() < 2 || argumente.size() > 3 || art == "absturz")
+        return argumente.size() < 2 || argumente.size() > 3 ? 2 : 3;
     const QString eingabe = QString(argumente[0]).replace(u'?', u' '), ergebnis = QString(argumente[1]).replace(u'?', u' ');
     if (art == "haengt")
         QThread::sleep(20);

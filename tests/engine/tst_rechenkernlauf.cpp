@@ -107,6 +107,43 @@ private slots:
         QVERIFY(!QFile::exists(übergabedatei(fenster.form.pathben, 2)));
     }
 
+    // The design check's own run fails in each way while the result's run answers: its fault is
+    // told, then that the check is not shown; the result page and its appendix stand alone.
+    void fehlerDerPruefrechnung_data()
+    {
+        QTest::addColumn<QByteArray>("art");
+        QTest::addColumn<QList<int>>("meldungen");
+        QTest::newRow("stirbt") << QByteArray("absturz") << QList<int>{48, 63};
+        QTest::newRow("schreibt nichts") << QByteArray("leer") << QList<int>{63};
+        QTest::newRow("Fehler mit Grund") << QByteArray("fehler") << QList<int>{63};
+        QTest::newRow("Unsinn") << QByteArray("sofort") << QList<int>{63};
+    }
+    void fehlerDerPruefrechnung()
+    {
+        QFETCH(QByteArray, art);
+        QFETCH(QList<int>, meldungen);
+        Fenster fenster;
+        QVERIFY(fenster.rechne());
+        const int ohneNachweis = fenster.form.form5->Seiten;
+        const QString antwort = fenster.wurzel.filePath("antwort.dat");
+        QVERIFY(QFile::copy(übergabedatei(fenster.form.pathben, 1), antwort));
+        Bemessungswerte b;
+        b.N = "-500";
+        fenster.e.setzeBemessung(b);
+        QVERIFY(fenster.rechne());
+        QCOMPARE(fenster.form.form5->Seiten, ohneNachweis + 3); // with the real engine: the check's pages
+        qputenv("TARVELLO_ATTRAPPE_PRUEF", art);
+        setzeRechenkern(fenster, "ergebnis:" + antwort.toLocal8Bit());
+        QVERIFY(fenster.rechne());
+        qunsetenv("TARVELLO_ATTRAPPE_PRUEF");
+        QStringList erwartet;
+        for (int n : meldungen)
+            erwartet << fenster.form.holeMessage(n);
+        QCOMPARE(fenster.rekorder.texte(), erwartet);
+        QCOMPARE(fenster.form.form5->Seiten, ohneNachweis);
+        QVERIFY(!QFile::exists(übergabedatei(fenster.form.pathben, 4)));
+    }
+
     // A folder that takes no file (read-only, or a full disk), played by the file writer: the
     // engine's input or the preview's page.
     void ordnerNimmtNichtsAuf()
