@@ -145,13 +145,53 @@ private slots:
         const auto text = [](int n) { return QStringLiteral("T%1").arg(n); };
         Bemessungsdialog d(w, text, text);
         const Bemessungswerte z = d.werte();
-        QCOMPARE((QStringList{z.N, z.Vy, z.Vz, z.Mx, z.My, z.Mz, z.stahlsorte, z.gammaM0, z.radlast, z.verschleiss}),
-                 (QStringList{"1", "2", "3", "4", "5", "6", "S235", "1.1", "250", "30"}));
+        QCOMPARE((QStringList{z.N, z.Vy, z.Vz, z.Mx, z.My, z.Mz, z.stahlsorte, z.gammaM0, z.gammaM1, z.radlast,
+                              z.verschleiss, z.steifenabstand}),
+                 (QStringList{"1", "2", "3", "4", "5", "6", "S235", "1.1", "1.05", "250", "30", "2000"}));
         QCOMPARE(z.befestigung, Schienenbefestigung::AufLager);
         d.kraefte[4]->setText("x");
         d.accept();
         QCOMPARE(m_rekorder->texte(), QStringList{"T56 My [kNm]"});
         QCOMPARE(d.result(), int(QDialog::Rejected));
+    }
+
+    // Typed as a user types: γM1 below 1.0 and a spacing of 50 mm are named and keep their field's
+    // focus; a rail counted in the section on a pad is refused with the message naming both fields,
+    // the fixing focused; rigidly fixed, the values are taken. An old "S460" opens as S460N.
+    void bemessungsdialogPrueftEingaben()
+    {
+        Bemessungswerte w;
+        w.stahlsorte = "S460";
+        w.befestigung = Schienenbefestigung::AufLager;
+        const auto text = [](int n) { return QStringLiteral("T%1").arg(n); };
+        Bemessungsdialog d(w, text, text, true);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QCOMPARE(d.sorte->currentText(), QStringLiteral("S460N"));
+        const auto tippeIn = [&d](QLineEdit* feld, const QString& neu, bool bestaetigen = true) {
+            feld->setFocus();
+            feld->selectAll();
+            QTest::keyClicks(feld, neu);
+            if (bestaetigen)
+                QTest::keyClick(&d, Qt::Key_Return);
+        };
+        tippeIn(d.gammaM1, "0.9");
+        QCOMPARE(m_rekorder->texte().value(0), QStringLiteral("T56 γM1"));
+        QCOMPARE(QApplication::focusWidget(), d.gammaM1);
+        tippeIn(d.gammaM1, "1,1", false);
+        tippeIn(d.steifenabstand, "50");
+        QCOMPARE(m_rekorder->texte().value(1), QStringLiteral("T56 T89"));
+        QCOMPARE(QApplication::focusWidget(), d.steifenabstand);
+        tippeIn(d.steifenabstand, "1500");
+        QCOMPARE(m_rekorder->texte().value(2), QStringLiteral("T62"));
+        QCOMPARE(QApplication::focusWidget(), d.befestigung);
+        QVERIFY(d.isVisible());
+        d.befestigung->setCurrentIndex(int(Schienenbefestigung::Starr));
+        QTest::keyClick(&d, Qt::Key_Return);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.werte().gammaM1, QStringLiteral("1,1"));
+        QCOMPARE(d.werte().steifenabstand, QStringLiteral("1500"));
+        QCOMPARE(m_rekorder->texte().size(), 3);
     }
 
     void abgelehnteDateien_data()

@@ -208,6 +208,41 @@ private slots:
                 stahlnorm(Stahlsorte::S355).contains("10025-2"));
     }
 
+    // The parts of Table 5.2 by hand: HEB 300 (H 300, B 300, S 11, T 19, R 27): the web between the
+    // fillets c = 300 − 2·19 − 2·27 = 208, four flange outstands (300 − 11 − 54)/2 = 117.5. The BO 720
+    // box (webs 14 at y 250..264 and 10 at −260..−250): top flange outstands 96 and 100 and 500 between
+    // the webs, bottom flange (±300) 36, 500 and 40, the webs 1200 between the flanges.
+    void plattenteileVonHand()
+    {
+        const auto teile = [](const Querschnittsdaten& q) {
+            const auto masse = querschnittsmasse(q);
+            const auto bau = masse->rolled ? tarvello::geometrie::buildRolledSection(masse->rolledProfile)
+                                           : tarvello::geometrie::buildWeldedSection(masse->welded);
+            QStringList liste;
+            for (const Plattenteil& t : plattenteile(bau.geometry, plattenlagen(bau.geometry)))
+                liste << QString::fromStdString(bau.geometry.plates[size_t(t.platte)].nameEn) + (t.innen ? " i " : " o ") +
+                             QString::number(t.c, 'f', 1);
+            liste.sort();
+            return liste;
+        };
+        Querschnittsdaten heb;
+        heb.familie = kWalzprofil;
+        heb.Typ = "HEB300";
+        heb.walzprofil = {"300", "300", "11", "19", "27"};
+        QCOMPARE(teile(heb), (QStringList{"bottom flange o 117.5", "bottom flange o 117.5", "top flange o 117.5",
+                                          "top flange o 117.5", "web i 208.0"}));
+        QStringList kasten = teile(kastenBO720());
+        QCOMPARE(kasten, (QStringList{"bottom flange i 500.0", "bottom flange o 36.0", "bottom flange o 40.0",
+                                      "left web i 1200.0", "right web i 1200.0", "top flange i 500.0",
+                                      "top flange o 100.0", "top flange o 96.0"}));
+        // An outstand runs from its support to its free edge.
+        const auto masse = querschnittsmasse(kastenBO720());
+        const auto g = tarvello::geometrie::buildWeldedSection(masse->welded).geometry;
+        for (const Plattenteil& t : plattenteile(g, plattenlagen(g)))
+            if (!t.innen)
+                QVERIFY(std::fabs(std::fabs(t.bis.y) - (g.plates[size_t(t.platte)].nameEn == "top flange" ? 360 : 300)) < 1e-9);
+    }
+
     // The BO 720 box: the right web's centre 257 from the axis, the flange reaching 360: 103 beyond
     // it, so the load spreads over at most 206 (not the flange's 720); the worn rail (75 → 56.25)
     // is the one the check computes, its IY by hand from the rectangles.

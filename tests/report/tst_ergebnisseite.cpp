@@ -4,6 +4,7 @@
 // points the section has).
 #include "../drawing/Aufzeichnung.h"
 #include "Testhilfen.h"
+#include "report/Auslastungsbild.h"
 #include "drawing/Detailbeispiele.h"
 #include "drawing/Zeichenprimitive.h"
 #include "engine/Ergebnisdatei.h"
@@ -158,6 +159,38 @@ private slots:
         QVERIFY(seite().contains("T47"));
         q = formbeispiel(35);
         QCOMPARE(bereiteNachweisVor(r, r, std::nullopt, q, b, "Kasten", katalog).meldung, 57);
+    }
+
+    // The utilisation picture: a colour from blue to red as η rises to 1, purple above; a node's
+    // value √(σx² + 3τ²)·γM0/fy with fy of its plate's thickness; nothing drawn without a mesh.
+    void auslastungsbild()
+    {
+        double farbton = 1e9;
+        for (double eta = 0; eta <= 1.0001; eta += 0.1) {
+            const double h = auslastungsfarbe(eta).hueF();
+            QVERIFY(h <= farbton);
+            farbton = h;
+        }
+        QCOMPARE(auslastungsfarbe(1.0).hueF(), 0.0);
+        QCOMPARE(auslastungsfarbe(1.01), QColor(150, 0, 150));
+        Nachweisdaten d;
+        d.bemessung.kraefte.N = 100;
+        d.bemessung.kraefte.Vz = 50;
+        d.bemessung.gammaM0 = 1.1;
+        d.plattendicken = {12, 45};
+        Aufzeichnung a(96, 1200);
+        const Zeichenzielbindung ziel(&a.flaeche, true);
+        QVERIFY(!zeichneAuslastung(a.flaeche, d, 0, 0, 170, 80));
+        Spannungsnetz n;
+        n.knoten = {{0, 0}, {10, 0}, {0, 10}, {5, 0}, {5, 5}, {0, 5}};
+        n.elemente = {{0, 1, 2, 3, 4, 5}};
+        n.elementplatte = {1};
+        for (int k = 0; k < 6; ++k)
+            n.werte.push_back({1, k, {1e-3, 0, 2e-3, 0, 0, 0}});
+        d.netz = n;
+        // σx = 100 N/mm², τ = 100, fy = 335 (45 mm of S355): η = 200·1.1/335.
+        QCOMPARE(knotenauslastung(d).front(), 200 * 1.1 / 335);
+        QVERIFY(zeichneAuslastung(a.flaeche, d, 0, 0, 170, 80));
     }
 
     // The appendix measures places from the underside as the result page does: the engine's z plus
