@@ -243,6 +243,39 @@ private slots:
                 QVERIFY(std::fabs(std::fabs(t.bis.y) - (g.plates[size_t(t.platte)].nameEn == "top flange" ? 360 : 300)) < 1e-9);
     }
 
+    // The web under the wheel of the BO 720 box as the check sets it up: fyw of the 14 mm web (355),
+    // fyf of the 25 mm flange (345), bf = 14 + 96 + min(610; 15·√(235/345)·25 = 309.5) = 419.5, ss = leff − 50;
+    // shear buckling of both webs under the largest shear the mesh has in them away from their ends.
+    void stegfeldImNachweis()
+    {
+        const Querschnittsdaten q = kastenBO720();
+        Ergebnisse r;
+        r.punkte.resize(17);
+        for (Spannungspunkt& p : r.punkte)
+            p = {{1e-5, 0, 0, 0, 0, 0}, 12};
+        Bemessung b;
+        b.radlast = 300;
+        b.steifenabstand = 1500;
+        b.kraefte.Vz = 100;
+        Spannungsnetz netz;
+        netz.knoten = {{257, 610}, {257, 1205}, {-255, 610}};
+        for (int platte = 0; platte < 8; ++platte)
+            for (int k = 0; k < 3; ++k)
+                netz.werte.push_back({platte, k, {0, 0, k == 1 ? 9e-4 : k == 2 ? 2e-4 : 3e-4, 0, 0, 0}});
+        const auto v = bereiteNachweisVor(r, r, netz, q, b, "11", QString());
+        QVERIFY(v.daten && v.daten->nachweis.stegfeld);
+        const Stegfeld& f = *v.daten->nachweis.stegfeld;
+        QCOMPARE(f.fyw, 355.0);
+        QCOMPARE(f.fyf, 345.0);
+        PRUEFE_NAHE(f.bf, 14 + 96 + 15 * std::sqrt(235.0 / 345) * 25, 1e-12);
+        PRUEFE_NAHE(v.daten->nachweis.ss, v.daten->radlast->leff - 50, 1e-12);
+        PRUEFE_NAHE(v.daten->nachweis.eta2, 300e3 / v.daten->nachweis.lasteinleitung->FRd, 1e-12);
+        // The node 5 mm below the flange lies within one thickness of the web's end: left out.
+        QCOMPARE(v.daten->nachweis.stege.size(), size_t(2));
+        for (const Stegschub& w : v.daten->nachweis.stege)
+            PRUEFE_NAHE(w.tauEd, 1000 * 100 * 3e-4, 1e-12);
+    }
+
     // The BO 720 box: the right web's centre 257 from the axis, the flange reaching 360: 103 beyond
     // it, so the load spreads over at most 206 (not the flange's 720); the worn rail (75 → 56.25)
     // is the one the check computes, its IY by hand from the rectangles.

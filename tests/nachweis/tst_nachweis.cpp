@@ -253,6 +253,8 @@ void TstNachweis::eingabenGeprueft()
     Bemessungswerte lose = w;
     lose.befestigung = Schienenbefestigung::AufLager;
     QCOMPARE(leseBemessung(lose, true).fehler, Bemessungsfehler::Befestigung);
+    lose.befestigung = Schienenbefestigung::NichtStarr;
+    QCOMPARE(leseBemessung(lose, true).fehler, Bemessungsfehler::Befestigung);
     QCOMPARE(leseBemessung(lose, false).fehler, Bemessungsfehler::Keiner);
     // A decimal comma as in the main window; a sign alone or two separators are no number.
     w.gammaM0 = "1,05";
