@@ -119,6 +119,7 @@ struct Teilnachweis {
     Pruefung pruefung;
     bool moeglich = true; // false: it applies but cannot be made (no a)
     double eta = 0;
+    bool noetig = true;   // false: the standard asks for none (a stocky web in shear)
 };
 
 enum class Urteil { Erfuellt, NichtErfuellt, Klasse4, Unvollstaendig };

@@ -259,8 +259,7 @@ Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& p
         eta3 = std::max(eta3, w.eta);
         n.stege.push_back(w);
     }
-    if (mitSchub)
-        n.teile.push_back({Pruefung::Schubbeulen, true, eta3});
+    n.teile.push_back({Pruefung::Schubbeulen, true, eta3, mitSchub});
     if (d.ort)
         n.teile.push_back({Pruefung::Interaktion, true, (n.eta2 + 0.8 * n.eta1) / 1.4});
 

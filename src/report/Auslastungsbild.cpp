@@ -40,9 +40,15 @@ bool zeichneAuslastung(Zeichenflaeche& f, const Nachweisdaten& d, double x, doub
         return false;
     const Spannungsnetz& n = *d.netz;
     const std::vector<double> eta = knotenauslastung(d);
+    // A fillet's nodes carry the values of the junction it belongs to: where an element's own
+    // plate has no value at a node, the node's largest over the plates meeting there counts.
     std::map<std::pair<int, int>, double> wert;
-    for (size_t i = 0; i < n.werte.size(); ++i)
+    std::map<int, double> amKnoten;
+    for (size_t i = 0; i < n.werte.size(); ++i) {
         wert[{n.werte[i].platte, n.werte[i].knoten}] = eta[i];
+        double& k = amKnoten[n.werte[i].knoten];
+        k = std::max(k, eta[i]);
+    }
     double ymin = 1e300, ymax = -1e300, zmin = 1e300, zmax = -1e300;
     for (const auto& k : n.knoten) {
         ymin = std::min(ymin, k[0]), ymax = std::max(ymax, k[0]);
@@ -63,7 +69,8 @@ bool zeichneAuslastung(Zeichenflaeche& f, const Nachweisdaten& d, double x, doub
             QPolygonF ecken;
             for (int j : t) {
                 const auto w = wert.find({platte, k[size_t(j)]});
-                summe += w == wert.end() ? 0.0 : w->second;
+                const auto a = amKnoten.find(k[size_t(j)]);
+                summe += w != wert.end() ? w->second : a != amKnoten.end() ? a->second : 0.0;
                 ecken << knoten(k[size_t(j)]);
             }
             f.setzeFarbe(auslastungsfarbe(summe / 3));

@@ -196,6 +196,8 @@ QString teilnachweisWert(const Nachweisdaten& d, const Teilnachweis& t, const Pr
 {
     if (!t.moeglich)
         return text(kOhneA);
+    if (!t.noetig)
+        return text(kNichtNoetig);
     switch (t.pruefung) {
     case Pruefung::Stegbiegung:
         return text(kInSigmaZ) + QStringLiteral(", σT = ") + nachweiszahl(d.nachweis.stegbiegung->sigmaT);
