@@ -60,7 +60,7 @@ QString stahlnorm(Stahlsorte sorte)
 {
     switch (sorte) {
     case Stahlsorte::S460N:
-        return QStringLiteral("EN 10025-3, Tab. 5");
+        return QStringLiteral("EN 10025-3, Tab. 4");
     case Stahlsorte::S460M:
         return QStringLiteral("EN 10025-4, Tab. 4");
     default:
