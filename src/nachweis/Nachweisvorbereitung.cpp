@@ -171,17 +171,17 @@ Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& p
             return {std::nullopt, 57};
         const Radlastort& o = *d.ort;
         d.radlast = radlastausbreitung(*schiene, b.verschleiss, o, b.befestigung, b.radlast);
-        const Plattenlage& steg = lagen[size_t(o.steg)];
-        const double oben = o.oben ? steg.laenge : 0.0;
         if (b.steifenabstand > 0) {
             const double Itr = b.befestigung == Schienenbefestigung::Starr ? abgefahreneSchiene(*schiene, b.verschleiss).It : 0;
             n.stegbiegung = stegbiegung(b.radlast, schiene->kopfbreite, o.tw, o.hw, b.steifenabstand,
                                         rechteckTorsion(o.bf, o.tf) + Itr);
         }
+        // Down the web (and the plate it goes on in) the load spreads at 45°.
         for (size_t i = 0; i < ort.size(); ++i) {
-            if (ort[i].platte != o.steg || !(pruef.punkte[i].dicke > 0))
+            if (std::find(o.stegteile.begin(), o.stegteile.end(), ort[i].platte) == o.stegteile.end() ||
+                !(pruef.punkte[i].dicke > 0))
                 continue;
-            const double tiefe = std::fabs(oben - entlang(steg, ort[i].at));
+            const double tiefe = (ort[i].at.y - o.kopf.y) * o.abwaerts.y + (ort[i].at.z - o.kopf.z) * o.abwaerts.z;
             ortlich[i].sigmaOz = sigmaOzInTiefe(*d.radlast, o.tw, b.radlast, tiefe);
         }
         Ortsspannung& kopf = ortlich[size_t(o.punkt - 1)];

@@ -169,11 +169,16 @@ std::optional<Radlastort> radlastort(const Querschnittsdaten& eingabe)
     if (o.gurt < 0 || lagen[size_t(o.gurt)].art != Plattenart::Gurt)
         return std::nullopt;
     o.hw = steg.laenge;
+    o.stegteile = {o.steg};
+    const double s = oben ? steg.laenge : 0.0, richtung = oben ? -1.0 : 1.0;
+    o.kopf = {steg.anfang.y + s * steg.richtung.y, steg.anfang.z + s * steg.richtung.z};
+    o.abwaerts = {richtung * steg.richtung.y, richtung * steg.richtung.z};
     for (int teil = steg.endAuf[size_t(1 - oben)], schritte = 0; teil >= 0 && schritte < 4; ++schritte) {
         const Plattenlage& l = lagen[size_t(teil)];
         if (l.art != Plattenart::Steg || std::fabs(l.richtung.y * steg.richtung.y + l.richtung.z * steg.richtung.z) < 0.99)
             break;
         o.hw += l.laenge;
+        o.stegteile.push_back(teil);
         teil = l.endAuf[size_t(1 - oben)];
     }
     const Plattenlage& gurt = lagen[size_t(o.gurt)];

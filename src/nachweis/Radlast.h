@@ -55,6 +55,8 @@ struct Radlastort {
     int steg = -1;      // the web's plate in the section
     int gurt = -1;      // the flange's plate
     int oben = 1;       // the web's end (0 its first, 1 its last) at the flange
+    std::vector<int> stegteile;            // the web's plates from the flange down (a web plate under an H stem)
+    tarvello::geometrie::Point kopf, abwaerts; // the web's mid-line at the flange, and the unit direction down it
     double links = 0, rechts = 0; // the flange's reach from the web's centre line
 };
 

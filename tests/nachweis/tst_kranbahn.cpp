@@ -276,6 +276,29 @@ private slots:
             PRUEFE_NAHE(w.tauEd, 1000 * 100 * 3e-4, 1e-12);
     }
 
+    // Under a half H the wheel's web goes on in the web plate below the stem: the compression
+    // spreads into it too, down to the weld (P15), less the deeper.
+    void halbesHSpreizung()
+    {
+        const QString katalog = qEnvironmentVariable("TARVELLO_DATEN") + "/ASchiene";
+        const Querschnittsdaten q = formbeispiel(111);
+        const auto ort = radlastort(q);
+        QVERIFY(ort && ort->stegteile.size() == 2);
+        Ergebnisse r;
+        r.punkte.resize(17);
+        for (Spannungspunkt& p : r.punkte)
+            p = {{1e-5, 0, 0, 0, 0, 0}, 12};
+        Bemessung b;
+        b.radlast = 200;
+        const auto v = bereiteNachweisVor(r, r, std::nullopt, q, b, "111", katalog);
+        QVERIFY(v.daten);
+        double p3 = 0, p15 = 0;
+        for (const Punktnachweis& p : v.daten->nachweis.punkte.punkte)
+            (p.nummer == 3 ? p3 : p.nummer == 15 ? p15 : p3) += p.nummer == 3 || p.nummer == 15 ? p.sigmaZ : 0.0;
+        QCOMPARE(p3, -v.daten->radlast->sigmaOz);
+        QVERIFY2(p15 < 0 && p15 > p3, qPrintable(QString::number(p15)));
+    }
+
     // The BO 720 box: the right web's centre 257 from the axis, the flange reaching 360: 103 beyond
     // it, so the load spreads over at most 206 (not the flange's 720); the worn rail (75 → 56.25)
     // is the one the check computes, its IY by hand from the rectangles.
