@@ -94,3 +94,37 @@ TEST(MemberValues, MonosymmetryOfATeeAndItsMirror)
                              {"T, flange below, -zj", -mirrored.monosymmetry, zj, 0.01}});
     EXPECT_GT(t.monosymmetry, 0.0);
 }
+
+// A crane runway box with its rail counted in the section (BO 720, TO 25, BU 600, TU 20, HS 1200,
+// TS 14 and 10, AS 500; a flat rail 65 wide over the right web): worn by a quarter (75 → 56.25,
+// EN 1993-6 5.6.2) IY falls and the bending stress at the web top under the rail rises. By hand
+// from the rectangles: centroid, Iyy, Izz, Iyz, the major principal value and the web top's
+// distance from that axis; the engine's unit stress for My = 1 kNm is 10³·ζ/IY kN/mm².
+TEST(MemberValues, WornRailInTheSection)
+{
+    for (const double hr : {75.0, 56.25}) {
+        struct R { double y0, z0, y1, z1; };
+        const R teile[] = {{-300, -10, 300, 10}, {-260, 10, -250, 1210}, {250, 10, 264, 1210},
+                           {-360, 1210, 360, 1235}, {257 - 32.5, 1235, 257 + 32.5, 1235 + hr}};
+        std::vector<tarvello::geometrie::Plate> plates;
+        double A = 0, Sy = 0, Sz = 0, Iyy = 0, Izz = 0, Iyz = 0;
+        for (const R& r : teile) {
+            plates.push_back(rect(r.y0, r.z0, r.y1, r.z1));
+            const double b = r.y1 - r.y0, h = r.z1 - r.z0, a = b * h, yc = (r.y0 + r.y1) / 2, zc = (r.z0 + r.z1) / 2;
+            A += a, Sy += a * zc, Sz += a * yc;
+            Iyy += b * h * h * h / 12 + a * zc * zc, Izz += h * b * b * b / 12 + a * yc * yc, Iyz += a * yc * zc;
+        }
+        const double zs = Sy / A, ys = Sz / A;
+        const double iy = Iyy - A * zs * zs, iz = Izz - A * ys * ys, iyz = Iyz - A * ys * zs;
+        const double IY = (iy + iz) / 2 + std::sqrt((iy - iz) * (iy - iz) / 4 + iyz * iyz);
+        // The major axis turned by α from y: ζ is the distance across it.
+        const double alpha = 0.5 * std::atan2(-2 * iyz, iy - iz);
+        const double zeta = -(257 - ys) * std::sin(alpha) + (1210 - zs) * std::cos(alpha);
+        tarvello::geometrie::StressPoint p3;
+        p3.number = 3, p3.at = {257, 1210}, p3.plate = 2, p3.direction = {0, 1}, p3.thickness = 14;
+        const delmarix::Analysis a = delmarix::analyseSection(plates, {p3});
+        ASSERT_TRUE(a.ok) << a.reasonEn;
+        testsections::expectAll({{"IY, rail " + std::to_string(hr), a.values.iy, IY, 1e-6},
+                                 {"|σx| at the web top for My", std::fabs(a.points[0].sigmaY), 1e3 * std::fabs(zeta) / IY, 1e-5}});
+    }
+}
