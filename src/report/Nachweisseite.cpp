@@ -84,7 +84,8 @@ void legeNachweisseiteAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printt
 {
     nachweiskopf(f, text(kTitel) + QStringLiteral(" – ") + d.querschnitt);
     f.print(text(kBild));
-    const double oben = f.CurrentY + 2;
+    // Room above the picture for the label of a point on its top edge.
+    const double oben = f.CurrentY + 5;
     if (zeichneAuslastung(f, d, f.linkerRand(), oben, 170, 80))
         f.CurrentY = oben + 84;
     f.CurrentX = f.linkerRand();
