@@ -70,7 +70,7 @@ FEHLER = [
     ('A9', 'src/app/Start.cpp', '!ordner.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty()', 'ordner.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty()', 'sign: temp folder choice'),
     ('A11', 'src/app/Dateien.cpp', ' || c.unicode() == 0x7f', '', 'missing check DEL'),
     ('C1', 'src/catalogs/Kataloge.cpp', 'i + 1 < teile.size()', 'i < teile.size()', 'boundary: value without closing |'),
-    ('C2', 'src/catalogs/Kataloge.cpp', '&& f1 + h2 < h1))', '))', 'missing check head and foot within the rail height'),
+    ('C2', 'src/catalogs/Kataloge.cpp', 'h2 >= h3 &&\n          f1 + h2 < h1))', 'h2 >= h3))', 'missing check head and foot within the rail height'),
     ('C3', 'src/catalogs/Kataloge.cpp', "werte[4] = teile.mid(4).join(u'|');", 'werte[4] = teile[4];', 'index: R keeps its |'),
     ('S1', 'src/section/Eingaberegeln.cpp', 'std::fabs(v) <= 30 ? 0 : 13', 'std::fabs(v) < 30 ? 0 : 13', 'boundary angle 30'),
     ('S2', 'src/section/Eingaberegeln.cpp', 'i == 4 || i == 7 ?', 'i == 4 || i == 6 ?', 'index: radius field RU'),
