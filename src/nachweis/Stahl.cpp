@@ -62,7 +62,7 @@ QString stahlnorm(Stahlsorte sorte)
     case Stahlsorte::S460N:
         return QStringLiteral("EN 10025-3, Tab. 4");
     case Stahlsorte::S460M:
-        return QStringLiteral("EN 10025-4, Tab. 4");
+        return QStringLiteral("EN 10025-4");
     default:
         return QStringLiteral("EN 10025-2, Tab. 7");
     }

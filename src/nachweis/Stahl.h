@@ -3,7 +3,7 @@
 // yield strengths by nominal thickness, each from its product standard:
 //   S235, S275, S355: EN 10025-2:2004, Table 7 (non-alloy steels)
 //   S460N/NL:        EN 10025-3:2004, Table 4 (normalised fine-grain steels)
-//   S460M/ML:        EN 10025-4:2004, Table 4 (thermomechanically rolled)
+//   S460M/ML:        EN 10025-4:2004 (thermomechanically rolled)
 // and ε = √(235/fy) of EN 1993-1-1 Table 5.2.
 
 #include <QString>

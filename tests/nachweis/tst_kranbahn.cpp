@@ -191,7 +191,7 @@ private slots:
         }
     }
 
-    // EN 10025-3 Table 4 (S460N/NL, to 200 mm) and EN 10025-4 Table 4 (S460M/ML, to 120 mm);
+    // EN 10025-3 Table 4 (S460N/NL, to 200 mm) and EN 10025-4 (S460M/ML, to 120 mm);
     // "S460" of older files reads as S460N.
     void stahlsorten460()
     {
