@@ -5,7 +5,7 @@
 // polygon integrals the program uses.
 #include "Testhilfen.h"
 #include "catalogs/Kataloge.h"
-#include "drawing/Detailbeispiele.h"
+#include "Nachweisbeispiele.h"
 #include "nachweis/Nachweis.h"
 
 #include <QTest>
@@ -279,10 +279,7 @@ void TstNachweis::eingabenGeprueft()
 void TstNachweis::vorbereitung()
 {
     Querschnittsdaten q = formbeispiel(15); // the acting rail 65 × 75 over the right web (tw 14, hw 1200)
-    Ergebnisse r;
-    r.punkte.resize(18);
-    for (Spannungspunkt& p : r.punkte)
-        p = {{1e-5, 0, 0, 0, 0, 0}, 12};
+    Ergebnisse r = gleicheErgebnisse(18);
     Bemessung b;
     b.radlast = 100;
     const Nachweisvorbereitung mitRad = bereiteNachweisVor(r, r, std::nullopt, q, b, "15", QString());
