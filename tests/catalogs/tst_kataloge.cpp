@@ -25,9 +25,17 @@ private slots:
         // Unknown name, wrong case or missing file: the record stays as it was.
         QVERIFY(!leseASchiene(pfad, "a75", satz) && !leseASchiene(m_ordner.pfad("fehlt"), "A65", satz));
         QCOMPARE(satz[0], QStringLiteral("85"));
-        // A record that cannot be a rail gives no outline: here a head as high as the rail.
+        // A record that cannot be a rail gives no outline: a head as high as the rail, a head and foot
+        // that leave no web (34 + 45 > 75), a foot thicker at its edge than at the web.
         QVERIFY(!schienenumriss({"75", "34", "30", "65", "38", "175", "20", "10"}).empty());
         QVERIFY(schienenumriss({"75", "34", "75", "65", "38", "175", "20", "10"}).empty());
+        QVERIFY(schienenumriss({"75", "34", "30", "65", "38", "175", "45", "10"}).empty());
+        QVERIFY(schienenumriss({"75", "34", "30", "65", "38", "175", "8", "10"}).empty());
+        // A65 by DIN 536's definitions, by hand: foot 175 × 10, its slope to 20 at the web
+        // (175 + 38)/2 · 10, the web 38 × (75 − 34 − 20), the head's underside (38 + 65)/2 · 4, the head 65 × 30.
+        const auto m = tarvello::geometrie::areaMoments(schienenumriss({"75", "34", "30", "65", "38", "175", "20", "10"}));
+        QCOMPARE(m.area, 1750 + 1065 + 798 + 206 + 1950.0);
+        QCOMPARE(m.sz, 0.0); // symmetric about its web
     }
 
     void profile()
