@@ -3,8 +3,9 @@
 #include "Formen.h"
 
 #include <QStringDecoder>
-#include <algorithm>
 #include <QStringList>
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -59,6 +60,12 @@ std::vector<Texteintrag> texteintraege(Querschnittsdaten& q)
                               {"gammaM1", &b.gammaM1}, {"radlast", &b.radlast}, {"verschleiss", &b.verschleiss},
                               {"steifenabstand", &b.steifenabstand}})
         e.push_back({QStringLiteral("bemessung.") + QLatin1String(name), wert});
+    Traegerwerte& t = q.traeger;
+    for (auto [name, wert] : {std::pair{"spannweite", &t.spannweite}, {"halteabstand", &t.halteabstand}, {"psi", &t.psi},
+                              {"klasse", &t.klasse}, {"lambda", &t.lambda}, {"dN", &t.dN}, {"dVy", &t.dVy},
+                              {"dVz", &t.dVz}, {"dMx", &t.dMx}, {"dMy", &t.dMy}, {"dMz", &t.dMz},
+                              {"dRadlast", &t.dRadlast}, {"gammaFf", &t.gammaFf}, {"gammaMf", &t.gammaMf}})
+        e.push_back({QStringLiteral("traeger.") + QLatin1String(name), wert});
     return e;
 }
 
@@ -69,8 +76,28 @@ std::vector<std::pair<QString, bool*>> haken(Querschnittsdaten& q)
             {"HUGCheck", &q.HUGCheck}};
 }
 
-const QString kBefestigung = QStringLiteral("bemessung.befestigung");
-const QString kBefestigungen[] = {QStringLiteral("Starr"), QStringLiteral("NichtStarr"), QStringLiteral("AufLager")};
+// The choices among named values, each written by the name of its value.
+struct Auswahl {
+    QString name;
+    QStringList werte;
+    std::function<int()> lies;
+    std::function<void(int)> setze;
+};
+
+template <typename E>
+Auswahl auswahl(const char* name, QStringList werte, E& ziel)
+{
+    return {QLatin1String(name), std::move(werte), [&ziel] { return int(ziel); }, [&ziel](int i) { ziel = E(i); }};
+}
+
+std::vector<Auswahl> auswahlen(Querschnittsdaten& q)
+{
+    return {auswahl("bemessung.befestigung", {"Starr", "NichtStarr", "AufLager"}, q.bemessung.befestigung),
+            auswahl("traeger.lasthoehe", {"Schienenkopf", "Obergurt", "Schubmittelpunkt"}, q.traeger.lasthoehe),
+            auswahl("traeger.momentenform", {"Gleichlast", "Einzellast", "Endmomente"}, q.traeger.momentenform),
+            auswahl("traeger.quelle", {"Bemessungswerte", "Schwingbreiten"}, q.traeger.quelle),
+            auswahl("traeger.naht", {"Durchgeschweisst", "TeilweiseDurchgeschweisst", "Kehlnaht"}, q.traeger.naht)};
+}
 
 QString inAnfuehrung(QString text)
 {
@@ -176,7 +203,8 @@ QByteArray schreibeQuerschnittsdatei(const Querschnittsdaten& q)
     for (size_t i = 0; i < texte.size(); ++i)
         if (!texte[i].wert->isEmpty() || !leer[i].wert->isEmpty())
             zeilen.append(inAnfuehrung(texte[i].name) + u',' + inAnfuehrung(*texte[i].wert));
-    zeilen.append(inAnfuehrung(kBefestigung) + u',' + inAnfuehrung(kBefestigungen[int(r.bemessung.befestigung)]));
+    for (const Auswahl& a : auswahlen(r))
+        zeilen.append(inAnfuehrung(a.name) + u',' + inAnfuehrung(a.werte.value(a.lies())));
     return (zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
@@ -198,6 +226,7 @@ Querschnittsdatei leseQuerschnittsdatei(const QByteArray& inhalt)
     std::map<QString, bool*> schalter;
     for (const auto& [name, an] : haken(q))
         schalter[name] = an;
+    const std::vector<Auswahl> wahl = auswahlen(q);
     std::optional<int> familie, form;
     for (auto p = paare->begin() + 1; p != paare->end(); ++p) {
         const auto& [name, wert] = *p;
@@ -212,11 +241,12 @@ Querschnittsdatei leseQuerschnittsdatei(const QByteArray& inhalt)
             if (wert != u"0" && wert != u"1")
                 return abgelehnt(Dateiablehnung::Beschaedigt);
             *h->second = wert == u"1";
-        } else if (name == kBefestigung) {
-            const auto* b = std::find(std::begin(kBefestigungen), std::end(kBefestigungen), wert);
-            if (b == std::end(kBefestigungen))
+        } else if (const auto a = std::find_if(wahl.begin(), wahl.end(), [&](const Auswahl& x) { return x.name == name; });
+                   a != wahl.end()) {
+            const int i = int(a->werte.indexOf(wert));
+            if (i < 0)
                 return abgelehnt(Dateiablehnung::Beschaedigt);
-            q.bemessung.befestigung = Schienenbefestigung(b - std::begin(kBefestigungen));
+            a->setze(i);
         } // a name this program does not know belongs to a later one: skipped
     }
     if (!familie || !form)

@@ -56,6 +56,27 @@ struct Bemessungswerte {
     QString steifenabstand; // a, spacing of the web's transverse stiffeners in mm; empty: not given
 };
 
+// The girder's data for lateral-torsional buckling and fatigue, kept with the
+// section as typed. Lengths in m, ranges in kN and kNm.
+enum class Lasthoehe { Schienenkopf, Obergurt, Schubmittelpunkt };
+enum class Momentenform { Gleichlast, Einzellast, Endmomente };
+enum class Schwingquelle { Bemessungswerte, Schwingbreiten };
+enum class Nahtart { Durchgeschweisst, TeilweiseDurchgeschweisst, Kehlnaht };
+
+struct Traegerwerte {
+    QString spannweite;   // L; empty: no member checks
+    QString halteabstand; // spacing of the top flange's lateral restraints; empty: L
+    Lasthoehe lasthoehe = Lasthoehe::Schienenkopf;
+    Momentenform momentenform = Momentenform::Gleichlast;
+    QString psi = QStringLiteral("1"); // end moment ratio for Endmomente
+    QString klasse = QStringLiteral("S3"); // the crane's S class, S0 … S9
+    QString lambda;                         // λ for normal stresses typed; empty: from the class
+    Schwingquelle quelle = Schwingquelle::Bemessungswerte;
+    QString dN, dVy, dVz, dMx, dMy, dMz, dRadlast; // ranges typed
+    Nahtart naht = Nahtart::Kehlnaht;       // the web-to-flange weld under the rail
+    QString gammaFf = QStringLiteral("1.00"), gammaMf = QStringLiteral("1.15");
+};
+
 struct Querschnittsdaten {
     int familie = -1;
     int Querschnittsnummer = 0; // 0: no form chosen
@@ -77,6 +98,7 @@ struct Querschnittsdaten {
     HProfilmasse untergurtprofil; // HU, BU, SU, TU, RU
 
     Bemessungswerte bemessung;
+    Traegerwerte traeger;
 };
 
 // The captions of the fields as the window shows them: they name the empty

@@ -22,7 +22,15 @@ const QByteArray kKasten = QByteArray(R"("Tarvello-Querschnitt",1
 "bemessung.gammaM0","1.00"
 "bemessung.gammaM1","1.00"
 "bemessung.verschleiss","25"
+"traeger.psi","1"
+"traeger.klasse","S3"
+"traeger.gammaFf","1.00"
+"traeger.gammaMf","1.15"
 "bemessung.befestigung","NichtStarr"
+"traeger.lasthoehe","Schienenkopf"
+"traeger.momentenform","Gleichlast"
+"traeger.quelle","Bemessungswerte"
+"traeger.naht","Kehlnaht"
 )").replace("\n", "\r\n");
 
 QByteArray geaendert(const QByteArray& alt, const QByteArray& neu) { return QByteArray(kKasten).replace(alt, neu); }
