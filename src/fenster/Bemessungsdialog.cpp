@@ -2,6 +2,7 @@
 
 #include "app/Meldungen.h"
 #include "drawing/Achsenskizze.h"
+#include "nachweis/Bauteil.h"
 #include "nachweis/Nachweis.h"
 #include "report/Nachweisseite.h"
 
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,13 +36,19 @@ const char* const kNamen[] = {"N [kN]", "Vy [kN]", "Vz [kN]", "Mx [kNm]", "My [k
 
 } // namespace
 
-Bemessungsdialog::Bemessungsdialog(const Bemessungswerte& w, const Texte& text, const Texte& meldung,
-                                   bool schieneWirktMit, QWidget* parent)
+Bemessungsdialog::Bemessungsdialog(const Bemessungswerte& w, const Traegerwerte& t, const Texte& text,
+                                   const Texte& meldung, bool schieneWirktMit, QWidget* parent)
     : QDialog(parent), m_text(text), m_meldung(meldung), m_schieneWirktMit(schieneWirktMit)
 {
     setObjectName(QStringLiteral("Bemessungsdialog"));
     setWindowTitle(text(kDialogtitel));
-    auto* haupt = new QVBoxLayout(this);
+    auto* aussen = new QVBoxLayout(this);
+    reiter = new QTabWidget(this);
+    auto* querschnittsseite = new QWidget(reiter);
+    auto* haupt = new QVBoxLayout(querschnittsseite);
+    reiter->addTab(querschnittsseite, text(kTitel));
+    reiter->addTab(baueBauteilreiter(t), text(kBauteilTitel));
+    aussen->addWidget(reiter);
 
     auto* kraftgruppe = new QGroupBox(text(kKraefteEinheiten), this);
     auto* raster = new QGridLayout(kraftgruppe);
@@ -90,7 +98,76 @@ Bemessungsdialog::Bemessungsdialog(const Bemessungswerte& w, const Texte& text, 
     knoepfe->button(QDialogButtonBox::Cancel)->setText(text(kAbbrechen));
     connect(knoepfe, &QDialogButtonBox::accepted, this, &Bemessungsdialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &Bemessungsdialog::reject);
-    haupt->addWidget(knoepfe);
+    aussen->addWidget(knoepfe);
+}
+
+QWidget* Bemessungsdialog::baueBauteilreiter(const Traegerwerte& t)
+{
+    auto* seite = new QWidget(this);
+    auto* form = new QFormLayout(seite);
+    const auto auswahl = [seite](int erster, int anzahl, int gewaehlt, const Texte& text) {
+        auto* c = new QComboBox(seite);
+        for (int k = 0; k < anzahl; ++k)
+            c->addItem(text(erster + k));
+        c->setCurrentIndex(gewaehlt);
+        return c;
+    };
+    spannweite = new QLineEdit(t.spannweite, seite);
+    halteabstand = new QLineEdit(t.halteabstand, seite);
+    halteabstand->setPlaceholderText(m_text(kLeerL));
+    lasthoehe = auswahl(kLastangriff + 1, 3, int(t.lasthoehe), m_text);
+    momentenform = auswahl(kMomentenverlauf + 1, 3, int(t.momentenform), m_text);
+    psi = new QLineEdit(t.psi, seite);
+    klasse = new QComboBox(seite);
+    for (int k = 0; k <= 9; ++k)
+        klasse->addItem(QStringLiteral("S%1").arg(k));
+    klasse->setCurrentText(t.klasse);
+    lambda = new QLineEdit(t.lambda, seite);
+    quelle = auswahl(kSchwingbreiten + 1, 2, int(t.quelle), m_text);
+    auto* bereiche = new QGridLayout;
+    const std::array<const QString*, 7> werte{&t.dN, &t.dVy, &t.dVz, &t.dMx, &t.dMy, &t.dMz, &t.dRadlast};
+    static const char* const namen[] = {"ΔN", "ΔVy", "ΔVz", "ΔMx", "ΔMy", "ΔMz", "ΔFz"};
+    for (int k = 0; k < 7; ++k) {
+        schwingbreiten[size_t(k)] = new QLineEdit(*werte[size_t(k)], seite);
+        bereiche->addWidget(new QLabel(QString::fromUtf8(namen[k]), seite), k / 4, 2 * (k % 4));
+        bereiche->addWidget(schwingbreiten[size_t(k)], k / 4, 2 * (k % 4) + 1);
+    }
+    naht = auswahl(kNaht + 1, 3, int(t.naht), m_text);
+    gammaFf = new QLineEdit(t.gammaFf, seite);
+    gammaMf = new QLineEdit(t.gammaMf, seite);
+    form->addRow(m_text(kSpannweite), spannweite);
+    form->addRow(m_text(kHalteabstand), halteabstand);
+    form->addRow(m_text(kLastangriff), lasthoehe);
+    form->addRow(m_text(kMomentenverlauf), momentenform);
+    form->addRow(m_text(kPsi), psi);
+    form->addRow(m_text(kKranklasse), klasse);
+    form->addRow(m_text(kLambda), lambda);
+    form->addRow(m_text(kSchwingbreiten), quelle);
+    form->addRow(QStringLiteral("[kN, kNm]"), bereiche);
+    form->addRow(m_text(kNaht), naht);
+    form->addRow(QStringLiteral("γFf"), gammaFf);
+    form->addRow(QStringLiteral("γMf"), gammaMf);
+    return seite;
+}
+
+Traegerwerte Bemessungsdialog::traeger() const
+{
+    Traegerwerte t;
+    t.spannweite = spannweite->text().trimmed();
+    t.halteabstand = halteabstand->text().trimmed();
+    t.lasthoehe = Lasthoehe(lasthoehe->currentIndex());
+    t.momentenform = Momentenform(momentenform->currentIndex());
+    t.psi = psi->text().trimmed();
+    t.klasse = klasse->currentText();
+    t.lambda = lambda->text().trimmed();
+    t.quelle = Schwingquelle(quelle->currentIndex());
+    std::array<QString*, 7> werte{&t.dN, &t.dVy, &t.dVz, &t.dMx, &t.dMy, &t.dMz, &t.dRadlast};
+    for (size_t k = 0; k < werte.size(); ++k)
+        *werte[k] = schwingbreiten[k]->text().trimmed();
+    t.naht = Nahtart(naht->currentIndex());
+    t.gammaFf = gammaFf->text().trimmed();
+    t.gammaMf = gammaMf->text().trimmed();
+    return t;
 }
 
 Bemessungswerte Bemessungsdialog::werte() const
@@ -111,6 +188,31 @@ Bemessungswerte Bemessungsdialog::werte() const
 
 void Bemessungsdialog::accept()
 {
+    // The member's values, when a span is given, must be admissible too; the tab with the field is shown.
+    if (hatTraeger(traeger())) {
+        const Traegerlesung t = leseTraeger(traeger());
+        QWidget* feld = nullptr;
+        switch (t.fehler) {
+        case Traegerfehler::Keiner: break;
+        case Traegerfehler::Spannweite: feld = spannweite; break;
+        case Traegerfehler::Halteabstand: feld = halteabstand; break;
+        case Traegerfehler::Psi: feld = psi; break;
+        case Traegerfehler::Klasse: feld = klasse; break;
+        case Traegerfehler::Lambda: feld = lambda; break;
+        case Traegerfehler::Schwingbreite: feld = schwingbreiten[0]; break;
+        case Traegerfehler::GammaFf: feld = gammaFf; break;
+        case Traegerfehler::GammaMf: feld = gammaMf; break;
+        }
+        if (feld) {
+            reiter->setCurrentIndex(1);
+            const auto* beschriftung = qobject_cast<QFormLayout*>(feld->parentWidget()->layout());
+            QWidget* label = beschriftung ? beschriftung->labelForField(feld) : nullptr;
+            const auto* text = qobject_cast<QLabel*>(label);
+            meldungen().zeige(m_meldung(64) + u' ' + (text ? text->text() : QStringLiteral("[kN, kNm]")), Meldungssymbol::Keins);
+            feld->setFocus();
+            return;
+        }
+    }
     const Bemessungslesung l = leseBemessung(werte(), m_schieneWirktMit);
     QWidget* feld = nullptr;
     QString name;
@@ -141,6 +243,7 @@ void Bemessungsdialog::accept()
     case Bemessungsfehler::Befestigung:
         // Both fields are named in the message; the fixing is the one to change.
         meldungen().zeige(m_meldung(62), Meldungssymbol::Keins);
+        reiter->setCurrentIndex(0);
         befestigung->setFocus();
         return;
     case Bemessungsfehler::Radlast:
@@ -153,5 +256,6 @@ void Bemessungsdialog::accept()
         break;
     }
     meldungen().zeige(m_meldung(56) + u' ' + name, Meldungssymbol::Keins);
+    reiter->setCurrentIndex(0);
     feld->setFocus();
 }

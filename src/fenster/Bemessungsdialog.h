@@ -12,6 +12,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QTabWidget;
 
 class Bemessungsdialog : public QDialog {
     Q_OBJECT
@@ -19,10 +20,11 @@ public:
     using Texte = std::function<QString(int)>;
     // `text` gives the print texts, `meldung` message n of the message file.
     // `schieneWirktMit`: the section counts its rail, which must then be rigidly fixed.
-    Bemessungsdialog(const Bemessungswerte& werte, const Texte& text, const Texte& meldung, bool schieneWirktMit = false,
-                     QWidget* parent = nullptr);
+    Bemessungsdialog(const Bemessungswerte& werte, const Traegerwerte& traeger, const Texte& text, const Texte& meldung,
+                     bool schieneWirktMit = false, QWidget* parent = nullptr);
 
     Bemessungswerte werte() const;
+    Traegerwerte traeger() const;
 
     std::array<QLineEdit*, 6> kraefte{}; // N, Vy, Vz, Mx, My, Mz
     QComboBox* sorte = nullptr;
@@ -33,11 +35,28 @@ public:
     QComboBox* befestigung = nullptr;
     QLineEdit* verschleiss = nullptr;
 
+    // The member's tab.
+    QTabWidget* reiter = nullptr;
+    QLineEdit* spannweite = nullptr;
+    QLineEdit* halteabstand = nullptr;
+    QComboBox* lasthoehe = nullptr;
+    QComboBox* momentenform = nullptr;
+    QLineEdit* psi = nullptr;
+    QComboBox* klasse = nullptr;
+    QLineEdit* lambda = nullptr;
+    QComboBox* quelle = nullptr;
+    std::array<QLineEdit*, 7> schwingbreiten{}; // ΔN, ΔVy, ΔVz, ΔMx, ΔMy, ΔMz, ΔFz
+    QComboBox* naht = nullptr;
+    QLineEdit* gammaFf = nullptr;
+    QLineEdit* gammaMf = nullptr;
+
 public slots:
     // Closes with the values when they are admissible; otherwise tells which and stays.
     void accept() override;
 
 private:
+    QWidget* baueBauteilreiter(const Traegerwerte& t);
+
     Texte m_text;
     Texte m_meldung;
     bool m_schieneWirktMit = false;

@@ -105,10 +105,12 @@ Querschnittsdaten Hauptform::querschnitt() const { return eingabe->querschnitt()
 void Hauptform::oeffneBemessung()
 {
     Bemessungsdialog dialog(
-        eingabe->bemessung(), [this](int n) { return holePrinttext(n); }, [this](int n) { return holeMessage(n); },
-        schieneWirktMit(querschnitt()), this);
-    if (dialog.exec() == QDialog::Accepted)
+        eingabe->bemessung(), eingabe->traeger(), [this](int n) { return holePrinttext(n); },
+        [this](int n) { return holeMessage(n); }, schieneWirktMit(querschnitt()), this);
+    if (dialog.exec() == QDialog::Accepted) {
         eingabe->setzeBemessung(dialog.werte());
+        eingabe->setzeTraeger(dialog.traeger());
+    }
 }
 
 void Hauptform::passeAnBildschirmAn(int bildschirmbreiteTwips)
@@ -391,8 +393,17 @@ bool Hauptform::zeigeSeiten()
 
 void Hauptform::haengeNachweisAn(const Ergebnisse& r, const Querschnittsdaten& q, const QString& name)
 {
-    if (!hatBemessung(q.bemessung))
+    if (!hatBemessung(q.bemessung) && !hatTraeger(q.traeger))
         return;
+    std::optional<Traeger> traeger;
+    if (hatTraeger(q.traeger)) {
+        const Traegerlesung t = leseTraeger(q.traeger);
+        if (t.fehler != Traegerfehler::Keiner) {
+            zeigeMessage(64);
+            return;
+        }
+        traeger = t.werte;
+    }
     const Bemessungslesung l = leseBemessung(q.bemessung, schieneWirktMit(q));
     if (l.fehler == Bemessungsfehler::Befestigung) {
         zeigeMessage(62);
@@ -409,13 +420,17 @@ void Hauptform::haengeNachweisAn(const Ergebnisse& r, const Querschnittsdaten& q
         return;
     }
     const Nachweisvorbereitung v = bereiteNachweisVor(r, pruef->werte, pruef->netz, q, l.werte, name,
-                                                      verbinde(pathtext, QStringLiteral("ASchiene")));
+                                                      verbinde(pathtext, QStringLiteral("ASchiene")), traeger);
     if (!v.daten) {
         // The result page stands on its own; the check waits for a rail over a web.
         zeigeMessage(v.meldung);
         return;
     }
-    for (const auto seite : {legeNachweisseiteAn, legeNachweisdetailsAn, legeStegnachweiseAn})
+    std::vector<void (*)(Zeichenflaeche&, const Nachweisdaten&, const Printtext&, const QString&)> seiten{
+        legeNachweisseiteAn, legeNachweisdetailsAn, legeStegnachweiseAn};
+    if (v.daten->traeger)
+        seiten.push_back(legeBauteilseiteAn);
+    for (const auto seite : seiten)
         m_letzteSeiten.push_back([this, d = *v.daten, seite](Zeichenflaeche& f) {
             seite(f, d, [this](int n) { return holePrinttext(n); }, Printersprache);
         });

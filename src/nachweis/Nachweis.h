@@ -15,6 +15,7 @@
 #include "engine/Ergebnisdatei.h"
 #include "engine/Spannungsnetz.h"
 #include "kern/Querschnittsdaten.h"
+#include "nachweis/Bauteil.h"
 #include "nachweis/Plattenteile.h"
 #include "nachweis/Radlast.h"
 #include "nachweis/Stahl.h"
@@ -114,7 +115,7 @@ struct Teilklasse {
 };
 
 // The checks the page names, each with its clause and utilisation.
-enum class Pruefung { Spannungen, Stegbiegung, Lasteinleitung, Schubbeulen, Interaktion, Klasse };
+enum class Pruefung { Spannungen, Stegbiegung, Lasteinleitung, Schubbeulen, Interaktion, Klasse, Kippen, Ermuedung };
 struct Teilnachweis {
     Pruefung pruefung;
     bool moeglich = true; // false: it applies but cannot be made (no a)
@@ -152,6 +153,11 @@ struct Nachweisdaten {
     std::vector<double> plattendicken;      // of the check's plates, in the mesh's order
     double netzBezug = 0;                   // the mesh's z less this is the section's z
     std::vector<tarvello::geometrie::Point> orte; // every stress point's place (index: number − 1)
+    // The member checks, where the member data give a span.
+    std::optional<Traeger> traeger;
+    std::optional<Kippnachweis> kippen;
+    std::optional<Ermuedungsnachweis> ermuedung;
+    double sigmaOzErmuedung = 0; // the wheel's range at the web top with half the wear (EN 1993-6 5.6.2)
 };
 
 // Everything the check needs from the results and the section; nullopt with the
@@ -162,6 +168,8 @@ struct Nachweisvorbereitung {
 };
 // r: the results of the section as typed; pruef: those of the section the
 // check computes (the worn rail), with its stress mesh where there is one.
+// traeger: the member data read, when a span is given.
 Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& pruef,
                                         const std::optional<Spannungsnetz>& netz, const Querschnittsdaten& q,
-                                        const Bemessung& b, const QString& name, const QString& schienenkatalog);
+                                        const Bemessung& b, const QString& name, const QString& schienenkatalog,
+                                        const std::optional<Traeger>& traeger = std::nullopt);

@@ -3,7 +3,9 @@
 // along its web, the webs' panels and the plates' classes.
 #include "Nachweis.h"
 
+#include "kern/Formen.h"
 #include "kern/Uebergabeschreiber.h"
+#include "kern/Zahlen.h"
 #include "kern/section_geometry.h"
 
 #include <algorithm>
@@ -131,11 +133,83 @@ double steifenTraegheit(const SectionGeometry& g, const std::vector<Plattenlage>
     return summe.area > 0 ? summe.iyy - summe.sy * summe.sy / summe.area : 0.0;
 }
 
+// The member checks: buckling between the top flange's restraints and fatigue at every point.
+void weiseBauteilNach(Nachweisdaten& d, const Traeger& eingabe, const Ergebnisse& pruef, const SectionGeometry& g,
+                      const std::vector<Plattenlage>& lagen, const std::vector<Ort>& ort, const Querschnittsdaten& q,
+                      const QString& schienenkatalog)
+{
+    const Bemessung& b = d.bemessung;
+    const Schnittgroessen& s = b.kraefte;
+    Nachweis& n = d.nachweis;
+    const Traeger t = mitSchwingbreiten(eingabe, {s.N, s.Vy, s.Vz, s.Mx, s.My, s.Mz}, b.radlast);
+    d.traeger = t;
+    Bauteilquerschnitt bq;
+    bq.gewalzt = q.familie == kWalzprofil;
+    bq.iQuerschnitt = bq.gewalzt;
+    if (bq.gewalzt && zahl(q.walzprofil.B) > 0)
+        bq.hDurchB = zahl(q.walzprofil.H) / zahl(q.walzprofil.B);
+    bq.klasse = n.klasse;
+    bq.fy = 1e9;
+    double oben = -1e300, ganzOben = -1e300;
+    for (size_t k = 0; k < g.plates.size(); ++k)
+        for (const Point& p : g.plates[k].outline) {
+            ganzOben = std::max(ganzOben, p.z);
+            if (lagen[k].art != Plattenart::Schiene)
+                oben = std::max(oben, p.z);
+        }
+    for (size_t k = 0; k < g.plates.size(); ++k)
+        if (lagen[k].art != Plattenart::Schiene && lagen[k].art != Plattenart::Ausrundung)
+            bq.fy = std::min(bq.fy, streckgrenze(b.sorte, g.plates[k].thickness));
+    bq.zObergurt = oben;
+    // A catalog rail is not in the section: the wheel stands on its worn top.
+    const auto schiene = schienenquerschnitt(q, schienenkatalog);
+    bq.zSchienenkopf = schieneWirktMit(q) || !schiene ? ganzOben : oben + abgefahreneSchiene(*schiene, b.verschleiss).hr;
+    std::vector<std::pair<Spannungspunkt, double>> punkte;
+    for (const Punktnachweis& p : n.punkte.punkte)
+        punkte.push_back({pruef.punkte[size_t(p.nummer - 1)], ort[size_t(p.nummer - 1)].at.z});
+    if (s.My != 0) {
+        d.kippen = weiseKippenNach(t, pruef, bq, s.My, s.Mz, b.gammaM1, punkte);
+        const bool moeglich = d.kippen && bq.klasse < 4 && bq.fy < 1e9;
+        n.teile.push_back({Pruefung::Kippen, moeglich, moeglich ? d.kippen->eta : 0.0});
+    }
+    // Fatigue: at the wheel's web top its own ranges with half the wear (EN 1993-6 5.6.2, 9.3).
+    double lokal = 0, lokalTau = 0;
+    if (d.ort && schiene && t.dRadlast > 0) {
+        const Radlastausbreitung a = radlastausbreitung(*schiene, b.verschleiss / 2, *d.ort, b.befestigung, t.dRadlast);
+        d.sigmaOzErmuedung = a.sigmaOz;
+        lokal = a.sigmaOz;
+        lokalTau = 0.2 * a.sigmaOz;
+        if (b.steifenabstand > 0) {
+            const double Itr = b.befestigung == Schienenbefestigung::Starr ? abgefahreneSchiene(*schiene, b.verschleiss / 2).It : 0;
+            lokal += stegbiegung(t.dRadlast, schiene->kopfbreite, d.ort->tw, d.ort->hw, b.steifenabstand,
+                                 rechteckTorsion(d.ort->bf, d.ort->tf) + Itr).sigmaT;
+        }
+    }
+    std::vector<Ermuedungsstelle> stellen;
+    for (const Punktnachweis& p : n.punkte.punkte) {
+        const size_t i = size_t(p.nummer - 1);
+        Ermuedungsstelle st;
+        st.nummer = p.nummer;
+        st.e = pruef.punkte[i].spannung;
+        const Plattenart art = ort[i].platte >= 0 ? lagen[size_t(ort[i].platte)].art : Plattenart::Gurt;
+        st.ort = d.ort && p.nummer == d.ort->punkt ? Ermuedungsort::StegkopfUnterRad
+                 : art == Plattenart::Steg         ? Ermuedungsort::Steg
+                 : art == Plattenart::Steife       ? Ermuedungsort::Steife
+                                                   : Ermuedungsort::Gurt;
+        if (st.ort == Ermuedungsort::StegkopfUnterRad)
+            st.dSigmaLokal = lokal, st.dTauLokal = lokalTau;
+        stellen.push_back(st);
+    }
+    d.ermuedung = weiseErmuedungNach(t, bq.gewalzt, b.steifenabstand > 0, stellen);
+    n.teile.push_back({Pruefung::Ermuedung, true, d.ermuedung->eta});
+}
+
 } // namespace
 
 Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& pruef,
                                         const std::optional<Spannungsnetz>& netz, const Querschnittsdaten& q,
-                                        const Bemessung& b, const QString& name, const QString& schienenkatalog)
+                                        const Bemessung& b, const QString& name, const QString& schienenkatalog,
+                                        const std::optional<Traeger>& traeger)
 {
     Nachweisdaten d;
     d.querschnitt = name;
@@ -281,6 +355,8 @@ Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& p
         n.klassen.push_back(k);
     }
     n.teile.push_back({Pruefung::Klasse, true, 0});
+    if (traeger)
+        weiseBauteilNach(d, *traeger, pruef, *g, lagen, ort, geprueft, schienenkatalog);
 
     // The verdict: a failed check first, then a class 4 part, then what could not be made.
     bool ueber = false, offen = false;

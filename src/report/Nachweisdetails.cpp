@@ -40,7 +40,7 @@ void radlastblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& te
                     .arg(nachweiszahl(s->ey, 2), nachweiszahl(s->TEd / 1e6, 3), e4(s->It), nachweiszahl(s->eta, 4),
                          nachweiszahl(s->sigmaT)));
     else
-        f.print(text(kPruefung + int(Pruefung::Stegbiegung)) + QStringLiteral(": ") + text(kOhneA));
+        f.print(text(pruefungstext(Pruefung::Stegbiegung)) + QStringLiteral(": ") + text(kOhneA));
     f.print(QString());
 }
 
@@ -92,7 +92,7 @@ void stegblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text,
     if (n.lasteinleitung && n.stegfeld) {
         const Lasteinleitung& l = *n.lasteinleitung;
         const Stegfeld& s = *n.stegfeld;
-        f.print(text(kPruefung + int(Pruefung::Lasteinleitung)));
+        f.print(text(pruefungstext(Pruefung::Lasteinleitung)));
         f.print(QStringLiteral("ss = leff − 2·tf = %1 mm, a = %2, fyw = %3, fyf = %4 N/mm², bf = %5 mm%6")
                     .arg(nachweiszahl(n.ss), s.a > 0 ? nachweiszahl(s.a, 0) + QStringLiteral(" mm") : QStringLiteral("∞"),
                          nachweiszahl(s.fyw, 0), nachweiszahl(s.fyf, 0), nachweiszahl(s.bf),
@@ -108,7 +108,7 @@ void stegblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text,
                          nachweiszahl((n.eta2 + 0.8 * n.eta1) / 1.4, 3)));
         f.print(QString());
     }
-    f.print(text(kPruefung + int(Pruefung::Schubbeulen)));
+    f.print(text(pruefungstext(Pruefung::Schubbeulen)));
     for (const Stegschub& w : n.stege) {
         const QString name = sprache == QStringLiteral("D") ? w.nameDe : w.nameEn;
         const QString kopf = QStringLiteral("%1: %2 × %3, hw/tw = %4")
@@ -126,7 +126,7 @@ void stegblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text,
 
 void klassenblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString& sprache)
 {
-    f.print(text(kPruefung + int(Pruefung::Klasse)));
+    f.print(text(pruefungstext(Pruefung::Klasse)));
     const double links = f.linkerRand();
     static constexpr double spalten[] = {0, 52, 70, 88, 104, 122, 142};
     const QStringList koepfe{text(kBlech), QStringLiteral("c [mm]"), QStringLiteral("c/t"), QStringLiteral("ψ"),
@@ -192,10 +192,22 @@ void nachweiszeile(Zeichenflaeche& f, const QStringList& teile)
     f.CurrentY = y + f.textHeight();
 }
 
+int pruefungstext(Pruefung p)
+{
+    switch (p) {
+    case Pruefung::Kippen:
+        return kKippen;
+    case Pruefung::Ermuedung:
+        return kErmuedung;
+    default:
+        return kPruefung + int(p);
+    }
+}
+
 QString teilnachweisWert(const Nachweisdaten& d, const Teilnachweis& t, const Printtext& text)
 {
     if (!t.moeglich)
-        return text(kOhneA);
+        return text(t.pruefung == Pruefung::Kippen ? kKippenNicht : kOhneA);
     if (!t.noetig)
         return text(kNichtNoetig);
     switch (t.pruefung) {

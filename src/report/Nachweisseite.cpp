@@ -50,7 +50,7 @@ void urteil(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
         f.setzeFett(int(i) == n.massgebend);
         const Teilnachweis& t = n.teile[i];
         const double y = f.CurrentY;
-        schreibeBei(f.linkerRand(), y, text(kPruefung + int(t.pruefung)));
+        schreibeBei(f.linkerRand(), y, text(pruefungstext(t.pruefung)));
         schreibeBei(f.linkerRand() + 128, y, teilnachweisWert(d, t, text));
         f.CurrentX = f.linkerRand();
         f.CurrentY = y + f.textHeight();
@@ -59,7 +59,7 @@ void urteil(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
     f.print(QString());
     if (n.massgebend >= 0) {
         const Teilnachweis& t = n.teile[size_t(n.massgebend)];
-        f.print(text(kMassgebend) + QStringLiteral(": ") + text(kPruefung + int(t.pruefung)) + QStringLiteral(", η = ") +
+        f.print(text(kMassgebend) + QStringLiteral(": ") + text(pruefungstext(t.pruefung)) + QStringLiteral(", η = ") +
                 nachweiszahl(t.eta, 3));
     }
     f.setzeSchriftgroesse(12);
@@ -68,7 +68,7 @@ void urteil(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
     f.print(text(urteile[int(n.urteil)]));
     f.setzeFett(false);
     f.setzeSchriftgroesse(10);
-    f.print(text(kNichtErfasst));
+    f.print(text(d.traeger ? kNichtErfasstBauteil : kNichtErfasst));
 }
 
 } // namespace

@@ -59,7 +59,28 @@ enum Nachweistext {
     kNichtNoetig = 90,
     kDetails = 91,
     kBlech = 92,
-    kLetzterNachweistext = 92,
+    kKippen = 93,
+    kErmuedung = 94,
+    kKippenNicht = 95,
+    kNichtErfasstBauteil = 96,
+    kBauteilTitel = 97,
+    kSpannweite = 98,
+    kHalteabstand = 99,
+    kLastangriff = 100, // 101..103: rail top, top flange, shear centre
+    kMomentenverlauf = 104, // 105..107: uniform, point load, end moments
+    kPsi = 108,
+    kKranklasse = 109,
+    kLambda = 110,
+    kSchwingbreiten = 111, // 112, 113: from the design values, typed
+    kNaht = 114,           // 115..117: full, partial penetration, fillets
+    kKerbfall = 118,
+    kLeerL = 119,
+    kErmuedungsformel = 120,
+    kBauteilseite = 121,
+    kBauteilErfuellt = 122,
+    kBauteilNichtErfuellt = 123,
+    kKippbeschreibung = 124,
+    kLetzterNachweistext = 124,
 };
 
 // The check's first page: the utilisation over the section, the design values,
@@ -71,6 +92,9 @@ void legeNachweisseiteAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printt
 // (up to 30 rows); the third: the webs and the class of every plate part.
 void legeNachweisdetailsAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString& sprache);
 void legeStegnachweiseAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString& sprache);
+
+// The member page (lateral-torsional buckling, fatigue), where the member data give a span.
+void legeBauteilseiteAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString& sprache);
 
 // A stress or length as the page prints it: one decimal, "." as the point.
 QString nachweiszahl(double wert, int stellen = 1);

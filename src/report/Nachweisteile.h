@@ -11,3 +11,6 @@ void nachweiszeile(Zeichenflaeche& f, const QStringList& teile);
 
 // What the check list shows for one check: its η, or why it has none.
 QString teilnachweisWert(const Nachweisdaten& d, const Teilnachweis& t, const Printtext& text);
+
+// The print text that names a check.
+int pruefungstext(Pruefung p);

@@ -93,6 +93,7 @@ Querschnittsdaten Eingabeseite::querschnitt() const
     q.HUGCheck = HUGCheck->isChecked();
     q.untergurtprofil = profil(hwert, kUntergurtfelder);
     q.bemessung = m_bemessung;
+    q.traeger = m_traeger;
     return q;
 }
 
@@ -114,6 +115,7 @@ Beschriftungen Eingabeseite::beschriftungen() const
 void Eingabeseite::setzeQuerschnitt(const Querschnittsdaten& q)
 {
     m_bemessung = q.bemessung;
+    m_traeger = q.traeger;
     const Querschnittsdaten r = nurGezeigtes(q);
     if (r.familie < kOhneSchiene || r.familie > kZweizeller)
         return;

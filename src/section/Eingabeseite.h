@@ -111,6 +111,8 @@ public:
     // The design values: no field of this page shows them, yet they belong to its section.
     const Bemessungswerte& bemessung() const { return m_bemessung; }
     void setzeBemessung(const Bemessungswerte& b) { m_bemessung = b; }
+    const Traegerwerte& traeger() const { return m_traeger; }
+    void setzeTraeger(const Traegerwerte& t) { m_traeger = t; }
 
 signals:
     void ergebnisAngefordert();
@@ -150,4 +152,5 @@ private:
     Taste m_gedrueckt;              // the key that went down last, and where
     QString m_schieneBeimEintritt;  // the rail when its list was entered
     Bemessungswerte m_bemessung;
+    Traegerwerte m_traeger;
 };

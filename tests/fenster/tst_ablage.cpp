@@ -143,7 +143,7 @@ private slots:
     {
         const Bemessungswerte w{"1", "2", "3", "4", "5", "6", "S235", "1.1", "1.05", "250", Schienenbefestigung::AufLager, "30", "2000"};
         const auto text = [](int n) { return QStringLiteral("T%1").arg(n); };
-        Bemessungsdialog d(w, text, text);
+        Bemessungsdialog d(w, Traegerwerte(), text, text);
         const Bemessungswerte z = d.werte();
         QCOMPARE((QStringList{z.N, z.Vy, z.Vz, z.Mx, z.My, z.Mz, z.stahlsorte, z.gammaM0, z.gammaM1, z.radlast,
                               z.verschleiss, z.steifenabstand}),
@@ -164,7 +164,7 @@ private slots:
         w.stahlsorte = "S460";
         w.befestigung = Schienenbefestigung::AufLager;
         const auto text = [](int n) { return QStringLiteral("T%1").arg(n); };
-        Bemessungsdialog d(w, text, text, true);
+        Bemessungsdialog d(w, Traegerwerte(), text, text, true);
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         QCOMPARE(d.sorte->currentText(), QStringLiteral("S460N"));
