@@ -174,16 +174,30 @@ private slots:
             QTest::keyClicks(d->radlast, walzprofil ? "100" : "250");
             d->steifenabstand->setFocus();
             QTest::keyClicks(d->steifenabstand, "1500");
+            // The member's tab: 8 m, restrained at thirds, crane class S4, fillet welds.
+            d->reiter->setCurrentIndex(1);
+            d->spannweite->setFocus();
+            QTest::keyClicks(d->spannweite, "8");
+            d->halteabstand->setFocus();
+            QTest::keyClicks(d->halteabstand, "2,667");
+            d->klasse->setCurrentText("S4");
             QTest::keyClick(d, Qt::Key_Return);
         });
         QTest::mouseClick(m_form->nachweistaste, Qt::LeftButton);
+        QCOMPARE(e->traeger().klasse, QStringLiteral("S4"));
         QTest::mouseClick(e->Trägerergebnis, Qt::LeftButton);
         keineMeldung();
-        QCOMPARE(m_form->form5->Seiten, 5);
+        QCOMPARE(m_form->form5->Seiten, 6);
         const QString text = druck();
         const QString seite2 = text.section("\f", 1, 1), seite3 = text.section("\f", 2, 2);
         QVERIFY(text.section("\f", 3, 3).contains("FRd = fyw·Leff·tw/γM1"));
         const bool de = sprache == u"D";
+        // The member page: buckling with Mcr over 2.667 m and fatigue at every point.
+        const QString seite5 = text.section("\f", 4, 4);
+        for (const char* muss : {"Mcr = C1·π²EIz/L²", "χLT", "ΔσE,2", "2.67 m", "S4: λσ = 0.500"})
+            QVERIFY2(seite5.contains(QString::fromUtf8(muss)), qPrintable(QString::fromUtf8(muss) + "\n" + seite5));
+        QVERIFY(seite5.contains(de ? "Biegedrillknicken" : "Lateral-torsional buckling"));
+        QVERIFY(seite2.contains(de ? "Ermüdung" : "Fatigue"));
         for (const char* muss : {"EN 1993-1-5", "EN 1993-6 5.7.3", "η = ", "γM1 = 1.00", "1500 mm"})
             QVERIFY2(seite2.contains(QString::fromUtf8(muss)), qPrintable(QString::fromUtf8(muss) + "\n" + seite2));
         QVERIFY(seite2.contains(de ? "Nachweise" : "Checks"));
