@@ -25,9 +25,9 @@ void eingaben(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
                      nachweiszahl(t.gammaMf, 2)));
     const auto& s = t.schwing;
     f.print(text(kSchwingbreiten) + u' ' + text(kSchwingbreiten + 1 + int(t.quelle)) +
-            QStringLiteral(" ΔN = %1, ΔVy = %2, ΔVz = %3 kN, ΔMx = %4, ΔMy = %5, ΔMz = %6 kNm, ΔFz = %7 kN")
-                .arg(nachweiszahl(s[0]), nachweiszahl(s[1]), nachweiszahl(s[2]), nachweiszahl(s[3]), nachweiszahl(s[4]),
-                     nachweiszahl(s[5]), nachweiszahl(t.dRadlast)));
+            QStringLiteral(" ΔN = %1, ΔVy = %2, ΔVz = %3, ΔFz = %4 kN").arg(nachweiszahl(s[0]), nachweiszahl(s[1]),
+                                                                          nachweiszahl(s[2]), nachweiszahl(t.dRadlast)));
+    f.print(QStringLiteral("ΔMx = %1, ΔMy = %2, ΔMz = %3 kNm").arg(nachweiszahl(s[3]), nachweiszahl(s[4]), nachweiszahl(s[5])));
     f.print(text(kNaht) + QStringLiteral(": ") + text(kNaht + 1 + int(t.naht)));
     f.print(QString());
 }
@@ -51,10 +51,13 @@ void kippblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
     f.print(QStringLiteral("C1 = %1, C2 = %2, C3 = %3: Mcr = C1·π²EIz/L²·(√(Iw/Iz + L²GIt/(π²EIz) + (C2zg − C3zj)²) − (C2zg − C3zj)) = %4 kNm")
                 .arg(nachweiszahl(k->c.C1, 3), nachweiszahl(k->c.C2, 3), nachweiszahl(k->c.C3, 3),
                      nachweiszahl(k->k.Mcr / 1e6)));
-    f.print(QStringLiteral("Wy = %1 mm³, My,Rk = Wy·fy = %2 kNm, λLT = √(My,Rk/Mcr) = %3; %4 %5, αLT = %6, Φ = %7, χLT = %8")
-                .arg(e4(k->Wy), nachweiszahl(k->MyRk / 1e6), nachweiszahl(k->k.lambdaLT, 3),
-                     k->kurve.beta < 1 ? QStringLiteral("EN 1993-1-1 6.3.2.3") : QStringLiteral("EN 1993-1-1 6.3.2.2"),
-                     QString(QChar::fromLatin1(k->kurve.kurve)), nachweiszahl(k->kurve.alpha, 2), nachweiszahl(k->k.phi, 3),
+    f.print(QStringLiteral("Wy = %1 mm³ (fy = %2 N/mm²), My,Rk = Wy·fy = %3 kNm, λLT = √(My,Rk/Mcr) = %4")
+                .arg(e4(k->Wy), nachweiszahl(k->MyRk / k->Wy, 0), nachweiszahl(k->MyRk / 1e6), nachweiszahl(k->k.lambdaLT, 3)));
+    f.print(QStringLiteral("%1, %2 %3: αLT = %4, λLT,0 = %5, β = %6, Φ = %7, χLT = %8")
+                .arg(k->kurve.beta < 1 ? QStringLiteral("EN 1993-1-1 6.3.2.3") : QStringLiteral("EN 1993-1-1 6.3.2.2"),
+                     text(kKnicklinie),
+                     QString(QChar::fromLatin1(k->kurve.kurve)), nachweiszahl(k->kurve.alpha, 2),
+                     nachweiszahl(k->kurve.lambda0, 1), nachweiszahl(k->kurve.beta, 2), nachweiszahl(k->k.phi, 3),
                      nachweiszahl(k->k.chiLT, 3)));
     f.print(QStringLiteral("η = My,Ed/(χLT·My,Rk/γM1) + Mz,Ed/(Mz,Rk/γM1) = %1/(%2·%3/%4) + %5/%6 = %7")
                 .arg(nachweiszahl(k->MyEd / 1e6), nachweiszahl(k->k.chiLT, 3), nachweiszahl(k->MyRk / 1e6),
@@ -107,7 +110,9 @@ void ermuedungsblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext&
         for (const QString& q : {p.kerb.quelleSigma, p.kerb.quelleLokal})
             if (!q.isEmpty() && !quellen.contains(q))
                 quellen << q;
-    f.print(text(kKerbfall) + QStringLiteral(" Δσc/Δτc/Δσc,loc [N/mm²]: ") + quellen.join(QStringLiteral(", ")));
+    f.print(text(kKerbfall) + QStringLiteral(" Δσc/Δτc/Δσc,loc [N/mm²]:"));
+    for (int i = 0; i < quellen.size(); i += 3)
+        f.print(QStringLiteral("   ") + quellen.mid(i, 3).join(QStringLiteral(", ")));
     if (e.massgebend >= 0)
         f.print(text(kMassgebend) + QStringLiteral(": P%1, η = ").arg(e.punkte[size_t(e.massgebend)].nummer) +
                 nachweiszahl(e.eta, 3));

@@ -80,7 +80,8 @@ enum Nachweistext {
     kBauteilErfuellt = 122,
     kBauteilNichtErfuellt = 123,
     kKippbeschreibung = 124,
-    kLetzterNachweistext = 124,
+    kKnicklinie = 125,
+    kLetzterNachweistext = 125,
 };
 
 // The check's first page: the utilisation over the section, the design values,
