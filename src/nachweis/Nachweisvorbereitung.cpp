@@ -134,6 +134,7 @@ double steifenTraegheit(const SectionGeometry& g, const std::vector<Plattenlage>
 }
 
 // The member checks: buckling between the top flange's restraints and fatigue at every point.
+// q: the section as typed (its rail new, worn here as each check asks); g: the check's plates.
 void weiseBauteilNach(Nachweisdaten& d, const Traeger& eingabe, const Ergebnisse& pruef, const SectionGeometry& g,
                       const std::vector<Plattenlage>& lagen, const std::vector<Ort>& ort, const Querschnittsdaten& q,
                       const QString& schienenkatalog)
@@ -356,7 +357,7 @@ Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& p
     }
     n.teile.push_back({Pruefung::Klasse, true, 0});
     if (traeger)
-        weiseBauteilNach(d, *traeger, pruef, *g, lagen, ort, geprueft, schienenkatalog);
+        weiseBauteilNach(d, *traeger, pruef, *g, lagen, ort, q, schienenkatalog);
 
     // The verdict: a failed check first, then a class 4 part, then what could not be made.
     bool ueber = false, offen = false;

@@ -194,6 +194,34 @@ private slots:
         QCOMPARE(m_rekorder->texte().size(), 3);
     }
 
+    // The member's tab: a span too short is named by its caption, the tab comes to the front with
+    // the field focused; the member values come back as typed.
+    void bemessungsdialogBauteil()
+    {
+        const auto text = [](int n) { return QStringLiteral("T%1").arg(n); };
+        Traegerwerte t;
+        t.naht = Nahtart::Durchgeschweisst;
+        Bemessungsdialog d(Bemessungswerte(), t, text, text);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QCOMPARE(d.reiter->currentIndex(), 0);
+        d.reiter->setCurrentIndex(1);
+        d.spannweite->setFocus();
+        QTest::keyClicks(d.spannweite, "0,5");
+        d.reiter->setCurrentIndex(0);
+        QTest::keyClick(&d, Qt::Key_Return);
+        QCOMPARE(m_rekorder->texte().value(0), QStringLiteral("T64 T98"));
+        QCOMPARE(d.reiter->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), d.spannweite);
+        d.spannweite->selectAll();
+        QTest::keyClicks(d.spannweite, "12");
+        d.klasse->setCurrentText("S6");
+        QTest::keyClick(&d, Qt::Key_Return);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        const Traegerwerte z = d.traeger();
+        QVERIFY(z.spannweite == "12" && z.klasse == "S6" && z.naht == Nahtart::Durchgeschweisst);
+    }
+
     void abgelehnteDateien_data()
     {
         QTest::addColumn<QByteArray>("inhalt");

@@ -263,6 +263,15 @@ private slots:
         QCOMPARE(v.daten->nachweis.stege.size(), size_t(2));
         for (const Stegschub& w : v.daten->nachweis.stege)
             PRUEFE_NAHE(w.tauEd, 1000 * 100 * 3e-4, 1e-12);
+        // Fatigue takes the wheel with half the wear (EN 1993-6 5.6.2): the flat rail at 75 − 9.375.
+        Traegerwerte tw;
+        tw.spannweite = "8";
+        const auto mitTraeger = bereiteNachweisVor(r, r, netz, q, b, "11", QString(), leseTraeger(tw).werte);
+        QVERIFY(mitTraeger.daten && mitTraeger.daten->ermuedung && !mitTraeger.daten->kippen); // no My: no buckling
+        const auto halb = radlastausbreitung(*schienenquerschnitt(q, QString()), 0.125, *radlastort(q),
+                                             Schienenbefestigung::Starr, 300);
+        PRUEFE_NAHE(mitTraeger.daten->sigmaOzErmuedung, halb.sigmaOz, 1e-12);
+        QCOMPARE(halb.hr, 75 - 9.375);
     }
 
     // Under a half H the wheel's web goes on in the web plate below the stem: the compression
