@@ -115,9 +115,13 @@ int main(int argc, char* argv[])
             ergebnis(form, form.rechneHProfil(), aus, QStringLiteral("Ergebnis_%1_Walzprofil_%2").arg(sprache).arg(variante));
         }
 
-        Bemessungsdialog werte(bemessung, [&](int n) { return form.holePrinttext(n); },
-                               [&](int n) { return form.holeMessage(n); }, &form);
+        Traegerwerte traeger;
+        traeger.spannweite = QStringLiteral("8");
+        Bemessungsdialog werte(bemessung, traeger, [&](int n) { return form.holePrinttext(n); },
+                               [&](int n) { return form.holeMessage(n); }, false, &form);
         speichere(werte, aus.filePath(QStringLiteral("Bemessung_%1.png").arg(sprache)));
+        werte.reiter->setCurrentIndex(1);
+        speichere(werte, aus.filePath(QStringLiteral("Bauteil_%1.png").arg(sprache)));
         werte.hide();
 
         Dialogvariablen frage = form.dialog;
