@@ -139,6 +139,11 @@ struct Nachweis {
     Urteil urteil = Urteil::NichtErfuellt;
 };
 
+// The verdict over the checks: "satisfied" only when every check that applies is made with
+// η ≤ 1 and no part is class 4 (and there was a point to check); `massgebend` the check with
+// the largest η.
+Urteil urteile(const std::vector<Teilnachweis>& teile, int klasse, bool mitPunkten, int& massgebend);
+
 // What the page shows, computed before it is laid out.
 struct Nachweisdaten {
     QString querschnitt; // the section's name

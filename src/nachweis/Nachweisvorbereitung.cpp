@@ -359,19 +359,25 @@ Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& p
     if (traeger)
         weiseBauteilNach(d, *traeger, pruef, *g, lagen, ort, q, schienenkatalog);
 
-    // The verdict: a failed check first, then a class 4 part, then what could not be made.
+    n.urteil = urteile(n.teile, n.klasse, n.punkte.massgebend >= 0, n.massgebend);
+    return {d, 0};
+}
+
+Urteil urteile(const std::vector<Teilnachweis>& teile, int klasse, bool mitPunkten, int& massgebend)
+{
+    // A failed check first, then a class 4 part, then what could not be made.
     bool ueber = false, offen = false;
-    for (size_t i = 0; i < n.teile.size(); ++i) {
-        const Teilnachweis& t = n.teile[i];
+    massgebend = -1;
+    for (size_t i = 0; i < teile.size(); ++i) {
+        const Teilnachweis& t = teile[i];
         ueber = ueber || (t.moeglich && t.eta > 1.0);
         offen = offen || !t.moeglich;
-        if (t.moeglich && (n.massgebend < 0 || t.eta > n.teile[size_t(n.massgebend)].eta))
-            n.massgebend = int(i);
+        if (t.moeglich && (massgebend < 0 || t.eta > teile[size_t(massgebend)].eta))
+            massgebend = int(i);
     }
-    n.urteil = ueber               ? Urteil::NichtErfuellt
-               : n.klasse == 4     ? Urteil::Klasse4
-               : offen             ? Urteil::Unvollstaendig
-               : n.punkte.massgebend < 0 ? Urteil::NichtErfuellt
-                                         : Urteil::Erfuellt;
-    return {d, 0};
+    return ueber           ? Urteil::NichtErfuellt
+           : klasse == 4   ? Urteil::Klasse4
+           : offen         ? Urteil::Unvollstaendig
+           : !mitPunkten   ? Urteil::NichtErfuellt
+                           : Urteil::Erfuellt;
 }

@@ -70,6 +70,7 @@ private slots:
     void radlastortJeForm();
     void eingabenGeprueft();
     void vorbereitung();
+    void urteil();
 };
 
 void TstNachweis::streckgrenzeJeDickenstufe_data()
@@ -317,6 +318,24 @@ void TstNachweis::vorbereitung()
     b.radlast = 0; // without a wheel load every section has its check
     const Nachweisvorbereitung ohne = bereiteNachweisVor(r, r, std::nullopt, q, b, "35", QString());
     QVERIFY(ohne.daten && !ohne.daten->radlast);
+}
+
+// The verdict: η exactly 1 still satisfies; a failed check outranks a class 4 part, which
+// outranks a check that could not be made; the governing check is the largest η.
+void TstNachweis::urteil()
+{
+    int massgebend = -1;
+    const Teilnachweis voll{Pruefung::Spannungen, true, 1.0}, knapp{Pruefung::Lasteinleitung, true, 0.9};
+    QCOMPARE(urteile({knapp, voll}, 3, true, massgebend), Urteil::Erfuellt);
+    QCOMPARE(massgebend, 1);
+    const Teilnachweis ueber{Pruefung::Kippen, true, std::nextafter(1.0, 2.0)};
+    const Teilnachweis offen{Pruefung::Stegbiegung, false, 0};
+    QCOMPARE(urteile({voll, ueber}, 4, true, massgebend), Urteil::NichtErfuellt);
+    QCOMPARE(massgebend, 1);
+    QCOMPARE(urteile({voll, offen}, 4, true, massgebend), Urteil::Klasse4);
+    QCOMPARE(urteile({voll, offen}, 3, true, massgebend), Urteil::Unvollstaendig);
+    QCOMPARE(massgebend, 0); // what was not made never governs
+    QCOMPARE(urteile({voll}, 1, false, massgebend), Urteil::NichtErfuellt);
 }
 
 QTEST_GUILESS_MAIN(TstNachweis)
