@@ -6,7 +6,9 @@
 // regular file that was read as the input is removed, never a device, a folder
 // or a file that could not be read; the caller then sees the engine end with
 // its input still there. Every "?" in an argument stands for a blank. The exit
-// code is 0 whenever a result could be attempted. Asked for a stress mesh, it
+// code is 0 when a result was written; a result that could not be written (a
+// missing folder, a full disk) leaves the input in place and ends with 3, and
+// the same path for input and result (or mesh) is refused with 2, touching nothing. Asked for a stress mesh, it
 // writes that before the result, and removes it after a failure so that no
 // earlier section's mesh stays beside the new result.
 #include "result_file.h"
@@ -61,11 +63,22 @@ bool readFile(const std::string& path, std::string& text)
     return true;
 }
 
-void writeFile(const std::string& path, const std::string& text)
+// Whether every byte reached the file (a full disk shows at the flush or the close).
+bool writeFile(const std::string& path, const std::string& text)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
     out.flush();
+    out.close();
+    return !out.fail();
+}
+
+bool samePlace(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    const auto x = std::filesystem::weakly_canonical(a, error);
+    const auto y = std::filesystem::weakly_canonical(b, error);
+    return !error && x == y;
 }
 
 struct Finish {
@@ -86,6 +99,11 @@ int main(int argc, char** argv)
     const std::string input = fileName(argv[1]);
     const std::string result = fileName(argv[2]);
     const std::string mesh = argc == 4 ? fileName(argv[3]) : std::string();
+    // Writing the result over the input (or the mesh over either) would lose the one or the other.
+    if (samePlace(input, result) || (!mesh.empty() && (samePlace(mesh, input) || samePlace(mesh, result)))) {
+        std::fprintf(stderr, "Delmarix: input, result and stress mesh must be three different files\n");
+        return 2;
+    }
 
     Finish finish;
     std::atomic<bool> inputRead{false};
@@ -94,11 +112,11 @@ int main(int argc, char** argv)
         if (finish.done.wait_for(lock, timeLimit, [&] { return finish.finished; }))
             return;
         // Still computing: answer with a failure rather than leave the caller waiting.
-        writeFile(result, delmarix::formatFailure("Rechenzeit überschritten", "computing time exceeded"));
-        if (inputRead)
+        const bool written = writeFile(result, delmarix::formatFailure("Rechenzeit überschritten", "computing time exceeded"));
+        if (inputRead && written)
             std::remove(input.c_str());
         std::fflush(nullptr);
-        std::_Exit(0);
+        std::_Exit(written ? 0 : 3);
     });
 
     std::string text;
@@ -111,6 +129,7 @@ int main(int argc, char** argv)
         output = delmarix::runWithMesh(text, {}, !mesh.empty());
     }
 
+    bool written = true;
     {
         std::lock_guard<std::mutex> lock(finish.mutex);
         finish.finished = true;
@@ -118,13 +137,18 @@ int main(int argc, char** argv)
         std::error_code ignored;
         if (!mesh.empty() && output.stressMesh.empty())
             std::filesystem::remove(mesh, ignored);
-        else if (!mesh.empty())
-            writeFile(mesh, output.stressMesh);
-        writeFile(result, output.result);
-        if (inputRead)
+        else if (!mesh.empty() && !writeFile(mesh, output.stressMesh))
+            std::filesystem::remove(mesh, ignored);
+        written = writeFile(result, output.result);
+        // A result that did not reach its file is no result: the input stays as the caller's sign.
+        if (inputRead && written)
             std::remove(input.c_str());
     }
     finish.done.notify_all();
     watchdog.join();
+    if (!written) {
+        std::fprintf(stderr, "Delmarix: the result could not be written: %s\n", delmarix::validUtf8(result).c_str());
+        return 3;
+    }
     return 0;
 }

@@ -142,9 +142,41 @@ std::string formatStressMesh(const Mesh& mesh, const std::vector<NodeField>& fie
     return s;
 }
 
+std::string validUtf8(const std::string& text)
+{
+    std::string out;
+    const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t n = text.size();
+    for (std::size_t i = 0; i < n;) {
+        const unsigned char c = s[i];
+        // The length a lead byte announces, and the smallest code point it may carry (no overlong forms).
+        const std::size_t laenge = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        bool gut = laenge > 0 && i + laenge <= n;
+        unsigned long code = laenge == 1 ? c : laenge == 2 ? (c & 0x1Fu) : laenge == 3 ? (c & 0x0Fu) : (c & 0x07u);
+        for (std::size_t k = 1; gut && k < laenge; ++k) {
+            gut = (s[i + k] & 0xC0) == 0x80;
+            code = (code << 6) | (s[i + k] & 0x3Fu);
+        }
+        static const unsigned long kleinster[] = {0, 0, 0x80, 0x800, 0x10000};
+        gut = gut && (laenge == 1 || code >= kleinster[laenge]) && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
+        if (gut && (laenge > 1 || c >= 0x20 || c == '\t')) {
+            out.append(text, i, laenge);
+            i += laenge;
+        } else {
+            static const char hex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 0xF];
+            ++i;
+        }
+    }
+    return out;
+}
+
 std::string formatFailure(const std::string& reasonDe, const std::string& reasonEn)
 {
-    return quoted("Fehler: " + reasonDe + " / Error: " + reasonEn) + crlf;
+    // A reason may quote what it was given (a file name, a line of the input): only valid text goes out.
+    return quoted(validUtf8("Fehler: " + reasonDe + " / Error: " + reasonEn)) + crlf;
 }
 
 } // namespace delmarix

@@ -53,6 +53,10 @@ std::string formatResult(const ResultRecord& r);
 // The z values count from the same reference as the result's ("Bezug").
 std::string formatStressMesh(const Mesh& mesh, const std::vector<NodeField>& field, double reference);
 
+// The text with every byte that is not part of valid UTF-8 (and every control
+// character but the tab) written as \xNN.
+std::string validUtf8(const std::string& text);
+
 // A result whose first field says "Fehler" and why, in German and English.
 std::string formatFailure(const std::string& reasonDe, const std::string& reasonEn);
 

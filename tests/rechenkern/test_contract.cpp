@@ -165,3 +165,43 @@ const BadInput badInputs[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Contract, BadInputs, ::testing::ValuesIn(badInputs));
+
+// Faults of the files themselves: the same path for input and result is refused before anything
+// is touched; a result whose folder is missing is no result, so the input stays and the engine
+// ends non-zero; bytes of a binary input quoted in the reason reach the result as valid UTF-8.
+TEST_F(Engine, KeepsItsInputWhereTheResultCannotBeWritten)
+{
+    const std::string input = crlf({"1", "0", "500", "20", "460", "16", "800", "10", "400", "0"});
+    const fs::path in = dir / "Übergabe2.dat";
+    std::ofstream(in, std::ios::binary) << input;
+    const auto run = [&](const fs::path& result) {
+        const int status = std::system((std::string(DELMARIX_PATH) + " '" + in.string() + "' '" + result.string() + "' 2>/dev/null").c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(run(in), 2);
+    EXPECT_EQ(run(dir / "." / "Übergabe2.dat"), 2);
+    std::stringstream same;
+    same << std::ifstream(in, std::ios::binary).rdbuf();
+    EXPECT_EQ(same.str(), input); // untouched
+    EXPECT_EQ(run(dir / "fehlt" / "Übergabe1.dat"), 3);
+    EXPECT_TRUE(fs::exists(in));
+}
+
+TEST_F(Engine, QuotesOnlyValidText)
+{
+    const std::string input = std::string("1\r\n0\r\n\xff\xfe\x80" "500\r\n", 12) + "20\r\n";
+    runEngine(&input);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(result.rfind("\"Fehler: ", 0), 0u) << result;
+    EXPECT_EQ(result.find('\xff'), std::string::npos) << result;
+    EXPECT_EQ(result.find('\x80'), std::string::npos) << result;
+    // Every multi-byte sequence is well formed.
+    for (std::size_t i = 0; i < result.size();) {
+        const unsigned char c = static_cast<unsigned char>(result[i]);
+        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        ASSERT_GT(n, 0u) << "at " << i;
+        for (std::size_t k = 1; k < n; ++k)
+            ASSERT_EQ(static_cast<unsigned char>(result[i + k]) & 0xC0, 0x80) << "at " << i;
+        i += n;
+    }
+}
