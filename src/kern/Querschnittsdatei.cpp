@@ -241,7 +241,8 @@ Querschnittsdatei leseQuerschnittsdatei(const QByteArray& inhalt)
             if (wert != u"0" && wert != u"1")
                 return abgelehnt(Dateiablehnung::Beschaedigt);
             *h->second = wert == u"1";
-        } else if (const auto a = std::find_if(wahl.begin(), wahl.end(), [&](const Auswahl& x) { return x.name == name; });
+        } else if (const auto a = std::find_if(wahl.begin(), wahl.end(),
+                                               [&eintrag = p->first](const Auswahl& x) { return x.name == eintrag; });
                    a != wahl.end()) {
             const int i = int(a->werte.indexOf(wert));
             if (i < 0)
