@@ -86,6 +86,7 @@ std::string formatResult(const ResultRecord& r)
         for (std::size_t i = 0; i < std::size(cols); ++i)
             s += formatNumber(cols[i]) + (i + 1 < std::size(cols) ? "," : crlf);
     }
+    const std::size_t rowsEnd = s.size();
     if (dz != 0.0)
         s += quoted("Bezug") + "," + formatNumber(dz) + crlf;
     for (std::size_t i = 0; i < r.governing.size(); ++i) {
@@ -108,6 +109,11 @@ std::string formatResult(const ResultRecord& r)
                      std::to_string(k + 1) + "," + formatNumber(v.value) + "," + formatNumber(v.at.y) + "," +
                      formatNumber(v.at.z + dz) + crlf;
         }
+    // The end: how many rows and named lines came before, so that a file cut anywhere shows.
+    std::size_t named = 0;
+    for (std::size_t i = s.find(crlf, rowsEnd); i != std::string::npos; i = s.find(crlf, i + 2))
+        ++named;
+    s += quoted("Ende") + "," + std::to_string(rows) + "," + std::to_string(named) + crlf;
     return s;
 }
 

@@ -36,7 +36,9 @@ struct ResultRecord {
 // every z of the file counts from dz below it); "Ort",n,y,z,k (where governing
 // point n lies, the peak of column k);
 // "Iw", "zj", "Wply", "Wplz" each with its value (SectionValues); and
-// "Maximum",name,name,k,value,y,z (the largest |stress| of column k on a plate).
+// "Maximum",name,name,k,value,y,z (the largest |stress| of column k on a plate);
+// last "Ende",rows,lines: how many stress rows and named lines came before, so
+// that a file cut anywhere is seen as cut.
 std::string formatResult(const ResultRecord& r);
 
 // The stress mesh beside the result (a file of its own, the result's name with

@@ -31,15 +31,21 @@ std::optional<double> zahlfeld(Feldleser& leser)
 
 // The named lines after the stress rows, from the name `name` on. A name this
 // program does not know ends the reading: what follows belongs to a later engine.
-void leseBenannteZeilen(Feldleser& leser, std::optional<QString> name, Ergebnisse& r)
+// Reads the named lines up to "Ende"; true when the end came and counts what was read.
+bool leseBenannteZeilen(Feldleser& leser, std::optional<QString> name, Ergebnisse& r)
 {
+    int zeilen = 0;
     const std::pair<const char*, std::optional<double> Bauteilwerte::*> einzelwerte[] = {
         {"Iw", &Bauteilwerte::Iw}, {"zj", &Bauteilwerte::zj}, {"Wply", &Bauteilwerte::Wply}, {"Wplz", &Bauteilwerte::Wplz}};
-    for (; name; name = leser.naechstesFeld()) {
+    for (; name; name = leser.naechstesFeld(), ++zeilen) {
+        if (*name == u"Ende") {
+            const auto reihen = zahlfeld(leser), benannt = zahlfeld(leser);
+            return reihen && benannt && std::lround(*reihen) == long(r.punkte.size()) && std::lround(*benannt) == zeilen;
+        }
         if (*name == u"Ort") {
             const auto n = zahlfeld(leser), y = zahlfeld(leser), z = zahlfeld(leser), k = zahlfeld(leser);
             if (!n || !y || !z || !k)
-                return;
+                return false;
             const long zeile = std::lround(*n);
             if (zeile > kFesteSpannungspunkte && zeile <= long(r.punkte.size())) {
                 Spannungspunkt& p = r.punkte[size_t(zeile - 1)];
@@ -52,7 +58,7 @@ void leseBenannteZeilen(Feldleser& leser, std::optional<QString> name, Ergebniss
         if (*name == u"Bezug") {
             const auto dz = zahlfeld(leser);
             if (!dz)
-                return;
+                return false;
             r.bezug = *dz;
             continue;
         }
@@ -60,7 +66,7 @@ void leseBenannteZeilen(Feldleser& leser, std::optional<QString> name, Ergebniss
             const auto de = leser.naechstesFeld(), en = leser.naechstesFeld();
             const auto k = zahlfeld(leser), wert = zahlfeld(leser), y = zahlfeld(leser), z = zahlfeld(leser);
             if (!de || !en || !k || !wert || !y || !z)
-                return;
+                return false;
             if (*k >= 0.5 && *k < 6.5)
                 r.hoechstwerte.push_back({de->trimmed(), en->trimmed(), int(std::lround(*k)), *wert, *y, *z});
             continue;
@@ -70,13 +76,14 @@ void leseBenannteZeilen(Feldleser& leser, std::optional<QString> name, Ergebniss
             if (*name == QLatin1String(n)) {
                 const auto wert = zahlfeld(leser);
                 if (!wert)
-                    return;
+                    return false;
                 r.bauteil.*feld = *wert;
                 bekannt = true;
             }
         if (!bekannt)
-            return;
+            return false;
     }
+    return false;
 }
 
 } // namespace
@@ -162,12 +169,18 @@ Ergebnislesung leseErgebnistext(const QString& text)
             else
                 p.dicke = *z;
         }
-        if (!vollstaendig)
+        if (!vollstaendig) {
+            l.fehler = Ergebnisfehler::Unvollstaendig;
             return l;
+        }
         if (int(r.punkte.size()) < kMaxPunkte)
             r.punkte.push_back(p);
     }
-    leseBenannteZeilen(leser, feld, r);
+    // Without its end line, a file was cut: rows or named lines may be missing.
+    if (!leseBenannteZeilen(leser, feld, r)) {
+        l.fehler = Ergebnisfehler::Unvollstaendig;
+        return l;
+    }
     if (r.bezug != 0) {
         r.ZS -= r.bezug;
         r.ZM -= r.bezug;

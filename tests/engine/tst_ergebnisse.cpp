@@ -16,7 +16,8 @@ private slots:
             "1,0,3,0,0\r\n"
             "0.0123,0,0,0,0.5,-0.25,20\r\n"
             "1e-3,2e-3,3e-3,4e-3,5e-3,6e-3,10\r\n"
-            "0,0,0,0,0,0,0\r\n");
+            "0,0,0,0,0,0,0\r\n"
+            "\"Ende\",3,0\r\n");
         QCOMPARE(l.fehler, Ergebnisfehler::Keiner);
         const Ergebnisse& r = l.werte;
         // Each value in its place; a negative ZS announces the shear centre.
@@ -37,7 +38,7 @@ private slots:
         QString text = "201,x,1,2,3,4,5,6,7,-200,0,8,450,0,0,0,0,0\r\n";
         for (int i = 0; i < 18; ++i)
             text += "1,2,3,4,5,6,10\r\n";
-        text += "\"Bezug\",500\r\n\"Ort\",18,10,120,3\r\n\"Maximum\",\"Steg\",\"web\",3,1e-5,10,100\r\n";
+        text += "\"Bezug\",500\r\n\"Ort\",18,10,120,3\r\n\"Maximum\",\"Steg\",\"web\",3,1e-5,10,100\r\n\"Ende\",18,3\r\n";
         const Ergebnislesung l = leseErgebnistext(text);
         QCOMPARE(l.fehler, Ergebnisfehler::Keiner);
         QCOMPARE(l.werte.ZS, -300.0);
@@ -51,14 +52,15 @@ private slots:
     void doppelteGenauigkeit()
     {
         const Ergebnislesung l = leseErgebnistext("1,x,153300.25,1,2,3,15783970110,5,6,-7,0,8,9,0,0,0,0,0\r\n"
-                                                  "6.52315720808872e-06,0,0,0,0,0,30\r\n");
+                                                  "6.52315720808872e-06,0,0,0,0,0,30\r\n\"Ende\",1,0\r\n");
         QCOMPARE(l.fehler, Ergebnisfehler::Keiner);
         QCOMPARE(l.werte.IY, 15783970110.0);
         QCOMPARE(l.werte.punkte[0].spannung[0], 6.52315720808872e-06);
     }
 
     // After the rows: where each governing point lies and whose peak it is, each plate's largest
-    // stresses, the values for member checks; a name not known ends the reading, whatever follows.
+    // stresses, the values for member checks, the end line counting them; a name not known, a count
+    // that does not match, or a file cut after any of its lines is incomplete.
     void benannteZeilen()
     {
         QString text = "1,x,1,2,3,4,5,6,7,-8,0,1,2,0,0,0,0,0\r\n";
@@ -68,8 +70,9 @@ private slots:
                 "\"Ort\",20,1,1,6\r\n\"Ort\",21,1,1,7\r\n"
                 "\"Iw\",1.688e12\r\n\"zj\",-12.5\r\n"
                 "\"Maximum\",\"Steg rechts\",\"right web\",3,3.7e-05,200,615\r\n"
-                "\"Wply\",1869000\r\n\"Künftig\",1\r\n\"Wplz\",870100\r\n";
-        const Ergebnislesung l = leseErgebnistext(text);
+                "\"Wply\",1869000\r\n\"Wplz\",870100\r\n";
+        const QString ende = "\"Ende\",21,11\r\n";
+        const Ergebnislesung l = leseErgebnistext(text + ende);
         QCOMPARE(l.fehler, Ergebnisfehler::Keiner);
         const Ergebnisse& r = l.werte;
         QCOMPARE(int(r.punkte.size()), 21);
@@ -83,22 +86,34 @@ private slots:
         QCOMPARE(r.bauteil.Iw.value_or(0), 1.688e12);
         QCOMPARE(r.bauteil.zj.value_or(0), -12.5);
         QCOMPARE(r.bauteil.Wply.value_or(0), 1869000.0);
-        QVERIFY(!r.bauteil.Wplz);
+        QCOMPARE(r.bauteil.Wplz.value_or(0), 870100.0);
         QCOMPARE(r.hoechstwerte.size(), size_t(1));
         QCOMPARE(r.hoechstwerte[0].nameEn, QStringLiteral("right web"));
         QCOMPARE(r.hoechstwerte[0].spalte, 3);
         QCOMPARE(r.hoechstwerte[0].wert, 3.7e-05);
         QCOMPARE(r.hoechstwerte[0].z, 615.0);
+        const QStringList zeilen = (text + ende).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        for (int n = 1; n < zeilen.size(); ++n)
+            QCOMPARE(leseErgebnistext(zeilen.mid(0, n).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).fehler,
+                     Ergebnisfehler::Unvollstaendig);
+        QCOMPARE(leseErgebnistext(text + "\"Künftig\",1\r\n\"Ende\",21,12\r\n").fehler, Ergebnisfehler::Unvollstaendig);
+        QCOMPARE(leseErgebnistext(text + "\"Ende\",21,10\r\n").fehler, Ergebnisfehler::Unvollstaendig);
+        QCOMPARE(leseErgebnistext(text + "\"Ende\",20,11\r\n").fehler, Ergebnisfehler::Unvollstaendig);
     }
 
-    // At most 30 point rows; an incomplete last row is left out. Without a negative ZS, no shear centre.
+    // At most 30 point rows, as the engine writes them; a row cut short is an incomplete file.
+    // Without a negative ZS, no shear centre.
     void punktzeilen()
     {
         QString text = "5,x,1,2,3,4,5,6,7,-8,0,1,2,0,0,0,0,0\r\n";
-        for (int i = 0; i < 33; ++i)
+        for (int i = 0; i < 30; ++i)
             text += "1,2,3,4,5,6,7\r\n";
-        QCOMPARE(int(leseErgebnistext(text + "1,2,3").werte.punkte.size()), kMaxPunkte);
-        const Ergebnislesung l = leseErgebnistext("102,x,1,2,3,4,5,6,7,8,0,0,0,0,0,0\r\n1,2,3,4,5,6,7\r\n1,2");
+        QCOMPARE(int(leseErgebnistext(text + "\"Ende\",30,0\r\n").werte.punkte.size()), kMaxPunkte);
+        QCOMPARE(leseErgebnistext(text + "1,2,3,4,5,6,7\r\n\"Ende\",31,0\r\n").fehler, Ergebnisfehler::Unvollstaendig);
+        QCOMPARE(leseErgebnistext(text + "1,2,3").fehler, Ergebnisfehler::Unvollstaendig);
+        QCOMPARE(leseErgebnistext("102,x,1,2,3,4,5,6,7,8,0,0,0,0,0,0\r\n1,2,3,4,5,6,7\r\n1,2").fehler,
+                 Ergebnisfehler::Unvollstaendig);
+        const Ergebnislesung l = leseErgebnistext("102,x,1,2,3,4,5,6,7,8,0,0,0,0,0,0\r\n1,2,3,4,5,6,7\r\n\"Ende\",1,0\r\n");
         QCOMPARE(l.fehler, Ergebnisfehler::Keiner);
         QCOMPARE(int(l.werte.punkte.size()), 1);
         QVERIFY(!l.werte.mitSchubmittelpunkt && l.werte.YM == l.werte.YS && l.werte.ZM == l.werte.ZS);

@@ -65,6 +65,8 @@ struct Result {
     };
     std::vector<Maximum> maxima;               // "Maximum": each plate's largest stress per column
     std::vector<std::string> unread;           // fields that fit no record (should stay empty)
+    int endRows = -1, endLines = -1;           // "Ende": the rows and named lines before it
+    int namedLines = 0;                        // named lines read before the end
 
     // The largest |stress| of column k (1..6) on the plate named `plate` (English).
     const Maximum* maximum(const std::string& plate, int column) const
@@ -92,6 +94,13 @@ inline Result parse(const std::string& text)
     }
     const auto number = [&](std::size_t k) { return std::atof(f[k].c_str()); };
     while (i < f.size()) {
+        if (f[i] == "Ende" && i + 2 < f.size()) {
+            r.endRows = std::atoi(f[i + 1].c_str());
+            r.endLines = std::atoi(f[i + 2].c_str());
+            i += 3;
+            continue;
+        }
+        ++r.namedLines;
         if (f[i] == "Ort" && i + 4 < f.size()) {
             r.places[std::atoi(f[i + 1].c_str())] = {number(i + 2), number(i + 3), std::atoi(f[i + 4].c_str())};
             i += 5;

@@ -79,6 +79,10 @@ TEST_F(Engine, WritesTheWholeResultAndRemovesItsInput)
     EXPECT_TRUE(r.unread.empty()) << result;
     EXPECT_GE(r.places.size(), 2u) << result;
     ASSERT_EQ(r.rows.size(), 17 + r.places.size()) << result;
+    // The last line counts what came before it: a file cut anywhere is seen as cut.
+    EXPECT_TRUE(result.size() > 2 && result.rfind("\"Ende\",") == result.rfind("\r\n", result.size() - 3) + 2) << result;
+    EXPECT_EQ(r.endRows, int(r.rows.size()));
+    EXPECT_EQ(r.endLines, r.namedLines);
     EXPECT_NEAR(std::atof(r.head[2].c_str()), 500 * 20 + 460 * 16 + 2 * 800 * 10, 1e-6);
     // Asked for, the stress mesh beside the result; a failed run leaves none of an earlier section behind.
     const fs::path mesh = dir / "Übergabe1.netz";
