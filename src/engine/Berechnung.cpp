@@ -147,7 +147,7 @@ std::optional<Pruefergebnis> rechnePruefquerschnitt(const Querschnittsdaten& q, 
     if (!fuehreAus(u, 5, 4, netz))
         return std::nullopt;
     const Ergebnislesung lesung = leseErgebnisdatei(ergebnis);
-    if (lesung.fehler != Ergebnisfehler::Keiner)
+    if (lesung.fehler != Ergebnisfehler::Keiner || !gehoertZu(lesung.werte, q))
         return std::nullopt;
     Pruefergebnis p{lesung.werte, leseSpannungsnetz(netz).netz};
     return p;

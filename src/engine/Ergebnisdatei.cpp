@@ -1,8 +1,10 @@
 #include "Ergebnisdatei.h"
 
-#include <QRegularExpression>
-
 #include "app/Feldleser.h"
+#include "kern/Uebergabeschreiber.h"
+#include "kern/section_geometry.h"
+
+#include <QRegularExpression>
 
 #include <QLocale>
 #include <cmath>
@@ -191,6 +193,25 @@ Ergebnislesung leseErgebnistext(const QString& text)
             h.z -= r.bezug;
     }
     return l;
+}
+
+std::optional<double> querschnittsflaeche(const Querschnittsdaten& q)
+{
+    using namespace tarvello::geometrie;
+    const auto masse = querschnittsmasse(q);
+    if (!masse)
+        return std::nullopt;
+    const BuildResult bau = masse->rolled ? buildRolledSection(masse->rolledProfile) : buildWeldedSection(masse->welded);
+    if (!bau.ok)
+        return std::nullopt;
+    return sectionMoments(bau.geometry).area;
+}
+
+bool gehoertZu(const Ergebnisse& r, const Querschnittsdaten& q)
+{
+    const auto A = querschnittsflaeche(q);
+    // A record the program cannot build itself has nothing to compare with: the engine's word counts.
+    return !A || std::fabs(r.A - *A) <= 1e-6 * std::fabs(*A);
 }
 
 QString spannungstext(double wert)

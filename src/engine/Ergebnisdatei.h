@@ -4,6 +4,8 @@
 
 #include "kern/section_geometry.h"
 
+#include "kern/Querschnittsdaten.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -63,6 +65,13 @@ constexpr int kMaxPunkte = tarvello::geometrie::kMaxStressPoints;
 
 Ergebnislesung leseErgebnisdatei(const QString& pfad);
 Ergebnislesung leseErgebnistext(const QString& text);
+
+// The section's area as the program builds its plates; nullopt when the record makes no section.
+std::optional<double> querschnittsflaeche(const Querschnittsdaten& q);
+
+// Whether a result's area A is that of the section (to a relative 1e-6): a stale or faulty
+// engine's answer for another section of the same form is not taken as this one's.
+bool gehoertZu(const Ergebnisse& r, const Querschnittsdaten& q);
 
 // The engine's reason in a "Fehler" result ("Fehler: … / Error: …"), in the
 // user's language: German for "D", English otherwise.

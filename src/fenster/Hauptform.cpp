@@ -350,6 +350,15 @@ bool Hauptform::leseErgebnisse(int n, int erwartet, Ergebnisse& r)
     return true;
 }
 
+bool Hauptform::passtZu(const Ergebnisse& r, const Querschnittsdaten& q)
+{
+    if (gehoertZu(r, q))
+        return true;
+    const auto A = querschnittsflaeche(q);
+    zeigeMessageMitText(65, QStringLiteral("A = %1 / %2 mm²").arg(r.A, 0, 'f', 1).arg(A.value_or(0), 0, 'f', 1));
+    return false;
+}
+
 Berechnungsumgebung Hauptform::umgebung() const { return {pathbasis, pathben, pathtext, Messagedatei}; }
 
 bool Hauptform::zeigeSeiten()
@@ -456,7 +465,7 @@ bool Hauptform::zeigeQuerschnittswerte()
     if (!rechneQuerschnitt(q, eingabe->beschriftungen(), umgebung()))
         return false;
     Ergebnisse r;
-    if (!leseErgebnisse(1, nurGezeigtes(q).Querschnittsnummer, r))
+    if (!leseErgebnisse(1, nurGezeigtes(q).Querschnittsnummer, r) || !passtZu(r, q))
         return false;
     anzahldrucke1 = 0;
     drucktastenwert = 1;
@@ -485,7 +494,7 @@ bool Hauptform::rechneHProfil()
     // The engine answers with the file's first line: plain, with a flat rail, or with a bottom profile.
     const int modus = q.HUGCheck ? 110 : q.HschieneCheck ? 103 : 102;
     Ergebnisse r;
-    if (!leseErgebnisse(3, modus, r))
+    if (!leseErgebnisse(3, modus, r) || !passtZu(r, q))
         return false;
     eingabe->Querschnittsnummer = qint16(modus);
     drucktastenwert = 2;

@@ -104,6 +104,8 @@ private:
     void baueOberflaeche();
     // Reads a result file; false (after telling the user) when there is nothing to show.
     bool leseErgebnisse(int n, int erwartet, Ergebnisse& r);
+    // A result whose area is not the section's is told (message 65) and not shown.
+    bool passtZu(const Ergebnisse& r, const Querschnittsdaten& q);
     // Lays out the report's pages on the preview or the printer and shows them;
     // false after "Printererror" or when the preview cannot store them.
     bool zeigeSeiten();

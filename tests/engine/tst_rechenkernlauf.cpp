@@ -107,6 +107,26 @@ private slots:
         QVERIFY(!QFile::exists(übergabedatei(fenster.form.pathben, 2)));
     }
 
+    // A result of another section of the same form (a stale or faulty engine): its area is not the
+    // section's, so it is told with both areas and not shown.
+    void ergebnisEinesAnderenQuerschnitts()
+    {
+        Fenster fenster;
+        QVERIFY(fenster.rechne());
+        QByteArray fremd = leseDatei(übergabedatei(fenster.form.pathben, 1));
+        // Line 1 the form, line 2 the engine's description, then A first.
+        const int a = fremd.indexOf('\n', fremd.indexOf('\n') + 1) + 1, b = fremd.indexOf(',', a);
+        const QByteArray flaeche = fremd.mid(a, b - a);
+        fremd.replace(a, b - a, QByteArray::number(flaeche.toDouble() * 1.01, 'f', 3));
+        schreibeDatei(fenster.wurzel.filePath("fremd.dat"), fremd);
+        setzeRechenkern(fenster, "ergebnis:" + fenster.wurzel.filePath("fremd.dat").toLocal8Bit());
+        fenster.form.form5->close();
+        QVERIFY(!fenster.rechne());
+        QCOMPARE(fenster.rekorder.texte().size(), 1);
+        QVERIFY2(fenster.rekorder.texte()[0].startsWith(fenster.form.holeMessage(65)), qPrintable(fenster.rekorder.texte()[0]));
+        QVERIFY(fenster.rekorder.texte()[0].contains(QString::number(flaeche.toDouble(), 'f', 1)));
+    }
+
     // The design check's own run fails in each way while the result's run answers: its fault is
     // told, then that the check is not shown; the result page and its appendix stand alone.
     void fehlerDerPruefrechnung_data()
