@@ -197,14 +197,10 @@ Ergebnislesung leseErgebnistext(const QString& text)
 
 std::optional<double> querschnittsflaeche(const Querschnittsdaten& q)
 {
-    using namespace tarvello::geometrie;
-    const auto masse = querschnittsmasse(q);
-    if (!masse)
+    const auto g = querschnittsgeometrie(q);
+    if (!g)
         return std::nullopt;
-    const BuildResult bau = masse->rolled ? buildRolledSection(masse->rolledProfile) : buildWeldedSection(masse->welded);
-    if (!bau.ok)
-        return std::nullopt;
-    return sectionMoments(bau.geometry).area;
+    return tarvello::geometrie::sectionMoments(*g).area;
 }
 
 bool gehoertZu(const Ergebnisse& r, const Querschnittsdaten& q)

@@ -289,3 +289,15 @@ std::optional<tarvello::geometrie::TransferInput> querschnittsmasse(const Quersc
         return std::nullopt;
     return gelesen.input;
 }
+
+std::optional<tarvello::geometrie::SectionGeometry> querschnittsgeometrie(const Querschnittsdaten& q)
+{
+    using namespace tarvello::geometrie;
+    const auto masse = querschnittsmasse(q);
+    if (!masse)
+        return std::nullopt;
+    BuildResult bau = masse->rolled ? buildRolledSection(masse->rolledProfile) : buildWeldedSection(masse->welded);
+    if (!bau.ok)
+        return std::nullopt;
+    return std::move(bau.geometry);
+}

@@ -7,6 +7,7 @@
 // these lines back.
 
 #include "Querschnittsdaten.h"
+#include "kern/section_geometry.h"
 #include "kern/transfer_layout.h"
 
 #include <QString>
@@ -39,3 +40,6 @@ QByteArray übergabebytes(const QStringList& zeilen);
 // the engine's input and read back with the engine's own reader, so that the
 // drawings and the engine never differ. Nothing when a value is missing.
 std::optional<tarvello::geometrie::TransferInput> querschnittsmasse(const Querschnittsdaten& q);
+
+// The record's plates and points as the engine builds them; nullopt where the record makes no section.
+std::optional<tarvello::geometrie::SectionGeometry> querschnittsgeometrie(const Querschnittsdaten& q);

@@ -1,5 +1,7 @@
 #include "Zahlen.h"
 
+#include <cmath>
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <cstdlib>
@@ -95,4 +97,15 @@ QString textMit7Stellen(float wert)
 {
     QString text = QString::number(double(wert), 'g', 7);
     return text.replace(u',', u'.');
+}
+
+std::optional<double> wertOderNull(const QString& text)
+{
+    QString t = text.trimmed();
+    if (t.isEmpty())
+        return 0.0;
+    if (ohneWert(t) || !istFeldzahl(t))
+        return std::nullopt;
+    const double v = zahl(t);
+    return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
 }

@@ -4,6 +4,7 @@
 
 #include <QChar>
 #include <QString>
+#include <optional>
 
 // The system's decimal separator, "." or ",", fixed once at start-up.
 QChar bestimmeDezimaltrennzeichen();
@@ -17,6 +18,9 @@ bool istFeldzahl(QString& text);
 // No value in it: empty, or only the sign a number is begun with (which `istZahl` lets pass while typing).
 bool ohneWert(const QString& text);
 float zahl(const QString& text);
+// A design or member value as typed: empty counts as 0; otherwise a finite number by the
+// field rules (decimal point or comma), nullopt where it is none.
+std::optional<double> wertOderNull(const QString& text);
 QString punkttext(const QString& text);
 // A computed value as the program writes it: up to 7 significant digits, "." as the point.
 QString textMit7Stellen(float wert);

@@ -7,16 +7,6 @@
 
 namespace {
 
-std::optional<double> wert(const QString& text)
-{
-    QString t = text.trimmed();
-    if (t.isEmpty())
-        return 0.0;
-    if (ohneWert(t) || !istFeldzahl(t))
-        return std::nullopt;
-    const double v = zahl(t);
-    return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
-}
 
 // σ at the point for the moment column k (4 My, 5 Mz) of 1 kNm, kN/mm².
 double einheit(const Spannungspunkt& p, int k) { return p.spannung[size_t(k)]; }
@@ -33,17 +23,17 @@ Traegerlesung leseTraeger(const Traegerwerte& t)
         l.fehler = f;
         return l;
     };
-    const auto L = wert(t.spannweite);
+    const auto L = wertOderNull(t.spannweite);
     if (!L || *L < 1 || *L > 200)
         return fehler(Traegerfehler::Spannweite);
     w.L = *L * 1000;
-    const auto Lc = wert(t.halteabstand);
+    const auto Lc = wertOderNull(t.halteabstand);
     if (!Lc || (*Lc != 0 && (*Lc < 0.1 || *Lc * 1000 > w.L)))
         return fehler(Traegerfehler::Halteabstand);
     w.Lc = *Lc > 0 ? *Lc * 1000 : w.L;
     w.lasthoehe = t.lasthoehe;
     w.form = Momentenform(t.momentenform);
-    const auto psi = wert(t.psi);
+    const auto psi = wertOderNull(t.psi);
     if (!psi || *psi < -1 || *psi > 1)
         return fehler(Traegerfehler::Psi);
     w.psi = *psi;
@@ -52,7 +42,7 @@ Traegerlesung leseTraeger(const Traegerwerte& t)
     w.klasse = k.mid(1).toInt(&ok);
     if (k.size() != 2 || k[0] != u'S' || !ok)
         return fehler(Traegerfehler::Klasse);
-    const auto lambda = wert(t.lambda);
+    const auto lambda = wertOderNull(t.lambda);
     if (!lambda || (*lambda != 0 && (*lambda < 0.05 || *lambda > 3)))
         return fehler(Traegerfehler::Lambda);
     w.lambdaGetippt = *lambda > 0;
@@ -61,13 +51,13 @@ Traegerlesung leseTraeger(const Traegerwerte& t)
     w.quelle = t.quelle;
     const std::array<const QString*, 7> bereiche{&t.dN, &t.dVy, &t.dVz, &t.dMx, &t.dMy, &t.dMz, &t.dRadlast};
     for (size_t i = 0; i < bereiche.size(); ++i) {
-        const auto v = wert(*bereiche[i]);
+        const auto v = wertOderNull(*bereiche[i]);
         if (!v || (i == 6 && *v < 0))
             return fehler(Traegerfehler::Schwingbreite);
         (i < 6 ? w.schwing[i] : w.dRadlast) = *v;
     }
     w.naht = t.naht;
-    const auto gFf = wert(t.gammaFf), gMf = wert(t.gammaMf);
+    const auto gFf = wertOderNull(t.gammaFf), gMf = wertOderNull(t.gammaMf);
     if (!gFf || *gFf < 1 || *gFf > 1.5)
         return fehler(Traegerfehler::GammaFf);
     if (!gMf || *gMf < 1 || *gMf > 1.5)

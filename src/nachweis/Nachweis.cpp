@@ -10,19 +10,6 @@
 
 namespace {
 
-// An empty field counts as 0; anything else must be a number, with a decimal point or comma as in
-// the main window's fields.
-std::optional<double> wert(const QString& text)
-{
-    QString t = text.trimmed();
-    if (t.isEmpty())
-        return 0.0;
-    if (ohneWert(t) || !istFeldzahl(t))
-        return std::nullopt;
-    const double v = zahl(t);
-    return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
-}
-
 bool teilfaktorZulaessig(const std::optional<double>& g) { return g && *g >= 1.0 && *g <= 1.5; }
 
 } // namespace
@@ -39,7 +26,7 @@ Bemessungslesung leseBemessung(const Bemessungswerte& b, bool mitSchiene)
         return l;
     };
     for (size_t k = 0; k < texte.size(); ++k) {
-        const auto v = wert(*texte[k]);
+        const auto v = wertOderNull(*texte[k]);
         if (!v) {
             l.kraft = int(k);
             return fehler(Bemessungsfehler::Kraft);
@@ -51,22 +38,22 @@ Bemessungslesung leseBemessung(const Bemessungswerte& b, bool mitSchiene)
         return fehler(Bemessungsfehler::Stahlsorte);
     l.werte.sorte = *sorte;
     // No national annex sets a partial factor below 1.0.
-    const auto g0 = wert(b.gammaM0), g1 = wert(b.gammaM1);
+    const auto g0 = wertOderNull(b.gammaM0), g1 = wertOderNull(b.gammaM1);
     if (!teilfaktorZulaessig(g0))
         return fehler(Bemessungsfehler::GammaM0);
     if (!teilfaktorZulaessig(g1))
         return fehler(Bemessungsfehler::GammaM1);
     l.werte.gammaM0 = *g0;
     l.werte.gammaM1 = *g1;
-    const auto radlast = wert(b.radlast);
+    const auto radlast = wertOderNull(b.radlast);
     if (!radlast || *radlast < 0)
         return fehler(Bemessungsfehler::Radlast);
     l.werte.radlast = *radlast;
-    const auto verschleiss = wert(b.verschleiss);
+    const auto verschleiss = wertOderNull(b.verschleiss);
     if (!verschleiss || *verschleiss < 0 || *verschleiss > 50)
         return fehler(Bemessungsfehler::Verschleiss);
     l.werte.verschleiss = *verschleiss / 100;
-    const auto a = wert(b.steifenabstand);
+    const auto a = wertOderNull(b.steifenabstand);
     if (!a || (*a != 0 && (*a < 100 || *a > 100000)))
         return fehler(Bemessungsfehler::Steifenabstand);
     l.werte.steifenabstand = *a;
@@ -80,7 +67,7 @@ Bemessungslesung leseBemessung(const Bemessungswerte& b, bool mitSchiene)
 bool hatBemessung(const Bemessungswerte& b)
 {
     for (const QString* t : {&b.N, &b.Vy, &b.Vz, &b.Mx, &b.My, &b.Mz, &b.radlast}) {
-        const auto v = wert(*t);
+        const auto v = wertOderNull(*t);
         if (!v || *v != 0)
             return true; // a text that is no number is an entry too: the check tells about it
     }

@@ -18,18 +18,6 @@ using tarvello::geometrie::SectionGeometry;
 
 namespace {
 
-std::optional<SectionGeometry> geometrie(const Querschnittsdaten& q)
-{
-    using namespace tarvello::geometrie;
-    const auto masse = querschnittsmasse(q);
-    if (!masse)
-        return std::nullopt;
-    BuildResult bau = masse->rolled ? buildRolledSection(masse->rolledProfile) : buildWeldedSection(masse->welded);
-    if (!bau.ok)
-        return std::nullopt;
-    return std::move(bau.geometry);
-}
-
 // Each point's place and plate: the fixed ones from the section, the found ones from the results.
 struct Ort {
     Point at;
@@ -219,7 +207,7 @@ Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& p
     d.IYnachweis = pruef.IY;
     const Querschnittsdaten geprueft = abgefahrenerQuerschnitt(q, b.verschleiss);
     d.abgefahren = schieneWirktMit(q) && b.verschleiss > 0;
-    const auto g = geometrie(geprueft);
+    const auto g = querschnittsgeometrie(geprueft);
     if (!g)
         return {std::nullopt, 57};
     const std::vector<Plattenlage> lagen = plattenlagen(*g);

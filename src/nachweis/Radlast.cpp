@@ -144,13 +144,10 @@ std::optional<Radlastort> radlastort(const Querschnittsdaten& eingabe)
             return std::nullopt;
         }
     }
-    const auto masse = querschnittsmasse(q);
-    if (!masse)
+    const auto geometrie = querschnittsgeometrie(q);
+    if (!geometrie)
         return std::nullopt;
-    const BuildResult bau = masse->rolled ? buildRolledSection(masse->rolledProfile) : buildWeldedSection(masse->welded);
-    if (!bau.ok)
-        return std::nullopt;
-    const SectionGeometry& g = bau.geometry;
+    const SectionGeometry& g = *geometrie;
     const auto p = std::find_if(g.points.begin(), g.points.end(), [punkt](const StressPoint& s) { return s.number == punkt; });
     if (p == g.points.end() || p->plate < 0)
         return std::nullopt;

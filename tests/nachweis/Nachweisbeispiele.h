@@ -1,8 +1,18 @@
 #pragma once
-// What the check tests share: results whose every point has the same unit stresses, and the
-// worked example's box.
+// What the check tests share: a comparison within a tolerance, results whose every point has
+// the same unit stresses, and the worked example's box.
 #include "drawing/Detailbeispiele.h"
 #include "engine/Ergebnisdatei.h"
+
+#include <QTest>
+#include <cmath>
+
+// A value within a relative tolerance of the one worked out by hand, named when it is not.
+inline bool nahe(double ist, double soll, double rel) { return std::fabs(ist - soll) <= rel * std::fabs(soll); }
+
+#define PRUEFE_NAHE(ist, soll, rel)                                                                                \
+    QVERIFY2(nahe((ist), (soll), (rel)), qPrintable(QStringLiteral(#ist " = ") + QString::number(double(ist), 'g', 8) + \
+                                                    QStringLiteral(", erwartet ") + QString::number(double(soll), 'g', 8)))
 
 // n points, each 12 mm thick with σx = 1e-5 kN/mm² for N = 1 kN and nothing else.
 inline Ergebnisse gleicheErgebnisse(int n)

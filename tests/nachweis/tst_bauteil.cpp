@@ -3,21 +3,12 @@
 // values and for a welded monosymmetric I with its properties by hand; χLT of EN 1993-1-1
 // 6.3.2.2 and 6.3.2.3 at points of each curve; λ of EN 1991-3 Table 2.12 and a fatigue
 // example of EN 1993-1-9 (8.3); the detail categories of Table 8.10.
+#include "Nachweisbeispiele.h"
 #include "Testhilfen.h"
 #include "nachweis/Bauteil.h"
 
 #include <QTest>
 #include <cmath>
-
-namespace {
-
-bool nahe(double ist, double soll, double rel) { return std::fabs(ist - soll) <= rel * std::fabs(soll); }
-
-#define PRUEFE_NAHE(ist, soll, rel)                                                                                \
-    QVERIFY2(nahe((ist), (soll), (rel)), qPrintable(QStringLiteral(#ist " = ") + QString::number(double(ist), 'g', 8) + \
-                                                    QStringLiteral(", erwartet ") + QString::number(double(soll), 'g', 8)))
-
-} // namespace
 
 class TstBauteil : public QObject {
     Q_OBJECT

@@ -13,16 +13,6 @@
 #include <cmath>
 #include <map>
 
-namespace {
-
-bool nahe(double ist, double soll, double rel = 5e-4) { return std::fabs(ist - soll) <= rel * std::fabs(soll); }
-
-#define PRUEFE_NAHE(ist, soll, rel)                                                                                \
-    QVERIFY2(nahe((ist), (soll), (rel)), qPrintable(QStringLiteral(#ist " = ") + QString::number(double(ist), 'g', 8) + \
-                                                    QStringLiteral(", erwartet ") + QString::number(double(soll), 'g', 8)))
-
-} // namespace
-
 class TstKranbahn : public QObject {
     Q_OBJECT
 private slots:
