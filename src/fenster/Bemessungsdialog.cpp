@@ -132,6 +132,17 @@ QWidget* Bemessungsdialog::baueBauteilreiter(const Traegerwerte& t)
         bereiche->addWidget(new QLabel(QString::fromUtf8(namen[k]), seite), k / 4, 2 * (k % 4));
         bereiche->addWidget(schwingbreiten[size_t(k)], k / 4, 2 * (k % 4) + 1);
     }
+    for (QLineEdit* feld : schwingbreiten)
+        feld->setMinimumWidth(60);
+    // Ranges count only where typed, ψ only for end moments: the others wait, greyed.
+    const auto passeAn = [this] {
+        for (QLineEdit* feld : schwingbreiten)
+            feld->setEnabled(quelle->currentIndex() == int(Schwingquelle::Schwingbreiten));
+        psi->setEnabled(momentenform->currentIndex() == int(Momentenform::Endmomente));
+    };
+    connect(quelle, &QComboBox::currentIndexChanged, seite, passeAn);
+    connect(momentenform, &QComboBox::currentIndexChanged, seite, passeAn);
+    passeAn();
     naht = auswahl(kNaht + 1, 3, int(t.naht), m_text);
     gammaFf = new QLineEdit(t.gammaFf, seite);
     gammaMf = new QLineEdit(t.gammaMf, seite);

@@ -206,6 +206,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         QCOMPARE(d.reiter->currentIndex(), 0);
         d.reiter->setCurrentIndex(1);
+        // Ranges typed only when chosen so, ψ only for end moments.
+        QVERIFY(!d.schwingbreiten[4]->isEnabled() && !d.psi->isEnabled());
+        d.quelle->setCurrentIndex(int(Schwingquelle::Schwingbreiten));
+        d.momentenform->setCurrentIndex(int(Momentenform::Endmomente));
+        QVERIFY(d.schwingbreiten[4]->isEnabled() && d.psi->isEnabled());
         d.spannweite->setFocus();
         QTest::keyClicks(d.spannweite, "0,5");
         d.reiter->setCurrentIndex(0);
