@@ -78,8 +78,12 @@ void Hauptform::oeffneQuerschnitt()
 {
     const QString ordner = querschnittsdatei.isEmpty() ? pathben : QFileInfo(querschnittsdatei).absolutePath();
     const QString pfad = dateiwahl()(this, Dateiwahlart::Oeffnen, holePrinttext(kOeffnetitel), ordner, dateifilter());
-    if (!pfad.isEmpty())
-        oeffneQuerschnittsdatei(pfad);
+    if (pfad.isEmpty())
+        return;
+    // Unsaved changes are offered to be saved first, as on closing; a save not made opens nothing.
+    if (istGeaendert() && emsgbox(holeMessage(66), 1) == 6 && !speichereQuerschnitt())
+        return;
+    oeffneQuerschnittsdatei(pfad);
 }
 
 bool Hauptform::stehtInDerListe(const Querschnittsdaten& q) const

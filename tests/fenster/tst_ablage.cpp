@@ -129,6 +129,24 @@ private slots:
         QCOMPARE(übergabe(*f), datei);
         QVERIFY(!f->istGeaendert());
 
+        // Opening over unsaved changes asks first, as closing does: "yes" and a save refused in the file
+        // dialog open nothing; "no" discards the change and opens.
+        tippe(f->eingabe->Abmessung[5], "18");
+        const QByteArray ungesichert = übergabe(*f);
+        m_rekorder->fragen.clear();
+        m_rekorder->antwort = 6;
+        dateiwahl() = [this](QWidget*, Dateiwahlart art, const QString&, const QString&, const QString&) {
+            return art == Dateiwahlart::Oeffnen ? m_gewaehlt : QString();
+        };
+        QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(m_rekorder->fragen, QStringList{f->holeMessage(66)});
+        QCOMPARE(übergabe(*f), ungesichert);
+        m_rekorder->antwort = 7;
+        QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(übergabe(*f), datei);
+        QVERIFY(!f->istGeaendert());
+        dateiwahl() = [this](QWidget*, Dateiwahlart, const QString&, const QString&, const QString&) { return m_gewaehlt; };
+
         // "Yes" to the question saves before the window closes.
         tippe(f->eingabe->Abmessung[1], "30");
         m_rekorder->antwort = 6;
