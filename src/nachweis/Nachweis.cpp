@@ -27,7 +27,8 @@ Bemessungslesung leseBemessung(const Bemessungswerte& b, bool mitSchiene)
     };
     for (size_t k = 0; k < texte.size(); ++k) {
         const auto v = wertOderNull(*texte[k]);
-        if (!v) {
+        // Beyond 10⁷ kN or kNm no crane runway girder is loaded: such a value is a slip of the keys.
+        if (!v || std::fabs(*v) > kGroessteKraft) {
             l.kraft = int(k);
             return fehler(Bemessungsfehler::Kraft);
         }
@@ -46,7 +47,7 @@ Bemessungslesung leseBemessung(const Bemessungswerte& b, bool mitSchiene)
     l.werte.gammaM0 = *g0;
     l.werte.gammaM1 = *g1;
     const auto radlast = wertOderNull(b.radlast);
-    if (!radlast || *radlast < 0)
+    if (!radlast || *radlast < 0 || *radlast > kGroessteKraft)
         return fehler(Bemessungsfehler::Radlast);
     l.werte.radlast = *radlast;
     const auto verschleiss = wertOderNull(b.verschleiss);

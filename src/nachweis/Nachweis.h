@@ -51,7 +51,10 @@ struct Bemessungslesung {
     Bemessung werte;
 };
 
-// Empty forces count as 0; γM0 and γM1 from 1.0 to 1.5; a wheel load not
+// The largest force (kN) or moment (kNm) the check takes.
+constexpr double kGroessteKraft = 1e7;
+
+// Empty forces count as 0, at most 10⁷ kN or kNm; γM0 and γM1 from 1.0 to 1.5; a wheel load not
 // negative; the wear from 0 to 50 % of the head; a from 100 mm to 100 m or
 // empty. A rail that acts with the section must be rigidly fixed.
 Bemessungslesung leseBemessung(const Bemessungswerte& b, bool schieneWirktMit = false);

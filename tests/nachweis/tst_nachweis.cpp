@@ -243,6 +243,7 @@ void TstNachweis::eingabenGeprueft()
           std::tuple{&Bemessungswerte::gammaM1, "1.6", Bemessungsfehler::GammaM1},
           std::tuple{&Bemessungswerte::steifenabstand, "50", Bemessungsfehler::Steifenabstand},
           std::tuple{&Bemessungswerte::radlast, "-1", Bemessungsfehler::Radlast},
+          std::tuple{&Bemessungswerte::radlast, "2e7", Bemessungsfehler::Radlast},
           std::tuple{&Bemessungswerte::verschleiss, "60", Bemessungsfehler::Verschleiss},
           std::tuple{&Bemessungswerte::stahlsorte, "S999", Bemessungsfehler::Stahlsorte}}) {
         Bemessungswerte falsch = w;
@@ -269,7 +270,7 @@ void TstNachweis::eingabenGeprueft()
     w.N = "-100,5";
     const Bemessungslesung komma = leseBemessung(w);
     QVERIFY(komma.fehler == Bemessungsfehler::Keiner && komma.werte.gammaM0 == double(1.05f) && komma.werte.kraefte.N == -100.5);
-    for (const char* text : {"-", "1,0.5"}) {
+    for (const char* text : {"-", "1,0.5", "1e30", "-10000001"}) {
         w.N = QString::fromLatin1(text);
         QCOMPARE(leseBemessung(w).fehler, Bemessungsfehler::Kraft);
     }
