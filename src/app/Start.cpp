@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 
 QString verbinde(const QString& ordner, const QString& name)
 {
@@ -49,11 +48,22 @@ Datenordner bestimmeDatenordner(const QString& pathbasis, const QString& benutze
     return ordner;
 }
 
+QString benutzerdatenordnerAus(const QString& xdgDataHome, const QString& home)
+{
+    // The XDG base directory rule: a relative $XDG_DATA_HOME is invalid and ignored. Without an
+    // absolute home there is no such folder, and nothing may land in the root or the working
+    // directory instead.
+    QString ort;
+    if (QDir::isAbsolutePath(xdgDataHome))
+        ort = xdgDataHome;
+    else if (QDir::isAbsolutePath(home) && QDir::cleanPath(home) != QStringLiteral("/"))
+        ort = verbinde(home, QStringLiteral(".local/share"));
+    return ort.isEmpty() ? QString() : verbinde(QDir::cleanPath(ort), QStringLiteral("tarvello"));
+}
+
 QString benutzerdatenordner()
 {
-    // Without a home there is no such folder, and nothing may land in the root instead.
-    const QString ort = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return ort.isEmpty() ? QString() : verbinde(ort, QStringLiteral("tarvello"));
+    return benutzerdatenordnerAus(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));
 }
 
 QString bestimmePath0(const QString& pathbasis) { return bestimmeDatenordner(pathbasis, benutzerdatenordner()).path0; }

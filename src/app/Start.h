@@ -33,8 +33,10 @@ struct Datenordner {
 };
 inline const QString kBenutzerdaten = QStringLiteral("<Benutzerdaten>");
 Datenordner bestimmeDatenordner(const QString& pathbasis, const QString& benutzerdaten);
-// The user's own data directory of the suite: "tarvello" in $XDG_DATA_HOME or ~/.local/share.
+// The user's own data directory of the suite: "tarvello" in $XDG_DATA_HOME or ~/.local/share;
+// empty where neither is an absolute path (a relative $XDG_DATA_HOME does not count).
 QString benutzerdatenordner();
+QString benutzerdatenordnerAus(const QString& xdgDataHome, const QString& home);
 // The data directory and the texts folder of bestimmeDatenordner for this user.
 QString bestimmePath0(const QString& pathbasis);
 QString bestimmePathtext(const QString& pathbasis);

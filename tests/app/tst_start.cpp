@@ -146,6 +146,18 @@ private slots:
         QCOMPARE(ordner(m_suite->daten()) + ordner(m_suite->exefiles()), (QStringList{"TEXTE", "inifile"}));
     }
 
+    // The XDG base directory rule: $XDG_DATA_HOME only when absolute, else ~/.local/share; no absolute
+    // home (unset, relative, the root): no folder at all rather than one in the root or the working folder.
+    void benutzerdatenNachXdg()
+    {
+        QCOMPARE(benutzerdatenordnerAus("/daten/xdg/", "/home/anna"), QStringLiteral("/daten/xdg/tarvello"));
+        QCOMPARE(benutzerdatenordnerAus("daten/xdg", "/home/anna"), QStringLiteral("/home/anna/.local/share/tarvello"));
+        QCOMPARE(benutzerdatenordnerAus(QString(), "/home/anna"), QStringLiteral("/home/anna/.local/share/tarvello"));
+        QCOMPARE(benutzerdatenordnerAus("daten", QString()), QString());
+        QCOMPARE(benutzerdatenordnerAus(QString(), "anna"), QString());
+        QCOMPARE(benutzerdatenordnerAus(QString(), "/"), QString());
+    }
+
     void unzulaessigerBearbeiter_data() { zeilen(kNamen); }
     void unzulaessigerBearbeiter()
     {
