@@ -122,10 +122,10 @@ double steifenTraegheit(const SectionGeometry& g, const std::vector<Plattenlage>
 }
 
 // The member checks: buckling between the top flange's restraints and fatigue at every point.
-// q: the section as typed (its rail new, worn here as each check asks); g: the check's plates.
+// q: the section as typed, schiene its rail new (worn here as each check asks); g: the check's plates.
 void weiseBauteilNach(Nachweisdaten& d, const Traeger& eingabe, const Ergebnisse& pruef, const SectionGeometry& g,
                       const std::vector<Plattenlage>& lagen, const std::vector<Ort>& ort, const Querschnittsdaten& q,
-                      const QString& schienenkatalog)
+                      const std::optional<Schienenquerschnitt>& schiene)
 {
     const Bemessung& b = d.bemessung;
     const Schnittgroessen& s = b.kraefte;
@@ -151,7 +151,6 @@ void weiseBauteilNach(Nachweisdaten& d, const Traeger& eingabe, const Ergebnisse
             bq.fy = std::min(bq.fy, streckgrenze(b.sorte, g.plates[k].thickness));
     bq.zObergurt = oben;
     // A catalog rail is not in the section: the wheel stands on its worn top.
-    const auto schiene = schienenquerschnitt(q, schienenkatalog);
     bq.zSchienenkopf = schieneWirktMit(q) || !schiene ? ganzOben : oben + abgefahreneSchiene(*schiene, b.verschleiss).hr;
     std::vector<std::pair<Spannungspunkt, double>> punkte;
     for (const Punktnachweis& p : n.punkte.punkte)
@@ -168,11 +167,8 @@ void weiseBauteilNach(Nachweisdaten& d, const Traeger& eingabe, const Ergebnisse
         d.sigmaOzErmuedung = a.sigmaOz;
         lokal = a.sigmaOz;
         lokalTau = 0.2 * a.sigmaOz;
-        if (b.steifenabstand > 0) {
-            const double Itr = b.befestigung == Schienenbefestigung::Starr ? abgefahreneSchiene(*schiene, b.verschleiss / 2).It : 0;
-            lokal += stegbiegung(t.dRadlast, schiene->kopfbreite, d.ort->tw, d.ort->hw, b.steifenabstand,
-                                 rechteckTorsion(d.ort->bf, d.ort->tf) + Itr).sigmaT;
-        }
+        if (b.steifenabstand > 0)
+            lokal += stegbiegungUnter(*schiene, b.verschleiss / 2, *d.ort, b.befestigung, t.dRadlast, b.steifenabstand).sigmaT;
     }
     std::vector<Ermuedungsstelle> stellen;
     for (const Punktnachweis& p : n.punkte.punkte) {
@@ -225,20 +221,18 @@ Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& p
     std::vector<Ortsspannung> ortlich(pruef.punkte.size());
     for (size_t i = 0; i < ort.size() && i < ortlich.size(); ++i)
         ortlich[i].schiene = ort[i].platte >= 0 && lagen[size_t(ort[i].platte)].art == Plattenart::Schiene;
+    // The rail as typed, read from the catalog once for the wheel and the member checks.
+    const auto schiene = schienenquerschnitt(q, schienenkatalog);
     if (b.radlast > 0) {
         d.ort = radlastort(q);
-        const auto schiene = schienenquerschnitt(q, schienenkatalog);
         const bool punktDa = d.ort && d.ort->punkt <= int(pruef.punkte.size()) &&
                              pruef.punkte[size_t(d.ort->punkt - 1)].dicke > 0;
         if (!punktDa || !schiene)
             return {std::nullopt, 57};
         const Radlastort& o = *d.ort;
         d.radlast = radlastausbreitung(*schiene, b.verschleiss, o, b.befestigung, b.radlast);
-        if (b.steifenabstand > 0) {
-            const double Itr = b.befestigung == Schienenbefestigung::Starr ? abgefahreneSchiene(*schiene, b.verschleiss).It : 0;
-            n.stegbiegung = stegbiegung(b.radlast, schiene->kopfbreite, o.tw, o.hw, b.steifenabstand,
-                                        rechteckTorsion(o.bf, o.tf) + Itr);
-        }
+        if (b.steifenabstand > 0)
+            n.stegbiegung = stegbiegungUnter(*schiene, b.verschleiss, o, b.befestigung, b.radlast, b.steifenabstand);
         // Down the web (and the plate it goes on in) the load spreads at 45°.
         for (size_t i = 0; i < ort.size(); ++i) {
             if (std::find(o.stegteile.begin(), o.stegteile.end(), ort[i].platte) == o.stegteile.end() ||
@@ -345,7 +339,7 @@ Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& p
     }
     n.teile.push_back({Pruefung::Klasse, true, 0});
     if (traeger)
-        weiseBauteilNach(d, *traeger, pruef, *g, lagen, ort, q, schienenkatalog);
+        weiseBauteilNach(d, *traeger, pruef, *g, lagen, ort, q, schiene);
 
     n.urteil = urteile(n.teile, n.klasse, n.punkte.massgebend >= 0, n.massgebend);
     return {d, 0};

@@ -235,3 +235,10 @@ Stegbiegung stegbiegung(double radlastKn, double br, double tw, double hw, doubl
     s.sigmaT = 6 * s.TEd / (a * tw * tw) * s.eta * std::tanh(s.eta);
     return s;
 }
+
+Stegbiegung stegbiegungUnter(const Schienenquerschnitt& schiene, double verschleiss, const Radlastort& ort,
+                             Schienenbefestigung befestigung, double radlastKn, double a)
+{
+    const double Itr = befestigung == Schienenbefestigung::Starr ? abgefahreneSchiene(schiene, verschleiss).It : 0.0;
+    return stegbiegung(radlastKn, schiene.kopfbreite, ort.tw, ort.hw, a, rechteckTorsion(ort.bf, ort.tf) + Itr);
+}

@@ -92,5 +92,10 @@ struct Stegbiegung {
 // a: spacing of the transverse stiffeners; br: the rail head's width.
 Stegbiegung stegbiegung(double radlastKn, double br, double tw, double hw, double a, double It);
 
+// The same under this rail worn so far, on that web: It of the flange strip the load spreads
+// over, with the rail's own where it is rigidly fixed.
+Stegbiegung stegbiegungUnter(const Schienenquerschnitt& schiene, double verschleiss, const Radlastort& ort,
+                             Schienenbefestigung befestigung, double radlastKn, double a);
+
 // Saint-Venant's torsion constant of a solid rectangle b × t (b ≥ t or not).
 double rechteckTorsion(double b, double t);
