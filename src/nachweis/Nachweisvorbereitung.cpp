@@ -76,12 +76,6 @@ Ebene sigmaXEbene(const std::vector<Ort>& o, const Punktnachweise& n)
     return {m[0][3] / m[0][0], m[1][3] / m[1][1], m[2][3] / m[2][2]};
 }
 
-// Where along its plate a point lies, measured from the plate's first end.
-double entlang(const Plattenlage& l, Point p)
-{
-    return (p.y - l.anfang.y) * l.richtung.y + (p.z - l.anfang.z) * l.richtung.z;
-}
-
 // The second moment of a longitudinal stiffener with 15·ε·tw of web beside each
 // face (EN 1993-1-5 Figure 9.1) about its own axis parallel to the web.
 double steifenTraegheit(const SectionGeometry& g, const std::vector<Plattenlage>& lagen, const Radlastort& o,
@@ -93,8 +87,7 @@ double steifenTraegheit(const SectionGeometry& g, const std::vector<Plattenlage>
     const auto dazu = [&](const Polygon& p) {
         Polygon gedreht;
         for (const Point& q : p) // s along the web, d across it
-            gedreht.push_back({(q.y - steg.anfang.y) * steg.richtung.y + (q.z - steg.anfang.z) * steg.richtung.z,
-                               (q.y - steg.anfang.y) * n.y + (q.z - steg.anfang.z) * n.z});
+            gedreht.push_back({steg.entlang(q), (q.y - steg.anfang.y) * n.y + (q.z - steg.anfang.z) * n.z});
         AreaMoments m = tarvello::geometrie::areaMoments(gedreht);
         if (m.area < 0) // turned over by the change of axes
             m = {-m.area, -m.sy, -m.sz, -m.iyy, -m.izz, -m.iyz};
@@ -103,10 +96,11 @@ double steifenTraegheit(const SectionGeometry& g, const std::vector<Plattenlage>
     const double neben = 15 * eps * o.tw;
     const double von = an.von - neben, bis = an.bis + neben;
     Polygon streifen;
-    const Point m0{steg.anfang.y, steg.anfang.z};
     const double halb = o.tw / 2;
-    for (const auto& [s, d] : {std::pair{von, -halb}, {bis, -halb}, {bis, halb}, {von, halb}})
-        streifen.push_back({m0.y + s * steg.richtung.y + d * n.y, m0.z + s * steg.richtung.z + d * n.z});
+    for (const auto& [s, d] : {std::pair{von, -halb}, {bis, -halb}, {bis, halb}, {von, halb}}) {
+        const Point m = steg.bei(s);
+        streifen.push_back({m.y + d * n.y, m.z + d * n.z});
+    }
     dazu(streifen);
     // The stiffener: the plate on the web and what is joined to it (an angle's second leg).
     std::vector<int> teile{an.platte};
@@ -301,7 +295,7 @@ Nachweisvorbereitung bereiteNachweisVor(const Ergebnisse& r, const Ergebnisse& p
                 if (v.platte != int(k) || v.knoten < 0 || size_t(v.knoten) >= netz->knoten.size())
                     continue;
                 const auto& kn = netz->knoten[size_t(v.knoten)];
-                const double an = entlang(lagen[k], {kn[0], kn[1] - pruef.bezug});
+                const double an = lagen[k].entlang({kn[0], kn[1] - pruef.bezug});
                 if (an > w.tw && an < w.hw - w.tw)
                     w.tauEd = std::max(w.tauEd, std::fabs(tau(v.spannung)));
             }

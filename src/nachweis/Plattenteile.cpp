@@ -74,7 +74,7 @@ void beruehrungen(const Plate& p, const Plate& q, int qi, Plattenlage& l)
             if (s1 - s0 < kTreffer)
                 continue;
             const Point m0{a0.y + s0 * e.y, a0.z + s0 * e.z}, m1{a0.y + s1 * e.y, a0.z + s1 * e.z};
-            const double t0 = skalar(minus(m0, l.anfang), l.richtung), t1 = skalar(minus(m1, l.anfang), l.richtung);
+            const double t0 = l.entlang(m0), t1 = l.entlang(m1);
             if (std::fabs(skalar(e, l.richtung)) > 0.99)
                 l.anschluesse.push_back({qi, std::min(t0, t1), std::max(t0, t1)});
             else
@@ -126,7 +126,6 @@ std::vector<Plattenteil> plattenteile(const SectionGeometry& g, const std::vecto
         const Plattenlage& l = lagen[i];
         if (l.art != Plattenart::Gurt && l.art != Plattenart::Steg && l.art != Plattenart::Steife)
             continue;
-        const auto punkt = [&l](double s) { return Point{l.anfang.y + s * l.richtung.y, l.anfang.z + s * l.richtung.z}; };
         const auto teil = [&](double von, bool vonGestuetzt, double bis, bool bisGestuetzt) {
             if (bis - von < kTreffer || !(vonGestuetzt || bisGestuetzt))
                 return;
@@ -136,8 +135,8 @@ std::vector<Plattenteil> plattenteile(const SectionGeometry& g, const std::vecto
             t.c = bis - von;
             t.t = g.plates[i].thickness;
             // An outstand runs from its support to its free edge.
-            t.von = punkt(vonGestuetzt ? von : bis);
-            t.bis = punkt(vonGestuetzt ? bis : von);
+            t.von = l.bei(vonGestuetzt ? von : bis);
+            t.bis = l.bei(vonGestuetzt ? bis : von);
             teile.push_back(t);
         };
         double stelle = 0;

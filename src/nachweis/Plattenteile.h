@@ -8,6 +8,7 @@
 
 #include "kern/section_geometry.h"
 
+#include <array>
 #include <vector>
 
 enum class Plattenart { Gurt, Steg, Steife, Schiene, Ausrundung, Sonstige };
@@ -37,6 +38,13 @@ struct Plattenlage {
     double laenge = 0, dicke = 0;
     std::vector<Anschluss> anschluesse;  // plates meeting its faces, ascending
     std::array<int, 2> endAuf{{-1, -1}}; // the plate each end stands on, -1: free
+
+    // How far along the mid-line from the first end a point lies, and the mid-line's point there.
+    double entlang(tarvello::geometrie::Point p) const
+    {
+        return (p.y - anfang.y) * richtung.y + (p.z - anfang.z) * richtung.z;
+    }
+    tarvello::geometrie::Point bei(double s) const { return {anfang.y + s * richtung.y, anfang.z + s * richtung.z}; }
 };
 
 // Every plate's place; rails neither support nor are supported (a rail carries

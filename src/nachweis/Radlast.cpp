@@ -159,8 +159,7 @@ std::optional<Radlastort> radlastort(const Querschnittsdaten& eingabe)
     o.tw = g.plates[size_t(o.steg)].thickness;
     // The end of the web at the point is its top; below it the web may go on in
     // a plate of its own (the web plate under an H stem): the depth is the whole.
-    const Point rel{p->at.y - steg.anfang.y, p->at.z - steg.anfang.z};
-    const int oben = rel.y * steg.richtung.y + rel.z * steg.richtung.z > steg.laenge / 2 ? 1 : 0;
+    const int oben = steg.entlang(p->at) > steg.laenge / 2 ? 1 : 0;
     o.oben = oben;
     o.gurt = steg.endAuf[size_t(oben)];
     if (o.gurt < 0 || lagen[size_t(o.gurt)].art != Plattenart::Gurt)
@@ -168,7 +167,7 @@ std::optional<Radlastort> radlastort(const Querschnittsdaten& eingabe)
     o.hw = steg.laenge;
     o.stegteile = {o.steg};
     const double s = oben ? steg.laenge : 0.0, richtung = oben ? -1.0 : 1.0;
-    o.kopf = {steg.anfang.y + s * steg.richtung.y, steg.anfang.z + s * steg.richtung.z};
+    o.kopf = steg.bei(s);
     o.abwaerts = {richtung * steg.richtung.y, richtung * steg.richtung.z};
     for (int teil = steg.endAuf[size_t(1 - oben)], schritte = 0; teil >= 0 && schritte < 4; ++schritte) {
         const Plattenlage& l = lagen[size_t(teil)];
@@ -180,7 +179,7 @@ std::optional<Radlastort> radlastort(const Querschnittsdaten& eingabe)
     }
     const Plattenlage& gurt = lagen[size_t(o.gurt)];
     o.tf = g.plates[size_t(o.gurt)].thickness;
-    o.links = (p->at.y - gurt.anfang.y) * gurt.richtung.y + (p->at.z - gurt.anfang.z) * gurt.richtung.z;
+    o.links = gurt.entlang(p->at);
     o.rechts = gurt.laenge - o.links;
     o.bf = 2 * std::max(0.0, std::min(o.links, o.rechts));
     if (!(o.tw > 0 && o.tf > 0 && o.bf > 0 && o.hw > 0))
