@@ -7,7 +7,6 @@
 
 namespace {
 
-QString e4(double v) { return QString::number(v, 'e', 4); }
 QString m(double mm) { return nachweiszahl(mm / 1000, 2) + QStringLiteral(" m"); }
 
 void eingaben(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
@@ -46,13 +45,13 @@ void kippblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
     f.print(text(kKippbeschreibung));
     // z counted towards the compressed flange (↑ the top one, ↓ the bottom one).
     f.print(QStringLiteral("Iz = %1 mm⁴, It = %2 mm⁴, Iw = %3 mm⁶, zj = %4 mm, za = %5 mm, zg = %6 mm (%7)")
-                .arg(e4(k->q.Iz), e4(k->q.It), e4(k->q.Iw), nachweiszahl(k->q.zj), nachweiszahl(k->za),
+                .arg(wissenschaftlich(k->q.Iz), wissenschaftlich(k->q.It), wissenschaftlich(k->q.Iw), nachweiszahl(k->q.zj), nachweiszahl(k->za),
                      nachweiszahl(k->q.zg), k->obenGedrueckt ? QStringLiteral("↑") : QStringLiteral("↓")));
     f.print(QStringLiteral("C1 = %1, C2 = %2, C3 = %3: Mcr = C1·π²EIz/L²·(√(Iw/Iz + L²GIt/(π²EIz) + (C2zg − C3zj)²) − (C2zg − C3zj)) = %4 kNm")
                 .arg(nachweiszahl(k->c.C1, 3), nachweiszahl(k->c.C2, 3), nachweiszahl(k->c.C3, 3),
                      nachweiszahl(k->k.Mcr / 1e6)));
     f.print(QStringLiteral("Wy = %1 mm³ (fy = %2 N/mm²), My,Rk = Wy·fy = %3 kNm, λLT = √(My,Rk/Mcr) = %4")
-                .arg(e4(k->Wy), nachweiszahl(k->MyRk / k->Wy, 0), nachweiszahl(k->MyRk / 1e6), nachweiszahl(k->k.lambdaLT, 3)));
+                .arg(wissenschaftlich(k->Wy), nachweiszahl(k->MyRk / k->Wy, 0), nachweiszahl(k->MyRk / 1e6), nachweiszahl(k->k.lambdaLT, 3)));
     f.print(QStringLiteral("%1, %2 %3: αLT = %4, λLT,0 = %5, β = %6, Φ = %7, χLT = %8")
                 .arg(k->kurve.beta < 1 ? QStringLiteral("EN 1993-1-1 6.3.2.3") : QStringLiteral("EN 1993-1-1 6.3.2.2"),
                      text(kKnicklinie),
@@ -66,8 +65,6 @@ void kippblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
     f.print(QString());
 }
 
-constexpr double kSpalte[] = {22, 46, 66, 84, 102, 120, 138, 152, 166, 180};
-
 void ermuedungsblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
 {
     f.setzeFett(true);
@@ -77,33 +74,19 @@ void ermuedungsblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext&
     if (d.sigmaOzErmuedung > 0)
         f.print(QStringLiteral("Δσoz = ΔFz/(leff·tw) = %1 N/mm² (hr − 0.5·%2 %)").arg(nachweiszahl(d.sigmaOzErmuedung),
                                                                                  nachweiszahl(50 * d.bemessung.verschleiss, 1)));
-    const double links = f.linkerRand();
-    double y = f.CurrentY + 1;
-    const QStringList koepfe{text(kKerbfall), QStringLiteral("ΔσE,2"), QStringLiteral("ΔτE,2"), QStringLiteral("Δσloc"),
-                             QStringLiteral("ησ"),      QStringLiteral("ητ"),    QStringLiteral("ηloc"), QStringLiteral("Σ")};
-    schreibeBei(links, y, text(kPunkt));
-    for (int k = 0; k < koepfe.size(); ++k)
-        schreibeBei(links + kSpalte[k + 1] - f.textWidth(koepfe[k]), y, koepfe[k]);
-    y += f.textHeight();
-    f.linie(links, y, links + kSpalte[8] + 2, y);
-    y += 0.5;
     const Ermuedungsnachweis& e = *d.ermuedung;
-    for (size_t i = 0; i < e.punkte.size(); ++i) {
-        const Ermuedungspunkt& p = e.punkte[i];
-        f.setzeFett(int(i) == e.massgebend);
-        schreibeBei(links, y, QStringLiteral("P%1").arg(p.nummer));
-        const QString kerb = nachweiszahl(p.kerb.sigma, 0) + u'/' + nachweiszahl(p.kerb.tau, 0) +
-                             (p.kerb.lokal > 0 ? u'/' + nachweiszahl(p.kerb.lokal, 0) : QString());
-        const QStringList werte{kerb, nachweiszahl(p.dSigma), nachweiszahl(p.dTau), nachweiszahl(p.dSigmaLokal),
-                                nachweiszahl(p.etaSigma, 3), nachweiszahl(p.etaTau, 3), nachweiszahl(p.etaLokal, 3),
-                                nachweiszahl(p.etaInteraktion, 3)};
-        for (int k = 0; k < werte.size(); ++k)
-            schreibeBei(links + kSpalte[k + 1] - f.textWidth(werte[k]), y, werte[k]);
-        y += f.textHeight();
-    }
-    f.setzeFett(false);
-    f.CurrentX = links;
-    f.CurrentY = y + 1;
+    std::vector<std::pair<QString, QStringList>> zeilen;
+    for (const Ermuedungspunkt& p : e.punkte)
+        zeilen.push_back({QStringLiteral("P%1").arg(p.nummer),
+                          {nachweiszahl(p.kerb.sigma, 0) + u'/' + nachweiszahl(p.kerb.tau, 0) +
+                               (p.kerb.lokal > 0 ? u'/' + nachweiszahl(p.kerb.lokal, 0) : QString()),
+                           nachweiszahl(p.dSigma), nachweiszahl(p.dTau), nachweiszahl(p.dSigmaLokal),
+                           nachweiszahl(p.etaSigma, 3), nachweiszahl(p.etaTau, 3), nachweiszahl(p.etaLokal, 3),
+                           nachweiszahl(p.etaInteraktion, 3)}});
+    punkttabelle(f, text(kPunkt),
+                 {text(kKerbfall), QStringLiteral("ΔσE,2"), QStringLiteral("ΔτE,2"), QStringLiteral("Δσloc"),
+                  QStringLiteral("ησ"), QStringLiteral("ητ"), QStringLiteral("ηloc"), QStringLiteral("Σ")},
+                 {46, 66, 84, 102, 120, 138, 152, 166}, zeilen, e.massgebend);
     // The categories' sources, once each.
     QStringList quellen;
     for (const Ermuedungspunkt& p : e.punkte)

@@ -9,7 +9,6 @@ namespace {
 
 const QString kSchrift = QStringLiteral("Times New Roman");
 
-QString e4(double v) { return QString::number(v, 'e', 4); }
 
 void radlastblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
 {
@@ -24,7 +23,7 @@ void radlastblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& te
     f.print(QStringLiteral("beff = min(bfr + hr + tf; 2·min(%1; %2)) = min(%3; %4) = %5 mm")
                 .arg(nachweiszahl(o.links), nachweiszahl(o.rechts), nachweiszahl(a.bfr + a.hr + o.tf), nachweiszahl(o.bf),
                      nachweiszahl(a.beff)));
-    f.print(QStringLiteral("Ir = %1 mm⁴, If,eff = %2 mm⁴, Irf = %3 mm⁴").arg(e4(a.Ir), e4(a.Ifeff), e4(a.Irf)));
+    f.print(QStringLiteral("Ir = %1 mm⁴, If,eff = %2 mm⁴, Irf = %3 mm⁴").arg(wissenschaftlich(a.Ir), wissenschaftlich(a.Ifeff), wissenschaftlich(a.Irf)));
     const Bemessung& b = d.bemessung;
     const QString formel = b.befestigung == Schienenbefestigung::Starr ? QStringLiteral("3.25·(Irf/tw)^(1/3)")
                            : b.befestigung == Schienenbefestigung::NichtStarr
@@ -37,45 +36,27 @@ void radlastblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& te
             QStringLiteral(" N/mm²; σoz(d) = Fz,Ed / ((leff + 2·d)·tw)"));
     if (const auto& s = d.nachweis.stegbiegung)
         f.print(QStringLiteral("ey = %1 mm, TEd = %2 kNm, It = %3 mm⁴, η = %4, σT,Ed = 6·TEd/(a·tw²)·η·tanh η = %5 N/mm²")
-                    .arg(nachweiszahl(s->ey, 2), nachweiszahl(s->TEd / 1e6, 3), e4(s->It), nachweiszahl(s->eta, 4),
+                    .arg(nachweiszahl(s->ey, 2), nachweiszahl(s->TEd / 1e6, 3), wissenschaftlich(s->It), nachweiszahl(s->eta, 4),
                          nachweiszahl(s->sigmaT)));
     else
         f.print(text(pruefungstext(Pruefung::Stegbiegung)) + QStringLiteral(": ") + text(kOhneA));
     f.print(QString());
 }
 
-// Column k's numbers end at kSpalte[k]; the point's name starts at the margin.
-constexpr double kSpalte[] = {24, 44, 62, 80, 98, 116, 134, 150};
-
-void punkttabelle(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
+void punktblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text)
 {
-    const double links = f.linkerRand();
     f.print(text(kFormel));
     f.print(text(kSpannungen) + QStringLiteral("; ") + text(kStreckgrenze).arg(stahlnorm(d.bemessung.sorte)));
-    const QStringList koepfe{QStringLiteral("t [mm]"), QStringLiteral("σx"), QStringLiteral("τ"), QStringLiteral("σz"),
-                             QStringLiteral("σv"),     QStringLiteral("fy"), QStringLiteral("η")};
-    double y = f.CurrentY + 1;
-    schreibeBei(links, y, text(kPunkt));
-    for (int k = 0; k < koepfe.size(); ++k)
-        schreibeBei(links + kSpalte[k] - f.textWidth(koepfe[k]), y, koepfe[k]);
-    y += f.textHeight();
-    f.linie(links, y, links + kSpalte[6] + 2, y);
-    y += 0.5;
     const Punktnachweise& n = d.nachweis.punkte;
-    for (size_t i = 0; i < n.punkte.size(); ++i) {
-        const Punktnachweis& p = n.punkte[i];
-        f.setzeFett(int(i) == n.massgebend);
-        schreibeBei(links, y, QStringLiteral("P%1").arg(p.nummer));
-        const QString eta = p.fy > 0 ? nachweiszahl(p.eta, 3) : text(kKeinFy);
-        const QStringList werte{nachweiszahl(p.dicke),  nachweiszahl(p.sigmaX), nachweiszahl(p.tau),
-                                nachweiszahl(p.sigmaZ), nachweiszahl(p.sigmaV), nachweiszahl(p.fy, 0), eta};
-        for (int k = 0; k < werte.size(); ++k)
-            schreibeBei(links + kSpalte[k] - f.textWidth(werte[k]), y, werte[k]);
-        y += f.textHeight();
-    }
-    f.setzeFett(false);
-    f.CurrentX = links;
-    f.CurrentY = y + 1;
+    std::vector<std::pair<QString, QStringList>> zeilen;
+    for (const Punktnachweis& p : n.punkte)
+        zeilen.push_back({QStringLiteral("P%1").arg(p.nummer),
+                          {nachweiszahl(p.dicke), nachweiszahl(p.sigmaX), nachweiszahl(p.tau), nachweiszahl(p.sigmaZ),
+                           nachweiszahl(p.sigmaV), nachweiszahl(p.fy, 0), p.fy > 0 ? nachweiszahl(p.eta, 3) : text(kKeinFy)}});
+    punkttabelle(f, text(kPunkt),
+                 {QStringLiteral("t [mm]"), QStringLiteral("σx"), QStringLiteral("τ"), QStringLiteral("σz"),
+                  QStringLiteral("σv"), QStringLiteral("fy"), QStringLiteral("η")},
+                 {24, 44, 62, 80, 98, 116, 134}, zeilen, n.massgebend);
     if (d.schienenpunkt)
         f.print(text(kSchienenkopf));
     if (n.massgebend >= 0) {
@@ -97,7 +78,7 @@ void stegblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text,
                     .arg(nachweiszahl(n.ss), s.a > 0 ? nachweiszahl(s.a, 0) + QStringLiteral(" mm") : QStringLiteral("∞"),
                          nachweiszahl(s.fyw, 0), nachweiszahl(s.fyf, 0), nachweiszahl(s.bf),
                          l.gammaS > 0 ? QStringLiteral(", b1 = %1 mm, Isl,1 = %2 mm⁴, γs = %3")
-                                        .arg(nachweiszahl(s.b1), e4(s.Isl1), nachweiszahl(l.gammaS, 2))
+                                        .arg(nachweiszahl(s.b1), wissenschaftlich(s.Isl1), nachweiszahl(l.gammaS, 2))
                                   : QString()));
         f.print(QStringLiteral("kF = %1, Fcr = %2 kN, m1 = %3, m2 = %4, ly = %5 mm, λF = %6, χF = %7, Leff = %8 mm")
                     .arg(nachweiszahl(l.kF, 3), nachweiszahl(l.Fcr / 1000), nachweiszahl(l.m1, 2), nachweiszahl(l.m2, 2),
@@ -169,6 +150,30 @@ void klassenblock(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& te
 
 } // namespace
 
+void punkttabelle(Zeichenflaeche& f, const QString& erster, const QStringList& koepfe, const std::vector<double>& enden,
+                  const std::vector<std::pair<QString, QStringList>>& zeilen, int fett)
+{
+    const double links = f.linkerRand();
+    const auto zeile = [&](double y, const QString& name, const QStringList& werte) {
+        schreibeBei(links, y, name);
+        for (int k = 0; k < werte.size() && size_t(k) < enden.size(); ++k)
+            schreibeBei(links + enden[size_t(k)] - f.textWidth(werte[k]), y, werte[k]);
+    };
+    double y = f.CurrentY + 1;
+    zeile(y, erster, koepfe);
+    y += f.textHeight();
+    f.linie(links, y, links + enden.back() + 2, y);
+    y += 0.5;
+    for (size_t i = 0; i < zeilen.size(); ++i) {
+        f.setzeFett(int(i) == fett);
+        zeile(y, zeilen[i].first, zeilen[i].second);
+        y += f.textHeight();
+    }
+    f.setzeFett(false);
+    f.CurrentX = links;
+    f.CurrentY = y + 1;
+}
+
 void nachweiskopf(Zeichenflaeche& f, const QString& titel)
 {
     f.setzeSchrift(kSchrift, 14);
@@ -224,7 +229,7 @@ void legeNachweisdetailsAn(Zeichenflaeche& f, const Nachweisdaten& d, const Prin
 {
     nachweiskopf(f, text(kDetails) + QStringLiteral(" – ") + d.querschnitt);
     radlastblock(f, d, text);
-    punkttabelle(f, d, text);
+    punktblock(f, d, text);
 }
 
 void legeStegnachweiseAn(Zeichenflaeche& f, const Nachweisdaten& d, const Printtext& text, const QString& sprache)
