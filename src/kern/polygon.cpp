@@ -187,4 +187,27 @@ void orientCounterClockwise(Polygon& polygon)
         std::reverse(polygon.begin(), polygon.end());
 }
 
+namespace {
+
+Polygon clippedAtZ(const Polygon& p, double c, bool oben)
+{
+    Polygon out;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const Point a = p[i], b = p[(i + 1) % p.size()];
+        const bool aIn = oben ? a.z >= c : a.z <= c, bIn = oben ? b.z >= c : b.z <= c;
+        if (aIn)
+            out.push_back(a);
+        if (aIn != bIn) {
+            const double t = (c - a.z) / (b.z - a.z);
+            out.push_back({a.y + t * (b.y - a.y), c});
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+Polygon partAbove(const Polygon& polygon, double c) { return clippedAtZ(polygon, c, true); }
+Polygon partBelow(const Polygon& polygon, double c) { return clippedAtZ(polygon, c, false); }
+
 } // namespace tarvello::geometrie

@@ -62,6 +62,12 @@ Polygon filletPolygon(Point corner, Point dirA, Point dirB, double r, int segmen
 // quarter disc, moved to the corner and turned to the faces.
 AreaMoments filletMoments(Point corner, Point dirA, Point dirB, double r);
 
+// The part of a polygon on or above (or on or below) the line z = c: Sutherland and Hodgman
+// against one half-plane. A concave polygon may come back with edges along the line, which
+// add nothing to its area integrals.
+Polygon partAbove(const Polygon& polygon, double c);
+Polygon partBelow(const Polygon& polygon, double c);
+
 // Mirror image about the z axis (y -> -y), kept counter-clockwise.
 Polygon mirroredY(const Polygon& polygon);
 

@@ -17,31 +17,12 @@ AreaMoments sectionMoments(const SectionGeometry& g)
 
 namespace {
 
-// The part of a polygon on or above the line z = c (Sutherland–Hodgman against one
-// half-plane; a concave polygon may come back with edges along the line, which
-// add nothing to its area integrals).
-Polygon above(const Polygon& p, double c)
-{
-    Polygon out;
-    for (std::size_t i = 0; i < p.size(); ++i) {
-        const Point a = p[i], b = p[(i + 1) % p.size()];
-        const bool aIn = a.z >= c, bIn = b.z >= c;
-        if (aIn)
-            out.push_back(a);
-        if (aIn != bIn) {
-            const double t = (c - a.z) / (b.z - a.z);
-            out.push_back({a.y + t * (b.y - a.y), c});
-        }
-    }
-    return out;
-}
-
 AreaMoments momentsAbove(const std::vector<Polygon>& polygons, double c)
 {
     AreaMoments m;
     for (const Polygon& p : polygons)
         if (p.size() >= 3)
-            m += areaMoments(above(p, c));
+            m += areaMoments(partAbove(p, c));
     return m;
 }
 

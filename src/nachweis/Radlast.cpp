@@ -85,30 +85,12 @@ std::optional<Schienenquerschnitt> schienenquerschnitt(const Querschnittsdaten& 
     return flach(q.masse.schienenbreite, q.masse.schienenhoehe);
 }
 
-Polygon unterhalb(const Polygon& umriss, double zOben)
-{
-    // One half-plane of Sutherland and Hodgman's clipping: the outline's corners
-    // below the cut, and where an edge crosses it.
-    Polygon rest;
-    for (size_t i = 0; i < umriss.size(); ++i) {
-        const Point a = umriss[i], b = umriss[(i + 1) % umriss.size()];
-        const bool aUnten = a.z <= zOben, bUnten = b.z <= zOben;
-        if (aUnten)
-            rest.push_back(a);
-        if (aUnten != bUnten) {
-            const double s = (zOben - a.z) / (b.z - a.z);
-            rest.push_back({a.y + s * (b.y - a.y), zOben});
-        }
-    }
-    return rest;
-}
-
 Schienenwerte abgefahreneSchiene(const Schienenquerschnitt& s, double verschleiss)
 {
     Schienenwerte w;
     w.hr = oberkante(s.umriss) - verschleiss * s.kopfhoehe;
     const AreaMoments neu = tarvello::geometrie::areaMoments(s.umriss);
-    const AreaMoments rest = tarvello::geometrie::areaMoments(unterhalb(s.umriss, w.hr));
+    const AreaMoments rest = tarvello::geometrie::areaMoments(tarvello::geometrie::partBelow(s.umriss, w.hr));
     const double fA = s.Averoeffentlicht > 0 ? s.Averoeffentlicht / neu.area : 1.0;
     const double fI = s.Iveroeffentlicht > 0 ? s.Iveroeffentlicht / eigenIy(neu) : 1.0;
     w.A = fA * rest.area;

@@ -32,9 +32,6 @@ struct Schienenquerschnitt {
 // nullopt when the section has no rail.
 std::optional<Schienenquerschnitt> schienenquerschnitt(const Querschnittsdaten& q, const QString& schienenkatalog);
 
-// The outline cut off at height zOben: what is left of a worn rail.
-tarvello::geometrie::Polygon unterhalb(const tarvello::geometrie::Polygon& umriss, double zOben);
-
 // The worn rail's area and second moment about its own horizontal axis: the
 // outline's, scaled to the published values of the new rail where the catalog
 // has them (the outline leaves out the standard's radii).
