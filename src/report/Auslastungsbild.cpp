@@ -34,10 +34,14 @@ QColor auslastungsfarbe(double eta)
     return QColor::fromHsvF(std::max(0.0, 1 - eta) * 240.0 / 360.0, 0.85, 0.95);
 }
 
-bool zeichneAuslastung(Zeichenflaeche& f, const Nachweisdaten& d, double x, double y, double breite, double hoehe)
+// Corners 0 1 2, mid-sides 3 (0-1), 4 (1-2), 5 (2-0).
+static const int kVierDreiecke[4][3] = {{0, 3, 5}, {3, 1, 4}, {5, 4, 2}, {3, 4, 5}};
+
+std::vector<std::array<double, 4>> dreiecksauslastung(const Nachweisdaten& d)
 {
-    if (!d.netz || d.netz->knoten.empty())
-        return false;
+    std::vector<std::array<double, 4>> werte;
+    if (!d.netz)
+        return werte;
     const Spannungsnetz& n = *d.netz;
     const std::vector<double> eta = knotenauslastung(d);
     // A fillet's nodes carry the values of the junction it belongs to: where an element's own
@@ -49,6 +53,30 @@ bool zeichneAuslastung(Zeichenflaeche& f, const Nachweisdaten& d, double x, doub
         double& k = amKnoten[n.werte[i].knoten];
         k = std::max(k, eta[i]);
     }
+    for (size_t e = 0; e < n.elemente.size(); ++e) {
+        const auto& k = n.elemente[e];
+        const int platte = e < n.elementplatte.size() ? n.elementplatte[e] : -1;
+        std::array<double, 4> vier{};
+        for (size_t t = 0; t < 4; ++t) {
+            double summe = 0;
+            for (int j : kVierDreiecke[t]) {
+                const auto w = wert.find({platte, k[size_t(j)]});
+                const auto a = amKnoten.find(k[size_t(j)]);
+                summe += w != wert.end() ? w->second : a != amKnoten.end() ? a->second : 0.0;
+            }
+            vier[t] = summe / 3;
+        }
+        werte.push_back(vier);
+    }
+    return werte;
+}
+
+bool zeichneAuslastung(Zeichenflaeche& f, const Nachweisdaten& d, double x, double y, double breite, double hoehe)
+{
+    if (!d.netz || d.netz->knoten.empty())
+        return false;
+    const Spannungsnetz& n = *d.netz;
+    const std::vector<std::array<double, 4>> farbe = dreiecksauslastung(d);
     double ymin = 1e300, ymax = -1e300, zmin = 1e300, zmax = -1e300;
     for (const auto& k : n.knoten) {
         ymin = std::min(ymin, k[0]), ymax = std::max(ymax, k[0]);
@@ -59,24 +87,14 @@ bool zeichneAuslastung(Zeichenflaeche& f, const Nachweisdaten& d, double x, doub
     const double x0 = x + (bildbreite - m * (ymax - ymin)) / 2, y0 = y + (hoehe + m * (zmax - zmin)) / 2;
     const auto blatt = [&](double yy, double zz) { return QPointF(x0 + m * (yy - ymin), y0 - m * (zz - zmin)); };
     const auto knoten = [&](int k) { return blatt(n.knoten[size_t(k)][0], n.knoten[size_t(k)][1]); };
-    // Corners 0 1 2, mid-sides 3 (0-1), 4 (1-2), 5 (2-0).
-    static const int vier[4][3] = {{0, 3, 5}, {3, 1, 4}, {5, 4, 2}, {3, 4, 5}};
-    for (size_t e = 0; e < n.elemente.size(); ++e) {
-        const auto& k = n.elemente[e];
-        const int platte = e < n.elementplatte.size() ? n.elementplatte[e] : -1;
-        for (const auto& t : vier) {
-            double summe = 0;
+    for (size_t e = 0; e < n.elemente.size(); ++e)
+        for (size_t t = 0; t < 4; ++t) {
             QPolygonF ecken;
-            for (int j : t) {
-                const auto w = wert.find({platte, k[size_t(j)]});
-                const auto a = amKnoten.find(k[size_t(j)]);
-                summe += w != wert.end() ? w->second : a != amKnoten.end() ? a->second : 0.0;
-                ecken << knoten(k[size_t(j)]);
-            }
-            f.setzeFarbe(auslastungsfarbe(summe / 3));
+            for (int j : kVierDreiecke[t])
+                ecken << knoten(n.elemente[e][size_t(j)]);
+            f.setzeFarbe(auslastungsfarbe(farbe[e][t]));
             f.flaeche(ecken);
         }
-    }
     f.setzeFarbe(Qt::black);
     // The governing point of the stress check.
     const Punktnachweise& p = d.nachweis.punkte;

@@ -7,11 +7,16 @@
 #include "nachweis/Nachweis.h"
 
 #include <QColor>
+#include <array>
+#include <vector>
 
 class Zeichenflaeche;
 
 // The utilisation at every node of every plate; keyed as the mesh's values.
 std::vector<double> knotenauslastung(const Nachweisdaten& d);
+
+// Each element's four triangles (corners and mid-sides) with the mean utilisation of their nodes.
+std::vector<std::array<double, 4>> dreiecksauslastung(const Nachweisdaten& d);
 
 // The colour of a utilisation: blue at 0 through green and yellow to red at 1, purple above.
 QColor auslastungsfarbe(double eta);

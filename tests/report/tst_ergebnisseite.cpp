@@ -191,6 +191,14 @@ private slots:
         // σx = 100 N/mm², τ = 100, fy = 335 (45 mm of S355): η = 200·1.1/335.
         QCOMPARE(knotenauslastung(d).front(), 200 * 1.1 / 335);
         QVERIFY(zeichneAuslastung(a.flaeche, d, 0, 0, 170, 80));
+        // A fillet (plate 2) has no values of its own: its triangles show the junction's.
+        n.elemente.push_back({0, 1, 2, 3, 4, 5});
+        n.elementplatte.push_back(2);
+        d.netz = n;
+        const auto dreiecke = dreiecksauslastung(d);
+        QCOMPARE(dreiecke.size(), size_t(2));
+        for (double wert : dreiecke[1])
+            QCOMPARE(wert, 200 * 1.1 / 335);
     }
 
     // The appendix measures places from the underside as the result page does: the engine's z plus
