@@ -81,9 +81,10 @@ Querschnittsdaten nurGezeigteMasse(const Querschnittsdaten& q)
 
 Querschnittsdaten nurGezeigtes(const Querschnittsdaten& q)
 {
-    // The design values belong to the section whatever its form shows.
+    // The design values and the member data belong to the section whatever its form shows.
     Querschnittsdaten r = nurGezeigteMasse(q);
     r.bemessung = q.bemessung;
+    r.traeger = q.traeger;
     return r;
 }
 

@@ -76,6 +76,39 @@ private slots:
         if (d.querschnitt) // every value as typed, the leading blank and the decimal comma too
             QCOMPARE(schreibeQuerschnittsdatei(*d.querschnitt), kKasten);
     }
+
+    // Each choice is stored by the name of its value, which a saved file keeps meaning: every
+    // name reads as its own value; a name the choice does not know is a damaged file.
+    void auswahlNachNamen()
+    {
+        const auto lies = [](const char* alt, const char* neu) {
+            return leseQuerschnittsdatei(geaendert(alt, neu)).querschnitt;
+        };
+        const char* naht = "\"traeger.naht\",\"Kehlnaht\"";
+        QCOMPARE(lies(naht, "\"traeger.naht\",\"Durchgeschweisst\"")->traeger.naht, Nahtart::Durchgeschweisst);
+        QCOMPARE(lies(naht, "\"traeger.naht\",\"TeilweiseDurchgeschweisst\"")->traeger.naht,
+                 Nahtart::TeilweiseDurchgeschweisst);
+        const char* hoehe = "\"traeger.lasthoehe\",\"Schienenkopf\"";
+        QCOMPARE(lies(hoehe, "\"traeger.lasthoehe\",\"Obergurt\"")->traeger.lasthoehe, Lasthoehe::Obergurt);
+        QCOMPARE(lies(hoehe, "\"traeger.lasthoehe\",\"Schubmittelpunkt\"")->traeger.lasthoehe, Lasthoehe::Schubmittelpunkt);
+        const char* form = "\"traeger.momentenform\",\"Gleichlast\"";
+        QCOMPARE(lies(form, "\"traeger.momentenform\",\"Einzellast\"")->traeger.momentenform, Momentenform::Einzellast);
+        QCOMPARE(lies(form, "\"traeger.momentenform\",\"Endmomente\"")->traeger.momentenform, Momentenform::Endmomente);
+        QCOMPARE(lies("\"traeger.quelle\",\"Bemessungswerte\"", "\"traeger.quelle\",\"Schwingbreiten\"")->traeger.quelle,
+                 Schwingquelle::Schwingbreiten);
+        QCOMPARE(lies("\"NichtStarr\"", "\"AufLager\"")->bemessung.befestigung, Schienenbefestigung::AufLager);
+        QCOMPARE(lies("\"NichtStarr\"", "\"Starr\"")->bemessung.befestigung, Schienenbefestigung::Starr);
+        QVERIFY(!lies(naht, "\"traeger.naht\",\"Stumpfnaht\""));
+        // The member data typed come back from the file as typed.
+        Querschnittsdaten q = *leseQuerschnittsdatei(kKasten).querschnitt;
+        q.traeger.spannweite = "12,5";
+        q.traeger.dMy = "640";
+        q.traeger.naht = Nahtart::Durchgeschweisst;
+        const auto wieder = leseQuerschnittsdatei(schreibeQuerschnittsdatei(q)).querschnitt;
+        QVERIFY(wieder);
+        QVERIFY(wieder->traeger.spannweite == "12,5" && wieder->traeger.dMy == "640" &&
+                wieder->traeger.naht == Nahtart::Durchgeschweisst);
+    }
 };
 
 QTEST_MAIN(TestQuerschnittsdatei)
