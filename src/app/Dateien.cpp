@@ -2,8 +2,10 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QSysInfo>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -78,4 +80,12 @@ Dateiwahl& dateiwahl()
                                             : QFileDialog::getSaveFileName(eltern, titel, ordner, filter);
     };
     return wahl;
+}
+
+bool sperreIstVerwaist(qint64 pid, const QString& rechner)
+{
+    if (pid <= 0 || rechner != QSysInfo::machineHostName())
+        return false;
+    // No signal is sent: the call only asks whether the process exists (EPERM: it does, as another user's).
+    return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
 }

@@ -26,3 +26,7 @@ bool taugtNichtImDateinamen(QChar c);
 
 // Writes the whole file anew; false with the system's reason when it was not written completely.
 bool schreibeGanzeDatei(const QString& pfad, const QByteArray& inhalt, QString& grund);
+
+// Whether a lock file's holder, by its process number and host, has ended: only a
+// lock of this host can be told so; one of another host counts as held.
+bool sperreIstVerwaist(qint64 pid, const QString& rechner);

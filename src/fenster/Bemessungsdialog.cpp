@@ -36,6 +36,20 @@ const char* const kNamen[] = {"N [kN]", "Vy [kN]", "Vz [kN]", "Mx [kNm]", "My [k
 
 } // namespace
 
+QString Bemessungsdialog::wertname(const Bemessungslesung& l, const Texte& text)
+{
+    switch (l.fehler) {
+    case Bemessungsfehler::Kraft: return QString::fromLatin1(kNamen[l.kraft]);
+    case Bemessungsfehler::Stahlsorte: return text(kSorte);
+    case Bemessungsfehler::GammaM0: return QStringLiteral("γM0");
+    case Bemessungsfehler::GammaM1: return QStringLiteral("γM1");
+    case Bemessungsfehler::Steifenabstand: return text(kSteifenabstand);
+    case Bemessungsfehler::Radlast: return QStringLiteral("Fz,Ed");
+    case Bemessungsfehler::Verschleiss: return text(kVerschleiss);
+    default: return {};
+    }
+}
+
 Bemessungsdialog::Bemessungsdialog(const Bemessungswerte& w, const Traegerwerte& t, const Texte& text,
                                    const Texte& meldung, bool schieneWirktMit, QWidget* parent)
     : QDialog(parent), m_text(text), m_meldung(meldung), m_schieneWirktMit(schieneWirktMit)
@@ -226,46 +240,25 @@ void Bemessungsdialog::accept()
     }
     const Bemessungslesung l = leseBemessung(werte(), m_schieneWirktMit);
     QWidget* feld = nullptr;
-    QString name;
     switch (l.fehler) {
     case Bemessungsfehler::Keiner:
         QDialog::accept();
         return;
-    case Bemessungsfehler::Kraft:
-        feld = kraefte[size_t(l.kraft)];
-        name = QString::fromLatin1(kNamen[l.kraft]);
-        break;
-    case Bemessungsfehler::Stahlsorte:
-        feld = sorte;
-        name = m_text(kSorte);
-        break;
-    case Bemessungsfehler::GammaM0:
-        feld = gammaM0;
-        name = QStringLiteral("γM0");
-        break;
-    case Bemessungsfehler::GammaM1:
-        feld = gammaM1;
-        name = QStringLiteral("γM1");
-        break;
-    case Bemessungsfehler::Steifenabstand:
-        feld = steifenabstand;
-        name = m_text(kSteifenabstand);
-        break;
     case Bemessungsfehler::Befestigung:
         // Both fields are named in the message; the fixing is the one to change.
         meldungen().zeige(m_meldung(62), Meldungssymbol::Keins);
         reiter->setCurrentIndex(0);
         befestigung->setFocus();
         return;
-    case Bemessungsfehler::Radlast:
-        feld = radlast;
-        name = QStringLiteral("Fz,Ed");
-        break;
-    case Bemessungsfehler::Verschleiss:
-        feld = verschleiss;
-        name = m_text(kVerschleiss);
-        break;
+    case Bemessungsfehler::Kraft: feld = kraefte[size_t(l.kraft)]; break;
+    case Bemessungsfehler::Stahlsorte: feld = sorte; break;
+    case Bemessungsfehler::GammaM0: feld = gammaM0; break;
+    case Bemessungsfehler::GammaM1: feld = gammaM1; break;
+    case Bemessungsfehler::Steifenabstand: feld = steifenabstand; break;
+    case Bemessungsfehler::Radlast: feld = radlast; break;
+    case Bemessungsfehler::Verschleiss: feld = verschleiss; break;
     }
+    const QString name = wertname(l, m_text);
     meldungen().zeige(m_meldung(56) + u' ' + name, Meldungssymbol::Keins);
     reiter->setCurrentIndex(0);
     feld->setFocus();

@@ -5,6 +5,7 @@
 // `Bemessungswerte`; what is admissible is decided by `leseBemessung`.
 
 #include "kern/Querschnittsdaten.h"
+#include "nachweis/Nachweis.h"
 
 #include <QDialog>
 #include <array>
@@ -24,6 +25,9 @@ public:
                      bool schieneWirktMit = false, QWidget* parent = nullptr);
 
     Bemessungswerte werte() const;
+
+    // The name of the design value a reading refused, as the dialog's caption gives it.
+    static QString wertname(const Bemessungslesung& l, const Texte& text);
     Traegerwerte traeger() const;
 
     std::array<QLineEdit*, 6> kraefte{}; // N, Vy, Vz, Mx, My, Mz

@@ -2,6 +2,7 @@
 
 #include "Bemessungsdialog.h"
 
+#include "app/Dateien.h"
 #include "app/Feldleser.h"
 #include "app/Start.h"
 #include "app/Twips.h"
@@ -213,11 +214,14 @@ bool Hauptform::sperreOrdner()
     if (m_sperre->tryLock(0))
         return true;
     const QString ordner = QDir::toNativeSeparators(pathben);
-    if (m_sperre->error() == QLockFile::LockFailedError) {
-        qint64 pid = 0;
-        QString rechner, programm;
-        m_sperre->getLockInfo(&pid, &rechner, &programm);
+    qint64 pid = 0;
+    QString rechner, programm;
+    if (m_sperre->error() == QLockFile::LockFailedError && m_sperre->getLockInfo(&pid, &rechner, &programm) &&
+        !sperreIstVerwaist(pid, rechner)) {
         zeigeMessageMitText(46, ordner + QStringLiteral(" (%1, %2 %3)").arg(rechner, programm).arg(pid));
+    } else if (m_sperre->error() == QLockFile::LockFailedError) {
+        // The session that held it has ended; what stops the takeover is a folder that takes no writing.
+        zeigeMessageMitText(70, ordner + QStringLiteral(" (%1, %2 %3)").arg(rechner, programm).arg(pid));
     } else {
         QFile probe(verbinde(pathben, QStringLiteral(".Querschnitt.probe")));
         const QString grund = probe.open(QIODevice::WriteOnly) ? QString() : probe.errorString();

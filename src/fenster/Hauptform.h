@@ -133,6 +133,14 @@ private:
     QString zuletztPfad() const;
     void merkeZuletzt();
     void stelleZuletztWiederHer();
+    void legeZuletztBeiseite(const QString& grund);
+    bool m_zuletztUnberuehrt = false; // the kept section could not be read nor set aside
+    // A section file as the window takes it, or the message that tells why not.
+    struct Geoeffnet {
+        std::optional<Querschnittsdaten> querschnitt;
+        QString ablehnung;
+    };
+    Geoeffnet leseGeprueft(const QString& pfad) const;
     void beschrifteDateitasten();
     bool stehtInDerListe(const Querschnittsdaten& q) const;
     QString dateifilter() const;

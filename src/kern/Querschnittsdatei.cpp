@@ -1,5 +1,6 @@
 #include "Querschnittsdatei.h"
 
+#include "Feldregeln.h"
 #include "Formen.h"
 
 #include <QStringDecoder>
@@ -7,25 +8,32 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace {
 
-// One text of the record under its name in the file.
+const QString kEndeEintrag = QStringLiteral("Ende");
+
+// One text of the record under its name in the file, with the rule its field
+// applies to typing; the design and member values have the check's own rules.
 struct Texteintrag {
     QString name;
     QString* wert;
+    std::optional<Feldregel> regel = Feldregel::Mass;
 };
 
 void profileintraege(std::vector<Texteintrag>& e, const QString& teil, HProfilmasse& p)
 {
-    for (auto [name, wert] : {std::pair{"H", &p.H}, {"B", &p.B}, {"S", &p.S}, {"T", &p.T}, {"R", &p.R}})
+    for (auto [name, wert] : {std::pair{"H", &p.H}, {"B", &p.B}, {"S", &p.S}, {"T", &p.T}})
         e.push_back({teil + u'.' + QLatin1String(name), wert});
+    // A profile welded from plates has no root radius.
+    e.push_back({teil + QStringLiteral(".R"), &p.R, Feldregel::Radius});
 }
 
-// Every text of the record, in the order of the file. Writer and reader both
-// go through this list, so no value can be written under one name and read
-// under another.
+// Every text of the record, in the order of the file. Writer, reader and the
+// captions all go through this list, so no value can be written under one
+// name and read or named under another.
 std::vector<Texteintrag> texteintraege(Querschnittsdaten& q)
 {
     Plattenmasse& m = q.masse;
@@ -35,21 +43,23 @@ std::vector<Texteintrag> texteintraege(Querschnittsdaten& q)
         {"untergurtbreite", &m.untergurtbreite}, {"untergurtdicke", &m.untergurtdicke},
         {"steghoehe", &m.steghoehe}, {"stegdicke", &m.stegdicke}, {"stegdicke2", &m.stegdicke2},
         {"schottbreite", &m.schottbreite}, {"schienenhoehe", &m.schienenhoehe},
-        {"schienenbreite", &m.schienenbreite}, {"steghoehe2", &m.steghoehe2}, {"stegwinkel", &m.stegwinkel},
-        {"hoehe2", &m.hoehe2}, {"breite2", &m.breite2}, {"zelle2.BO3", &z.BO3}, {"zelle2.TO3", &z.TO3},
-        {"zelle2.HS3", &z.HS3}, {"zelle2.TS3", &z.TS3}, {"zelle2.AS3", &z.AS3},
-        {"stegprofilreihe", &q.stegprofilreihe}, {"stegprofilgroesse", &q.stegprofilgroesse},
+        {"schienenbreite", &m.schienenbreite}, {"steghoehe2", &m.steghoehe2},
+        {"stegwinkel", &m.stegwinkel, Feldregel::Stegwinkel}, {"hoehe2", &m.hoehe2}, {"breite2", &m.breite2},
+        {"zelle2.BO3", &z.BO3}, {"zelle2.TO3", &z.TO3}, {"zelle2.HS3", &z.HS3}, {"zelle2.TS3", &z.TS3},
+        {"zelle2.AS3", &z.AS3}, {"stegprofilreihe", &q.stegprofilreihe, std::nullopt},
+        {"stegprofilgroesse", &q.stegprofilgroesse, std::nullopt},
     };
     profileintraege(e, "stegprofil", q.stegprofil);
-    e.push_back({"ASchiene", &q.ASchiene});
+    e.push_back({"ASchiene", &q.ASchiene, std::nullopt});
     for (size_t i = 0; i < q.steifen.size(); ++i) {
         Steifenmasse& s = q.steifen[i];
         const QString reihe = QStringLiteral("steifen%1.").arg(i + 1);
-        for (auto [name, wert] : {std::pair{"lage", &s.lage}, {"lang1", &s.lang1}, {"lang2", &s.lang2},
-                                  {"dicke", &s.dicke}})
-            e.push_back({reihe + QLatin1String(name), wert});
+        e.push_back({reihe + QStringLiteral("lage"), &s.lage, Feldregel::Steifenlage});
+        e.push_back({reihe + QStringLiteral("lang1"), &s.lang1, Feldregel::Mindestens1});
+        e.push_back({reihe + QStringLiteral("lang2"), &s.lang2, Feldregel::Nichtnegativ});
+        e.push_back({reihe + QStringLiteral("dicke"), &s.dicke, Feldregel::Mindestens1});
     }
-    e.push_back({"Typ", &q.Typ});
+    e.push_back({"Typ", &q.Typ, std::nullopt});
     profileintraege(e, "walzprofil", q.walzprofil);
     e.push_back({"flachschienenhoehe", &q.flachschienenhoehe});
     e.push_back({"flachschienenbreite", &q.flachschienenbreite});
@@ -59,13 +69,13 @@ std::vector<Texteintrag> texteintraege(Querschnittsdaten& q)
                               {"Mz", &b.Mz}, {"stahlsorte", &b.stahlsorte}, {"gammaM0", &b.gammaM0},
                               {"gammaM1", &b.gammaM1}, {"radlast", &b.radlast}, {"verschleiss", &b.verschleiss},
                               {"steifenabstand", &b.steifenabstand}})
-        e.push_back({QStringLiteral("bemessung.") + QLatin1String(name), wert});
+        e.push_back({QStringLiteral("bemessung.") + QLatin1String(name), wert, std::nullopt});
     Traegerwerte& t = q.traeger;
     for (auto [name, wert] : {std::pair{"spannweite", &t.spannweite}, {"halteabstand", &t.halteabstand}, {"psi", &t.psi},
                               {"klasse", &t.klasse}, {"lambda", &t.lambda}, {"dN", &t.dN}, {"dVy", &t.dVy},
                               {"dVz", &t.dVz}, {"dMx", &t.dMx}, {"dMy", &t.dMy}, {"dMz", &t.dMz},
                               {"dRadlast", &t.dRadlast}, {"gammaFf", &t.gammaFf}, {"gammaMf", &t.gammaMf}})
-        e.push_back({QStringLiteral("traeger.") + QLatin1String(name), wert});
+        e.push_back({QStringLiteral("traeger.") + QLatin1String(name), wert, std::nullopt});
     return e;
 }
 
@@ -185,7 +195,7 @@ bool angeboten(int familie, int form)
     return form == 0 || (familie != kWalzprofil && familieBietet(familie, form));
 }
 
-Querschnittsdatei abgelehnt(Dateiablehnung grund) { return {std::nullopt, grund}; }
+Querschnittsdatei abgelehnt(Dateiablehnung grund) { return {std::nullopt, grund, {}, 0}; }
 
 } // namespace
 
@@ -205,12 +215,13 @@ QByteArray schreibeQuerschnittsdatei(const Querschnittsdaten& q)
             zeilen.append(inAnfuehrung(texte[i].name) + u',' + inAnfuehrung(*texte[i].wert));
     for (const Auswahl& a : auswahlen(r))
         zeilen.append(inAnfuehrung(a.name) + u',' + inAnfuehrung(a.werte.value(a.lies())));
+    zeilen.append(inAnfuehrung(kEndeEintrag) + u',' + QString::number(zeilen.size() - 1));
     return (zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
 Querschnittsdatei leseQuerschnittsdatei(const QByteArray& inhalt)
 {
-    const auto paare = zeilenpaare(inhalt);
+    auto paare = zeilenpaare(inhalt);
     if (!paare || paare->empty() || paare->front().first != kQuerschnittskennung)
         return abgelehnt(Dateiablehnung::Beschaedigt);
     const auto fassung = ganzzahl(paare->front().second);
@@ -218,6 +229,14 @@ Querschnittsdatei leseQuerschnittsdatei(const QByteArray& inhalt)
         return abgelehnt(Dateiablehnung::Beschaedigt);
     if (*fassung > kQuerschnittsfassung)
         return abgelehnt(Dateiablehnung::NeuereFassung);
+    // From the second layout on, a file ends with the count of its entries: a file cut at a
+    // line's end would otherwise read as a smaller section.
+    if (*fassung >= 2) {
+        const auto& [name, anzahl] = paare->back();
+        if (name != kEndeEintrag || ganzzahl(anzahl) != std::optional<int>(int(paare->size()) - 2))
+            return abgelehnt(Dateiablehnung::Beschaedigt);
+        paare->pop_back();
+    }
 
     Querschnittsdaten q;
     std::map<QString, QString*> texte;
@@ -228,8 +247,12 @@ Querschnittsdatei leseQuerschnittsdatei(const QByteArray& inhalt)
         schalter[name] = an;
     const std::vector<Auswahl> wahl = auswahlen(q);
     std::optional<int> familie, form;
+    std::set<QString> gelesen;
     for (auto p = paare->begin() + 1; p != paare->end(); ++p) {
         const auto& [name, wert] = *p;
+        // A name given twice leaves no telling which value was meant.
+        if (!gelesen.insert(name).second)
+            return abgelehnt(Dateiablehnung::Beschaedigt);
         if (name == u"familie" || name == u"Querschnittsnummer") {
             const auto zahl = ganzzahl(wert);
             if (!zahl)
@@ -256,5 +279,38 @@ Querschnittsdatei leseQuerschnittsdatei(const QByteArray& inhalt)
         return abgelehnt(Dateiablehnung::NichtAngeboten);
     q.familie = *familie;
     q.Querschnittsnummer = *form;
-    return {nurGezeigtes(q), Dateiablehnung::Keine};
+    Querschnittsdaten gezeigt = nurGezeigtes(q);
+    // What the form shows passes the rules its fields apply to typing.
+    for (const Texteintrag& e : texteintraege(gezeigt))
+        if (const int meldung = e.regel ? textverletzung(*e.regel, *e.wert) : 0) {
+            Querschnittsdatei d = abgelehnt(Dateiablehnung::UnzulaessigerWert);
+            d.eintrag = e.name;
+            d.meldung = meldung;
+            return d;
+        }
+    return {gezeigt, Dateiablehnung::Keine, {}, 0};
+}
+
+QString eintragsbeschriftung(const Beschriftungen& b, const QString& eintrag)
+{
+    // The captions laid into a record of their own, so that the one list of entries finds them.
+    Querschnittsdaten namen;
+    namen.masse = b.masse;
+    namen.stegprofil = b.stegprofil;
+    namen.walzprofil = b.stegprofil;
+    namen.untergurtprofil = b.untergurtprofil;
+    namen.flachschienenhoehe = b.flachschienenhoehe;
+    namen.flachschienenbreite = b.flachschienenbreite;
+    for (size_t i = 0; i < namen.steifen.size(); ++i)
+        namen.steifen[i] = {steifenfeldname(b, int(i), 0), steifenfeldname(b, int(i), 1),
+                            steifenfeldname(b, int(i), 2), steifenfeldname(b, int(i), 3)};
+    for (const Texteintrag& e : texteintraege(namen)) {
+        QString name = e.wert->trimmed();
+        // "H =", "BO3:": the caption without what leads from it to the field
+        if (name.endsWith(u'=') || name.endsWith(u':'))
+            name = name.chopped(1).trimmed();
+        if (e.name == eintrag && !name.isEmpty())
+            return name;
+    }
+    return eintrag;
 }

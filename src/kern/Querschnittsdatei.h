@@ -7,7 +7,7 @@
 // the kind of file and the version of its layout; every further line is one
 // entry, a name and a value:
 //
-//   "Tarvello-Querschnitt",1
+//   "Tarvello-Querschnitt",2
 //   "familie",1
 //   "Querschnittsnummer",12
 //   "schieneMittragend",0
@@ -21,12 +21,19 @@
 //   "bemessung.stahlsorte","S355"
 //   ...
 //   "bemessung.befestigung","Starr"
+//   ...
+//   "Ende",54
 //
 // The names are the record's own, a nested value named through its part
 // ("zelle2.BO3", "stegprofil.H", "bemessung.radlast"), the stiffener rows
 // counted 1 to 5 as St1 to St5 are. Texts are written as typed, in quotes;
 // family and form number as whole numbers, check boxes as 0 or 1, the rail
 // fixing by its name (Starr, NichtStarr, AufLager).
+//
+// The last line counts the entries before it, so that a file cut at a line's
+// end is told from a whole one; layout 1 had no such line and still reads.
+// A name given twice is refused. Every value of a field passes the rule the
+// field applies to typing, or the file is refused and names the value.
 //
 // A text left empty is left out where a fresh record has it empty too; a
 // missing entry reads as a fresh record holds it. A reader skips names it does
@@ -42,19 +49,23 @@
 
 inline const QString kQuerschnittsendung = QStringLiteral(".tqs");
 inline const QString kQuerschnittskennung = QStringLiteral("Tarvello-Querschnitt");
-constexpr int kQuerschnittsfassung = 1; // the layout this program writes and the newest it reads
+constexpr int kQuerschnittsfassung = 2; // the layout this program writes and the newest it reads
 
 // Why a file gives no section.
 enum class Dateiablehnung {
     Keine,
-    Beschaedigt,   // no section file, or a line that is no entry, or no family or form number
+    Beschaedigt,   // no section file, a line that is no entry, a name twice, no end line or
+                   // no family or form number
     NeuereFassung, // written by a later program in a layout this one does not know
-    NichtAngeboten // a family and form the program does not offer
+    NichtAngeboten,   // a family and form the program does not offer
+    UnzulaessigerWert // a value its field would not take when typed
 };
 
 struct Querschnittsdatei {
     std::optional<Querschnittsdaten> querschnitt; // only when the file was read
     Dateiablehnung ablehnung = Dateiablehnung::Keine;
+    QString eintrag; // UnzulaessigerWert: the entry's name in the file
+    int meldung = 0; // and the message its field would have given
 };
 
 // The file of a section: the record as its form shows it (nurGezeigtes), and
@@ -64,3 +75,6 @@ QByteArray schreibeQuerschnittsdatei(const Querschnittsdaten& q);
 
 // The section of a file, as its form shows it; or why there is none.
 Querschnittsdatei leseQuerschnittsdatei(const QByteArray& inhalt);
+
+// The caption of the field that holds an entry of the file, the entry's name where no field does.
+QString eintragsbeschriftung(const Beschriftungen& b, const QString& eintrag);

@@ -110,6 +110,8 @@ struct Beschriftungen {
     QString stegprofilwahl; // heads the web profile's lists
     Steifenmasse steifen;   // the column captions, the same for every row
     std::array<QString, 5> steifenzeilen; // the row captions, "St1: HB" to "St5:"
+    HProfilmasse untergurtprofil;         // the profile under a rolled one's bottom flange
+    QString flachschienenhoehe, flachschienenbreite;
 };
 
 // The caption that names one stiffener field in the list of empty fields: the

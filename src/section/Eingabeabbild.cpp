@@ -105,6 +105,9 @@ Beschriftungen Eingabeseite::beschriftungen() const
     if (familie == kMitteObergurt)
         b.masse.schottbreite = text(Abmessungslabel[8]);
     b.stegprofil = profil(hwertlabel, kWalzprofilfelder);
+    b.untergurtprofil = profil(hwertlabel, kUntergurtfelder);
+    b.flachschienenhoehe = text(hwertlabel[5]);
+    b.flachschienenbreite = text(hwertlabel[6]);
     b.stegprofilwahl = text(Abmessungslabel[19]);
     b.steifen = {Stegtext3[0]->text(), Stegtext4[0]->text(), Stegtext5[0]->text(), Stegtext6[0]->text()};
     for (size_t i = 0; i < 5; ++i)

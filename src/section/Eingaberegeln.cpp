@@ -4,7 +4,6 @@
 #include "app/Sprachdateien.h"
 #include "kern/Zahlen.h"
 
-#include <cmath>
 
 Navigationsziele abmessungsziele(int i, bool sichtbar6, bool sichtbar13, bool sichtbar15)
 {
@@ -78,23 +77,6 @@ Feldregel steifenregel(Steifenspalte spalte)
     case Steifenspalte::StLang2: return Feldregel::Nichtnegativ;
     default: return Feldregel::Mindestens1;
     }
-}
-
-int regelverletzung(Feldregel regel, float v)
-{
-    // No girder plate is longer than 100 m; beyond that a value is a slip (or out of a float's range).
-    constexpr float kHoechstwertMm = 100000;
-    if (!std::isfinite(v) || std::fabs(v) > kHoechstwertMm)
-        return 50;
-    switch (regel) {
-    case Feldregel::Mass: return v > 0 ? 0 : 4;
-    case Feldregel::Stegwinkel: return std::fabs(v) <= 30 ? 0 : 13;
-    case Feldregel::Radius: return v >= 0 ? 0 : 5;
-    case Feldregel::Steifenlage: return v > 2 && v < 98 ? 0 : 14;
-    case Feldregel::Mindestens1: return v >= 1 ? 0 : 4;
-    case Feldregel::Nichtnegativ: return v >= 0 ? 0 : 5;
-    }
-    return 0;
 }
 
 bool pruefeZahl(QString& text, const QString& Messagedatei)

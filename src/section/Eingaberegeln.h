@@ -3,6 +3,7 @@
 // by their array and index, as the window holds them.
 
 #include <QString>
+#include "kern/Feldregeln.h"
 #include "kern/Formen.h"
 
 #include <array>
@@ -28,21 +29,9 @@ struct Steifenziele {
 };
 Steifenziele steifenziele(Steifenfeld feld, const std::array<bool, 5>& vorhanden);
 
-// What a field accepts; every rule lets an empty field pass.
-enum class Feldregel {
-    Mass,        // greater than 0 (message 4)
-    Stegwinkel,  // at most 30 degrees either way (message 13)
-    Radius,      // 0 or more (message 5)
-    Steifenlage, // more than 2 and less than 98 percent (message 14)
-    Mindestens1, // 1 or more (message 4)
-    Nichtnegativ // 0 or more (message 5)
-};
 Feldregel abmessungsregel(int i);
 Feldregel hwertregel(int i);
 Feldregel steifenregel(Steifenspalte spalte);
-
-// The number of the message a value breaks its rule with, 0 when it is accepted.
-int regelverletzung(Feldregel regel, float wert);
 
 // Normalises the entry in place (comma to point) and reports an invalid
 // number with message 1, looked up in the given message file.

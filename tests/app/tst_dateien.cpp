@@ -4,10 +4,12 @@
 #include "app/Dateien.h"
 #include "app/Feldleser.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -94,6 +96,22 @@ private slots:
         const QString verweis = ordner.filePath(QStringLiteral("verweis.dat"));
         QVERIFY(QFile::link(gross, verweis));
         QCOMPARE(leseTextdatei(verweis).value_or(QString()).size(), 2000);
+    }
+
+    // A lock is stale only when its holder on this host has ended: this process holds, a
+    // process that has exited does not, and one of another host cannot be told.
+    void verwaisteSperre()
+    {
+        const QString hier = QSysInfo::machineHostName();
+        QVERIFY(!sperreIstVerwaist(QCoreApplication::applicationPid(), hier));
+        QProcess beendet;
+        beendet.start(QStringLiteral("true"));
+        QVERIFY(beendet.waitForStarted());
+        const qint64 pid = beendet.processId();
+        QVERIFY(beendet.waitForFinished());
+        QVERIFY(sperreIstVerwaist(pid, hier));
+        QVERIFY(!sperreIstVerwaist(pid, hier + QStringLiteral(".anderswo")));
+        QVERIFY(!sperreIstVerwaist(0, hier));
     }
 };
 

@@ -18,7 +18,8 @@ float fussbreite(const QString& schiene) { return schiene == u"A150" ? 220.f : s
 
 const Beschriftungen kBeschriftungen{
     {"BO", "TO", "BU", "TU", "HS", "TS1", "TS2", "AS", "SH", "SB", "HS2", "W", "H2", "B2", {"BO3", "TO3", "HS3", "TS3", "AS3"}},
-    {"H =", "B =", "S =", "T =", "R ="}, "H-Prof.", {"%HS", "L1:", "L2:", "t:"}, {"St1: HB", "St2: HB", "St3: HB", "St4: HB", "St5:"}};
+    {"H =", "B =", "S =", "T =", "R ="}, "H-Prof.", {"%HS", "L1:", "L2:", "t:"}, {"St1: HB", "St2: HB", "St3: HB", "St4: HB", "St5:"},
+    {"HU =", "BU =", "SU =", "TU =", "RU ="}, "Schienenhöhe", "Schienenbreite"};
 Übergabeinhalt baue(const Querschnittsdaten& q) { return baueÜbergabe(q, kBeschriftungen, 1, fussbreite, message); }
 
 // A rail-over-web box with four stiffeners that passes every check, with the values the other
