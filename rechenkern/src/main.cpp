@@ -63,14 +63,23 @@ bool readFile(const std::string& path, std::string& text)
     return true;
 }
 
-// Whether every byte reached the file (a full disk shows at the flush or the close).
+// Whether every byte reached the file. Written beside it and renamed over it only when whole, so that
+// a full disk leaves no half result where the caller looks (nor keeps one of an earlier run).
 bool writeFile(const std::string& path, const std::string& text)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    const std::string beside = path + ".entsteht";
+    std::ofstream out(beside, std::ios::binary | std::ios::trunc);
     out << text;
     out.flush();
     out.close();
-    return !out.fail();
+    std::error_code error;
+    if (!out.fail()) {
+        std::filesystem::rename(beside, path, error);
+        if (!error)
+            return true;
+    }
+    std::filesystem::remove(beside, error);
+    return false;
 }
 
 bool samePlace(const std::string& a, const std::string& b)

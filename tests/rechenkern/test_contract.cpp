@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -189,6 +190,41 @@ TEST_F(Engine, KeepsItsInputWhereTheResultCannotBeWritten)
     EXPECT_EQ(same.str(), input); // untouched
     EXPECT_EQ(run(dir / "fehlt" / "Übergabe1.dat"), 3);
     EXPECT_TRUE(fs::exists(in));
+}
+
+// On a full file system the result is not written at all: an earlier result there keeps its bytes,
+// nothing half written is left beside it, the input stays and the engine ends with 3.
+TEST_F(Engine, LeavesNoHalfResultOnAFullDisk)
+{
+    const fs::path full = dir / "voll";
+    fs::create_directories(full);
+    if (std::system(("mount -t tmpfs -o size=64k tmpfs '" + full.string() + "' 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "no tmpfs of the test's own can be mounted here";
+    struct Unmount {
+        fs::path at;
+        ~Unmount() { (void)std::system(("umount '" + at.string() + "'").c_str()); }
+    } unmount{full};
+    const fs::path in = dir / "Übergabe2.dat", out = full / "Übergabe1.dat";
+    std::ofstream(in, std::ios::binary) << crlf({"1", "0", "500", "20", "460", "16", "800", "10", "400", "0"});
+    const std::string earlier = "an earlier result";
+    std::ofstream(out, std::ios::binary) << earlier;
+    {
+        std::ofstream fill(full / "fill", std::ios::binary);
+        const std::string block(512, 'f');
+        while (fill.write(block.data(), std::streamsize(block.size())) && fill.flush()) {
+        }
+    }
+    const int status = std::system((std::string(DELMARIX_PATH) + " '" + in.string() + "' '" + out.string() + "' 2>/dev/null").c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 3);
+    EXPECT_TRUE(fs::exists(in));
+    std::stringstream kept;
+    kept << std::ifstream(out, std::ios::binary).rdbuf();
+    EXPECT_EQ(kept.str(), earlier);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(full))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"fill", "Übergabe1.dat"}));
 }
 
 TEST_F(Engine, QuotesOnlyValidText)
