@@ -10,7 +10,11 @@
 #include "engine/Rechenkern.h"
 #include "report/Form5.h"
 
+#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -179,6 +183,30 @@ private slots:
             QVERIFY(!f.vorschau());
             QCOMPARE(QFile::exists(übergabedatei(f.form.pathben, 1)), datei.endsWith(".bmp"));
         }
+    }
+
+    // The same on a real full file system under the editor's folder: the engine's input is not
+    // left empty for the engine to run on; the message gives the system's reason and nothing runs.
+    void vollerDatentraeger()
+    {
+        Fenster f;
+        const QString ordner = f.form.pathben;
+        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", ordner}) != 0)
+            QSKIP("no tmpfs of the test's own can be mounted here");
+        const auto aushaengen = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {ordner}); });
+        QFile fuellung(ordner + QStringLiteral("/fuellung"));
+        QVERIFY(fuellung.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(512, 'f');
+        while (fuellung.write(block) == block.size()) {
+        }
+        fuellung.close();
+        QVERIFY(!f.rechne());
+        QCOMPARE(f.rekorder.gezeigt.size(), size_t(1));
+        const QString text = f.rekorder.texte().first();
+        QVERIFY2(text.startsWith(f.form.holeMessage(47) + u' ' + QDir::toNativeSeparators(übergabedatei(ordner, 0))),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(text));
+        QCOMPARE(QDir(ordner).entryList(QDir::Files), QStringList{QStringLiteral("fuellung")});
     }
 
     // A catalog rail whose record gives no foot width would pass the flange check as a rail of
