@@ -1,6 +1,7 @@
 #include "Formen.h"
 
 #include <cstddef>
+#include <vector>
 
 using std::size_t;
 
@@ -18,18 +19,39 @@ void zeigeZeilen(Formlayout& layout, std::initializer_list<int> zeilen, bool mit
 
 } // namespace
 
+namespace {
+
+// The forms each family's list offers, as runs of numbers in the list's order. The
+// language files give them their names and nothing else.
+struct Angebot {
+    Familie familie;
+    int von, bis;
+};
+constexpr Angebot kAngebot[] = {
+    {kOhneSchiene, 1, 6},        {kUeberSteg, 11, 19},        {kMitteObergurt, 31, 31},
+    {kMitteObergurt, 33, 33},    {kMitteObergurt, 35, 37},    {kMitteObergurt, 39, 39},
+    {kWinkelkatzprofil, 201, 201}, {kWinkelkatzprofil, 212, 219}, {kWinkelkatzprofil, 221, 229},
+    {kOhneSchieneMitH, 51, 56},  {kHalbesH, 111, 119},        {kZweizeller, 311, 319},
+};
+
+} // namespace
+
 bool familieBietet(int familie, int nummer)
 {
-    switch (familie) {
-    case kOhneSchiene: return zwischen(nummer, 1, 9);
-    case kUeberSteg: return zwischen(nummer, 10, 19);
-    case kMitteObergurt: return zwischen(nummer, 30, 39);
-    case kWinkelkatzprofil: return zwischen(nummer, 200, 229);
-    case kOhneSchieneMitH: return zwischen(nummer, 51, 58);
-    case kHalbesH: return zwischen(nummer, 111, 119);
-    case kZweizeller: return zwischen(nummer, 311, 319);
-    default: return false;
-    }
+    for (const Angebot& a : kAngebot)
+        if (a.familie == familie && zwischen(nummer, a.von, a.bis))
+            return true;
+    return false;
+}
+
+std::vector<int> angeboteneFormen(int familie)
+{
+    std::vector<int> formen;
+    for (const Angebot& a : kAngebot)
+        if (a.familie == familie)
+            for (int n = a.von; n <= a.bis; ++n)
+                formen.push_back(n);
+    return formen;
 }
 
 int familieDerForm(int nummer)

@@ -6,6 +6,7 @@
 // every part of the program and the engine asks here. Plain C++, no toolkit.
 
 #include <array>
+#include <vector>
 
 // The eight families of the option buttons.
 enum Familie : int {
@@ -22,6 +23,8 @@ enum Familie : int {
 // Whether the family's form list offers the number (family 3 offers none:
 // its section comes from the profile tables).
 bool familieBietet(int familie, int nummer);
+// The numbers the family's list offers, in the list's order.
+std::vector<int> angeboteneFormen(int familie);
 // The family that offers the number; -1 for a number no family offers.
 int familieDerForm(int nummer);
 

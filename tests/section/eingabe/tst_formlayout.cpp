@@ -2,7 +2,11 @@
 #include "section/Eingaberegeln.h"
 #include "kern/Formen.h"
 
+#include <QFile>
 #include <QTest>
+#include <map>
+#include <set>
+#include <vector>
 #include <cmath>
 #include <limits>
 
@@ -20,6 +24,37 @@ class TestFormlayout : public QObject {
     Q_OBJECT
 
 private slots:
+    // The forms the program offers are the forms the lists name, in both languages and in the
+    // lists' order, family by family; and the engine builds every one of them. The lists are read
+    // here on their own, not through the program's list reader, which keeps only offered forms.
+    void formenWieDieListen()
+    {
+        for (const char* sprache : {"D", "E"}) {
+            QFile datei(qEnvironmentVariable("TARVELLO_DATEN") + "/Combo." + sprache);
+            QVERIFY(datei.open(QIODevice::ReadOnly));
+            std::map<int, std::vector<int>> listen; // by family
+            std::set<int> genannt;
+            for (const QByteArray& zeile : datei.readAll().split('\n')) {
+                const QList<QByteArray> felder = zeile.split(',');
+                if (felder.size() < 3 || felder[0].trimmed() != "1")
+                    continue;
+                const int nummer = felder[1].trimmed().toInt();
+                QVERIFY2(genannt.insert(nummer).second, qPrintable(QString("%1 twice").arg(nummer)));
+                const int familie = familieDerForm(nummer);
+                QVERIFY2(familie >= 0, qPrintable(QString("Combo.%1 names form %2, which no family offers").arg(sprache).arg(nummer)));
+                listen[familie].push_back(nummer);
+            }
+            for (int familie = kOhneSchiene; familie <= kZweizeller; ++familie) {
+                QCOMPARE(listen[familie], angeboteneFormen(familie));
+                for (int nummer : angeboteneFormen(familie))
+                    QVERIFY(bauart(nummer) != Bauart::Keine && bauart(nummer) != Bauart::Walzprofil);
+            }
+        }
+        // Numbers beside the offered runs belong to no family.
+        for (int nummer : {0, 7, 8, 9, 10, 20, 30, 32, 34, 38, 50, 57, 58, 110, 200, 202, 211, 220, 230, 310, 320})
+            QCOMPARE(familieDerForm(nummer), -1);
+    }
+
     // The forms at both edges of every row of the layout table.
     void layouttabelle_data()
     {
