@@ -15,7 +15,7 @@ for befehl in "$CC" "$CXX"; do
 done
 
 san="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
-cmake -S . -B build-asan -DBUILD_TESTING=ON -DCMAKE_BUILD_TYPE=Sanitizer \
+cmake -S . -B build-asan -DBUILD_TESTING=ON -DCMAKE_BUILD_TYPE=Sanitizer -DTARVELLO_TESTZEIT=600 \
   -DCMAKE_C_COMPILER="$CC" -DCMAKE_CXX_COMPILER="$CXX" \
   -DCMAKE_CXX_FLAGS_SANITIZER="-O1 -g $san" -DCMAKE_C_FLAGS_SANITIZER="-O1 -g $san" \
   -DCMAKE_EXE_LINKER_FLAGS_SANITIZER="$san" -DCMAKE_SHARED_LINKER_FLAGS_SANITIZER="$san"
