@@ -72,7 +72,7 @@ std::vector<StressPoint> Schweisszeichnung::gemeldetePunkte() const
 void Schweisszeichnung::beschriftePunkt(const StressPoint& sp)
 {
     const int n = sp.number;
-    const bool steife = n >= 9 && n <= 13;
+    const bool steife = isStiffenerPoint(n);
     z.schrift(steife ? kSchriftSteife : kSchriftMass);
     const double yMitte = (alles[0] + alles[2]) / 2, zMitte = (alles[1] + alles[3]) / 2;
     QPointF richtung(sp.at.y - yMitte, -(sp.at.z - zMitte));
@@ -102,7 +102,7 @@ void Schweisszeichnung::beschriftePunkt(const StressPoint& sp)
 void Schweisszeichnung::punkte()
 {
     const std::vector<StressPoint> gemeldet = gemeldetePunkte();
-    const auto steife = [](const StressPoint& sp) { return sp.number >= 9 && sp.number <= 13; };
+    const auto steife = [](const StressPoint& sp) { return isStiffenerPoint(sp.number); };
     for (const StressPoint& sp : gemeldet)
         if (!steife(sp) && !sp.governing)
             beschriftePunkt(sp);

@@ -62,14 +62,15 @@ void hoeheDerSteife(Zeichenflaeche& f, double x, double oben, double unten)
     f.setzeFreistellung(false);
 }
 
-// The stiffeners of the forms whose last digit counts them: k = 11 none,
-// 12..15 St1 to St(k-11), 16..19 St1 to St(k-15) and St5. Bit i stands for
-// St(i+1).
-unsigned steifenNachKennziffer(int k)
+// The stiffener rows the form's input shows, St1 as bit 0: the sketch draws what can be typed.
+unsigned gezeigteSteifen(int c)
 {
-    static constexpr unsigned auswahl[] = {0b00000, 0b00001, 0b00011, 0b00111, 0b01111,
-                                           0b10001, 0b10011, 0b10111, 0b11111};
-    return k >= 11 && k <= 19 ? auswahl[k - 11] : 0u;
+    const Formlayout l = formlayout(c);
+    unsigned auswahl = 0;
+    for (size_t i = 0; i < l.steifenzeilen.size(); ++i)
+        if (l.steifen && l.steifenzeilen[i])
+            auswahl |= 1u << i;
+    return auswahl;
 }
 
 // The five stiffener places of a sketch; St1 carries the "HB" dimension.
@@ -155,11 +156,10 @@ void halbesHProfil(Zeichenflaeche& f, double steghoehe)
 // Box with the rail over one web; from 111 on the rail web is half an H profile.
 void skizzeSchieneUeberSteg(Zeichenflaeche& f, int c)
 {
-    const int k = c > 100 ? c - 100 : c;
-    if (c < 100)
-        obergurtMitSteg(f, 40);
-    if (c > 100)
+    if (mitHalbemH(c))
         halbesHProfil(f, 35);
+    else
+        obergurtMitSteg(f, 40);
     kasten(f, 12, 10, 2, 40);
     kasten(f, 5, 50, 50, 4);
     zeichneKleinmass(12, 17, 14, 17, QStringLiteral("TS2"), 1);
@@ -169,9 +169,9 @@ void skizzeSchieneUeberSteg(Zeichenflaeche& f, int c)
     zeichneMass(5, 57, 55, 57, QStringLiteral("BU"), 12);
     zeichneMass(14, 52, 46, 52, QStringLiteral("AS"), 12);
     kasten(f, 44.5, 4, 5, 3);
-    if (c < 100)
+    if (!mitHalbemH(c))
         stegneigung(f, {48, 50, 52, 40}, 51, 36);
-    zeichneSteifen(f, PlaetzeSchieneUeberSteg, steifenNachKennziffer(k));
+    zeichneSteifen(f, PlaetzeSchieneUeberSteg, gezeigteSteifen(c));
     f.setzeLinienbreite(linienbreite(1));
     zeichneAchsenkreuz(30, 28, 0);
 }
@@ -179,23 +179,9 @@ void skizzeSchieneUeberSteg(Zeichenflaeche& f, int c)
 // Stiffeners of the boxes without a rail over a web: both webs at once.
 void steifenreihen(Zeichenflaeche& f, int c, double hbUnten)
 {
-    const auto eine = [&](std::initializer_list<int> codes) {
-        for (int code : codes)
-            if (code == c)
-                return true;
-        return false;
-    };
-    bool reihe1 = true, reihe2 = true, mitte = false;
-    if (eine({1, 31, 51}))
-        reihe1 = reihe2 = false;
-    else if (eine({6, 36, 56}))
-        reihe1 = reihe2 = false, mitte = true;
-    else if (eine({2, 33, 52}))
-        reihe2 = false;
-    else if (eine({3, 37, 53}))
-        reihe2 = false, mitte = true;
-    else if (eine({5, 39, 55}))
-        mitte = true;
+    // Rows 1 and 3 stand on both webs at once; row 5 at mid top flange.
+    const unsigned auswahl = gezeigteSteifen(c);
+    const bool reihe1 = auswahl & 1u, reihe2 = auswahl & 4u, mitte = auswahl & 16u;
 
     const auto reihe = [&](double y) {
         steifenlinien(f, {{14, y, 20, y}, {46, y, 40, y}, {20, y, 20, y + 4}, {40, y, 40, y + 4}});
@@ -218,7 +204,7 @@ void steifenreihen(Zeichenflaeche& f, int c, double hbUnten)
         schreibeBei(33, 31, QStringLiteral("St3"));
 }
 
-// Box without rail (c < 10) or with the rail on the middle of the top flange (31..49).
+// Box without rail, or with the rail on the middle of the top flange.
 void ohneSchiene(Zeichenflaeche& f, int c)
 {
     kasten(f, 8, 7, 44, 3);
@@ -232,10 +218,10 @@ void ohneSchiene(Zeichenflaeche& f, int c)
     zeichneMass(8, 10, 5, 50, QStringLiteral("HS"), 1);
     zeichneMass(5, 57, 55, 57, QStringLiteral("BU"), 12);
     zeichneMass(8, 6.5, 52, 6.5, QStringLiteral("BO"), 3);
-    const double yAS = c < 31 ? 52 : 14;
+    const double yAS = schieneMitteObergurt(c) ? 14 : 52;
     zeichneMass(14, yAS, 46, yAS, QStringLiteral("AS"), 12);
     stegneigung(f, {48, 50, 52, 40}, 51, 36);
-    if (c > 30)
+    if (schieneMitteObergurt(c))
         kasten(f, 27.5, 4, 5, 3);
     steifenreihen(f, c, 50);
     f.setzeLinienbreite(linienbreite(1));
@@ -293,7 +279,7 @@ void zweizeller(Zeichenflaeche& f, int c)
     zeichnePfeil(9, 54, 3);
     f.linie(9, 54, 9, 59);
     kasten(f, 56.5, 32, 5, 3);
-    zeichneSteifen(f, PlaetzeZweizeller, steifenNachKennziffer(c - 300));
+    zeichneSteifen(f, PlaetzeZweizeller, gezeigteSteifen(c));
     f.setzeLinienbreite(linienbreite(1));
     zeichneAchsenkreuz(30, 28, 0);
 
@@ -314,11 +300,10 @@ void zweizeller(Zeichenflaeche& f, int c)
 // that web is half an H profile.
 void winkelkatzprofil(Zeichenflaeche& f, int c)
 {
-    const int k = c > 220 ? c - 10 : c;
-    if (c < 220) {
+    if (!mitHalbemH(c)) {
         obergurtMitSteg(f, 47);
         zeichneMass(54, 10, 54, 57, QStringLiteral("HS"), 1);
-    } else if (c > 220) {
+    } else {
         halbesHProfil(f, 42);
         zeichneMass(54, 15, 54, 57, QStringLiteral("HS"), 1);
     }
@@ -359,7 +344,7 @@ void winkelkatzprofil(Zeichenflaeche& f, int c)
     zeichneMass(4, 58.5, 46, 58.5, QStringLiteral("BU"), 12);
     zeichneMass(14, 55, 46, 55, QStringLiteral("AS"), 12);
     kasten(f, 44.5, 4, 5, 3);
-    zeichneSteifen(f, PlaetzeWinkelkatzprofil, steifenNachKennziffer(k - 200));
+    zeichneSteifen(f, PlaetzeWinkelkatzprofil, gezeigteSteifen(c));
     f.setzeLinienbreite(linienbreite(1));
 }
 

@@ -92,6 +92,12 @@ bool spiegeltSteifen(int nummer)
     return zwischen(nummer, 1, 9) || zwischen(nummer, 32, 39) || zwischen(nummer, 52, 58);
 }
 
+bool hatStegsteifen(int nummer)
+{
+    const Formlayout l = formlayout(nummer);
+    return l.steifen && (l.steifenzeilen[0] || l.steifenzeilen[1] || l.steifenzeilen[2] || l.steifenzeilen[3]);
+}
+
 bool bietetKatalogschiene(int familie)
 {
     return familie == kUeberSteg || familie == kHalbesH || familie == kZweizeller;
@@ -110,7 +116,6 @@ void steifenTabelle1(int c, Formlayout& layout)
     case 4: case 35: case 54: zeige({0, 2}, false); break;
     case 5: case 39: case 55: zeige({0, 2, 4}, true); break;
     case 6: case 36: case 56: zeige({4}, true); break;
-    case 38: zeige({0, 1, 2, 3, 4}, true); break;
     default: zeige({0, 1, 2, 3, 4}, false); break;
     }
 }

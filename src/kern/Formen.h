@@ -58,6 +58,9 @@ inline bool mitStegprofil(int nummer) { return mitHalbemH(nummer) || mitUntergur
 // stand on both webs, mirrored, as stiffeners 1/2 and 3/4.
 bool spiegeltSteifen(int nummer);
 
+// Whether a web of the form carries a stiffener (St1 to St4; St5 sits under the top flange).
+bool hatStegsteifen(int nummer);
+
 // Families whose rail group offers a catalog rail when the rail does not act.
 bool bietetKatalogschiene(int familie);
 

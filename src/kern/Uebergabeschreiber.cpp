@@ -181,9 +181,9 @@ private:
     s.meldeWenn(zeile(3) && !q.steifen[1].lage.isEmpty() && p(3) >= p(1), 19);
     if (q.ASchiene != kKeineSchiene) {
         const float bSch = fussbreite(q.ASchiene);
-        if (x < 100)
+        if (bauart(x) == Bauart::Kasten)
             s.meldeWenn((bOG - bS) / 2 - t - h * sa <= bSch / 2, 25);
-        if (x > 100 && x < 300)
+        if (bauart(x) == Bauart::HalbesHKasten)
             s.meldeWenn(bSch >= B, 25);
     }
     const int f = q.familie;
@@ -191,9 +191,9 @@ private:
         s.meldeWenn(2 * (h * sa + t) + bS > bOG, 20);
     if (f == kHalbesH)
         s.meldeWenn(2 * t + bS > bOG + B / 2, 20);
-    if (f == kWinkelkatzprofil && x < 220)
+    if (f == kWinkelkatzprofil && !mitHalbemH(x))
         s.meldeWenn(h <= h2, 21);
-    if (f == kWinkelkatzprofil && x > 220) {
+    if (f == kWinkelkatzprofil && mitHalbemH(x)) {
         s.meldeWenn(B / 2 + h <= h2, 21);
         s.meldeWenn(2 * t + bS > bOG + B / 2, 20);
     }

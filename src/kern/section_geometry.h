@@ -92,6 +92,9 @@ inline AreaMoments plateMoments(const Plate& p) { return p.exact ? *p.exact : ar
 constexpr int kFixedPointRows = 17;
 constexpr int kMaxStressPoints = 30;
 
+// P9..P13: the points on the stiffeners 1..5.
+constexpr bool isStiffenerPoint(int number) { return number >= 9 && number <= 13; }
+
 struct StressPoint {
     int number = 0;         // the row in the result table: 1..17 fixed, 18..30 governing
     Point at;

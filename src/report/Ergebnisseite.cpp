@@ -168,8 +168,8 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
         f.print(printtext(12) + u' ' + name);
 
     double yZ = y0;
-    if (x != 50 && x != 60 && x != 200 && x != 300) {
-        double y = y0 + (x > 300 ? 20 : 9);
+    if (bauart(x) != Bauart::Keine) {
+        double y = y0 + (istZweizeller(x) ? 20 : 9);
         Ergebnislage lage = ergebnislage(r);
         lage.übergabetext = übergabetext;
         yZ = zeichneSchweissquerschnitt(f, y, e, schiene, lage);
@@ -181,29 +181,27 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
     leerzeile(f);
     const float alpha = zahl(e.masse.stegwinkel);
     if (alpha != 0) {
-        if (x != 1 && x != 6 && x != 11 && x != 51 && x != 56)
+        // Stiffener places count along the sloped web: said where a web carries one.
+        if (hatStegsteifen(x))
             f.print(printtext(11));
         leerzeile(f);
     }
     f.print(printtext(2) + QStringLiteral(" [mm]"));
     leerzeile(f);
-    if (x < 300)
+    if (!istZweizeller(x))
         wertzeile(f, printtext(13) + QStringLiteral(" = "), alpha, QStringLiteral(" [") + printtext(17) + u']');
     leerzeile(f);
     querschnittswerte(f, r, printtext);
     f.print(printtext(6));
     schubflaechen(f, r);
-    if (x < 300)
-        f.print(printtext(7));
-    if (x > 300)
-        f.print(printtext(10));
+    f.print(printtext(istZweizeller(x) ? 10 : 7));
     const auto& d = masse ? masse->welded : tarvello::geometrie::WeldedDimensions();
     schwerpunktzeilen(f, r, halbeUntergurtdicke(eingabe, 0, übergabetext),
                       std::max({d.topWidth, d.bottomWidth, d.webHeight, d.profile.height, d.profile.flangeWidth}),
                       printtext);
     if (std::fabs(r.Winkel) > 0.0001f)
         wertzeile(f, printtext(8) + u'=', r.Winkel * 57.2958f, u' ' + printtext(17), 2);
-    if (x > 10 && !e.schieneMittragend)
+    if (formlayout(x).schienen && !e.schieneMittragend)
         f.print(printtext(9));
 
     f.CurrentX = f.linkerRand();
