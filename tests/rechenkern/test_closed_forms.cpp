@@ -178,3 +178,53 @@ TEST(Invariance, MovingAndTurningChangesNothingIntrinsic)
     const Point m = tarvello::geometrie::movedAndTurned({{a.ym, a.zm}}, 100.0, -50.0, turn)[0];
     EXPECT_NEAR(std::hypot(b.ym - m.y, b.zm - m.z), 0.0, 1e-3);
 }
+
+TEST(Unsymmetric, EqualLegAngleAndItsMirrorImage)
+{
+    // Equal-leg angle, legs 200 along +y and +z, thickness 10 (heel at the origin). By hand from
+    // its two rectangles: Iyy = Izz, so the principal axes lie at ±45° and I1,2 = Iyy ± |Iyz|
+    // ([P] 1.3); thin-walled, its shear centre is the legs' crossing, on the mirror axis y = z
+    // ([P] 6.3: both legs' shear flows pass through it).
+    const double b = 200, t = 10;
+    const std::vector<Plate> winkel{rect(0, 0, b, t), rect(0, t, t, b)};
+    const double a1 = b * t, a2 = (b - t) * t, area = a1 + a2;
+    const double c = (a1 * b / 2 + a2 * t / 2) / area; // ys = zs by symmetry
+    const double i1 = b * t * t * t / 12 + a1 * (t / 2 - c) * (t / 2 - c);
+    const double i2 = t * (b - t) * (b - t) * (b - t) / 12 + a2 * ((b + t) / 2 - c) * ((b + t) / 2 - c);
+    const double iyy = i1 + i2;
+    const double iyz = a1 * (b / 2 - c) * (t / 2 - c) + a2 * (t / 2 - c) * ((b + t) / 2 - c);
+    const delmarix::SectionValues l = analysed(winkel).values;
+    expectAll({{"angle A", l.area, area, 1e-9},
+               {"angle ys", l.ys, c, 1e-9},
+               {"angle zs", l.zs, c, 1e-9},
+               {"angle IY = Iyy + |Iyz|", l.iy, iyy + std::fabs(iyz), 1e-9},
+               {"angle IZ = Iyy - |Iyz|", l.iz, iyy - std::fabs(iyz), 1e-9}});
+    EXPECT_NEAR(std::fabs(l.angle) * 180 / M_PI, 45.0, 1e-6);
+    EXPECT_NEAR(l.ym, l.zm, 1e-3) << "the shear centre on the mirror axis";
+    EXPECT_NEAR(l.ym, t / 2, 0.02 * t) << "the shear centre at the legs' crossing";
+    // [Pe] M about y alone at both toes and the heel, composed from the principal columns as for the
+    // Z-section: a wrong sign in turning back from the ±45° frame shows at once (Iyy = Izz).
+    const Point at[] = {{b, 0}, {0, b}, {0, 0}};
+    const Analysis r = analysed(winkel, 0.3, {point(at[0], 0), point(at[1], 1), point(at[2], 0)});
+    const double cs = std::cos(r.values.angle), sn = std::sin(r.values.angle);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR((cs * r.points[k].sigmaY - sn * r.points[k].sigmaZ) * (iyy * iyy - iyz * iyz) /
+                        (1000.0 * (iyy * (at[k].z - c) - iyz * (at[k].y - c))), 1.0, 1e-6) << "point " << k;
+
+    // The same angle mirrored about the z axis: the principal angle and ym change sign, zm stays;
+    // the values themselves do not change.
+    std::vector<Plate> gespiegelt;
+    for (const Plate& p : winkel) {
+        const auto r = tarvello::geometrie::rectangle(-p.outline[2].y, p.outline[0].z, -p.outline[0].y, p.outline[2].z);
+        gespiegelt.push_back({"plate", "plate", r, t, false, std::nullopt});
+    }
+    const delmarix::SectionValues m = analysed(gespiegelt).values;
+    EXPECT_NEAR(m.angle, -l.angle, 1e-9);
+    EXPECT_NEAR(m.ym, -l.ym, 1e-3);
+    EXPECT_NEAR(m.zm, l.zm, 1e-3);
+    EXPECT_NEAR(m.ys, -l.ys, 1e-9);
+    EXPECT_NEAR(m.iy / l.iy, 1.0, 1e-9);
+    EXPECT_NEAR(m.iz / l.iz, 1.0, 1e-9);
+    EXPECT_NEAR(m.torsionConstant / l.torsionConstant, 1.0, 1e-6);
+    EXPECT_NEAR(m.shearAreaY / l.shearAreaY, 1.0, 1e-6);
+}
