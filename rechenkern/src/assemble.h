@@ -17,7 +17,13 @@ struct AxisMoments {
     double iEta = 0.0;
     double iZeta = 0.0;
     double iEtaZeta = 0.0;
+
+    double determinant() const { return iEta * iZeta - iEtaZeta * iEtaZeta; }
 };
+
+// The shear functions' constant Δs = 2(1 + ν)·(Iη·Iζ − Iηζ²): they are solved unscaled, and the
+// shear stresses and areas divide by it.
+inline double shearConstant(const AxisMoments& m, double poisson) { return 2.0 * (1.0 + poisson) * m.determinant(); }
 
 struct Assembly {
     Eigen::SparseMatrix<double> stiffness; // ∫ ∇N_i·∇N_j dA

@@ -81,8 +81,8 @@ void completeValues(SectionValues& values, const Mesh& mesh, const std::vector<P
     values.meshArea = meshArea;
 
     // Energy-equivalent shear areas: A_s = Δs² / ∫ |∇Ψ − ν/2·d|² dA.
-    const double det = m.iEta * m.iZeta - m.iEtaZeta * m.iEtaZeta;
-    const double deltaS = 2.0 * (1.0 + poisson) * det;
+    const double det = m.determinant();
+    const double deltaS = shearConstant(m, poisson);
     values.shearAreaY = deltaS * deltaS / kappaEta;
     values.shearAreaZ = deltaS * deltaS / kappaZeta;
 
@@ -123,8 +123,7 @@ void Gradients::average()
 PointStress unitStresses(const StressPoint& sp, Point q, const Gradients& g, const PrincipalFrame& frame,
                          const AxisMoments& m, const SectionValues& values, double poisson)
 {
-    const double det = m.iEta * m.iZeta - m.iEtaZeta * m.iEtaZeta;
-    const double deltaS = 2.0 * (1.0 + poisson) * det;
+    const double deltaS = shearConstant(m, poisson);
     const double kNm = 1000.0; // 1 kNm in kN·mm
     const Point d = frame.directionToPrincipal(sp.direction);
     const ShearTerms st = shearTerms(q.y, q.z, m);
