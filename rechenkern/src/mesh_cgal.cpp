@@ -267,6 +267,222 @@ double interiorAngle(const Cdt& cdt, VertexHandle v)
     return sum;
 }
 
+// The plates' boxes and the whole section's; a section without extent is refused.
+struct Extent {
+    std::vector<Box> boxes;
+    double size = 0.0; // the diagonal of the whole section
+};
+
+Extent extentOf(const std::vector<Plate>& plates)
+{
+    Extent e;
+    Box all{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
+            -std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
+    for (const Plate& p : plates) {
+        e.boxes.push_back(boxOf(p));
+        all.y0 = std::min(all.y0, e.boxes.back().y0);
+        all.z0 = std::min(all.z0, e.boxes.back().z0);
+        all.y1 = std::max(all.y1, e.boxes.back().y1);
+        all.z1 = std::max(all.z1, e.boxes.back().z1);
+    }
+    e.size = std::hypot(all.y1 - all.y0, all.z1 - all.z0);
+    if (plates.empty() || !(e.size > 0.0) || !std::isfinite(e.size))
+        throw Refusal{"keine Bleche", "no plates"};
+    return e;
+}
+
+// Refuses what would exceed the element budget, before any meshing.
+void refuseOversizedMesh(const MeshRequest& request, double snap)
+{
+    double estimate = 0.0;
+    for (const Plate& p : *request.plates) {
+        const double h = request.sizeFactor * p.thickness;
+        if (!(h > snap))
+            throw Refusal{p.nameDe + " ist zu dünn", p.nameEn + " is too thin"};
+        estimate += std::fabs(tarvello::geometrie::signedArea(p.outline)) / (0.35 * h * h);
+    }
+    if (!(estimate <= static_cast<double>(request.maxElements))) {
+        const std::string n = std::to_string(static_cast<long long>(std::min(estimate, 1e15)));
+        throw Refusal{"Das Netz würde zu groß (etwa " + n +
+                          " Elemente): Abmessungen unplausibel (sehr dünne, sehr lange Bleche)",
+                      "the mesh would be too large (about " + n +
+                          " elements): implausible dimensions (very thin, very long plates)"};
+    }
+}
+
+// Marks the faces inside exactly one plate as the domain and returns each face's plate (-1:
+// none); overlaps show up here and are refused.
+std::unordered_map<const void*, int> markDomain(Cdt& cdt, const std::vector<Plate>& plates, const Extent& extent)
+{
+    const double inside = 1e-12 * extent.size;
+    std::unordered_map<const void*, int> facePlate;
+    for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
+        const std::vector<int> holders = platesHolding(plates, extent.boxes, centroid(f), inside);
+        if (holders.size() > 1) {
+            const Plate& a = plates[holders[0]];
+            const Plate& b = plates[holders[1]];
+            throw Refusal{"Bleche überlappen sich: " + plateNames(a, true) + " und " + plateNames(b, true),
+                          "plates overlap: " + plateNames(a, false) + " and " + plateNames(b, false)};
+        }
+        f->set_in_domain(holders.size() == 1);
+        facePlate[&*f] = holders.empty() ? -1 : holders[0];
+    }
+    for (auto f = cdt.all_faces_begin(); f != cdt.all_faces_end(); ++f)
+        if (cdt.is_infinite(f))
+            f->set_in_domain(false);
+    return facePlate;
+}
+
+// The union must be one piece: plates that only touch at a corner or not at all carry nothing
+// together. The plates outside the largest piece are named.
+void refuseSeparateParts(const Cdt& cdt, const std::vector<Plate>& plates,
+                         std::unordered_map<const void*, int>& facePlate)
+{
+    std::unordered_map<const void*, int> component;
+    std::vector<double> componentArea;
+    std::vector<std::vector<int>> componentPlates;
+    for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
+        if (!f->is_in_domain() || component.count(&*f))
+            continue;
+        const int id = static_cast<int>(componentArea.size());
+        componentArea.push_back(0.0);
+        componentPlates.emplace_back();
+        std::queue<FaceHandle> todo;
+        todo.push(f);
+        component[&*f] = id;
+        while (!todo.empty()) {
+            FaceHandle g = todo.front();
+            todo.pop();
+            componentArea[id] += std::fabs(
+                CGAL::to_double(CGAL::area(g->vertex(0)->point(), g->vertex(1)->point(), g->vertex(2)->point())));
+            const int plate = facePlate[&*g];
+            if (plate >= 0 &&
+                std::find(componentPlates[id].begin(), componentPlates[id].end(), plate) == componentPlates[id].end())
+                componentPlates[id].push_back(plate);
+            for (int i = 0; i < 3; ++i) {
+                FaceHandle n = g->neighbor(i);
+                if (!cdt.is_infinite(n) && n->is_in_domain() && !component.count(&*n)) {
+                    component[&*n] = id;
+                    todo.push(n);
+                }
+            }
+        }
+    }
+    if (componentArea.size() <= 1)
+        return;
+    const std::size_t main = std::max_element(componentArea.begin(), componentArea.end()) - componentArea.begin();
+    std::string de, en;
+    for (std::size_t c = 0; c < componentPlates.size(); ++c) {
+        if (c == main)
+            continue;
+        for (int p : componentPlates[c]) {
+            de += (de.empty() ? "" : ", ") + plates[p].nameDe;
+            en += (en.empty() ? "" : ", ") + plates[p].nameEn;
+        }
+    }
+    throw Refusal{"Der Querschnitt zerfällt in getrennte Teile: " + de + " ohne Verbindung zu den übrigen Blechen",
+                  "the section falls apart: " + en + " not joined to the other plates"};
+}
+
+// Element sizes by plate thickness, finer at re-entrant corners.
+SizeField sizeField(const MeshRequest& request, const Extent& extent, const Cdt& cdt, const Pslg& graph,
+                    const std::vector<VertexHandle>& handles)
+{
+    SizeField field;
+    field.boxes = extent.boxes;
+    field.grading = request.cornerGrading;
+    for (const Plate& p : *request.plates)
+        field.plateSize.push_back(request.sizeFactor * p.thickness);
+    field.fallback = *std::min_element(field.plateSize.begin(), field.plateSize.end());
+    for (std::size_t i = 0; i < graph.vertices.size(); ++i) {
+        const double angle = interiorAngle(cdt, handles[i]);
+        if (angle > 1.1 * M_PI && angle < 2.0 * M_PI - 1e-6) {
+            const Point c = graph.vertices[i];
+            // Sized by the field as it stands before this corner joins it.
+            const double here = request.cornerFactor * field.at(c.y, c.z);
+            field.corners.push_back(c);
+            field.cornerSize.push_back(here);
+        }
+    }
+    return field;
+}
+
+void refine(Cdt& cdt, const SizeField& field, std::size_t maxElements)
+{
+    Mesher mesher(cdt, LocalSizeCriteria(&field));
+    mesher.init(true);
+    const std::size_t maxVertices = maxElements / 2 + 1000;
+    std::size_t steps = 0;
+    while (!mesher.is_refinement_done()) {
+        mesher.try_one_step_refine_mesh();
+        if (++steps > 4 * maxVertices || cdt.number_of_vertices() > maxVertices)
+            throw Refusal{"Das Netz wird zu groß: Abmessungen unplausibel",
+                          "the mesh grows too large: implausible dimensions"};
+    }
+}
+
+// The six-node elements of the domain: corner nodes first, then one mid-side node per edge; each
+// element in the plate that holds its centroid. Returns the node of each CGAL vertex.
+std::unordered_map<const void*, int> quadraticElements(const Cdt& cdt, const std::vector<Plate>& plates,
+                                                       const Extent& extent, Mesh& mesh)
+{
+    std::unordered_map<const void*, int> nodeOf;
+    for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
+        if (!f->is_in_domain())
+            continue;
+        for (int i = 0; i < 3; ++i) {
+            VertexHandle v = f->vertex(i);
+            if (nodeOf.emplace(&*v, static_cast<int>(mesh.nodes.size())).second)
+                mesh.nodes.push_back({v->point().x(), v->point().y()});
+        }
+    }
+    mesh.cornerNodes = static_cast<int>(mesh.nodes.size());
+    std::unordered_map<long long, int> midOf;
+    const long long stride = mesh.cornerNodes + 1;
+    for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
+        if (!f->is_in_domain())
+            continue;
+        Element e{};
+        for (int i = 0; i < 3; ++i)
+            e[i] = nodeOf[&*f->vertex(i)];
+        for (int i = 0; i < 3; ++i) {
+            const int a = e[i], b = e[(i + 1) % 3];
+            const long long key = static_cast<long long>(std::min(a, b)) * stride + std::max(a, b);
+            auto [it, fresh] = midOf.emplace(key, static_cast<int>(mesh.nodes.size()));
+            if (fresh)
+                mesh.nodes.push_back({(mesh.nodes[a].y + mesh.nodes[b].y) / 2, (mesh.nodes[a].z + mesh.nodes[b].z) / 2});
+            e[3 + i] = it->second;
+        }
+        mesh.elements.push_back(e);
+        const std::vector<int> holders = platesHolding(plates, extent.boxes, centroid(f), 0.0);
+        mesh.elementPlate.push_back(holders.empty() ? -1 : holders[0]);
+    }
+    return nodeOf;
+}
+
+// A sliver whose centroid sits on an outline belongs to the nearest plate.
+void assignSlivers(const std::vector<Plate>& plates, Mesh& mesh)
+{
+    for (std::size_t i = 0; i < mesh.elementPlate.size(); ++i) {
+        if (mesh.elementPlate[i] >= 0)
+            continue;
+        const Element& e = mesh.elements[i];
+        const Point c{(mesh.nodes[e[0]].y + mesh.nodes[e[1]].y + mesh.nodes[e[2]].y) / 3,
+                      (mesh.nodes[e[0]].z + mesh.nodes[e[1]].z + mesh.nodes[e[2]].z) / 3};
+        double best = std::numeric_limits<double>::infinity();
+        for (std::size_t p = 0; p < plates.size(); ++p) {
+            const auto& o = plates[p].outline;
+            for (std::size_t k = 0; k < o.size(); ++k) {
+                const double d = tarvello::geometrie::distanceToSegment(c, o[k], o[(k + 1) % o.size()]);
+                if (d < best) {
+                    best = d;
+                    mesh.elementPlate[i] = static_cast<int>(p);
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 
 MeshOutcome buildMesh(const MeshRequest& request)
@@ -274,34 +490,9 @@ MeshOutcome buildMesh(const MeshRequest& request)
     MeshOutcome out;
     const std::vector<Plate>& plates = *request.plates;
     try {
-        std::vector<Box> boxes;
-        Box all{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
-                -std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
-        for (const Plate& p : plates) {
-            boxes.push_back(boxOf(p));
-            all.y0 = std::min(all.y0, boxes.back().y0);
-            all.z0 = std::min(all.z0, boxes.back().z0);
-            all.y1 = std::max(all.y1, boxes.back().y1);
-            all.z1 = std::max(all.z1, boxes.back().z1);
-        }
-        const double extent = std::hypot(all.y1 - all.y0, all.z1 - all.z0);
-        if (plates.empty() || !(extent > 0.0) || !std::isfinite(extent))
-            throw Refusal{"keine Bleche", "no plates"};
-        const double snap = 1e-9 * extent;
-
-        // Refuse what would exceed the element budget before any meshing.
-        double estimate = 0.0;
-        for (const Plate& p : plates) {
-            const double h = request.sizeFactor * p.thickness;
-            if (!(h > snap))
-                throw Refusal{p.nameDe + " ist zu dünn", p.nameEn + " is too thin"};
-            estimate += std::fabs(tarvello::geometrie::signedArea(p.outline)) / (0.35 * h * h);
-        }
-        if (!(estimate <= static_cast<double>(request.maxElements)))
-            throw Refusal{"Das Netz würde zu groß (etwa " + std::to_string(static_cast<long long>(std::min(estimate, 1e15))) +
-                              " Elemente): Abmessungen unplausibel (sehr dünne, sehr lange Bleche)",
-                          "the mesh would be too large (about " + std::to_string(static_cast<long long>(std::min(estimate, 1e15))) +
-                              " elements): implausible dimensions (very thin, very long plates)"};
+        const Extent extent = extentOf(plates);
+        const double snap = 1e-9 * extent.size;
+        refuseOversizedMesh(request, snap);
 
         const Pslg graph = planarGraph(plates, request.requiredNodes, snap);
         Cdt cdt;
@@ -311,161 +502,19 @@ MeshOutcome buildMesh(const MeshRequest& request)
             handles.push_back(cdt.insert(CgalPoint(p.y, p.z)));
         for (const auto& [a, b] : graph.edges)
             cdt.insert_constraint(handles[a], handles[b]);
+        auto facePlate = markDomain(cdt, plates, extent);
+        refuseSeparateParts(cdt, plates, facePlate);
 
-        // Which plate each face lies in; overlaps and holes show up here.
-        const double inside = 1e-12 * extent;
-        std::unordered_map<const void*, int> facePlate;
-        for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
-            const std::vector<int> holders = platesHolding(plates, boxes, centroid(f), inside);
-            if (holders.size() > 1) {
-                const Plate& a = plates[holders[0]];
-                const Plate& b = plates[holders[1]];
-                throw Refusal{"Bleche überlappen sich: " + plateNames(a, true) + " und " + plateNames(b, true),
-                              "plates overlap: " + plateNames(a, false) + " and " + plateNames(b, false)};
-            }
-            f->set_in_domain(holders.size() == 1);
-            facePlate[&*f] = holders.empty() ? -1 : holders[0];
-        }
-        for (auto f = cdt.all_faces_begin(); f != cdt.all_faces_end(); ++f)
-            if (cdt.is_infinite(f))
-                f->set_in_domain(false);
+        const SizeField field = sizeField(request, extent, cdt, graph, handles);
+        refine(cdt, field, request.maxElements);
 
-        // The union must be one piece: plates that only touch at a corner or not at
-        // all carry nothing together.
-        {
-            std::unordered_map<const void*, int> component;
-            std::vector<double> componentArea;
-            std::vector<std::vector<int>> componentPlates;
-            for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
-                if (!f->is_in_domain() || component.count(&*f))
-                    continue;
-                const int id = static_cast<int>(componentArea.size());
-                componentArea.push_back(0.0);
-                componentPlates.emplace_back();
-                std::queue<FaceHandle> todo;
-                todo.push(f);
-                component[&*f] = id;
-                while (!todo.empty()) {
-                    FaceHandle g = todo.front();
-                    todo.pop();
-                    componentArea[id] += std::fabs(CGAL::to_double(
-                        CGAL::area(g->vertex(0)->point(), g->vertex(1)->point(), g->vertex(2)->point())));
-                    const int plate = facePlate[&*g];
-                    if (plate >= 0 && std::find(componentPlates[id].begin(), componentPlates[id].end(), plate) ==
-                                          componentPlates[id].end())
-                        componentPlates[id].push_back(plate);
-                    for (int i = 0; i < 3; ++i) {
-                        FaceHandle n = g->neighbor(i);
-                        if (!cdt.is_infinite(n) && n->is_in_domain() && !component.count(&*n)) {
-                            component[&*n] = id;
-                            todo.push(n);
-                        }
-                    }
-                }
-            }
-            if (componentArea.size() > 1) {
-                // Name the plates outside the largest piece.
-                const std::size_t main =
-                    std::max_element(componentArea.begin(), componentArea.end()) - componentArea.begin();
-                std::string de, en;
-                for (std::size_t c = 0; c < componentPlates.size(); ++c) {
-                    if (c == main)
-                        continue;
-                    for (int p : componentPlates[c]) {
-                        de += (de.empty() ? "" : ", ") + plates[p].nameDe;
-                        en += (en.empty() ? "" : ", ") + plates[p].nameEn;
-                    }
-                }
-                throw Refusal{"Der Querschnitt zerfällt in getrennte Teile: " + de + " ohne Verbindung zu den übrigen Blechen",
-                              "the section falls apart: " + en + " not joined to the other plates"};
-            }
-        }
-
-        SizeField field;
-        field.boxes = boxes;
-        field.grading = request.cornerGrading;
-        for (const Plate& p : plates)
-            field.plateSize.push_back(request.sizeFactor * p.thickness);
-        field.fallback = *std::min_element(field.plateSize.begin(), field.plateSize.end());
-        for (std::size_t i = 0; i < graph.vertices.size(); ++i) {
-            const double angle = interiorAngle(cdt, handles[i]);
-            if (angle > 1.1 * M_PI && angle < 2.0 * M_PI - 1e-6) {
-                const Point c = graph.vertices[i];
-                const double here = request.cornerFactor * field.at(c.y, c.z);
-                field.corners.push_back(c);
-                field.cornerSize.push_back(here);
-            }
-        }
-
-        Mesher mesher(cdt, LocalSizeCriteria(&field));
-        mesher.init(true);
-        const std::size_t maxVertices = request.maxElements / 2 + 1000;
-        std::size_t steps = 0;
-        while (!mesher.is_refinement_done()) {
-            mesher.try_one_step_refine_mesh();
-            if (++steps > 4 * maxVertices || cdt.number_of_vertices() > maxVertices)
-                throw Refusal{"Das Netz wird zu groß: Abmessungen unplausibel",
-                              "the mesh grows too large: implausible dimensions"};
-        }
-
-        // Corner nodes first, then one mid-side node per edge.
-        Mesh& mesh = out.mesh;
-        std::unordered_map<const void*, int> nodeOf;
-        for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
-            if (!f->is_in_domain())
-                continue;
-            for (int i = 0; i < 3; ++i) {
-                VertexHandle v = f->vertex(i);
-                if (nodeOf.emplace(&*v, static_cast<int>(mesh.nodes.size())).second)
-                    mesh.nodes.push_back({v->point().x(), v->point().y()});
-            }
-        }
-        mesh.cornerNodes = static_cast<int>(mesh.nodes.size());
-        std::unordered_map<long long, int> midOf;
-        const long long stride = mesh.cornerNodes + 1;
-        for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
-            if (!f->is_in_domain())
-                continue;
-            Element e{};
-            for (int i = 0; i < 3; ++i)
-                e[i] = nodeOf[&*f->vertex(i)];
-            for (int i = 0; i < 3; ++i) {
-                const int a = e[i], b = e[(i + 1) % 3];
-                const long long key = static_cast<long long>(std::min(a, b)) * stride + std::max(a, b);
-                auto [it, fresh] = midOf.emplace(key, static_cast<int>(mesh.nodes.size()));
-                if (fresh)
-                    mesh.nodes.push_back({(mesh.nodes[a].y + mesh.nodes[b].y) / 2, (mesh.nodes[a].z + mesh.nodes[b].z) / 2});
-                e[3 + i] = it->second;
-            }
-            mesh.elements.push_back(e);
-            const std::vector<int> holders = platesHolding(plates, boxes, centroid(f), 0.0);
-            mesh.elementPlate.push_back(holders.empty() ? -1 : holders[0]);
-        }
-        for (std::size_t i = 0; i < mesh.elementPlate.size(); ++i) {
-            if (mesh.elementPlate[i] >= 0)
-                continue;
-            // A sliver whose centroid sits on an outline: take the nearest plate.
-            const Element& e = mesh.elements[i];
-            const Point c{(mesh.nodes[e[0]].y + mesh.nodes[e[1]].y + mesh.nodes[e[2]].y) / 3,
-                          (mesh.nodes[e[0]].z + mesh.nodes[e[1]].z + mesh.nodes[e[2]].z) / 3};
-            double best = std::numeric_limits<double>::infinity();
-            for (std::size_t p = 0; p < plates.size(); ++p) {
-                const auto& o = plates[p].outline;
-                for (std::size_t k = 0; k < o.size(); ++k) {
-                    const double d = tarvello::geometrie::distanceToSegment(c, o[k], o[(k + 1) % o.size()]);
-                    if (d < best) {
-                        best = d;
-                        mesh.elementPlate[i] = static_cast<int>(p);
-                    }
-                }
-            }
-        }
+        const auto nodeOf = quadraticElements(cdt, plates, extent, out.mesh);
+        assignSlivers(plates, out.mesh);
         for (int v : graph.required) {
             auto it = nodeOf.find(&*handles[v]);
             if (it == nodeOf.end())
-                throw Refusal{"Spannungspunkt liegt außerhalb des Querschnitts",
-                              "a stress point lies outside the section"};
-            mesh.requiredNode.push_back(it->second);
+                throw Refusal{"Spannungspunkt liegt außerhalb des Querschnitts", "a stress point lies outside the section"};
+            out.mesh.requiredNode.push_back(it->second);
         }
         out.ok = true;
     } catch (const Refusal& why) {
