@@ -173,7 +173,6 @@ void ladeFormtexte(QWidget* fenster, const QString& pfad)
 
 void Printtexte::ladePrinttexte(const QString& pfad)
 {
-    m_datei = pfad;
     m_texte.fill(QString());
     const auto text = leseTextdatei(pfad);
     if (!text) {

@@ -44,10 +44,8 @@ public:
     // Reads the print text file; a missing file is reported and leaves all texts empty.
     void ladePrinttexte(const QString& pfad);
     QString holePrinttext(int n) const;
-    const QString& Printtxtdatei() const { return m_datei; }
 
 private:
-    QString m_datei;
     std::array<QString, kAnzahl> m_texte;
 };
 

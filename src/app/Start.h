@@ -62,10 +62,6 @@ enum class Namensfehler {
 };
 constexpr int kMaxNamenslaenge = 64;
 Namensfehler pruefeBearbeiter(const QString& Bearbeiter, const QString& path0);
-inline bool istErlaubterBearbeiter(const QString& Bearbeiter, const QString& path0)
-{
-    return pruefeBearbeiter(Bearbeiter, path0) == Namensfehler::Keiner;
-}
 
 // Makes the path the working directory; with `anlegen` the folder is created
 // first when it cannot be entered. Returns whether the path is now the working directory.

@@ -21,7 +21,6 @@
 struct Ergebnislage {
     double ys = 0, zs = 0;    // centroid in the engine's axes (z from the mid-plane of the bottom flange)
     double apsi = 0;          // principal-axis angle in radians, counter-clockwise from y
-    std::array<bool, 5> steifen{}; // stiffener i+1 is part of the section
     int punkte = 0;                // number of stress-point rows read
     // Plate thickness at point n+1; 0: the section has no such point.
     std::array<double, tarvello::geometrie::kMaxStressPoints> dicke{};

@@ -69,7 +69,6 @@ public:
     // that a line running under a label does not cross its letters; for
     // labels that cannot keep clear of other strokes.
     void setzeFreistellung(bool freistellen) { m_freistellung = freistellen; }
-    bool freistellung() const { return m_freistellung; }
     QString schriftname() const { return m_schrift.family(); }
     double schriftgroesse() const { return m_schrift.pointSizeF(); }
 

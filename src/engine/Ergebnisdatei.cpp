@@ -143,16 +143,13 @@ Ergebnislesung leseErgebnistext(const QString& text)
         r.YM = *ym;
         r.ZM = *zm;
     }
-    for (int i = 0; i < 5; ++i) {
-        const auto k = zahlfeld(leser);
-        if (!k) {
+    // Five fields name the stiffeners the engine built; the record says the same, so they are
+    // only required, not kept.
+    for (int i = 0; i < 5; ++i)
+        if (!zahlfeld(leser)) {
             l.fehler = Ergebnisfehler::Unvollstaendig;
             return l;
         }
-        // Only the numbers 1 to 5 name a stiffener; anything else, however large, names none.
-        if (*k >= 0.5f && *k < 5.5f)
-            r.steifen[size_t(std::lround(*k) - 1)] = true;
-    }
     // Rows until the first name; an incomplete last row and rows beyond the last point are left out.
     std::optional<QString> feld = leser.naechstesFeld();
     for (; feld; feld = leser.naechstesFeld()) {

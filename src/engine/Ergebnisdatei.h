@@ -41,7 +41,6 @@ struct Ergebnisse {
     double A = 0, AY = 0, AZ = 0, IT = 0, IY = 0, IZ = 0, YS = 0, ZS = 0, Winkel = 0;
     bool mitSchubmittelpunkt = false;
     double YM = 0, ZM = 0; // shear centre; the centroid where the file carries none
-    std::array<bool, 5> steifen{};
     std::vector<Spannungspunkt> punkte; // P1, P2, ... (at most kMaxPunkte)
     Bauteilwerte bauteil;
     std::vector<Plattenhoechstwert> hoechstwerte; // per plate and column

@@ -61,7 +61,6 @@ public:
     // Starts a page: on the preview a cleared page image, on the printer the next page of the job.
     void beginneBericht(double seitenlaenge, bool testansicht, Druckauftrag* auftrag = nullptr);
     Zeichenflaeche& flaeche() { return *m_flaeche; }
-    bool aufDemBildschirm() const { return m_testansicht; }
     double seitenlaenge() const { return m_seitenlaenge; }
 
     void druckeFusszeile(Berichtszaehler& zaehler);

@@ -99,7 +99,6 @@ Ergebnislage ergebnislage(const Ergebnisse& r)
     l.ys = r.YS;
     l.zs = r.ZS;
     l.apsi = r.Winkel;
-    l.steifen = r.steifen;
     l.punkte = int(r.punkte.size());
     for (size_t i = 0; i < r.punkte.size() && i < l.dicke.size(); ++i)
         l.dicke[i] = r.punkte[i].dicke;
