@@ -134,14 +134,7 @@ Namensfehler pruefeBearbeiter(const QString& Bearbeiter, const QString& path0)
     return Namensfehler::Keiner;
 }
 
-bool setzeVerzeichnis(const QString& pfad, bool anlegen)
-{
-    if (QDir::setCurrent(pfad))
-        return true;
-    if (!anlegen)
-        return false;
-    return QDir().mkpath(pfad) && QDir::setCurrent(pfad);
-}
+bool legeOrdnerAn(const QString& pfad) { return QFileInfo(pfad).isDir() || QDir().mkpath(pfad); }
 
 QString bestimmeTmppath(const QString& pathben, const QString& systemTemp)
 {

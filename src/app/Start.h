@@ -63,9 +63,8 @@ enum class Namensfehler {
 constexpr int kMaxNamenslaenge = 64;
 Namensfehler pruefeBearbeiter(const QString& Bearbeiter, const QString& path0);
 
-// Makes the path the working directory; with `anlegen` the folder is created
-// first when it cannot be entered. Returns whether the path is now the working directory.
-bool setzeVerzeichnis(const QString& pfad, bool anlegen);
+// Whether the folder is there, created (with its parents) where it was not.
+bool legeOrdnerAn(const QString& pfad);
 
 // The folder for temporary page bitmaps: the system's shared temporary
 // folder where it exists and holds a file, else the editor's folder.

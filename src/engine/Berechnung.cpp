@@ -2,7 +2,6 @@
 
 #include "Rechenkern.h"
 #include "app/Dateien.h"
-#include "app/Meldungen.h"
 #include "app/Sprachdateien.h"
 #include "app/Start.h"
 #include "catalogs/Kataloge.h"
@@ -14,15 +13,14 @@
 
 namespace {
 
-void zeige(const QString& text) { meldungen().zeige(text, Meldungssymbol::Keins); }
-
-bool schreibe(const Berechnungsumgebung& u, int n, const QByteArray& inhalt)
+bool schreibe(const Berechnungsumgebung& u, int n, const QByteArray& inhalt, QStringList& meldungen)
 {
     QString grund;
     const QString pfad = übergabedatei(u.pathben, n);
     if (dateischreiber()(pfad, inhalt, grund))
         return true;
-    zeige(holeMessage(u.Messagedatei, 47) + u' ' + QDir::toNativeSeparators(pfad) + QStringLiteral(" (") + grund + u')');
+    meldungen.append(holeMessage(u.Messagedatei, 47) + u' ' + QDir::toNativeSeparators(pfad) + QStringLiteral(" (") +
+                     grund + u')');
     return false;
 }
 
@@ -35,16 +33,15 @@ void loescheErgebnisse(const Berechnungsumgebung& u)
 }
 
 // Runs the engine on "Übergabe<eingabeNr>.dat" from the suite's program folder and waits for it.
-bool fuehreAus(const Berechnungsumgebung& u, int ergebnis, int eingabeNr = 2, const QString& netz = QString())
+bool fuehreAus(const Berechnungsumgebung& u, QStringList& meldungen, int ergebnis, int eingabeNr = 2,
+               const QString& netz = QString())
 {
     const QString eingabe = übergabedatei(u.pathben, eingabeNr);
-    setzeVerzeichnis(verbinde(u.pathbasis, QStringLiteral("exefiles")), true);
+    const QString ordner = verbinde(u.pathbasis, QStringLiteral("exefiles"));
     Rechenkernlauf lauf;
-    const bool gestartet = lauf.starte(eingabe, übergabedatei(u.pathben, ergebnis), netz);
-    const QString programm = verbinde(QDir::currentPath(), programmdatei(QStringLiteral("Delmarix")));
-    setzeVerzeichnis(u.pathben, true);
-    if (!gestartet) {
-        zeige(holeMessage(u.Messagedatei, 42) + u' ' + QDir::toNativeSeparators(programm));
+    if (!lauf.starte(ordner, eingabe, übergabedatei(u.pathben, ergebnis), netz)) {
+        meldungen.append(holeMessage(u.Messagedatei, 42) + u' ' +
+                         QDir::toNativeSeparators(verbinde(ordner, programmdatei(QStringLiteral("Delmarix")))));
         QFile::remove(eingabe);
         return false;
     }
@@ -56,10 +53,10 @@ bool fuehreAus(const Berechnungsumgebung& u, int ergebnis, int eingabeNr = 2, co
         // An engine that could not remove its input may still have written its reason.
         if (QFile::exists(übergabedatei(u.pathben, ergebnis)))
             return true;
-        zeige(holeMessage(u.Messagedatei, 48));
+        meldungen.append(holeMessage(u.Messagedatei, 48));
         return false;
     case Rechenkernende::Zeitueberschritten:
-        zeige(holeMessage(u.Messagedatei, 10));
+        meldungen.append(holeMessage(u.Messagedatei, 10));
         return false;
     }
     return false;
@@ -87,8 +84,9 @@ Schienenfussbreite fussbreiteAus(const QString& katalog, bool& heil)
 
 } // namespace
 
-bool rechneQuerschnitt(const Querschnittsdaten& q, const Beschriftungen& b, const Berechnungsumgebung& u)
+Rechenausgang rechneQuerschnitt(const Querschnittsdaten& q, const Beschriftungen& b, const Berechnungsumgebung& u)
 {
+    Rechenausgang a;
     loescheErgebnisse(u);
     QFile::remove(übergabedatei(u.pathben, 0));
 
@@ -98,37 +96,38 @@ bool rechneQuerschnitt(const Querschnittsdaten& q, const Beschriftungen& b, cons
         baueÜbergabe(q, b, 1, fussbreiteAus(katalog, katalogHeil), [&u](int n) { return holeMessage(u.Messagedatei, n); });
     // Without the rail's record the flange check would pass a rail of no width.
     if (!katalogHeil) {
-        zeige(textDateiBeschaedigt(katalog));
-        return false;
+        a.meldungen.append(textDateiBeschaedigt(katalog));
+        return a;
     }
-    for (const QString& meldung : inhalt.meldungen)
-        zeige(meldung);
+    a.meldungen = inhalt.meldungen;
     if (!inhalt.ok) {
         if (!inhalt.Fehlliste.isEmpty())
-            zeige(inhalt.Fehlliste);
-        return false;
+            a.meldungen.append(inhalt.Fehlliste);
+        return a;
     }
     const QByteArray text = übergabebytes(inhalt.zeilen);
     QFile::remove(übergabedatei(u.pathben, 2));
-    if (!schreibe(u, 0, text) || !schreibe(u, 2, text)) {
+    if (!schreibe(u, 0, text, a.meldungen) || !schreibe(u, 2, text, a.meldungen)) {
         QFile::remove(übergabedatei(u.pathben, 0));
-        return false;
+        return a;
     }
-    return fuehreAus(u, 1);
+    a.gerechnet = fuehreAus(u, a.meldungen, 1);
+    return a;
 }
 
-bool rechneWalzprofil(const Querschnittsdaten& q, const Berechnungsumgebung& u)
+Rechenausgang rechneWalzprofil(const Querschnittsdaten& q, const Berechnungsumgebung& u)
 {
+    Rechenausgang a;
     loescheErgebnisse(u);
     const Übergabeinhalt inhalt = baueHProfilÜbergabe(q, [&u](int n) { return holeMessage(u.Messagedatei, n); });
-    for (const QString& meldung : inhalt.meldungen)
-        zeige(meldung);
-    if (!inhalt.ok || !schreibe(u, 2, übergabebytes(inhalt.zeilen)))
-        return false;
-    return fuehreAus(u, 3);
+    a.meldungen = inhalt.meldungen;
+    if (inhalt.ok && schreibe(u, 2, übergabebytes(inhalt.zeilen), a.meldungen))
+        a.gerechnet = fuehreAus(u, a.meldungen, 3);
+    return a;
 }
 
-std::optional<Pruefergebnis> rechnePruefquerschnitt(const Querschnittsdaten& q, const Berechnungsumgebung& u)
+std::optional<Pruefergebnis> rechnePruefquerschnitt(const Querschnittsdaten& q, const Berechnungsumgebung& u,
+                                                   QStringList& meldungen)
 {
     const QString eingabe = übergabedatei(u.pathben, 4), ergebnis = übergabedatei(u.pathben, 5);
     const QString netz = netzdateiZu(ergebnis);
@@ -142,9 +141,10 @@ std::optional<Pruefergebnis> rechnePruefquerschnitt(const Querschnittsdaten& q, 
         q.familie == kWalzprofil
             ? baueHProfilÜbergabe(q, still)
             : baueÜbergabe(q, Beschriftungen(), 1, fussbreiteAus(verbinde(u.pathtext, QStringLiteral("ASchiene")), katalogHeil), still);
-    if (!inhalt.ok || !inhalt.Fehlliste.isEmpty() || !katalogHeil || !schreibe(u, 4, übergabebytes(inhalt.zeilen)))
+    if (!inhalt.ok || !inhalt.Fehlliste.isEmpty() || !katalogHeil ||
+        !schreibe(u, 4, übergabebytes(inhalt.zeilen), meldungen))
         return std::nullopt;
-    if (!fuehreAus(u, 5, 4, netz))
+    if (!fuehreAus(u, meldungen, 5, 4, netz))
         return std::nullopt;
     const Ergebnislesung lesung = leseErgebnisdatei(ergebnis);
     if (lesung.fehler != Ergebnisfehler::Keiner || !gehoertZu(lesung.werte, q))

@@ -23,13 +23,13 @@ QString rechenkernBefehl(const QString& eingabe, const QString& ergebnis, const 
     return befehl;
 }
 
-bool Rechenkernlauf::starte(const QString& eingabe, const QString& ergebnis, const QString& netz)
+bool Rechenkernlauf::starte(const QString& ordner, const QString& eingabe, const QString& ergebnis, const QString& netz)
 {
     const QStringList teile = rechenkernBefehl(eingabe, ergebnis, netz).split(u' ');
-    // The engine lies in the working directory the caller has just set; never looked up elsewhere.
-    m_prozess.setProgram(verbinde(QDir::currentPath(), teile[0]));
+    // The engine lies in the suite's program folder and runs there; never looked up elsewhere.
+    m_prozess.setProgram(verbinde(ordner, teile[0]));
     m_prozess.setArguments(teile.mid(1));
-    m_prozess.setWorkingDirectory(QDir::currentPath());
+    m_prozess.setWorkingDirectory(ordner);
     m_prozess.setProcessChannelMode(QProcess::ForwardedChannels);
     m_prozess.start();
     return m_prozess.waitForStarted(3000);

@@ -27,8 +27,9 @@ int uhrzeitSekunden();
 // ended, so that a late result can never overwrite a later one.
 class Rechenkernlauf {
 public:
-    // Starts the engine found in the working directory; false when it could not be started.
-    bool starte(const QString& eingabe, const QString& ergebnis, const QString& netz = QString());
+    // Starts the engine found in the program folder `ordner`, with that folder as its working
+    // directory; false when it could not be started.
+    bool starte(const QString& ordner, const QString& eingabe, const QString& ergebnis, const QString& netz = QString());
     // Waits until the engine has removed its input file or has ended. After more
     // than three seconds the input file is removed. The caller tells the user.
     Rechenkernende warte(const QString& eingabedatei, const Uhr& uhr = uhrzeitSekunden);

@@ -178,7 +178,7 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     }
     pathben = verbinde(path0, Bearbeiter);
     TMPPATH = pathben;
-    if (!setzeVerzeichnis(pathben, true)) {
+    if (!legeOrdnerAn(pathben)) {
         zeigeMessageMitText(40, QDir::toNativeSeparators(pathben));
         return false;
     }
@@ -234,6 +234,13 @@ bool Hauptform::sperreOrdner()
 
 QString Hauptform::holeMessage(int n) const { return ::holeMessage(Messagedatei, n); }
 
+bool Hauptform::zeigeAusgang(const Rechenausgang& a) const
+{
+    for (const QString& meldung : a.meldungen)
+        meldungen().zeige(meldung, Meldungssymbol::Keins);
+    return a.gerechnet;
+}
+
 void Hauptform::zeigeMessage(int n) const { meldungen().zeige(holeMessage(n), Meldungssymbol::Keins); }
 
 void Hauptform::zeigeMessageMitText(int n, const QString& text) const
@@ -256,9 +263,8 @@ void Hauptform::kehreZurueck()
     if (!schreibeInifile2(path0, {Bearbeiter, Oberflächensprache}))
         zeigeMessageMitText(47, QDir::toNativeSeparators(inifile2Pfad(path0)));
     const QString exefiles = verbinde(pathbasis, QStringLiteral("exefiles"));
-    setzeVerzeichnis(exefiles, true);
-    const QString programm = verbinde(QDir::currentPath(), programmdatei(QStringLiteral("TarvelloMain")));
-    if (!programmstarter()(programm, QDir::currentPath()))
+    const QString programm = verbinde(exefiles, programmdatei(QStringLiteral("TarvelloMain")));
+    if (!programmstarter()(programm, exefiles))
         zeigeMessageMitText(44, QDir::toNativeSeparators(programm));
     Rückkehrmodus = 9;
     close();
@@ -427,7 +433,9 @@ void Hauptform::haengeNachweisAn(const Ergebnisse& r, const Querschnittsdaten& q
         return;
     }
     // The check computes the section with the rail as worn; the page before shows it as typed.
-    const auto pruef = rechnePruefquerschnitt(abgefahrenerQuerschnitt(q, l.werte.verschleiss), umgebung());
+    Rechenausgang lauf;
+    const auto pruef = rechnePruefquerschnitt(abgefahrenerQuerschnitt(q, l.werte.verschleiss), umgebung(), lauf.meldungen);
+    zeigeAusgang(lauf);
     if (!pruef) {
         zeigeMessage(63);
         return;
@@ -466,7 +474,7 @@ bool Hauptform::zeigeQuerschnittswerte()
     bericht.seitenzähler = 0;
     // One record for the whole run: the file, the check of the answer and the page.
     const Querschnittsdaten q = querschnitt();
-    if (!rechneQuerschnitt(q, eingabe->beschriftungen(), umgebung()))
+    if (!zeigeAusgang(rechneQuerschnitt(q, eingabe->beschriftungen(), umgebung())))
         return false;
     Ergebnisse r;
     if (!leseErgebnisse(1, nurGezeigtes(q).Querschnittsnummer, r) || !passtZu(r, q))
@@ -493,7 +501,7 @@ bool Hauptform::zeigeQuerschnittswerte()
 bool Hauptform::rechneHProfil()
 {
     const Querschnittsdaten q = querschnitt();
-    if (!rechneWalzprofil(q, umgebung()))
+    if (!zeigeAusgang(rechneWalzprofil(q, umgebung())))
         return false;
     // The engine answers with the file's first line: plain, with a flat rail, or with a bottom profile.
     const int modus = q.HUGCheck ? 110 : q.HschieneCheck ? 103 : 102;

@@ -6,6 +6,7 @@
 
 #include "app/Meldungen.h"
 #include "app/Sprachdateien.h"
+#include "engine/Berechnung.h"
 #include "engine/Ergebnisdatei.h"
 #include "report/Bericht.h"
 #include "section/Eingabeseite.h"
@@ -39,6 +40,8 @@ public:
     qint16 emsgbox(const QString& frage, qint16 tastencode);
     QString holeMessage(int n) const;
     void zeigeMessage(int n) const;
+    // Shows a run's messages in their order; whether its result may be read.
+    bool zeigeAusgang(const Rechenausgang& a) const;
     void zeigeMessageMitText(int n, const QString& text) const;
     QString holePrinttext(int n) const { return m_Printtexte.holePrinttext(n); }
 

@@ -70,9 +70,12 @@ private slots:
     // The hand-off is taken; closing asks; the return button leaves the hand-off and starts TarvelloMain.
     void startUndRueckkehr()
     {
+        const QString arbeitsordner = QDir::currentPath();
         QVERIFY(starte("Jörg Müller", "E"));
         QVERIFY(m_rekorder->gezeigt.empty());
-        QCOMPARE(QDir::currentPath(), m_suite->daten() + "/Jörg Müller");
+        // The editor's folder is made; the process stays in the folder it was started in.
+        QVERIFY(QFileInfo(m_suite->daten() + "/Jörg Müller").isDir());
+        QCOMPARE(QDir::currentPath(), arbeitsordner);
         QVERIFY(!QFile::exists(m_suite->daten() + "/inifile2"));
         // The window speaks English and the dialog buttons come from the message file.
         QCOMPARE(m_form->tastenreihe[9]->text(), QStringLiteral("Back"));
