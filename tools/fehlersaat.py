@@ -138,10 +138,10 @@ FEHLER = [
     ('W16', 'src/fenster/Querschnittsablage.cpp', 'if (belegt.exists() || belegt.isSymLink())', 'if (false)', 'missing check: a set-aside file overwritten'),
     ('K12', 'src/kern/Querschnittsdatei.cpp', 'ganzzahl(anzahl) != std::optional<int>(int(paare->size()) - 2)', 'ganzzahl(anzahl) != std::optional<int>(int(paare->size()) - 1)', 'off by one: entries counted by the end line'),
     ('K13', 'src/kern/Querschnittsdatei.cpp', 'if (!gelesen.insert(name).second)', 'if (false)', 'missing check: a name twice'),
-    ('K14', 'src/kern/Querschnittsdatei.cpp', '{"stegwinkel", &m.stegwinkel, Feldregel::Stegwinkel}', '{"stegwinkel", &m.stegwinkel}', 'wrong rule: web angle of an opened file'),
+    ('K17', 'src/kern/Querschnittsdatei.cpp', '{"stegwinkel", &m.stegwinkel, Feldregel::Stegwinkel}', '{"stegwinkel", &m.stegwinkel}', 'wrong rule: web angle of an opened file'),
     ('K15', 'src/kern/Querschnittsdatei.cpp', 'for (const Texteintrag& e : texteintraege(gezeigt))', 'for (const Texteintrag& e : texteintraege(q))', 'hidden values checked: a form refused for what it does not show'),
     ('K16', 'src/kern/Formen.cpp', '{kMitteObergurt, 35, 37}', '{kMitteObergurt, 34, 37}', 'table: a form no list offers'),
-    ('E12', 'rechenkern/src/main.cpp', 'std::filesystem::rename(beside, path, error);', 'std::filesystem::copy_file(beside, path, std::filesystem::copy_options::overwrite_existing, error);', 'result published without the atomic rename'),
+    ('E13', 'rechenkern/src/main.cpp', 'std::filesystem::rename(beside, path, error);', 'std::filesystem::copy_file(beside, path, std::filesystem::copy_options::overwrite_existing, error);', 'result published without the atomic rename'),
     ('W9', 'src/fenster/Querschnittsablage.cpp', 'if (QFileInfo(pfad).suffix().isEmpty())', 'if (!QFileInfo(pfad).suffix().isEmpty())', 'sign: extension'),
     ('W10', 'src/fenster/Querschnittsablage.cpp', 'm_gespeichert = schreibeQuerschnittsdatei(*alt.querschnitt);', ';', 'deleted: saved state of restored file'),
     ('W12', 'src/fenster/Bemessungsdialog.cpp', 'befestigung->setCurrentIndex(int(w.befestigung));', ';', 'deleted: fixing shown'),
@@ -183,6 +183,9 @@ def saeen(kopie, name, datei, alt, neu):
 
 
 def main():
+    doppelt = sorted({n for n, *_ in FEHLER if sum(1 for m, *_ in FEHLER if m == n) > 1})
+    if doppelt:
+        sys.exit('names given twice: ' + ' '.join(doppelt))
     argumente = sys.argv[1:]
     if argumente == ['--liste']:
         for name, datei, alt, neu, art in FEHLER:
