@@ -45,7 +45,7 @@ struct Schienenbild {
 // The welded families, chosen by the form number: top of the drawing at y
 // (moved down by a rail standing on the top flange and by the top dimension
 // chain); returns the page y below the drawing. A drawing that cannot be made
-// shows "Printererror" and returns y.
+// is noted on the surface (`hatteZeichenfehler`) and returns y.
 double zeichneSchweissquerschnitt(Zeichenflaeche& f, double& y, const Querschnittsdaten& e,
                                   const Schienenbild& aufgesetzt, const Ergebnislage& r);
 

@@ -69,6 +69,10 @@ public:
     // that a line running under a label does not cross its letters; for
     // labels that cannot keep clear of other strokes.
     void setzeFreistellung(bool freistellen) { m_freistellung = freistellen; }
+
+    // A drawing that failed and was left out of the page, for the window to tell.
+    void vermerkeZeichenfehler() { m_zeichenfehler = true; }
+    bool hatteZeichenfehler() const { return m_zeichenfehler; }
     QString schriftname() const { return m_schrift.family(); }
     double schriftgroesse() const { return m_schrift.pointSizeF(); }
 
@@ -93,6 +97,7 @@ private:
     int m_linienbreite = 1;
     double m_linkerRand = 0;
     bool m_freistellung = false;
+    bool m_zeichenfehler = false;
     QColor m_farbe = Qt::black;
     QFont m_schrift;
     std::vector<Zeichenschritt>* m_protokoll = nullptr;

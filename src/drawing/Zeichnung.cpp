@@ -1,14 +1,11 @@
 #include "Zeichnung.h"
 
 #include "Zeichenprimitive.h"
-#include "app/Meldungen.h"
 
 
 namespace detailzeichnung {
 
 namespace {
-
-void zeigeDruckfehler() { meldungen().zeige(QStringLiteral("Printererror"), Meldungssymbol::Keins); }
 
 // The surface the primitives draw on: the caller's binding when it names this
 // surface (the printer keeps its line widths), else this surface as a screen.
@@ -470,7 +467,7 @@ double zeichneGeschuetzt(Zeichenflaeche& f, double& y, const std::function<doubl
     } catch (...) {
         f.setzeSchriftgroesse(schrift);
         y = yAnfang;
-        zeigeDruckfehler();
+        f.vermerkeZeichenfehler();
         return yAnfang;
     }
 }

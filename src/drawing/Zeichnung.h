@@ -43,8 +43,8 @@ inline bool endlich(double v) { return std::isfinite(v); }
 struct Abbruch {};
 
 // Runs one drawing on the surface it is given. Whatever goes wrong ends the
-// drawing with "Printererror"; the page keeps what was drawn and goes on at
-// the drawing's top.
+// drawing and is noted on the surface for the window to tell; the page keeps
+// what was drawn and goes on at the drawing's top.
 double zeichneGeschuetzt(Zeichenflaeche& f, double& y, const std::function<double()>& zeichnung);
 
 // ---------------------------------------------------------------------------

@@ -377,6 +377,7 @@ bool Hauptform::zeigeSeiten()
     bericht.seitenzahl = m_letzteSeiten.size() > 1 ? 1 : 0;
     bericht.seitenzähler = 0;
     std::vector<QImage> bilder;
+    bool zeichenfehler = false;
     for (const auto& seite : m_letzteSeiten) {
         Bericht blatt;
         blatt.beginneBericht(kMaxSeitenlaenge, testansicht != 0, m_druckauftrag);
@@ -384,9 +385,12 @@ bool Hauptform::zeigeSeiten()
             seite(blatt.flaeche());
         } catch (...) {
             // A fault while the page is laid out (a printer that fails, say) ends the report here.
-            meldungen().zeige(QStringLiteral("Printererror"), Meldungssymbol::Keins);
+            zeigeMessage(73);
             return false;
         }
+        // Told once for the report: the pages stand without the drawing that failed.
+        if (blatt.flaeche().hatteZeichenfehler() && !std::exchange(zeichenfehler, true))
+            zeigeMessage(72);
         const QImage bild = blatt.beendeBericht(bericht);
         if (!bild.isNull())
             bilder.push_back(bild);

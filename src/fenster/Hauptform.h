@@ -110,7 +110,8 @@ private:
     // A result whose area is not the section's is told (message 65) and not shown.
     bool passtZu(const Ergebnisse& r, const Querschnittsdaten& q);
     // Lays out the report's pages on the preview or the printer and shows them;
-    // false after "Printererror" or when the preview cannot store them.
+    // false after a page that could not be laid out (message 73) or when the preview
+    // cannot store them; a drawing left out is told once (message 72).
     bool zeigeSeiten();
     // The design check's page after the result page, when design values are given.
     void haengeNachweisAn(const Ergebnisse& r, const Querschnittsdaten& q, const QString& name);
