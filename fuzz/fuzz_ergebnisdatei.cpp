@@ -2,7 +2,7 @@
 // the page's table writes them.
 #include "Erwartung.h"
 
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 #include "engine/Ergebnisdatei.h"
 
 #include <cmath>

@@ -3,7 +3,7 @@
 // into fields, with what the readers built on it take for granted.
 #include "Erwartung.h"
 
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {

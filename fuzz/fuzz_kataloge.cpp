@@ -3,7 +3,7 @@
 // first field, so the record that matches is read too.
 #include "Fuzzdatei.h"
 
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 #include "catalogs/Kataloge.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)

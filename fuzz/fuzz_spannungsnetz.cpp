@@ -2,7 +2,7 @@
 // only indices in range and finite numbers.
 #include "Erwartung.h"
 
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 #include "engine/Spannungsnetz.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 // section-form lists, each read from the fuzz input as a file.
 #include "Fuzzdatei.h"
 
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 #include "app/Meldungen.h"
 #include "app/Sprachdateien.h"
 #include "kern/Formen.h"

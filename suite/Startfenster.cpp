@@ -1,6 +1,6 @@
 #include "Startfenster.h"
 
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 #include "app/Meldungen.h"
 #include "app/Sprachdateien.h"
 

@@ -1,7 +1,7 @@
 #include "Sprachdateien.h"
 #include "kern/Formen.h"
 
-#include "Feldleser.h"
+#include "kern/Feldleser.h"
 #include "Meldungen.h"
 
 #include <QAbstractButton>

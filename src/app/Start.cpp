@@ -1,7 +1,7 @@
 #include "Start.h"
 
 #include "Dateien.h"
-#include "Feldleser.h"
+#include "kern/Feldleser.h"
 
 #include <QDir>
 #include <QFile>

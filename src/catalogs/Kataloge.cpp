@@ -1,6 +1,6 @@
 #include "Kataloge.h"
 
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 #include "kern/Zahlen.h"
 
 #include <algorithm>

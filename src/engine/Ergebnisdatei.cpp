@@ -1,6 +1,6 @@
 #include "Ergebnisdatei.h"
 
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 #include "kern/Uebergabeschreiber.h"
 #include "kern/section_geometry.h"
 

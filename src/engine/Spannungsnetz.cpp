@@ -1,6 +1,6 @@
 #include "Spannungsnetz.h"
 
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 
 #include <QDir>
 #include <QFileInfo>

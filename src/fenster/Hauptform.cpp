@@ -3,7 +3,7 @@
 #include "Bemessungsdialog.h"
 
 #include "app/Dateien.h"
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 #include "app/Start.h"
 #include "app/Twips.h"
 #include "engine/Berechnung.h"

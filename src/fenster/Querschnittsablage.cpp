@@ -3,7 +3,7 @@
 #include "Hauptform.h"
 
 #include "app/Dateien.h"
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 #include "app/Meldungen.h"
 #include "app/Sprachdateien.h"
 #include "app/Start.h"

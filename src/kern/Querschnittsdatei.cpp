@@ -1,9 +1,9 @@
 #include "Querschnittsdatei.h"
 
+#include "Feldleser.h"
 #include "Feldregeln.h"
 #include "Formen.h"
 
-#include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
 #include <functional>
@@ -115,67 +115,21 @@ QString inAnfuehrung(QString text)
     return u'"' + text + u'"';
 }
 
-bool istLeer(QChar c) { return c == u' ' || c == u'\t'; }
-
-// The fields of one line by the program's field rules: blanks before a field
-// are skipped, a quoted field runs to its closing quote, an unquoted one to
-// the next comma and loses its trailing blanks, and a comma at the line's end
-// separates nothing. Nothing when a quote stays open or text follows one.
-std::optional<QStringList> felderDerZeile(QStringView zeile)
-{
-    QStringList felder;
-    qsizetype i = 0;
-    const qsizetype n = zeile.size();
-    for (;;) {
-        while (i < n && istLeer(zeile[i]))
-            ++i;
-        if (i < n && zeile[i] == u'"') {
-            const qsizetype ende = zeile.indexOf(u'"', i + 1);
-            if (ende < 0)
-                return std::nullopt;
-            felder.append(zeile.mid(i + 1, ende - i - 1).toString());
-            i = ende + 1;
-            while (i < n && istLeer(zeile[i]))
-                ++i;
-            if (i < n && zeile[i] != u',')
-                return std::nullopt;
-        } else {
-            qsizetype ende = zeile.indexOf(u',', i);
-            if (ende < 0)
-                ende = n;
-            QStringView feld = zeile.mid(i, ende - i);
-            while (!feld.isEmpty() && istLeer(feld.back()))
-                feld.chop(1);
-            felder.append(feld.toString());
-            i = ende;
-        }
-        if (i >= n)
-            return felder;
-        ++i; // the comma
-        if (zeile.mid(i).trimmed().isEmpty())
-            return felder;
-    }
-}
-
-// Name and value of every line that holds something, the first line included.
+// Name and value of every line that holds something, the first line included: each line two
+// fields by the program's one field reader, well formed, nothing after them.
 std::optional<std::vector<std::pair<QString, QString>>> zeilenpaare(const QByteArray& inhalt)
 {
-    QByteArray bytes = inhalt;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    // A file saved by an editor in the older single-byte encoding still reads.
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
+    const QString text = dekodiereText(inhalt);
     std::vector<std::pair<QString, QString>> paare;
     for (QStringView zeile : QStringView(text).split(u'\n')) {
-        if (zeile.trimmed().isEmpty() || zeile.trimmed() == QStringView(u"\x1A"))
+        Feldleser leser(zeile.toString());
+        if (leser.amEnde())
             continue;
-        const auto felder = felderDerZeile(zeile.endsWith(u'\r') ? zeile.chopped(1) : zeile);
-        if (!felder || felder->size() != 2)
+        const auto name = leser.naechstesFeld();
+        const auto wert = leser.naechstesFeld();
+        if (!name || !wert || !leser.amEnde() || !leser.sauber())
             return std::nullopt;
-        paare.emplace_back(felder->at(0), felder->at(1));
+        paare.emplace_back(*name, *wert);
     }
     return paare;
 }

@@ -2,7 +2,7 @@
 // a real full file system (a small tmpfs of the test's own, where the system lets it be mounted).
 // Reading one: a regular file of bounded size, anything else refused at once.
 #include "app/Dateien.h"
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 
 #include <QCoreApplication>
 #include <QDir>

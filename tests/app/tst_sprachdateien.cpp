@@ -1,6 +1,6 @@
 // The sequential field reader and the four kinds of language file.
 #include "Testhilfen.h"
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 #include "app/Sprachdateien.h"
 
 #include <QComboBox>

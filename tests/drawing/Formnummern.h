@@ -1,7 +1,7 @@
 #pragma once
 // The section-form numbers a combo text file offers (group 1 of its group, number, text records), in the file's order.
 
-#include "app/Feldleser.h"
+#include "kern/Feldleser.h"
 
 inline QList<int> formnummernAus(const QString& combodatei)
 {

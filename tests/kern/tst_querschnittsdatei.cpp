@@ -1,5 +1,6 @@
 // The section file: a file read and written back as it was, what a later
 // program may add to it, and the files that give no section, each with its reason.
+#include "kern/Feldleser.h"
 #include "kern/Querschnittsdatei.h"
 
 #include <QTest>
@@ -162,6 +163,18 @@ private slots:
         QCOMPARE(d.ablehnung, Dateiablehnung::UnzulaessigerWert);
         QCOMPARE(d.eintrag, QString::fromLatin1(eintrag));
         QCOMPARE(d.meldung, meldung);
+    }
+
+    // A file saved by an editor in the older single-byte encoding reads by the same rule as every
+    // other text file of the program: Windows-1252, so 0x80 is the euro sign, not a control character.
+    void eineKodierung()
+    {
+        const QByteArray datei = "\"Tarvello-Querschnitt\",2\r\n\"familie\",3\r\n\"Querschnittsnummer\",0\r\n"
+                                 "\"Typ\",\"Tr\xe4ger \x80\"\r\n\"Ende\",3\r\n";
+        const auto q = leseQuerschnittsdatei(datei).querschnitt;
+        QVERIFY(q);
+        QCOMPARE(q->Typ, QStringLiteral("Träger €"));
+        QCOMPARE(q->Typ, dekodiereText("Tr\xe4ger \x80"));
     }
 
     // The field named by its caption as the window shows it, for any entry that has a field.

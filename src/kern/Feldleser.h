@@ -33,12 +33,17 @@ public:
     bool amEnde() const;
     // The next field, or nullopt at the end of the text.
     std::optional<QString> naechstesFeld();
+    // Whether every field so far was well formed: a quote closed on its line and
+    // nothing but blanks between it and the separator. The lenient reading goes on
+    // either way; a strict reader refuses what is not.
+    bool sauber() const { return m_sauber; }
 
 private:
     void ueberspringeLeerraum();
 
     QString m_text;
     int m_pos = 0;
+    bool m_sauber = true;
 };
 
 // All fields of a text, in order.

@@ -98,9 +98,11 @@ std::optional<QString> Feldleser::naechstesFeld()
             feld.append(m_text[m_pos++]);
         if (m_pos < n && m_text[m_pos] == u'"')
             ++m_pos;
+        else
+            m_sauber = false;
         // Anything between the closing quote and the separator is dropped.
-        while (m_pos < n && m_text[m_pos] != u',' && !istZeilenende(m_text[m_pos]))
-            ++m_pos;
+        for (; m_pos < n && m_text[m_pos] != u',' && !istZeilenende(m_text[m_pos]); ++m_pos)
+            m_sauber = m_sauber && istLeer(m_text[m_pos]);
     } else {
         while (m_pos < n && m_text[m_pos] != u',' && !istZeilenende(m_text[m_pos]))
             feld.append(m_text[m_pos++]);
