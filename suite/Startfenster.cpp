@@ -97,7 +97,7 @@ Startfenster::Startfenster(const Suitenordner& ordner, QWidget* parent) : QWidge
     haupt->addStretch();
     haupt->addLayout(tasten);
 
-    Übergabedaten vorgabe;
+    Uebergabedaten vorgabe;
     if (const auto letzte = leseInifile2(m_ordner.path0))
         vorgabe = *letzte;
     Bearbeiterfeld->setText(vorgabe.Bearbeiter);
@@ -110,7 +110,7 @@ Startfenster::Startfenster(const Suitenordner& ordner, QWidget* parent) : QWidge
         Sprachliste->addItem(name.contains(QStringLiteral("fehlt/")) ? sprache : sprache + QStringLiteral(" – ") + name,
                              sprache);
     }
-    Sprachliste->setCurrentIndex(qMax(0, int(sprachen.indexOf(vorgabe.Oberflächensprache))));
+    Sprachliste->setCurrentIndex(qMax(0, int(sprachen.indexOf(vorgabe.Oberflaechensprache))));
 
     ladeTexte();
     connect(Sprachliste, &QComboBox::currentIndexChanged, this, &Startfenster::ladeTexte);

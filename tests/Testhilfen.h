@@ -105,7 +105,7 @@ struct Testsuite {
         kopiere(installiert.isEmpty() ? qEnvironmentVariable("TARVELLO_DATEN") : installiert + QStringLiteral("/Daten/TEXTE"),
                 texte());
     }
-    void übergabe(const QByteArray& inhalt) const { schreibeDatei(daten() + QStringLiteral("/inifile2"), inhalt); }
+    void uebergabe(const QByteArray& inhalt) const { schreibeDatei(daten() + QStringLiteral("/inifile2"), inhalt); }
 };
 
 #if __has_include(<QTest>) // the window and table helpers, where the test library is at hand
@@ -153,14 +153,14 @@ struct Testfenster {
     Hauptform form;
     Eingabeseite& e = *form.eingabe;
     bool bereit = false;
-    explicit Testfenster(const Testsuite& suite, const QByteArray& übergabe = "\"Test\"\r\n\"D\"\r\n")
+    explicit Testfenster(const Testsuite& suite, const QByteArray& uebergabe = "\"Test\"\r\n\"D\"\r\n")
     {
-        suite.übergabe(übergabe);
+        suite.uebergabe(uebergabe);
         bereit = form.starte(suite.exefiles());
         form.show();
         bereit = bereit && QTest::qWaitForWindowActive(&form);
     }
-    ~Testfenster() { form.Rückkehrmodus = 9; }
+    ~Testfenster() { form.Rueckkehrmodus = 9; }
 };
 
 // A table of cases as the test's rows, each named by its member "name"; fall() gives the row's case.

@@ -28,7 +28,7 @@ struct Suite {
     QString exefiles() const { return wurzel.path() + QStringLiteral("/exefiles"); }
     QString daten() const { return wurzel.path() + QStringLiteral("/Daten"); }
     QString texte() const { return daten() + QStringLiteral("/TEXTE"); }
-    QString übergabedatei() const { return daten() + QStringLiteral("/inifile2"); }
+    QString uebergabedatei() const { return daten() + QStringLiteral("/inifile2"); }
 
     bool richteEin(const QString& datenquelle, const QStringList& programme)
     {
@@ -51,9 +51,9 @@ struct Suite {
     }
 
     // The hand-off the suite's main program writes before each start: editor and language.
-    bool übergabe(const QString& bearbeiter) const
+    bool uebergabe(const QString& bearbeiter) const
     {
-        QFile datei(übergabedatei());
+        QFile datei(uebergabedatei());
         if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return false;
         return datei.write(QStringLiteral("\"%1\"\r\n\"D\"\r\n").arg(bearbeiter).toUtf8()) > 0;

@@ -38,7 +38,7 @@ bool miss(Hauptform& form, Meldungsrekorder& rekorder, Zeile& zeile)
     const size_t vorher = rekorder.gezeigt.size();
     QElapsedTimer uhr;
     uhr.start();
-    form.eingabe->Trägerergebnis->click();
+    form.eingabe->Traegerergebnis->click();
     const bool seite = form.form5 && form.form5->isVisible() &&
                        bench::warteBis([&] { return bench::istSichtbar(*form.form5); });
     const double ansicht = bench::millisekunden(uhr);
@@ -95,7 +95,7 @@ int main(int argc, char* argv[])
 
     bench::Suite suite;
     if (!suite.richteEin(QStringLiteral(TARVELLO_DATEN_QUELLE), {QStringLiteral(DELMARIX)}) ||
-        !suite.übergabe(QStringLiteral("Bench"))) {
+        !suite.uebergabe(QStringLiteral("Bench"))) {
         std::fprintf(stderr, "cannot set up the suite folder\n");
         return 2;
     }
@@ -140,7 +140,7 @@ int main(int argc, char* argv[])
     druckeTabelle(zeilen, n);
     std::printf("peak RSS of the process: %.1f MB\n", bench::spitzenRssMb());
 
-    form.Rückkehrmodus = 9;
+    form.Rueckkehrmodus = 9;
     form.close();
     int fehler = 0;
     for (const Zeile& z : zeilen)

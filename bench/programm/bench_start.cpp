@@ -34,7 +34,7 @@ bool bereiteStartVor(const bench::Suite& suite)
 {
     QDir::setCurrent(suite.wurzel.path()); // not inside the folder about to go
     QDir(suite.daten() + u'/' + kBearbeiter).removeRecursively();
-    return suite.übergabe(kBearbeiter);
+    return suite.uebergabe(kBearbeiter);
 }
 
 struct Inprozess {
@@ -81,7 +81,7 @@ bool starteProzess(const bench::Suite& suite, const QString& programm, double& m
 {
     if (!bereiteStartVor(suite))
         return false;
-    const QString übergabe = suite.übergabedatei();
+    const QString uebergabe = suite.uebergabedatei();
     const QString ordner = suite.daten() + u'/' + kBearbeiter;
     QProcess prozess;
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
@@ -100,7 +100,7 @@ bool starteProzess(const bench::Suite& suite, const QString& programm, double& m
         return false;
     bool fertig = false;
     while (uhr.elapsed() < 20000) {
-        if (!QFile::exists(übergabe) && QFileInfo::exists(ordner)) {
+        if (!QFile::exists(uebergabe) && QFileInfo::exists(ordner)) {
             fertig = true;
             break;
         }

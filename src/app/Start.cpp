@@ -75,21 +75,21 @@ QString bestimmePathtext(const QString& pathbasis)
 
 QString inifile2Pfad(const QString& path0) { return verbinde(path0, QStringLiteral("inifile2")); }
 
-std::optional<Übergabedaten> leseInifile2(const QString& path0)
+std::optional<Uebergabedaten> leseInifile2(const QString& path0)
 {
     const auto text = leseTextdatei(inifile2Pfad(path0));
     if (!text)
         return std::nullopt;
-    Übergabedaten daten;
+    Uebergabedaten daten;
     Feldleser leser(*text);
     if (auto name = leser.naechstesFeld())
         daten.Bearbeiter = *name;
     if (auto sprache = leser.naechstesFeld())
-        daten.Oberflächensprache = *sprache;
+        daten.Oberflaechensprache = *sprache;
     return daten;
 }
 
-std::optional<Übergabedaten> übernehmeInifile2(const QString& path0)
+std::optional<Uebergabedaten> uebernehmeInifile2(const QString& path0)
 {
     auto daten = leseInifile2(path0);
     if (daten)
@@ -97,9 +97,9 @@ std::optional<Übergabedaten> übernehmeInifile2(const QString& path0)
     return daten;
 }
 
-bool schreibeInifile2(const QString& path0, const Übergabedaten& daten)
+bool schreibeInifile2(const QString& path0, const Uebergabedaten& daten)
 {
-    const QByteArray inhalt = (u'"' + daten.Bearbeiter + QStringLiteral("\"\r\n\"") + daten.Oberflächensprache +
+    const QByteArray inhalt = (u'"' + daten.Bearbeiter + QStringLiteral("\"\r\n\"") + daten.Oberflaechensprache +
                                QStringLiteral("\"\r\n"))
                                   .toUtf8();
     QString grund;

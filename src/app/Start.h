@@ -8,9 +8,9 @@
 #include <functional>
 #include <optional>
 
-struct Übergabedaten {
+struct Uebergabedaten {
     QString Bearbeiter = QStringLiteral("BEARBEITER");
-    QString Oberflächensprache = QStringLiteral("D");
+    QString Oberflaechensprache = QStringLiteral("D");
 };
 
 // Joins a folder and a name with the platform's separator handling of Qt.
@@ -43,11 +43,11 @@ QString bestimmePathtext(const QString& pathbasis);
 
 QString inifile2Pfad(const QString& path0);
 // Reads the hand-off file without deleting it; nullopt when there is none.
-std::optional<Übergabedaten> leseInifile2(const QString& path0);
+std::optional<Uebergabedaten> leseInifile2(const QString& path0);
 // Reads the hand-off file and deletes it, so each start needs a new hand-off.
-std::optional<Übergabedaten> übernehmeInifile2(const QString& path0);
+std::optional<Uebergabedaten> uebernehmeInifile2(const QString& path0);
 // Writes the hand-off file: two lines, each field in double quotes, CR LF.
-bool schreibeInifile2(const QString& path0, const Übergabedaten& daten);
+bool schreibeInifile2(const QString& path0, const Uebergabedaten& daten);
 
 // Why an editor name cannot be used. The name becomes one folder below the data
 // directory, on Linux and Windows alike, and is handed to the engine on its

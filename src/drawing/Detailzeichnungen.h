@@ -31,7 +31,7 @@ struct Ergebnislage {
     // section from these very lines, so the drawing shows what the engine
     // computed even when the fields have changed since; when empty they take
     // it from the record as the transfer file would be written from it.
-    QString übergabetext;
+    QString uebergabetext;
 };
 
 // A rail that rides on the section without acting: its outline with the foot

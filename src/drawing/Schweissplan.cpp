@@ -174,8 +174,8 @@ std::optional<Schweissplan> schweissplan(const Querschnittsdaten& e, const Schie
                                          const Ergebnislage& r)
 {
     Schweissplan p;
-    if (!r.übergabetext.isEmpty()) {
-        const ParseOutcome gelesen = parseTransfer(r.übergabetext.toStdString());
+    if (!r.uebergabetext.isEmpty()) {
+        const ParseOutcome gelesen = parseTransfer(r.uebergabetext.toStdString());
         if (!gelesen.ok || gelesen.input.rolled)
             return std::nullopt;
         p.d = gelesen.input.welded;

@@ -16,7 +16,7 @@ namespace {
 bool schreibe(const Berechnungsumgebung& u, int n, const QByteArray& inhalt, QStringList& meldungen)
 {
     QString grund;
-    const QString pfad = übergabedatei(u.pathben, n);
+    const QString pfad = uebergabedatei(u.pathben, n);
     if (dateischreiber()(pfad, inhalt, grund))
         return true;
     meldungen.append(holeMessage(u.Messagedatei, 47) + u' ' + QDir::toNativeSeparators(pfad) + QStringLiteral(" (") +
@@ -28,18 +28,18 @@ bool schreibe(const Berechnungsumgebung& u, int n, const QByteArray& inhalt, QSt
 // it was for: an engine that writes nothing then leaves nothing to show.
 void loescheErgebnisse(const Berechnungsumgebung& u)
 {
-    QFile::remove(übergabedatei(u.pathben, 1));
-    QFile::remove(übergabedatei(u.pathben, 3));
+    QFile::remove(uebergabedatei(u.pathben, 1));
+    QFile::remove(uebergabedatei(u.pathben, 3));
 }
 
 // Runs the engine on "Übergabe<eingabeNr>.dat" from the suite's program folder and waits for it.
 bool fuehreAus(const Berechnungsumgebung& u, QStringList& meldungen, int ergebnis, int eingabeNr = 2,
                const QString& netz = QString())
 {
-    const QString eingabe = übergabedatei(u.pathben, eingabeNr);
+    const QString eingabe = uebergabedatei(u.pathben, eingabeNr);
     const QString ordner = verbinde(u.pathbasis, QStringLiteral("exefiles"));
     Rechenkernlauf lauf;
-    if (!lauf.starte(ordner, eingabe, übergabedatei(u.pathben, ergebnis), netz)) {
+    if (!lauf.starte(ordner, eingabe, uebergabedatei(u.pathben, ergebnis), netz)) {
         meldungen.append(holeMessage(u.Messagedatei, 42) + u' ' +
                          QDir::toNativeSeparators(verbinde(ordner, programmdatei(QStringLiteral("Delmarix")))));
         QFile::remove(eingabe);
@@ -51,7 +51,7 @@ bool fuehreAus(const Berechnungsumgebung& u, QStringList& meldungen, int ergebni
     case Rechenkernende::OhneEingabeEntfernt:
         QFile::remove(eingabe);
         // An engine that could not remove its input may still have written its reason.
-        if (QFile::exists(übergabedatei(u.pathben, ergebnis)))
+        if (QFile::exists(uebergabedatei(u.pathben, ergebnis)))
             return true;
         meldungen.append(holeMessage(u.Messagedatei, 48));
         return false;
@@ -64,7 +64,7 @@ bool fuehreAus(const Berechnungsumgebung& u, QStringList& meldungen, int ergebni
 
 } // namespace
 
-QString übergabedatei(const QString& pathben, int n)
+QString uebergabedatei(const QString& pathben, int n)
 {
     return verbinde(pathben, QStringLiteral("Übergabe%1.dat").arg(n));
 }
@@ -88,12 +88,12 @@ Rechenausgang rechneQuerschnitt(const Querschnittsdaten& q, const Beschriftungen
 {
     Rechenausgang a;
     loescheErgebnisse(u);
-    QFile::remove(übergabedatei(u.pathben, 0));
+    QFile::remove(uebergabedatei(u.pathben, 0));
 
     const QString katalog = verbinde(u.pathtext, QStringLiteral("ASchiene"));
     bool katalogHeil = true;
-    const Übergabeinhalt inhalt =
-        baueÜbergabe(q, b, 1, fussbreiteAus(katalog, katalogHeil), [&u](int n) { return holeMessage(u.Messagedatei, n); });
+    const Uebergabeinhalt inhalt =
+        baueUebergabe(q, b, 1, fussbreiteAus(katalog, katalogHeil), [&u](int n) { return holeMessage(u.Messagedatei, n); });
     // Without the rail's record the flange check would pass a rail of no width.
     if (!katalogHeil) {
         a.meldungen.append(textDateiBeschaedigt(katalog));
@@ -105,10 +105,10 @@ Rechenausgang rechneQuerschnitt(const Querschnittsdaten& q, const Beschriftungen
             a.meldungen.append(inhalt.Fehlliste);
         return a;
     }
-    const QByteArray text = übergabebytes(inhalt.zeilen);
-    QFile::remove(übergabedatei(u.pathben, 2));
+    const QByteArray text = uebergabebytes(inhalt.zeilen);
+    QFile::remove(uebergabedatei(u.pathben, 2));
     if (!schreibe(u, 0, text, a.meldungen) || !schreibe(u, 2, text, a.meldungen)) {
-        QFile::remove(übergabedatei(u.pathben, 0));
+        QFile::remove(uebergabedatei(u.pathben, 0));
         return a;
     }
     a.gerechnet = fuehreAus(u, a.meldungen, 1);
@@ -119,9 +119,9 @@ Rechenausgang rechneWalzprofil(const Querschnittsdaten& q, const Berechnungsumge
 {
     Rechenausgang a;
     loescheErgebnisse(u);
-    const Übergabeinhalt inhalt = baueHProfilÜbergabe(q, [&u](int n) { return holeMessage(u.Messagedatei, n); });
+    const Uebergabeinhalt inhalt = baueHProfilUebergabe(q, [&u](int n) { return holeMessage(u.Messagedatei, n); });
     a.meldungen = inhalt.meldungen;
-    if (inhalt.ok && schreibe(u, 2, übergabebytes(inhalt.zeilen), a.meldungen))
+    if (inhalt.ok && schreibe(u, 2, uebergabebytes(inhalt.zeilen), a.meldungen))
         a.gerechnet = fuehreAus(u, a.meldungen, 3);
     return a;
 }
@@ -129,7 +129,7 @@ Rechenausgang rechneWalzprofil(const Querschnittsdaten& q, const Berechnungsumge
 std::optional<Pruefergebnis> rechnePruefquerschnitt(const Querschnittsdaten& q, const Berechnungsumgebung& u,
                                                    QStringList& meldungen)
 {
-    const QString eingabe = übergabedatei(u.pathben, 4), ergebnis = übergabedatei(u.pathben, 5);
+    const QString eingabe = uebergabedatei(u.pathben, 4), ergebnis = uebergabedatei(u.pathben, 5);
     const QString netz = netzdateiZu(ergebnis);
     QFile::remove(ergebnis);
     QFile::remove(netz);
@@ -137,12 +137,12 @@ std::optional<Pruefergebnis> rechnePruefquerschnitt(const Querschnittsdaten& q, 
     // had to say, it has said.
     const auto still = [](int) { return QString(); };
     bool katalogHeil = true;
-    const Übergabeinhalt inhalt =
+    const Uebergabeinhalt inhalt =
         q.familie == kWalzprofil
-            ? baueHProfilÜbergabe(q, still)
-            : baueÜbergabe(q, Beschriftungen(), 1, fussbreiteAus(verbinde(u.pathtext, QStringLiteral("ASchiene")), katalogHeil), still);
+            ? baueHProfilUebergabe(q, still)
+            : baueUebergabe(q, Beschriftungen(), 1, fussbreiteAus(verbinde(u.pathtext, QStringLiteral("ASchiene")), katalogHeil), still);
     if (!inhalt.ok || !inhalt.Fehlliste.isEmpty() || !katalogHeil ||
-        !schreibe(u, 4, übergabebytes(inhalt.zeilen), meldungen))
+        !schreibe(u, 4, uebergabebytes(inhalt.zeilen), meldungen))
         return std::nullopt;
     if (!fuehreAus(u, meldungen, 5, 4, netz))
         return std::nullopt;

@@ -21,7 +21,7 @@ struct Berechnungsumgebung {
 };
 
 // The transfer files' names in the editor's folder.
-QString übergabedatei(const QString& pathben, int n);
+QString uebergabedatei(const QString& pathben, int n);
 
 // What a run gives the window: whether the result file may be read, and the
 // messages to show in their order (the writer's checks may speak although the

@@ -61,7 +61,7 @@ void Hauptform::baueOberflaeche()
     setFixedSize(px(kBreite), px(kHoehe));
 
     eingabe = new Eingabeseite(this);
-    connect(eingabe, &Eingabeseite::ergebnisAngefordert, this, &Hauptform::trägerergebnis);
+    connect(eingabe, &Eingabeseite::ergebnisAngefordert, this, &Hauptform::traegerergebnis);
 
     tastenreihe[9] = new QPushButton(QStringLiteral("Save"), this);
     tastenreihe[9]->setObjectName(QStringLiteral("tastenreihe_9"));
@@ -74,8 +74,8 @@ void Hauptform::baueOberflaeche()
     nachweistaste->setObjectName(QStringLiteral("Nachweistaste"));
     nachweistaste->setGeometry(twips(11280, 4080, 1800, 450));
     nachweistaste->hide();
-    eingabe->Trägerergebnis->installEventFilter(this);
-    QWidget::setTabOrder(eingabe->Trägerergebnis, nachweistaste);
+    eingabe->Traegerergebnis->installEventFilter(this);
+    QWidget::setTabOrder(eingabe->Traegerergebnis, nachweistaste);
     connect(nachweistaste, &QPushButton::clicked, this, &Hauptform::oeffneBemessung);
 
     // The section's file, by button and by the usual keys.
@@ -96,7 +96,7 @@ void Hauptform::baueOberflaeche()
 
 bool Hauptform::eventFilter(QObject* objekt, QEvent* ereignis)
 {
-    if (objekt == eingabe->Trägerergebnis && (ereignis->type() == QEvent::Show || ereignis->type() == QEvent::Hide))
+    if (objekt == eingabe->Traegerergebnis && (ereignis->type() == QEvent::Show || ereignis->type() == QEvent::Hide))
         nachweistaste->setVisible(ereignis->type() == QEvent::Show);
     return QWidget::eventFilter(objekt, ereignis);
 }
@@ -127,7 +127,7 @@ void Hauptform::passeAnBildschirmAn(int bildschirmbreiteTwips)
                             e.Frame_Hschiene, e.Steifenframe, e.Stegframe, e.Zell2_Frame})
         verbreitere(rahmen, kBreitbildZuschlag);
     // The result button stands under the sketch and moves with it.
-    for (QWidget* w : {static_cast<QWidget*>(e.Picture1), static_cast<QWidget*>(e.Trägerergebnis), static_cast<QWidget*>(nachweistaste),
+    for (QWidget* w : {static_cast<QWidget*>(e.Picture1), static_cast<QWidget*>(e.Traegerergebnis), static_cast<QWidget*>(nachweistaste),
                        static_cast<QWidget*>(e.Combo1[3]), static_cast<QWidget*>(e.Combo1[2]),
                        static_cast<QWidget*>(e.Abmessungslabel[19])})
         verschiebe(w, kBreitbildZuschlag);
@@ -136,9 +136,9 @@ void Hauptform::passeAnBildschirmAn(int bildschirmbreiteTwips)
 bool Hauptform::starte(const QString& arbeitsverzeichnis)
 {
     rufform = this;
-    Oberflächensprache = QStringLiteral("D");
+    Oberflaechensprache = QStringLiteral("D");
     Bearbeiter = QStringLiteral("BEARBEITER");
-    Rückkehrmodus = -1;
+    Rueckkehrmodus = -1;
     testansicht = -1;
 
     eingabe->Option1[7]->show();
@@ -162,14 +162,14 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
         return false;
     }
 
-    const auto übergabe = übernehmeInifile2(path0);
-    if (!übergabe) {
+    const auto uebergabe = uebernehmeInifile2(path0);
+    if (!uebergabe) {
         meldungen().zeige(QStringLiteral("Start nur/only via Tarvello"), Meldungssymbol::Stopp);
         return false;
     }
-    Bearbeiter = übergabe->Bearbeiter;
-    Oberflächensprache = übergabe->Oberflächensprache;
-    Messagedatei = verbinde(pathtext, objectName() + QStringLiteral("Messages.") + Oberflächensprache);
+    Bearbeiter = uebergabe->Bearbeiter;
+    Oberflaechensprache = uebergabe->Oberflaechensprache;
+    Messagedatei = verbinde(pathtext, objectName() + QStringLiteral("Messages.") + Oberflaechensprache);
 
     // Nobody writes outside the data directory, whatever the hand-off names.
     if (const Namensfehler fehler = pruefeBearbeiter(Bearbeiter, path0); fehler != Namensfehler::Keiner) {
@@ -185,19 +185,19 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     if (!sperreOrdner())
         return false;
     TMPPATH = bestimmeTmppath(pathben, systemTempOrdner());
-    Printersprache = Oberflächensprache;
+    Printersprache = Oberflaechensprache;
 
     eingabe->Messagedatei = Messagedatei;
     eingabe->pathtext = pathtext;
-    eingabe->Oberflächensprache = Oberflächensprache;
-    ladeFormtexte(this, verbinde(pathtext, objectName() + u'.' + Oberflächensprache));
-    m_Printtexte.ladePrinttexte(verbinde(pathtext, objectName() + QStringLiteral("Printtxt.") + Oberflächensprache));
+    eingabe->Oberflaechensprache = Oberflaechensprache;
+    ladeFormtexte(this, verbinde(pathtext, objectName() + u'.' + Oberflaechensprache));
+    m_Printtexte.ladePrinttexte(verbinde(pathtext, objectName() + QStringLiteral("Printtxt.") + Oberflaechensprache));
     nachweistaste->setText(holePrinttext(kTaste));
     beschrifteDateitasten();
 
-    Rückkehrmodus = -1;
+    Rueckkehrmodus = -1;
     bericht.seitenzahl = 0;
-    bericht.seitenzähler = 0;
+    bericht.seitenzaehler = 0;
     // Without the message file the two buttons still read as two different answers.
     const bool mitTexten = QFileInfo(Messagedatei).isReadable();
     dialog.jatext = mitTexten ? holeMessage(1001) : QStringLiteral("Ja/Yes");
@@ -260,19 +260,19 @@ qint16 Hauptform::emsgbox(const QString& frage, qint16 tastencode)
 void Hauptform::kehreZurueck()
 {
     // Without the hand-off the main program would not know who comes back; it starts anyway.
-    if (!schreibeInifile2(path0, {Bearbeiter, Oberflächensprache}))
+    if (!schreibeInifile2(path0, {Bearbeiter, Oberflaechensprache}))
         zeigeMessageMitText(47, QDir::toNativeSeparators(inifile2Pfad(path0)));
     const QString exefiles = verbinde(pathbasis, QStringLiteral("exefiles"));
     const QString programm = verbinde(exefiles, programmdatei(QStringLiteral("TarvelloMain")));
     if (!programmstarter()(programm, exefiles))
         zeigeMessageMitText(44, QDir::toNativeSeparators(programm));
-    Rückkehrmodus = 9;
+    Rueckkehrmodus = 9;
     close();
 }
 
 void Hauptform::closeEvent(QCloseEvent* ereignis)
 {
-    if (Rückkehrmodus != 9) {
+    if (Rueckkehrmodus != 9) {
         // Unsaved changes: the question offers to save them first; saved, the window closes.
         if (istGeaendert() && emsgbox(holeMessage(61), 1) == 6) {
             if (!speichereQuerschnitt()) {
@@ -307,7 +307,7 @@ bool Hauptform::event(QEvent* ereignis)
     return QWidget::event(ereignis);
 }
 
-void Hauptform::trägerergebnis()
+void Hauptform::traegerergebnis()
 {
     // The page of an earlier section never stands beside a new run's outcome.
     if (form5)
@@ -329,13 +329,13 @@ void Hauptform::trägerergebnis()
 
 bool Hauptform::leseErgebnisse(int n, int erwartet, Ergebnisse& r)
 {
-    const Ergebnislesung lesung = leseErgebnisdatei(übergabedatei(pathben, n));
+    const Ergebnislesung lesung = leseErgebnisdatei(uebergabedatei(pathben, n));
     switch (lesung.fehler) {
     case Ergebnisfehler::DateiFehlt:
         zeigeMessage(3);
         return false;
     case Ergebnisfehler::Rechenkernfehler:
-        meldungen().zeige(holeMessage(17) + u'\n' + rechenkerngrund(lesung.werte.kennung, Oberflächensprache),
+        meldungen().zeige(holeMessage(17) + u'\n' + rechenkerngrund(lesung.werte.kennung, Oberflaechensprache),
                           Meldungssymbol::Keins);
         return false;
     case Ergebnisfehler::Unvollstaendig:
@@ -375,7 +375,7 @@ bool Hauptform::zeigeSeiten()
 {
     // Several pages carry their numbers in the footer.
     bericht.seitenzahl = m_letzteSeiten.size() > 1 ? 1 : 0;
-    bericht.seitenzähler = 0;
+    bericht.seitenzaehler = 0;
     std::vector<QImage> bilder;
     bool zeichenfehler = false;
     for (const auto& seite : m_letzteSeiten) {
@@ -401,7 +401,7 @@ bool Hauptform::zeigeSeiten()
         form5 = new Form5(this);
         if (const QScreen* bildschirm = screen())
             form5->passeAnBildschirmAn(bildschirm->geometry().width() * twipsProPixel);
-        ladeFormtexte(form5, verbinde(pathtext, QStringLiteral("form5.") + Oberflächensprache));
+        ladeFormtexte(form5, verbinde(pathtext, QStringLiteral("form5.") + Oberflaechensprache));
         connect(form5, &Form5::drucken, this, [this](int kopien) {
             anzahldrucke1 = qint16(kopien);
             druckertaste();
@@ -475,7 +475,7 @@ bool Hauptform::zeigeQuerschnittswerte()
     if (form5)
         form5->close();
     bericht.seitenzahl = 0;
-    bericht.seitenzähler = 0;
+    bericht.seitenzaehler = 0;
     // One record for the whole run: the file, the check of the answer and the page.
     const Querschnittsdaten q = querschnitt();
     if (!zeigeAusgang(rechneQuerschnitt(q, eingabe->beschriftungen(), umgebung())))
@@ -492,13 +492,13 @@ bool Hauptform::zeigeQuerschnittswerte()
             formnamen.append(eingabe->Querschnitt->itemText(i));
     // The page keeps what it was laid out from: printing it later prints this very page.
     const Schienenbild schiene = schienenbild(q, verbinde(pathtext, QStringLiteral("ASchiene")));
-    const QString übergabetext = leseTextdatei(übergabedatei(pathben, 0)).value_or(QString());
-    m_letzteSeiten = {[this, r, q, formnamen, schiene, übergabetext](Zeichenflaeche& f) {
-        legeErgebnisseiteAn(f, r, q, formnamen, [this](int n) { return holePrinttext(n); }, schiene, übergabetext);
+    const QString uebergabetext = leseTextdatei(uebergabedatei(pathben, 0)).value_or(QString());
+    m_letzteSeiten = {[this, r, q, formnamen, schiene, uebergabetext](Zeichenflaeche& f) {
+        legeErgebnisseiteAn(f, r, q, formnamen, [this](int n) { return holePrinttext(n); }, schiene, uebergabetext);
     }};
     m_druckname = formnamen.value(0);
     haengeNachweisAn(r, q, m_druckname);
-    haengeAnhangAn(r, m_druckname, halbeUntergurtdicke(q, 0, übergabetext));
+    haengeAnhangAn(r, m_druckname, halbeUntergurtdicke(q, 0, uebergabetext));
     return zeigeSeiten();
 }
 

@@ -67,7 +67,7 @@ public:
     QPushButton* nachweistaste = nullptr;
 
     // The result button: the calculation road of the welded families or of the rolled profiles.
-    void trägerergebnis();
+    void traegerergebnis();
     // Writes, runs and shows the results; returns whether a page was laid out.
     bool zeigeQuerschnittswerte();
     bool rechneHProfil();
@@ -85,12 +85,12 @@ public:
     // Directories and settings.
     QString pathbasis, path0, pathtext, pathben, TMPPATH;
     QString Bearbeiter = QStringLiteral("BEARBEITER");
-    QString Oberflächensprache = QStringLiteral("D");
+    QString Oberflaechensprache = QStringLiteral("D");
     QString Printersprache;
     QString Messagedatei;
     QWidget* rufform = nullptr;
     qint16 testansicht = -1;
-    qint16 Rückkehrmodus = -1;
+    qint16 Rueckkehrmodus = -1;
     int Breitbild = 0;
     Dialogvariablen dialog;
 

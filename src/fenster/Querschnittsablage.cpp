@@ -83,7 +83,7 @@ bool Hauptform::stehtInDerListe(const Querschnittsdaten& q) const
     if (q.familie == kWalzprofil || q.Querschnittsnummer == 0)
         return true;
     const auto liste =
-        leseQuerschnittsliste(verbinde(pathtext, QStringLiteral("Combo.") + Oberflächensprache), q.familie);
+        leseQuerschnittsliste(verbinde(pathtext, QStringLiteral("Combo.") + Oberflaechensprache), q.familie);
     return liste && std::any_of(liste->begin(), liste->end(),
                                 [&](const Querschnittseintrag& e) { return e.nummer == q.Querschnittsnummer; });
 }

@@ -14,7 +14,7 @@ double sinus(float grad) { return std::sin(double(grad) * 0.0174533); }
 
 class Schreiber {
 public:
-    Schreiber(Übergabeinhalt& inhalt, const Meldungstext& message) : m_inhalt(inhalt), m_message(message) {}
+    Schreiber(Uebergabeinhalt& inhalt, const Meldungstext& message) : m_inhalt(inhalt), m_message(message) {}
 
     // A value line as typed, with "," turned into "."; a field without a value (a sign alone
     // included: the engine would be handed a line that is no number) is not written and its
@@ -54,16 +54,16 @@ public:
     }
 
 private:
-    Übergabeinhalt& m_inhalt;
+    Uebergabeinhalt& m_inhalt;
     const Meldungstext& m_message;
 };
 
 } // namespace
 
-Übergabeinhalt baueÜbergabe(const Querschnittsdaten& eingabe, const Beschriftungen& b, int Laufwert,
+Uebergabeinhalt baueUebergabe(const Querschnittsdaten& eingabe, const Beschriftungen& b, int Laufwert,
                             const Schienenfussbreite& fussbreite, const Meldungstext& holeMessage)
 {
-    Übergabeinhalt inhalt;
+    Uebergabeinhalt inhalt;
     const Querschnittsdaten q = nurGezeigtes(eingabe);
     const int x = q.Querschnittsnummer;
     const Plattenmasse& m = q.masse;
@@ -219,15 +219,15 @@ private:
     }
     // An acting rail is part of the section: it must stand on its flange as the engine builds it.
     if (inhalt.ok && q.schieneMittragend && inhalt.Fehlliste.isEmpty()) {
-        const auto gelesen = tarvello::geometrie::parseTransfer(übergabebytes(inhalt.zeilen).toStdString());
+        const auto gelesen = tarvello::geometrie::parseTransfer(uebergabebytes(inhalt.zeilen).toStdString());
         s.meldeWenn(gelesen.ok && tarvello::geometrie::buildWeldedSection(gelesen.input.welded).railOverhang, 25);
     }
     return inhalt;
 }
 
-Übergabeinhalt baueHProfilÜbergabe(const Querschnittsdaten& eingabe, const Meldungstext& holeMessage)
+Uebergabeinhalt baueHProfilUebergabe(const Querschnittsdaten& eingabe, const Meldungstext& holeMessage)
 {
-    Übergabeinhalt inhalt;
+    Uebergabeinhalt inhalt;
     const Querschnittsdaten q = nurGezeigtes(eingabe);
     const HProfilmasse& w = q.walzprofil;
     const HProfilmasse& u = q.untergurtprofil;
@@ -268,7 +268,7 @@ private:
     return inhalt;
 }
 
-QByteArray übergabebytes(const QStringList& zeilen)
+QByteArray uebergabebytes(const QStringList& zeilen)
 {
     QByteArray text;
     for (const QString& zeile : zeilen)
@@ -279,12 +279,12 @@ QByteArray übergabebytes(const QStringList& zeilen)
 std::optional<tarvello::geometrie::TransferInput> querschnittsmasse(const Querschnittsdaten& q)
 {
     const auto ohneText = [](int) { return QString(); };
-    const Übergabeinhalt inhalt = q.familie == kWalzprofil
-                                      ? baueHProfilÜbergabe(q, ohneText)
-                                      : baueÜbergabe(q, Beschriftungen(), 1, [](const QString&) { return 0.0f; }, ohneText);
+    const Uebergabeinhalt inhalt = q.familie == kWalzprofil
+                                      ? baueHProfilUebergabe(q, ohneText)
+                                      : baueUebergabe(q, Beschriftungen(), 1, [](const QString&) { return 0.0f; }, ohneText);
     if (!inhalt.dateiGeschrieben || !inhalt.Fehlliste.isEmpty())
         return std::nullopt;
-    const auto gelesen = tarvello::geometrie::parseTransfer(übergabebytes(inhalt.zeilen).toStdString());
+    const auto gelesen = tarvello::geometrie::parseTransfer(uebergabebytes(inhalt.zeilen).toStdString());
     if (!gelesen.ok)
         return std::nullopt;
     return gelesen.input;

@@ -15,7 +15,7 @@
 #include <functional>
 #include <optional>
 
-struct Übergabeinhalt {
+struct Uebergabeinhalt {
     bool ok = true;
     bool dateiGeschrieben = false; // false when the run was refused before any file was opened
     QStringList zeilen;            // lines of the file, without line ends
@@ -28,13 +28,13 @@ using Meldungstext = std::function<QString(int)>;
 using Schienenfussbreite = std::function<float(const QString& schiene)>;
 
 // The welded families: lines of "Übergabe0.dat", with every check.
-Übergabeinhalt baueÜbergabe(const Querschnittsdaten& q, const Beschriftungen& b, int Laufwert,
+Uebergabeinhalt baueUebergabe(const Querschnittsdaten& q, const Beschriftungen& b, int Laufwert,
                             const Schienenfussbreite& fussbreite, const Meldungstext& holeMessage);
 // The rolled profiles: lines of "Übergabe2.dat".
-Übergabeinhalt baueHProfilÜbergabe(const Querschnittsdaten& q, const Meldungstext& holeMessage);
+Uebergabeinhalt baueHProfilUebergabe(const Querschnittsdaten& q, const Meldungstext& holeMessage);
 
 // The file's text: every line ended with CR LF.
-QByteArray übergabebytes(const QStringList& zeilen);
+QByteArray uebergabebytes(const QStringList& zeilen);
 
 // The section's dimensions as the engine reads them: the record written as
 // the engine's input and read back with the engine's own reader, so that the

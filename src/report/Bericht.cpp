@@ -171,7 +171,7 @@ void Bericht::druckeFusszeile(Berichtszaehler& z)
     }
     const QString version = QStringLiteral("Tarvello ") + kProgrammversion;
     schreibeBei(173 - f.textWidth(version), y, version);
-    ++z.seitenzähler;
+    ++z.seitenzaehler;
 }
 
 QImage Bericht::beendeBericht(Berichtszaehler& z)

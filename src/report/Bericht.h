@@ -16,7 +16,7 @@
 struct Berichtszaehler {
     QString projektname;
     qint16 seitenzahl = 0;
-    qint16 seitenzähler = 0;
+    qint16 seitenzaehler = 0;
 };
 
 // Where printed pages go: the system's default printer, or a PDF file when

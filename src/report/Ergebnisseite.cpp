@@ -139,24 +139,24 @@ Schienenbild schienenbild(const Querschnittsdaten& q, const QString& schienenkat
             einfacherZahltext(float(br)) + u'x' + einfacherZahltext(float(hr))};
 }
 
-double halbeUntergurtdicke(const Querschnittsdaten& eingabe, int modus, const QString& übergabetext)
+double halbeUntergurtdicke(const Querschnittsdaten& eingabe, int modus, const QString& uebergabetext)
 {
     const Querschnittsdaten e = nurGezeigtes(eingabe);
     if (modus != 0)
         return zahl(modus == 110 ? e.untergurtprofil.T : e.walzprofil.T) / 2;
     // The bottom flange the engine computed with, as its input holds it.
-    const auto gelesen = tarvello::geometrie::parseTransfer(übergabetext.toStdString());
+    const auto gelesen = tarvello::geometrie::parseTransfer(uebergabetext.toStdString());
     const auto masse = gelesen.ok ? std::optional(gelesen.input) : querschnittsmasse(e);
     return masse ? masse->welded.bottomThickness / 2 : 0.0;
 }
 
 void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittsdaten& eingabe,
                          const QStringList& formnamen, const Printtext& printtext, const Schienenbild& schiene,
-                         const QString& übergabetext)
+                         const QString& uebergabetext)
 {
     seitenanfang(f);
     const Querschnittsdaten e = nurGezeigtes(eingabe);
-    const auto gelesen = tarvello::geometrie::parseTransfer(übergabetext.toStdString());
+    const auto gelesen = tarvello::geometrie::parseTransfer(uebergabetext.toStdString());
     const auto masse = gelesen.ok ? std::optional(gelesen.input) : querschnittsmasse(e);
     const int x = int(std::lround(r.x));
     leerzeile(f);
@@ -170,7 +170,7 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
     if (bauart(x) != Bauart::Keine) {
         double y = y0 + (istZweizeller(x) ? 20 : 9);
         Ergebnislage lage = ergebnislage(r);
-        lage.übergabetext = übergabetext;
+        lage.uebergabetext = uebergabetext;
         yZ = zeichneSchweissquerschnitt(f, y, e, schiene, lage);
     }
 
@@ -195,7 +195,7 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
     schubflaechen(f, r);
     f.print(printtext(istZweizeller(x) ? 10 : 7));
     const auto& d = masse ? masse->welded : tarvello::geometrie::WeldedDimensions();
-    schwerpunktzeilen(f, r, halbeUntergurtdicke(eingabe, 0, übergabetext),
+    schwerpunktzeilen(f, r, halbeUntergurtdicke(eingabe, 0, uebergabetext),
                       std::max({d.topWidth, d.bottomWidth, d.webHeight, d.profile.height, d.profile.flangeWidth}),
                       printtext);
     if (std::fabs(r.Winkel) > 0.0001f)

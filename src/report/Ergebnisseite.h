@@ -15,10 +15,10 @@ class Zeichenflaeche;
 using Printtext = std::function<QString(int)>;
 
 // The welded families. `formnamen` are the list entries whose number is the form's;
-// `übergabetext` the input the engine computed, from which the drawing is built.
+// `uebergabetext` the input the engine computed, from which the drawing is built.
 void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschnittsdaten& e,
                          const QStringList& formnamen, const Printtext& printtext, const Schienenbild& schiene,
-                         const QString& übergabetext);
+                         const QString& uebergabetext);
 
 // The rail that rides on the section without acting, from the catalog or the rail fields.
 Schienenbild schienenbild(const Querschnittsdaten& q, const QString& schienenkatalog);
@@ -31,7 +31,7 @@ void legeWalzprofilseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Quersch
 // mid-plane) to measure from the section's underside: half the bottom flange
 // the engine computed with (modus 0: the welded families, from their engine
 // input; 102, 103, 110: the rolled profile's T, or TU under a bottom profile).
-double halbeUntergurtdicke(const Querschnittsdaten& e, int modus, const QString& übergabetext);
+double halbeUntergurtdicke(const Querschnittsdaten& e, int modus, const QString& uebergabetext);
 
 // What the drawings to scale take from the results: centroid, angle, stiffeners, points.
 Ergebnislage ergebnislage(const Ergebnisse& r);

@@ -99,12 +99,12 @@ Eingabeseite::Eingabeseite(QWidget* fenster) : QObject(fenster), m_fenster(fenst
     Picture1->setFrameShape(QFrame::Box);
     Picture1->hide();
 
-    Trägerergebnis = new QPushButton(QStringLiteral("Ansicht"), fenster);
-    Trägerergebnis->setObjectName(QStringLiteral("Trägerergebnis"));
-    Trägerergebnis->setGeometry(twips(9360, 4080, 1800, 450));
-    Trägerergebnis->setToolTip(QStringLiteral("Querschnitt berechnen und Ergebnisseite zeigen"));
-    Trägerergebnis->hide();
-    connect(Trägerergebnis, &QPushButton::clicked, this, &Eingabeseite::ergebnisAngefordert);
+    Traegerergebnis = new QPushButton(QStringLiteral("Ansicht"), fenster);
+    Traegerergebnis->setObjectName(QStringLiteral("Trägerergebnis"));
+    Traegerergebnis->setGeometry(twips(9360, 4080, 1800, 450));
+    Traegerergebnis->setToolTip(QStringLiteral("Querschnitt berechnen und Ergebnisseite zeigen"));
+    Traegerergebnis->hide();
+    connect(Traegerergebnis, &QPushButton::clicked, this, &Eingabeseite::ergebnisAngefordert);
 
     // Every field marks, navigates and checks itself the same way.
     for (auto* feld : m_fenster->findChildren<QLineEdit*>())

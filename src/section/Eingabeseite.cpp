@@ -59,7 +59,7 @@ bool innerhalbDesFensters(QEvent* ereignis)
 void Eingabeseite::familieGewaehlt(int i)
 {
     familie = i;
-    Trägerergebnis->hide();
+    Traegerergebnis->hide();
     if (i == 3) {
         // Rolled profile: its own group covers whatever a welded form left shown.
         Querschnitt->hide();
@@ -72,12 +72,12 @@ void Eingabeseite::familieGewaehlt(int i)
         FrameHprofil->show();
         FrameHprofil->raise();
         Picture1->raise();
-        Trägerergebnis->show();
+        Traegerergebnis->show();
         return;
     }
     FrameHprofil->hide();
     Querschnitt->show();
-    setzeSichtbar({Querschnittsdatenframe1, Picture1, Stegframe, Schienenframe, Steifenframe, Trägerergebnis}, false);
+    setzeSichtbar({Querschnittsdatenframe1, Picture1, Stegframe, Schienenframe, Steifenframe, Traegerergebnis}, false);
     Abmessung[6]->clear();
     if (i == 2) {
         Abmessungslabel[8]->move(px(240), Abmessungslabel[7]->y());
@@ -106,7 +106,7 @@ void Eingabeseite::familieGewaehlt(int i)
 
 void Eingabeseite::familieLosgelassen(int i)
 {
-    ladeQuerschnittsliste(Querschnitt, Label1->text(), verbinde(pathtext, QStringLiteral("Combo.") + Oberflächensprache), i);
+    ladeQuerschnittsliste(Querschnitt, Label1->text(), verbinde(pathtext, QStringLiteral("Combo.") + Oberflaechensprache), i);
 }
 
 void Eingabeseite::setzeWebzeilen(bool winkelform)
@@ -143,7 +143,7 @@ void Eingabeseite::formGewaehlt(int index)
     Stort[4]->setText(QStringLiteral("50"));
     Querschnittsdatenframe1->show();
     Stegframe->show();
-    Trägerergebnis->show();
+    Traegerergebnis->show();
     Abmessung[0]->setFocus(Qt::OtherFocusReason);
 }
 
@@ -215,7 +215,7 @@ void Eingabeseite::profillisteGeklickt(int i)
     }
     if (Combo1[0]->currentText().isEmpty()) {
         Typ->clear();
-        Trägerergebnis->hide();
+        Traegerergebnis->hide();
         return;
     }
     const bool ipe = Combo1[0]->currentText() == QStringLiteral("IPE");
@@ -224,12 +224,12 @@ void Eingabeseite::profillisteGeklickt(int i)
     QComboBox* groesse = ipe ? Combo1[4] : Combo1[1];
     if (groesse->currentText().trimmed().isEmpty()) {
         Typ->clear();
-        Trägerergebnis->hide();
+        Traegerergebnis->hide();
         return;
     }
     Typ->setText(Combo1[0]->currentText() + groesse->currentText());
     ladeProfilwerte(groesse->currentText());
-    Trägerergebnis->show();
+    Traegerergebnis->show();
 }
 
 void Eingabeseite::ladeProfilwerte(const QString& groesse)
@@ -397,7 +397,7 @@ bool Eingabeseite::eventFilter(QObject* objekt, QEvent* ereignis)
         } else if (typ == QEvent::FocusOut) {
             faerbe(Typ, kWeiss);
             if (!Typ->text().isEmpty())
-                Trägerergebnis->show();
+                Traegerergebnis->show();
         }
         return false;
     }

@@ -32,7 +32,7 @@ public:
     // What the input side needs to know of the window's settings.
     QString Messagedatei;
     QString pathtext;
-    QString Oberflächensprache = QStringLiteral("D");
+    QString Oberflaechensprache = QStringLiteral("D");
 
     // The record's state.
     int familie = -1;
@@ -85,7 +85,7 @@ public:
     std::array<QLabel*, 5> Stegtext1{}, Stegtext2{}, Stegtext3{}, Stegtext4{}, Stegtext5{}, Stegtext6{};
 
     QLabel* Picture1 = nullptr;
-    QPushButton* Trägerergebnis = nullptr;
+    QPushButton* Traegerergebnis = nullptr;
 
     // The layout steps of a family click (A, B) and a form choice (C).
     void familieGewaehlt(int i);

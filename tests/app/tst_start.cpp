@@ -46,7 +46,7 @@ class TestStart : public QObject {
     bool starte(const QString& name, const QString& sprache = "D")
     {
         if (!name.isNull())
-            m_suite->übergabe(('"' + name + "\"\r\n\"" + sprache + "\"\r\n").toUtf8());
+            m_suite->uebergabe(('"' + name + "\"\r\n\"" + sprache + "\"\r\n").toUtf8());
         m_form = std::make_unique<Hauptform>();
         return m_form->starte(m_suite->exefiles());
     }

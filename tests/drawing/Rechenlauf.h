@@ -15,16 +15,16 @@ struct Rechenlauf {
 
 inline QString meldungsnummer(int n) { return QString::number(n); }
 
-inline std::optional<Rechenlauf> rechneZeilen(const Übergabeinhalt& inhalt, const Schienenbild& schiene = {})
+inline std::optional<Rechenlauf> rechneZeilen(const Uebergabeinhalt& inhalt, const Schienenbild& schiene = {})
 {
     if (!inhalt.ok)
         return std::nullopt;
-    const QString text = QString::fromUtf8(übergabebytes(inhalt.zeilen));
+    const QString text = QString::fromUtf8(uebergabebytes(inhalt.zeilen));
     const Ergebnislesung lesung = leseErgebnistext(QString::fromStdString(delmarix::run(text.toStdString())));
     if (lesung.fehler != Ergebnisfehler::Keiner)
         return std::nullopt;
     Rechenlauf lauf{ergebnislage(lesung.werte), schiene};
-    lauf.lage.übergabetext = text;
+    lauf.lage.uebergabetext = text;
     return lauf;
 }
 
@@ -32,10 +32,10 @@ inline std::optional<Rechenlauf> rechneZeilen(const Übergabeinhalt& inhalt, con
 inline std::optional<Rechenlauf> rechne(const Querschnittsdaten& q, const QString& katalog)
 {
     const auto fussbreite = [&katalog](const QString& name) { Schienensatz satz; leseASchiene(katalog, name, satz); return zahl(satz[5]); };
-    return rechneZeilen(baueÜbergabe(q, Beschriftungen(), 1, fussbreite, meldungsnummer), schienenbild(q, katalog));
+    return rechneZeilen(baueUebergabe(q, Beschriftungen(), 1, fussbreite, meldungsnummer), schienenbild(q, katalog));
 }
 
 inline std::optional<Rechenlauf> rechneWalzprofil(const Querschnittsdaten& q)
 {
-    return rechneZeilen(baueHProfilÜbergabe(q, meldungsnummer));
+    return rechneZeilen(baueHProfilUebergabe(q, meldungsnummer));
 }

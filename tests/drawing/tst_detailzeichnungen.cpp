@@ -98,7 +98,7 @@ const std::vector<Zeichnungsfall> faelle = alleZeichnungsfaelle(formnummernAus(D
 struct Bild {
     const Zeichnungsfall& f;
     Rechenlauf lauf = *(f.modus ? rechneWalzprofil(f.q) : rechne(f.q, Daten + "/ASchiene"));
-    const TransferInput e = parseTransfer(lauf.lage.übergabetext.toStdString()).input;
+    const TransferInput e = parseTransfer(lauf.lage.uebergabetext.toStdString()).input;
     const SectionGeometry g = (f.modus ? buildRolledSection(e.rolledProfile) : buildWeldedSection(e.welded)).geometry;
     const std::array<double, 4> umfang = boundingBox(g);
     std::vector<StressPoint> punkte = lauf.lage.massgebend; // then those reported with a thickness

@@ -59,8 +59,8 @@ class TestEndeZuEnde : public QObject {
         keineMeldung();
         QVERIFY(m_form->form5 && m_form->form5->isVisible());
         QVERIFY(QFile::exists(m_form->form5->bitmap(1)));
-        QVERIFY(!QFile::exists(übergabedatei(m_form->pathben, 2))); // removed by the engine after its result
-        const Ergebnislesung lesung = leseErgebnisdatei(übergabedatei(m_form->pathben, ergebnisdatei));
+        QVERIFY(!QFile::exists(uebergabedatei(m_form->pathben, 2))); // removed by the engine after its result
+        const Ergebnislesung lesung = leseErgebnisdatei(uebergabedatei(m_form->pathben, ergebnisdatei));
         QCOMPARE(lesung.fehler, Ergebnisfehler::Keiner);
         const Ergebnisse& r = lesung.werte;
         const QString text = druck();
@@ -121,7 +121,7 @@ private slots:
             fuelleBeispiel(*e, beispiele()[size_t(nummer)], tippe);
         else
             fuelleWalzprofil(*e, nummer == 102 ? 0 : nummer == 103 ? 1 : 2, tippe);
-        QTest::mouseClick(e->Trägerergebnis, Qt::LeftButton);
+        QTest::mouseClick(e->Traegerergebnis, Qt::LeftButton);
         pruefeSeiteUndDruck(nummer < 100 ? 1 : 3);
         QVERIFY(nummer < 100 || e->Querschnittsnummer == nummer);
     }
@@ -185,7 +185,7 @@ private slots:
         });
         QTest::mouseClick(m_form->nachweistaste, Qt::LeftButton);
         QCOMPARE(e->traeger().klasse, QStringLiteral("S4"));
-        QTest::mouseClick(e->Trägerergebnis, Qt::LeftButton);
+        QTest::mouseClick(e->Traegerergebnis, Qt::LeftButton);
         keineMeldung();
         QCOMPARE(m_form->form5->Seiten, 6);
         const QString text = druck();
@@ -238,7 +238,7 @@ private slots:
         const QString datei = m_suite->wurzel.filePath("Kranbahn.tqs");
         dateiwahl() = [&](QWidget*, Dateiwahlart, const QString&, const QString&, const QString&) { return datei; };
         QVERIFY(m_form->speichereQuerschnitt());
-        QTest::mouseClick(e->Trägerergebnis, Qt::LeftButton);
+        QTest::mouseClick(e->Traegerergebnis, Qt::LeftButton);
         keineMeldung();
         // The result page, the check's three pages, the appendix.
         QCOMPARE(m_form->form5->Seiten, 5);
@@ -266,11 +266,11 @@ private slots:
         const QRegularExpression p3(QStringLiteral("\\bP3\\s+14\\.0\\s+\\S+\\s+\\S+\\s+(-\\d+\\.\\d)"));
         QVERIFY2(p3.match(seite3).hasMatch(), qPrintable(seite3));
 
-        m_form->Rückkehrmodus = 9;
+        m_form->Rueckkehrmodus = 9;
         m_form->close();
         starte();
         QVERIFY(m_form->oeffneQuerschnittsdatei(datei));
-        QTest::mouseClick(e->Trägerergebnis, Qt::LeftButton);
+        QTest::mouseClick(e->Traegerergebnis, Qt::LeftButton);
         keineMeldung();
         QCOMPARE(QImage(m_form->form5->bitmap(1)), seiten); // both pages, stacked
     }

@@ -57,7 +57,7 @@ struct Fenster : Testsuite, Testfenster {
     bool vorschau() const { return form.form5 && form.form5->isVisible(); }
     bool rechne() // as a user asks for it: the result button
     {
-        QTest::mouseClick(e.Trägerergebnis, Qt::LeftButton);
+        QTest::mouseClick(e.Traegerergebnis, Qt::LeftButton);
         return vorschau();
     }
 };
@@ -77,10 +77,10 @@ private slots:
         // A suite with the stand-in as its engine and an editor folder with a blank in its name.
         Testsuite suite;
         setzeRechenkern(suite, f.art);
-        const QString pathben = suite.daten() + "/Anna Berg", eingabe = übergabedatei(pathben, 2);
+        const QString pathben = suite.daten() + "/Anna Berg", eingabe = uebergabedatei(pathben, 2);
         schreibeDatei(eingabe, "1\r\n");
         Rechenkernlauf kern;
-        QVERIFY(kern.starte(suite.exefiles(), eingabe, übergabedatei(pathben, 1)));
+        QVERIFY(kern.starte(suite.exefiles(), eingabe, uebergabedatei(pathben, 1)));
         int gelesen = 0;
         const auto uhr = [&] { return f.beginn < 0 ? 100 : (f.beginn + gelesen++) % (24 * 3600); };
         QCOMPARE(kern.warte(eingabe, uhr), f.ende);
@@ -88,7 +88,7 @@ private slots:
             QCOMPARE(gelesen, 5); // the start, then 1, 2, 3 and 4 seconds later
         QCOMPARE(QFile::exists(eingabe), f.art == "nie" || f.art == "absturz");
         if (f.art == "sofort")
-            QVERIFY(leseDatei(übergabedatei(pathben, 1)).contains("Anna?Berg"));
+            QVERIFY(leseDatei(uebergabedatei(pathben, 1)).contains("Anna?Berg"));
     }
 
     void fehlerDesRechenkerns_data() { zeilen(kFehler); }
@@ -99,7 +99,7 @@ private slots:
         QVERIFY(fenster.rechne());
         QByteArray art = f.art;
         if (art == "fremd") {
-            QByteArray fremd = leseDatei(übergabedatei(fenster.form.pathben, f.walz ? 3 : 1));
+            QByteArray fremd = leseDatei(uebergabedatei(fenster.form.pathben, f.walz ? 3 : 1));
             fremd.replace(0, fremd.indexOf('\r'), "999");
             schreibeDatei(fenster.wurzel.filePath("fremd.dat"), fremd);
             art = "ergebnis:" + fenster.wurzel.filePath("fremd.dat").toLocal8Bit();
@@ -107,7 +107,7 @@ private slots:
         setzeRechenkern(fenster, art);
         QVERIFY(!fenster.rechne());
         QCOMPARE(fenster.rekorder.texte(), QStringList{fenster.form.holeMessage(f.meldung) + QString::fromUtf8(f.zusatz)});
-        QVERIFY(!QFile::exists(übergabedatei(fenster.form.pathben, 2)));
+        QVERIFY(!QFile::exists(uebergabedatei(fenster.form.pathben, 2)));
     }
 
     // A result of another section of the same form (a stale or faulty engine): its area is not the
@@ -116,7 +116,7 @@ private slots:
     {
         Fenster fenster;
         QVERIFY(fenster.rechne());
-        QByteArray fremd = leseDatei(übergabedatei(fenster.form.pathben, 1));
+        QByteArray fremd = leseDatei(uebergabedatei(fenster.form.pathben, 1));
         // Line 1 the form, line 2 the engine's description, then A first.
         const int a = fremd.indexOf('\n', fremd.indexOf('\n') + 1) + 1, b = fremd.indexOf(',', a);
         const QByteArray flaeche = fremd.mid(a, b - a);
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(fenster.rechne());
         const int ohneNachweis = fenster.form.form5->Seiten;
         const QString antwort = fenster.wurzel.filePath("antwort.dat");
-        QVERIFY(QFile::copy(übergabedatei(fenster.form.pathben, 1), antwort));
+        QVERIFY(QFile::copy(uebergabedatei(fenster.form.pathben, 1), antwort));
         Bemessungswerte b;
         b.N = "-500";
         fenster.e.setzeBemessung(b);
@@ -164,7 +164,7 @@ private slots:
             erwartet << fenster.form.holeMessage(n);
         QCOMPARE(fenster.rekorder.texte(), erwartet);
         QCOMPARE(fenster.form.form5->Seiten, ohneNachweis);
-        QVERIFY(!QFile::exists(übergabedatei(fenster.form.pathben, 4)));
+        QVERIFY(!QFile::exists(uebergabedatei(fenster.form.pathben, 4)));
     }
 
     // A folder that takes no file (read-only, or a full disk), played by the file writer: the
@@ -180,7 +180,7 @@ private slots:
             const QString pfad = QDir::toNativeSeparators(verbinde(datei.endsWith(".bmp") ? f.form.TMPPATH : f.form.pathben, datei));
             QCOMPARE(f.rekorder.texte(), QStringList{f.form.holeMessage(47) + u' ' + pfad + " (Kein Platz auf dem Gerät)"});
             QVERIFY(!f.vorschau());
-            QCOMPARE(QFile::exists(übergabedatei(f.form.pathben, 1)), datei.endsWith(".bmp"));
+            QCOMPARE(QFile::exists(uebergabedatei(f.form.pathben, 1)), datei.endsWith(".bmp"));
         }
     }
 
@@ -202,7 +202,7 @@ private slots:
         QVERIFY(!f.rechne());
         QCOMPARE(f.rekorder.gezeigt.size(), size_t(1));
         const QString text = f.rekorder.texte().first();
-        QVERIFY2(text.startsWith(f.form.holeMessage(47) + u' ' + QDir::toNativeSeparators(übergabedatei(ordner, 0))),
+        QVERIFY2(text.startsWith(f.form.holeMessage(47) + u' ' + QDir::toNativeSeparators(uebergabedatei(ordner, 0))),
                  qPrintable(text));
         QVERIFY2(text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(text));
         QCOMPARE(QDir(ordner).entryList(QDir::Files), QStringList{QStringLiteral("fuellung")});
@@ -227,7 +227,7 @@ private slots:
         QVERIFY(!a.gerechnet);
         QCOMPARE(a.meldungen, QStringList{textDateiBeschaedigt(suite.texte() + "/ASchiene")});
         QVERIFY(rekorder.gezeigt.empty());
-        QVERIFY(!QFile::exists(übergabedatei(pathben, 0)));
+        QVERIFY(!QFile::exists(uebergabedatei(pathben, 0)));
     }
 
     // Back in the main window, the preview closes and its page file goes; not while the preview has not had

@@ -26,7 +26,7 @@ namespace {
 
 std::unique_ptr<Hauptform> starte(Testsuite& suite)
 {
-    suite.übergabe("\"Test\"\r\n\"D\"\r\n");
+    suite.uebergabe("\"Test\"\r\n\"D\"\r\n");
     auto form = std::make_unique<Hauptform>();
     if (!form->starte(suite.exefiles()))
         return nullptr;
@@ -60,7 +60,7 @@ void gibEin(Hauptform& f)
 }
 
 // The window's section with every value it shows and its design values.
-QByteArray übergabe(const Hauptform& f) { return schreibeQuerschnittsdatei(f.querschnitt()); }
+QByteArray uebergabe(const Hauptform& f) { return schreibeQuerschnittsdatei(f.querschnitt()); }
 
 } // namespace
 
@@ -100,8 +100,8 @@ private slots:
         QCOMPARE(m_wahlen, QList<Dateiwahlart>{Dateiwahlart::Speichern});
         QCOMPARE(f->querschnittsdatei, m_gewaehlt + kQuerschnittsendung);
         QVERIFY(!f->istGeaendert());
-        const QByteArray datei = übergabe(*f);
-        f->trägerergebnis(); // no engine here: only the footer's name counts
+        const QByteArray datei = uebergabe(*f);
+        f->traegerergebnis(); // no engine here: only the footer's name counts
         QCOMPARE(f->bericht.projektname, "Träger 1 (" + f->eingabe->Querschnittsname + ")");
         m_rekorder->gezeigt.clear();
 
@@ -109,22 +109,22 @@ private slots:
         // the usual question.
         tippe(f->eingabe->Abmessung[5], "16");
         QVERIFY(f->istGeaendert());
-        f->trägerergebnis();
+        f->traegerergebnis();
         QCOMPARE(f->bericht.projektname, "(" + f->eingabe->Querschnittsname + ")");
         m_rekorder->gezeigt.clear();
         m_rekorder->antwort = 7;
         QVERIFY(!f->close());
         QCOMPARE(m_rekorder->fragen, (QStringList{f->holeMessage(61), f->holeMessage(1000)}));
         QCOMPARE(m_rekorder->fokus.first(), 1); // saving is what Return answers
-        const QByteArray geaendert = übergabe(*f);
-        f->Rückkehrmodus = 9; // the return to the main program asks nothing
+        const QByteArray geaendert = uebergabe(*f);
+        f->Rueckkehrmodus = 9; // the return to the main program asks nothing
         QVERIFY(f->close());
         f.reset();
 
         // The next start brings the last section back, still unsaved against its file.
         f = starte(*m_suite);
         QVERIFY(f);
-        QCOMPARE(übergabe(*f), geaendert);
+        QCOMPARE(uebergabe(*f), geaendert);
         QCOMPARE(f->querschnitt().bemessung.radlast, QStringLiteral("250"));
         QCOMPARE(f->querschnittsdatei, m_gewaehlt + kQuerschnittsendung);
         QVERIFY(f->istGeaendert());
@@ -134,13 +134,13 @@ private slots:
         // Opening the saved file gives the saved section.
         m_gewaehlt += kQuerschnittsendung;
         QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(übergabe(*f), datei);
+        QCOMPARE(uebergabe(*f), datei);
         QVERIFY(!f->istGeaendert());
 
         // Opening over unsaved changes asks first, as closing does: "yes" and a save refused in the file
         // dialog open nothing; "no" discards the change and opens.
         tippe(f->eingabe->Abmessung[5], "18");
-        const QByteArray ungesichert = übergabe(*f);
+        const QByteArray ungesichert = uebergabe(*f);
         m_rekorder->fragen.clear();
         m_rekorder->antwort = 6;
         dateiwahl() = [this](QWidget*, Dateiwahlart art, const QString&, const QString&, const QString&) {
@@ -148,10 +148,10 @@ private slots:
         };
         QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(m_rekorder->fragen, QStringList{f->holeMessage(66)});
-        QCOMPARE(übergabe(*f), ungesichert);
+        QCOMPARE(uebergabe(*f), ungesichert);
         m_rekorder->antwort = 7;
         QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(übergabe(*f), datei);
+        QCOMPARE(uebergabe(*f), datei);
         QVERIFY(!f->istGeaendert());
         dateiwahl() = [this](QWidget*, Dateiwahlart, const QString&, const QString&, const QString&) { return m_gewaehlt; };
 
@@ -159,7 +159,7 @@ private slots:
         tippe(f->eingabe->Abmessung[1], "30");
         m_rekorder->antwort = 6;
         QVERIFY(f->close());
-        QCOMPARE(leseDatei(m_gewaehlt), übergabe(*f));
+        QCOMPARE(leseDatei(m_gewaehlt), uebergabe(*f));
         QVERIFY2(m_rekorder->gezeigt.empty(), qPrintable(m_rekorder->texte().join('\n')));
     }
 
@@ -274,15 +274,15 @@ private slots:
         auto f = starte(*m_suite);
         QVERIFY(f);
         gibEin(*f);
-        const QByteArray vorher = übergabe(*f);
+        const QByteArray vorher = uebergabe(*f);
         const QString pfad = m_suite->wurzel.filePath("x.tqs");
         if (!inhalt.isNull())
             schreibeDatei(pfad, inhalt);
         QVERIFY(!f->oeffneQuerschnittsdatei(pfad));
         QCOMPARE(m_rekorder->texte(), QStringList{f->holeMessage(meldung) + u' ' + QDir::toNativeSeparators(pfad)});
-        QCOMPARE(übergabe(*f), vorher);
+        QCOMPARE(uebergabe(*f), vorher);
         QVERIFY(f->querschnittsdatei.isEmpty());
-        f->Rückkehrmodus = 9;
+        f->Rueckkehrmodus = 9;
     }
 
     // A value the window would not take when typed is not taken from a file either: the file is
@@ -332,7 +332,7 @@ private slots:
         QVERIFY2(ersetzt, qPrintable(eintrag));
         schreibeDatei(pfad, zeilen.join('\n'));
         QVERIFY(leseQuerschnittsdatei(gut).querschnitt); // the file unchanged would open
-        const QByteArray vorher = übergabe(*f);
+        const QByteArray vorher = uebergabe(*f);
 
         QVERIFY(!f->oeffneQuerschnittsdatei(pfad));
         QCOMPARE(m_rekorder->gezeigt.size(), size_t(1));
@@ -352,14 +352,14 @@ private slots:
         if (name.endsWith(u':'))
             name.chop(1);
         QVERIFY2(name.isEmpty() || text.contains(name), qPrintable(text + " / " + name));
-        QCOMPARE(übergabe(*f), vorher);
+        QCOMPARE(uebergabe(*f), vorher);
         QVERIFY(f->querschnittsdatei.isEmpty());
         // Leaving fields afterwards raises nothing: no refused value reached the window.
         m_rekorder->gezeigt.clear();
         tippe(e->Abmessung[0], "730");
         tippe(e->Abmessung[1], "25");
         QVERIFY2(m_rekorder->gezeigt.empty(), qPrintable(m_rekorder->texte().join('\n')));
-        f->Rückkehrmodus = 9;
+        f->Rueckkehrmodus = 9;
     }
 
     // The kept section that cannot be restored (damaged, of a later program, a FIFO that would block
@@ -383,7 +383,7 @@ private slots:
         QVERIFY(f);
         gibEin(*f);
         const QString ordner = f->pathben;
-        f->Rückkehrmodus = 9;
+        f->Rueckkehrmodus = 9;
         QVERIFY(f->close());
         f.reset();
         const QString zuletzt = QDir(ordner).filePath(".zuletzt.tqs");
@@ -424,11 +424,11 @@ private slots:
         else
             QVERIFY(gesichert.exists() && !gesichert.isFile());
         // The window starts fresh, and its close keeps what is typed now beside what was set aside.
-        QCOMPARE(übergabe(*f), schreibeQuerschnittsdatei(Querschnittsdaten()));
+        QCOMPARE(uebergabe(*f), schreibeQuerschnittsdatei(Querschnittsdaten()));
         gibEin(*f);
-        f->Rückkehrmodus = 9;
+        f->Rueckkehrmodus = 9;
         QVERIFY(f->close());
-        QCOMPARE(leseDatei(zuletzt), übergabe(*f));
+        QCOMPARE(leseDatei(zuletzt), uebergabe(*f));
         if (!inhalt.isEmpty())
             QCOMPARE(leseDatei(beiseite), inhalt);
     }
@@ -464,7 +464,7 @@ private slots:
         QVERIFY2(text.startsWith(f->holeMessage(69) + u' ' + QDir::toNativeSeparators(m_gewaehlt)), qPrintable(text));
         QVERIFY2(text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(text));
         QVERIFY(f->istGeaendert());
-        f->Rückkehrmodus = 9;
+        f->Rueckkehrmodus = 9;
     }
 };
 

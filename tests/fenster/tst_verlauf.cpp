@@ -57,7 +57,7 @@ struct Fenster : Testfenster {
         for (QLineEdit* f : felder())
             if (nutzbar(f))
                 s.append({f->objectName(), f->text()});
-        s.append(Schritt{"Ansicht-Taste", e.Trägerergebnis->isVisible() ? "da" : "fehlt"}); // seen, not entered
+        s.append(Schritt{"Ansicht-Taste", e.Traegerergebnis->isVisible() ? "da" : "fehlt"}); // seen, not entered
         return s;
     }
 
@@ -108,13 +108,13 @@ struct Fenster : Testfenster {
     }
 
     // The engine's input file as the window gives it, with a fixed rail catalog and message texts.
-    QString übergabe() const
+    QString uebergabe() const
     {
         const Querschnittsdaten q = e.querschnitt();
         const auto message = [](int n) { return QStringLiteral("M%1").arg(n); };
         const auto fussbreite = [](const QString& schiene) { return 2.5f * schiene.mid(1).toFloat(); };
-        const Übergabeinhalt u = q.familie == kWalzprofil ? baueHProfilÜbergabe(q, message)
-                                                          : baueÜbergabe(q, e.beschriftungen(), 1, fussbreite, message);
+        const Uebergabeinhalt u = q.familie == kWalzprofil ? baueHProfilUebergabe(q, message)
+                                                          : baueUebergabe(q, e.beschriftungen(), 1, fussbreite, message);
         return QStringList{QString::number(u.ok), QString::number(u.dateiGeschrieben), u.zeilen.join(' '),
                            u.meldungen.join(" | "), u.Fehlliste}.join('\n');
     }
@@ -143,8 +143,8 @@ private slots:
         {
             Fenster a(m_suite);
             QVERIFY(a.bereit);
-            const int länge = zufall.bounded(4, 30);
-            while (verlauf.size() < länge) {
+            const int laenge = zufall.bounded(4, 30);
+            while (verlauf.size() < laenge) {
                 // A kind of action drawn by how often a user takes it (2, 3, 3, 2 and 10 times in 20),
                 // then one of its actions, if it has any now.
                 const int art = QByteArrayLiteral("00111222334444444444").at(zufall.bounded(20)) - '0';
@@ -153,7 +153,7 @@ private slots:
                         verlauf.append(s.name + '=' + s.wert);
             }
             ansicht = a.ansicht();
-            erwartet = a.übergabe();
+            erwartet = a.uebergabe();
         }
         Fenster b(m_suite);
         QVERIFY(b.bereit);
@@ -163,7 +163,7 @@ private slots:
             if (s.name == "Familie" || s.name == "Querschnitt" || !gezeigt)
                 b.tue(s);
         }
-        const QString frisch = b.übergabe();
+        const QString frisch = b.uebergabe();
         QVERIFY2(frisch == erwartet, qPrintable(QStringLiteral("seed %1: die Übergabe hängt vom Verlauf ab\nVerlauf: %2\n"
                                                               "nach dem Verlauf:\n%3\nfrisch:\n%4")
                                                    .arg(seed).arg(verlauf.join(", "), erwartet, frisch)));

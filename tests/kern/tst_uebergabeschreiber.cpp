@@ -20,7 +20,7 @@ const Beschriftungen kBeschriftungen{
     {"BO", "TO", "BU", "TU", "HS", "TS1", "TS2", "AS", "SH", "SB", "HS2", "W", "H2", "B2", {"BO3", "TO3", "HS3", "TS3", "AS3"}},
     {"H =", "B =", "S =", "T =", "R ="}, "H-Prof.", {"%HS", "L1:", "L2:", "t:"}, {"St1: HB", "St2: HB", "St3: HB", "St4: HB", "St5:"},
     {"HU =", "BU =", "SU =", "TU =", "RU ="}, "Schienenhöhe", "Schienenbreite"};
-Übergabeinhalt baue(const Querschnittsdaten& q) { return baueÜbergabe(q, kBeschriftungen, 1, fussbreite, message); }
+Uebergabeinhalt baue(const Querschnittsdaten& q) { return baueUebergabe(q, kBeschriftungen, 1, fussbreite, message); }
 
 // A rail-over-web box with four stiffeners that passes every check, with the values the other
 // forms need for the same; or (voll) every value distinct, so that a value in the wrong line shows.
@@ -96,9 +96,9 @@ private slots:
         QFETCH(int, form);
         QCOMPARE(familieDerForm(form) >= 0 && bauart(form) != Bauart::Keine, true);
         const Querschnittsdaten q = querschnitt(form, true);
-        const Übergabeinhalt inhalt = baue(q);
+        const Uebergabeinhalt inhalt = baue(q);
         QVERIFY(inhalt.Fehlliste.isEmpty());
-        const ParseOutcome gelesen = parseTransfer(übergabebytes(inhalt.zeilen).toStdString());
+        const ParseOutcome gelesen = parseTransfer(uebergabebytes(inhalt.zeilen).toStdString());
         QVERIFY2(gelesen.ok, gelesen.reasonEn.c_str());
         const WeldedDimensions& d = gelesen.input.welded;
         const Formlayout l = formlayout(form);
@@ -141,7 +141,7 @@ private slots:
         q.schieneMittragend = false;
         q.masse.stegwinkel = "1";
         q.masse.stegdicke2 = "99";
-        Übergabeinhalt i = baue(q);
+        Uebergabeinhalt i = baue(q);
         QVERIFY2(i.ok, qPrintable(i.meldungen.join(';')));
         QCOMPARE(i.zeilen.mid(0, 3), (QStringList{"4", "1", "500"}));
         QVERIFY(nurGezeigtes(q).masse.zelle2.HS3.isEmpty() && nurGezeigtes(q).masse.stegdicke2.isEmpty());
@@ -165,7 +165,7 @@ private slots:
         q.masse.obergurtdicke = "20,5";
         q.masse.obergurtbreite = " 500";
         QCOMPARE(baue(q).zeilen.mid(2, 2), (QStringList{" 500", "20.5"}));
-        QCOMPARE(übergabebytes({"1", "2"}), QByteArray("1\r\n2\r\n"));
+        QCOMPARE(uebergabebytes({"1", "2"}), QByteArray("1\r\n2\r\n"));
         q.masse.obergurtbreite.clear();
         q.masse.steghoehe = "-"; // a sign alone is no value either
         q.steifen[2].dicke.clear();
@@ -204,7 +204,7 @@ private slots:
                                              {"SB", &m.schienenbreite}};
         for (const QString& a : QString::fromUtf8(p.aenderung).split(';'))
             *felder.value(a.section('=', 0, 0)) = a.section('=', 1);
-        const Übergabeinhalt i = baue(q);
+        const Uebergabeinhalt i = baue(q);
         QCOMPARE(i.meldungen, p.meldungen);
         QCOMPARE(i.ok, p.meldungen.isEmpty());
     }
@@ -219,25 +219,25 @@ private slots:
         q.flachschienenhoehe = "40";
         q.flachschienenbreite = "60";
         q.untergurtprofil = {"200", "200", "9", "14", "15"};
-        QCOMPARE(baueHProfilÜbergabe(q, message).zeilen, (QStringList{"103", "0", "300", "300", "11", "19", "27", "40", "60", "0"}));
+        QCOMPARE(baueHProfilUebergabe(q, message).zeilen, (QStringList{"103", "0", "300", "300", "11", "19", "27", "40", "60", "0"}));
         // A flat rail as wide as the flange stands on it; a wider one would overhang it.
         q.flachschienenbreite = "300";
-        QVERIFY(baueHProfilÜbergabe(q, message).ok);
+        QVERIFY(baueHProfilUebergabe(q, message).ok);
         q.flachschienenbreite = "320";
-        QCOMPARE(baueHProfilÜbergabe(q, message).meldungen, QStringList{"M25"});
+        QCOMPARE(baueHProfilUebergabe(q, message).meldungen, QStringList{"M25"});
         q.flachschienenbreite = "60";
         q.HUGCheck = true; // the flat rail hidden behind the bottom profile counts for nothing
         const QStringList mitUntergurt{"110", "0", "300", "300", "11", "19", "27", "15", "200", "200", "9", "14", "0"};
-        QCOMPARE(baueHProfilÜbergabe(q, message).zeilen, mitUntergurt);
+        QCOMPARE(baueHProfilUebergabe(q, message).zeilen, mitUntergurt);
         QCOMPARE(querschnittsmasse(q)->rolledProfile.bottom.height, 200.0);
         q.untergurtprofil.H = "296";
-        const Übergabeinhalt i = baueHProfilÜbergabe(q, message);
+        const Uebergabeinhalt i = baueHProfilUebergabe(q, message);
         QCOMPARE(i.meldungen, QStringList{"M2 HU"});
         QVERIFY(!i.dateiGeschrieben);
         q.untergurtprofil.H = "295";
-        QVERIFY(baueHProfilÜbergabe(q, message).ok);
+        QVERIFY(baueHProfilUebergabe(q, message).ok);
         q.walzprofil.S.clear();
-        QCOMPARE(baueHProfilÜbergabe(q, message).meldungen, QStringList{"M2"});
+        QCOMPARE(baueHProfilUebergabe(q, message).meldungen, QStringList{"M2"});
     }
 };
 

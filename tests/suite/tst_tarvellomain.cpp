@@ -29,7 +29,7 @@ private slots:
         schreibeDatei(suite.texte() + "/Hauptform.F", "#1\r\n\"t$Titre\"\r\n");
         schreibeDatei(suite.texte() + "/Hauptform.DE", "");
         QCOMPARE(verfuegbareSprachen(suite.texte()), (QStringList{"D", "E", "F"}));
-        suite.übergabe("\"Anna\"\r\n\"E\"\r\n");
+        suite.uebergabe("\"Anna\"\r\n\"E\"\r\n");
         Meldungsrekorder rekorder;
         Startfenster fenster(bestimmeSuitenordner(suite.exefiles()));
         QCOMPARE(fenster.Bearbeiterfeld->text() + fenster.sprache(), QStringLiteral("AnnaE"));
@@ -67,7 +67,7 @@ private slots:
     void fehlenderOrdnerUndSprache()
     {
         Testsuite suite;
-        suite.übergabe("\"Anna\"\r\n\"F\"\r\n");
+        suite.uebergabe("\"Anna\"\r\n\"F\"\r\n");
         Meldungsrekorder rekorder;
         QCOMPARE(Startfenster(bestimmeSuitenordner(suite.exefiles())).sprache(), QStringLiteral("D"));
         const QString fehlt = suite.wurzel.path() + "/fehlt";
@@ -83,7 +83,7 @@ private slots:
     void aufrufMitSprache()
     {
         Testsuite suite;
-        suite.übergabe("\"Anna\"\r\n\"E\"\r\n");
+        suite.uebergabe("\"Anna\"\r\n\"E\"\r\n");
         const QString programm = suite.exefiles() + "/" + programmdatei("TarvelloMain");
         QVERIFY(QFile::copy(QStringLiteral(TARVELLOMAIN), programm));
         const QString querschnitt = suite.exefiles() + "/" + programmdatei("TarvelloQuerschnitt");

@@ -130,7 +130,7 @@ int main(int argc, char* argv[])
         Form7 dialog(frage, &form);
         speichere(dialog, aus.filePath(QStringLiteral("Form7_%1.png").arg(sprache)));
         dialog.hide();
-        form.Rückkehrmodus = 9;
+        form.Rueckkehrmodus = 9;
         form.close();
     }
     QFile::remove(inifile2Pfad(path0));

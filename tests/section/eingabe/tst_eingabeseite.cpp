@@ -104,7 +104,7 @@ private slots:
                                                     e->Zell2_Frame, e->Abmessung[13], e->Steifenframe, e->Abmessung[2]})
                 ist += w->isVisible() ? '1' : '0';
             QCOMPARE(ist, QString::number(c) + ':' + erwartet);
-            QVERIFY(e->Querschnittsnummer == c && e->Abmessung[0]->hasFocus() && e->Trägerergebnis->isVisible());
+            QVERIFY(e->Querschnittsnummer == c && e->Abmessung[0]->hasFocus() && e->Traegerergebnis->isVisible());
         }
     }
 
@@ -206,7 +206,7 @@ private slots:
     {
         waehle(31);
         QVERIFY(e->Abmessungslabel[8]->isVisible() && !e->Abmessungslabel[7]->isVisible());
-        const Übergabeinhalt u = baueÜbergabe(e->querschnitt(), e->beschriftungen(), 1,
+        const Uebergabeinhalt u = baueUebergabe(e->querschnitt(), e->beschriftungen(), 1,
                                               [](const QString&) { return 0.f; }, [](int) { return QString(); });
         QVERIFY2(u.Fehlliste.contains(e->Abmessungslabel[8]->text()) && !u.Fehlliste.contains(e->Abmessungslabel[7]->text()),
                  qPrintable(u.Fehlliste));
