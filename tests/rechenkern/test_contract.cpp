@@ -93,6 +93,12 @@ TEST_F(Engine, WritesTheWholeResultAndRemovesItsInput)
     std::stringstream ss;
     ss << std::ifstream(mesh, std::ios::binary).rdbuf();
     EXPECT_EQ(ss.str().rfind("\"Spannungsnetz\",1\r\n", 0), 0u);
+    // Nothing else is left in the folder: the files are written beside and renamed into place.
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Übergabe1.dat", "Übergabe1.netz"}));
     const std::string refused = crlf({"1", "0", "500", "20", "460", "16", "800", "0", "400", "0"});
     runEngine(&refused);
     EXPECT_EQ(result.rfind("\"Fehler: ", 0), 0u) << result;
