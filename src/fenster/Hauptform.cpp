@@ -3,10 +3,11 @@
 #include "Bemessungsdialog.h"
 
 #include "app/Dateien.h"
-#include "kern/Feldleser.h"
 #include "app/Start.h"
 #include "app/Twips.h"
 #include "engine/Berechnung.h"
+#include "kern/Feldleser.h"
+#include "kern/Formen.h"
 #include "kern/Zahlen.h"
 #include "report/Anhangseite.h"
 #include "report/Ergebnisseite.h"
@@ -32,7 +33,9 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -44,6 +47,9 @@ void verschiebe(QWidget* w, int twips_) { w->move(w->x() + px(twips_), w->y()); 
 
 constexpr int kBreite = 13560;
 constexpr int kHoehe = 10320;
+
+// Print texts of the file buttons.
+enum { kSpeichern = 59, kOeffnen = 60 };
 
 } // namespace
 
@@ -85,10 +91,18 @@ void Hauptform::baueOberflaeche()
     speichertaste = new QPushButton(QStringLiteral("Speichern"), this);
     speichertaste->setObjectName(QStringLiteral("Speichertaste"));
     speichertaste->setGeometry(twips(10680, kHoehe - 600, 1200, 450));
-    connect(oeffnetaste, &QPushButton::clicked, this, &Hauptform::oeffneQuerschnitt);
-    connect(speichertaste, &QPushButton::clicked, this, &Hauptform::speichereQuerschnitt);
-    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &Hauptform::oeffneQuerschnitt);
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &Hauptform::speichereQuerschnitt);
+    const auto oeffne = [this] {
+        if (dokument)
+            dokument->oeffne();
+    };
+    const auto speichere = [this] {
+        if (dokument)
+            dokument->speichere();
+    };
+    connect(oeffnetaste, &QPushButton::clicked, this, oeffne);
+    connect(speichertaste, &QPushButton::clicked, this, speichere);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, oeffne);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, speichere);
     // The bottom row left to right, the return last.
     QWidget::setTabOrder(oeffnetaste, speichertaste);
     QWidget::setTabOrder(speichertaste, tastenreihe[9]);
@@ -193,7 +207,8 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     ladeFormtexte(this, verbinde(pathtext, objectName() + u'.' + Oberflaechensprache));
     m_Printtexte.ladePrinttexte(verbinde(pathtext, objectName() + QStringLiteral("Printtxt.") + Oberflaechensprache));
     nachweistaste->setText(holePrinttext(kTaste));
-    beschrifteDateitasten();
+    speichertaste->setText(holePrinttext(kSpeichern));
+    oeffnetaste->setText(holePrinttext(kOeffnen));
 
     Rueckkehrmodus = -1;
     bericht.seitenzahl = 0;
@@ -202,7 +217,21 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     const bool mitTexten = QFileInfo(Messagedatei).isReadable();
     dialog.jatext = mitTexten ? holeMessage(1001) : QStringLiteral("Ja/Yes");
     dialog.neintext = mitTexten ? holeMessage(1002) : QStringLiteral("Nein/No");
-    stelleZuletztWiederHer();
+    Querschnittsdokument::Fenster fenster;
+    fenster.querschnitt = [this] { return querschnitt(); };
+    fenster.zeige = [this](const Querschnittsdaten& q) {
+        if (form5)
+            form5->close();
+        eingabe->setzeQuerschnitt(q);
+    };
+    fenster.beschriftungen = [this] { return eingabe->beschriftungen(); };
+    fenster.inDerListe = [this](const Querschnittsdaten& q) { return stehtInDerListe(q); };
+    fenster.message = [this](int n) { return holeMessage(n); };
+    fenster.printtext = [this](int n) { return holePrinttext(n); };
+    fenster.frage = [this](const QString& frage, qint16 taste) { return emsgbox(frage, taste); };
+    fenster.eltern = this;
+    dokument = std::make_unique<Querschnittsdokument>(pathben, std::move(fenster));
+    dokument->stelleZuletztWiederHer();
     return true;
 }
 
@@ -274,8 +303,8 @@ void Hauptform::closeEvent(QCloseEvent* ereignis)
 {
     if (Rueckkehrmodus != 9) {
         // Unsaved changes: the question offers to save them first; saved, the window closes.
-        if (istGeaendert() && emsgbox(holeMessage(61), 1) == 6) {
-            if (!speichereQuerschnitt()) {
+        if (dokument && dokument->istGeaendert() && emsgbox(holeMessage(61), 1) == 6) {
+            if (!dokument->speichere()) {
                 ereignis->ignore();
                 return;
             }
@@ -284,8 +313,8 @@ void Hauptform::closeEvent(QCloseEvent* ereignis)
             return;
         }
     }
-    if (m_sperre)
-        merkeZuletzt();
+    if (m_sperre && dokument)
+        dokument->merkeZuletzt();
     ereignis->accept();
     // Unloading the main window ends the program: the windows it opened go first.
     const QList<QWidget*> fenster = QApplication::topLevelWidgets();
@@ -314,11 +343,10 @@ void Hauptform::traegerergebnis()
         form5->close();
     // The footer names the section printed (the profile for a rolled one), after the file it is saved in;
     // a section changed since then is not what that file holds, and the page must not say it is.
-    const bool gewalzt = eingabe->familie == 3;
+    const bool gewalzt = eingabe->familie == kWalzprofil;
     const QString name = QStringLiteral("(") + (gewalzt ? eingabe->Typ->text() : eingabe->Querschnittsname) + u')';
-    bericht.projektname = querschnittsdatei.isEmpty() || istGeaendert()
-                              ? name
-                              : QFileInfo(querschnittsdatei).completeBaseName() + u' ' + name;
+    const bool gespeichert = dokument && !dokument->datei().isEmpty() && !dokument->istGeaendert();
+    bericht.projektname = gespeichert ? QFileInfo(dokument->datei()).completeBaseName() + u' ' + name : name;
     anzahldrucke1 = 0;
     if (gewalzt) {
         rechneHProfil();
@@ -555,4 +583,15 @@ void Hauptform::druckertaste()
     } else if (!letzteDruckdatei.isEmpty()) {
         zeigeMessageMitText(43, QDir::toNativeSeparators(letzteDruckdatei));
     }
+}
+
+bool Hauptform::stehtInDerListe(const Querschnittsdaten& q) const
+{
+    // A form the family's list does not name could not be chosen in the window either.
+    if (q.familie == kWalzprofil || q.Querschnittsnummer == 0)
+        return true;
+    const auto liste =
+        leseQuerschnittsliste(verbinde(pathtext, QStringLiteral("Combo.") + Oberflaechensprache), q.familie);
+    return liste && std::any_of(liste->begin(), liste->end(),
+                                [&](const Querschnittseintrag& e) { return e.nummer == q.Querschnittsnummer; });
 }

@@ -9,6 +9,7 @@
 #include "engine/Berechnung.h"
 #include "engine/Ergebnisdatei.h"
 #include "report/Bericht.h"
+#include "Querschnittsdokument.h"
 #include "section/Eingabeseite.h"
 
 #include <QImage>
@@ -50,15 +51,8 @@ public:
 
     // The section as the window shows it, with its design values.
     Querschnittsdaten querschnitt() const;
-    // The section's file: saved under a name the user picks (false when cancelled
-    // or not written), opened from one (false, after telling why, when the file
-    // gives no section; the window then stays as it was).
-    bool speichereQuerschnitt();
-    void oeffneQuerschnitt();
-    bool oeffneQuerschnittsdatei(const QString& pfad);
-    // Whether the section differs from the file it was last saved to or opened from.
-    bool istGeaendert() const;
-    QString querschnittsdatei; // that file, "" before the first save
+    // The section's file, from the start on (the editor's folder is known then).
+    std::unique_ptr<Querschnittsdokument> dokument;
     QPushButton* speichertaste = nullptr;
     QPushButton* oeffnetaste = nullptr;
 
@@ -130,24 +124,8 @@ private:
     std::vector<std::function<void(Zeichenflaeche&)>> m_letzteSeiten;
     QString m_druckname;
 
-    // The section as last saved or opened, as its file holds it.
-    QByteArray m_gespeichert;
-    // The editor's last section and the file it belongs to, kept when the window closes.
-    QString zuletztDatei() const;
-    QString zuletztPfad() const;
-    void merkeZuletzt();
-    void stelleZuletztWiederHer();
-    void legeZuletztBeiseite(const QString& grund);
-    bool m_zuletztUnberuehrt = false; // the kept section could not be read nor set aside
-    // A section file as the window takes it, or the message that tells why not.
-    struct Geoeffnet {
-        std::optional<Querschnittsdaten> querschnitt;
-        QString ablehnung;
-    };
-    Geoeffnet leseGeprueft(const QString& pfad) const;
-    void beschrifteDateitasten();
+    // Whether the form of a section stands in its family's list of the language chosen.
     bool stehtInDerListe(const Querschnittsdaten& q) const;
-    QString dateifilter() const;
 
     Printtexte m_Printtexte;
 };

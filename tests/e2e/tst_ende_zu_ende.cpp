@@ -237,7 +237,7 @@ private slots:
         QCOMPARE(m_form->querschnitt().bemessung.radlast, QStringLiteral("300"));
         const QString datei = m_suite->wurzel.filePath("Kranbahn.tqs");
         dateiwahl() = [&](QWidget*, Dateiwahlart, const QString&, const QString&, const QString&) { return datei; };
-        QVERIFY(m_form->speichereQuerschnitt());
+        QVERIFY(m_form->dokument->speichere());
         QTest::mouseClick(e->Traegerergebnis, Qt::LeftButton);
         keineMeldung();
         // The result page, the check's three pages, the appendix.
@@ -269,7 +269,7 @@ private slots:
         m_form->Rueckkehrmodus = 9;
         m_form->close();
         starte();
-        QVERIFY(m_form->oeffneQuerschnittsdatei(datei));
+        QVERIFY(m_form->dokument->oeffneDatei(datei));
         QTest::mouseClick(e->Traegerergebnis, Qt::LeftButton);
         keineMeldung();
         QCOMPARE(QImage(m_form->form5->bitmap(1)), seiten); // both pages, stacked

@@ -92,14 +92,14 @@ private slots:
     {
         auto f = starte(*m_suite);
         QVERIFY(f);
-        QVERIFY(!f->istGeaendert());
+        QVERIFY(!f->dokument->istGeaendert());
         gibEin(*f);
-        QVERIFY(f->istGeaendert());
+        QVERIFY(f->dokument->istGeaendert());
         m_gewaehlt = m_suite->wurzel.filePath("Träger 1"); // the extension is added
         QTest::keyClick(f.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(m_wahlen, QList<Dateiwahlart>{Dateiwahlart::Speichern});
-        QCOMPARE(f->querschnittsdatei, m_gewaehlt + kQuerschnittsendung);
-        QVERIFY(!f->istGeaendert());
+        QCOMPARE(f->dokument->datei(), m_gewaehlt + kQuerschnittsendung);
+        QVERIFY(!f->dokument->istGeaendert());
         const QByteArray datei = uebergabe(*f);
         f->traegerergebnis(); // no engine here: only the footer's name counts
         QCOMPARE(f->bericht.projektname, "Träger 1 (" + f->eingabe->Querschnittsname + ")");
@@ -108,7 +108,7 @@ private slots:
         // A change after saving: the page no longer names the file; closing asks to save it; "no", then
         // the usual question.
         tippe(f->eingabe->Abmessung[5], "16");
-        QVERIFY(f->istGeaendert());
+        QVERIFY(f->dokument->istGeaendert());
         f->traegerergebnis();
         QCOMPARE(f->bericht.projektname, "(" + f->eingabe->Querschnittsname + ")");
         m_rekorder->gezeigt.clear();
@@ -126,16 +126,16 @@ private slots:
         QVERIFY(f);
         QCOMPARE(uebergabe(*f), geaendert);
         QCOMPARE(f->querschnitt().bemessung.radlast, QStringLiteral("250"));
-        QCOMPARE(f->querschnittsdatei, m_gewaehlt + kQuerschnittsendung);
-        QVERIFY(f->istGeaendert());
+        QCOMPARE(f->dokument->datei(), m_gewaehlt + kQuerschnittsendung);
+        QVERIFY(f->dokument->istGeaendert());
         tippe(f->eingabe->Abmessung[5], "14"); // back to what the file holds
-        QVERIFY(!f->istGeaendert());
+        QVERIFY(!f->dokument->istGeaendert());
 
         // Opening the saved file gives the saved section.
         m_gewaehlt += kQuerschnittsendung;
         QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(uebergabe(*f), datei);
-        QVERIFY(!f->istGeaendert());
+        QVERIFY(!f->dokument->istGeaendert());
 
         // Opening over unsaved changes asks first, as closing does: "yes" and a save refused in the file
         // dialog open nothing; "no" discards the change and opens.
@@ -152,7 +152,7 @@ private slots:
         m_rekorder->antwort = 7;
         QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(uebergabe(*f), datei);
-        QVERIFY(!f->istGeaendert());
+        QVERIFY(!f->dokument->istGeaendert());
         dateiwahl() = [this](QWidget*, Dateiwahlart, const QString&, const QString&, const QString&) { return m_gewaehlt; };
 
         // "Yes" to the question saves before the window closes.
@@ -278,10 +278,10 @@ private slots:
         const QString pfad = m_suite->wurzel.filePath("x.tqs");
         if (!inhalt.isNull())
             schreibeDatei(pfad, inhalt);
-        QVERIFY(!f->oeffneQuerschnittsdatei(pfad));
+        QVERIFY(!f->dokument->oeffneDatei(pfad));
         QCOMPARE(m_rekorder->texte(), QStringList{f->holeMessage(meldung) + u' ' + QDir::toNativeSeparators(pfad)});
         QCOMPARE(uebergabe(*f), vorher);
-        QVERIFY(f->querschnittsdatei.isEmpty());
+        QVERIFY(f->dokument->datei().isEmpty());
         f->Rueckkehrmodus = 9;
     }
 
@@ -334,7 +334,7 @@ private slots:
         QVERIFY(leseQuerschnittsdatei(gut).querschnitt); // the file unchanged would open
         const QByteArray vorher = uebergabe(*f);
 
-        QVERIFY(!f->oeffneQuerschnittsdatei(pfad));
+        QVERIFY(!f->dokument->oeffneDatei(pfad));
         QCOMPARE(m_rekorder->gezeigt.size(), size_t(1));
         const QString text = m_rekorder->texte().first();
         QVERIFY2(text.startsWith(f->holeMessage(67) + u' ' + QDir::toNativeSeparators(pfad) + u'\n'), qPrintable(text));
@@ -353,7 +353,7 @@ private slots:
             name.chop(1);
         QVERIFY2(name.isEmpty() || text.contains(name), qPrintable(text + " / " + name));
         QCOMPARE(uebergabe(*f), vorher);
-        QVERIFY(f->querschnittsdatei.isEmpty());
+        QVERIFY(f->dokument->datei().isEmpty());
         // Leaving fields afterwards raises nothing: no refused value reached the window.
         m_rekorder->gezeigt.clear();
         tippe(e->Abmessung[0], "730");
@@ -447,7 +447,7 @@ private slots:
         QVERIFY(f);
         gibEin(*f);
         m_gewaehlt = voll + QStringLiteral("/Kranbahn.tqs");
-        QVERIFY(f->speichereQuerschnitt());
+        QVERIFY(f->dokument->speichere());
         const QByteArray alt = leseDatei(m_gewaehlt);
         QFile fuellung(voll + QStringLiteral("/fuellung"));
         QVERIFY(fuellung.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
@@ -457,13 +457,13 @@ private slots:
         fuellung.close();
         tippe(f->eingabe->Abmessung[5], "16");
         m_rekorder->gezeigt.clear();
-        QVERIFY(!f->speichereQuerschnitt());
+        QVERIFY(!f->dokument->speichere());
         QCOMPARE(leseDatei(m_gewaehlt), alt);
         QCOMPARE(m_rekorder->gezeigt.size(), size_t(1));
         const QString text = m_rekorder->texte().first();
         QVERIFY2(text.startsWith(f->holeMessage(69) + u' ' + QDir::toNativeSeparators(m_gewaehlt)), qPrintable(text));
         QVERIFY2(text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(text));
-        QVERIFY(f->istGeaendert());
+        QVERIFY(f->dokument->istGeaendert());
         f->Rueckkehrmodus = 9;
     }
 };
