@@ -2,26 +2,12 @@
 // section-form lists, each read from the fuzz input as a file.
 #include "Fuzzdatei.h"
 
+#include "app/Sprachtexte.h"
 #include "kern/Feldleser.h"
-#include "app/Meldungen.h"
-#include "app/Sprachdateien.h"
 #include "kern/Formen.h"
-
-namespace {
-
-// A damaged file is told to the user; here nobody is there to see it.
-class Stumm final : public Meldungsanzeige {
-public:
-    void zeige(const QString&, Meldungssymbol) override {}
-    void frage(QWidget*, Dialogvariablen&) override {}
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
-    static Stumm stumm;
-    setzeMeldungsanzeige(&stumm);
     static Fuzzdatei datei;
     const QString& pfad = datei.schreibe(daten, groesse);
 
@@ -31,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         erwarte(e.abschnitt >= 1 && e.abschnitt <= 6);
 
     Printtexte printtexte;
-    printtexte.ladePrinttexte(pfad);
+    erwarte(printtexte.ladePrinttexte(pfad) != Textdateistand::Fehlt);
     for (int n = -1; n <= Printtexte::kAnzahl; ++n)
         printtexte.holePrinttext(n);
 

@@ -1,7 +1,6 @@
 #include "Dateien.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <QSysInfo>
 
 #include <cerrno>
@@ -72,15 +71,6 @@ Dateischreiber& dateischreiber()
     return schreiber;
 }
 
-Dateiwahl& dateiwahl()
-{
-    static Dateiwahl wahl = [](QWidget* eltern, Dateiwahlart art, const QString& titel, const QString& ordner,
-                               const QString& filter) {
-        return art == Dateiwahlart::Oeffnen ? QFileDialog::getOpenFileName(eltern, titel, ordner, filter)
-                                            : QFileDialog::getSaveFileName(eltern, titel, ordner, filter);
-    };
-    return wahl;
-}
 
 bool sperreIstVerwaist(qint64 pid, const QString& rechner)
 {

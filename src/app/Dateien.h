@@ -12,15 +12,6 @@
 using Dateischreiber = std::function<bool(const QString& pfad, const QByteArray& inhalt, QString& grund)>;
 Dateischreiber& dateischreiber();
 
-class QWidget;
-
-// Where the user picks a file to open or to save it under: the system's file
-// dialogs, or in tests a function of their own. An empty name: cancelled.
-enum class Dateiwahlart { Oeffnen, Speichern };
-using Dateiwahl = std::function<QString(QWidget* eltern, Dateiwahlart art, const QString& titel, const QString& ordner,
-                                        const QString& filter)>;
-Dateiwahl& dateiwahl();
-
 // A character no file or folder name can carry on Linux or Windows.
 bool taugtNichtImDateinamen(QChar c);
 

@@ -2,7 +2,7 @@
 
 #include "Rechenkern.h"
 #include "app/Dateien.h"
-#include "app/Sprachdateien.h"
+#include "app/Sprachtexte.h"
 #include "app/Start.h"
 #include "catalogs/Kataloge.h"
 #include "kern/Formen.h"

@@ -205,7 +205,9 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     eingabe->pathtext = pathtext;
     eingabe->Oberflaechensprache = Oberflaechensprache;
     ladeFormtexte(this, verbinde(pathtext, objectName() + u'.' + Oberflaechensprache));
-    m_Printtexte.ladePrinttexte(verbinde(pathtext, objectName() + QStringLiteral("Printtxt.") + Oberflaechensprache));
+    const QString printtexte = verbinde(pathtext, objectName() + QStringLiteral("Printtxt.") + Oberflaechensprache);
+    if (const Textdateistand stand = m_Printtexte.ladePrinttexte(printtexte); stand != Textdateistand::Heil)
+        meldungen().zeige(textPrinttexte(stand, printtexte), Meldungssymbol::Keins);
     nachweistaste->setText(holePrinttext(kTaste));
     speichertaste->setText(holePrinttext(kSpeichern));
     oeffnetaste->setText(holePrinttext(kOeffnen));

@@ -2,6 +2,7 @@
 
 #include "Bemessungsdialog.h"
 #include "app/Dateien.h"
+#include "app/Dateiwahl.h"
 #include "app/Meldungen.h"
 #include "app/Start.h"
 #include "kern/Feldleser.h"

@@ -102,11 +102,13 @@ private slots:
                                          QByteArray(ganz).replace("\n58,", "\n"), QByteArray(ganz).replace("\n31,\"T; 31\"\r\n", "\n"),
                                          ganz + "x,\"y\"", QByteArray()}) {
             Printtexte texte;
-            Meldungsrekorder rekorder;
             const QString pfad = inhalt.isNull() ? m_ordner.pfad("fehlt") : m_ordner.datei("Printtxt.D", inhalt);
-            texte.ladePrinttexte(pfad);
+            const Textdateistand stand = texte.ladePrinttexte(pfad);
+            QCOMPARE(stand, inhalt.isNull() ? Textdateistand::Fehlt
+                            : inhalt == ganz ? Textdateistand::Heil
+                                             : Textdateistand::Beschaedigt);
             const QString meldung = inhalt.isNull() ? "Printtxt-File  fehlt/ missing" : textDateiBeschaedigt(pfad);
-            QCOMPARE(rekorder.texte(), inhalt == ganz ? QStringList{} : QStringList{meldung});
+            QCOMPARE(textPrinttexte(stand, pfad), inhalt == ganz ? QString() : meldung);
             QCOMPARE(texte.holePrinttext(2) + texte.holePrinttext(500) + texte.holePrinttext(501),
                      inhalt.isNull() ? "" : "T, 2letzter");
         }
@@ -140,10 +142,10 @@ private slots:
             const QString messages = daten.filePath(QStringLiteral("HauptformMessages.") + sprache);
             for (int n : benutzt)
                 QVERIFY2(!holeMessage(messages, n).contains("fehlt/"), qPrintable(QString("%1 %2").arg(sprache).arg(n)));
-            Meldungsrekorder rekorder;
             Printtexte texte;
-            texte.ladePrinttexte(daten.filePath(QStringLiteral("HauptformPrinttxt.") + sprache));
-            QVERIFY2(rekorder.gezeigt.empty(), sprache);
+            QVERIFY2(texte.ladePrinttexte(daten.filePath(QStringLiteral("HauptformPrinttxt.") + sprache)) ==
+                         Textdateistand::Heil,
+                     sprache);
             const QString launcher = daten.filePath(QStringLiteral("TarvelloMain.") + sprache);
             for (int n = 1; n <= 15; ++n)
                 QVERIFY2(!holeMessage(launcher, n).contains("fehlt/"), qPrintable(QString("%1 %2").arg(sprache).arg(n)));

@@ -93,6 +93,26 @@ private slots:
                     QVERIFY2(!oberflaeche.match(include).hasMatch(), qPrintable(q.pfad + ": " + include));
     }
 
+    // Below the windows nothing shows a message: the core, the catalogs, the engine road, the check,
+    // the drawings and the pages hand back what there is to tell, and the window shows it.
+    void meldungenNurAusDenFenstern()
+    {
+        const QStringList unten{"src/kern", "src/catalogs", "src/engine", "src/nachweis", "src/drawing", "src/report"};
+        int gesehen = 0;
+        for (const Quelldatei& q : quelldateien()) {
+            if (!unten.contains(q.ordner))
+                continue;
+            ++gesehen;
+            QFile datei(kWurzel + u'/' + q.pfad);
+            QVERIFY(datei.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(datei.readAll());
+            QVERIFY2(!text.contains(QStringLiteral("meldungen()")) && !text.contains(QStringLiteral("QMessageBox")),
+                     qPrintable(q.pfad));
+            QVERIFY2(!q.includes.contains(QStringLiteral("app/Meldungen.h")), qPrintable(q.pfad));
+        }
+        QVERIFY(gesehen > 40);
+    }
+
     void keineDateiUeberSechshundertZeilen()
     {
         for (const Quelldatei& q : quelldateien())

@@ -5,6 +5,7 @@
 #include "Testhilfen.h"
 #include "fenster/Bemessungsdialog.h"
 #include "app/Dateien.h"
+#include "app/Dateiwahl.h"
 #include "app/Start.h"
 #include "kern/Zahlen.h"
 #include "engine/Berechnung.h"

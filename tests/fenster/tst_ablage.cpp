@@ -3,6 +3,7 @@
 // section comes back at the next start.
 #include "Testhilfen.h"
 #include "app/Dateien.h"
+#include "app/Dateiwahl.h"
 #include "fenster/Bemessungsdialog.h"
 #include "fenster/Hauptform.h"
 #include "kern/Querschnittsdatei.h"

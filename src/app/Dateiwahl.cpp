@@ -1,0 +1,13 @@
+#include "Dateiwahl.h"
+
+#include <QFileDialog>
+
+Dateiwahl& dateiwahl()
+{
+    static Dateiwahl wahl = [](QWidget* eltern, Dateiwahlart art, const QString& titel, const QString& ordner,
+                               const QString& filter) {
+        return art == Dateiwahlart::Oeffnen ? QFileDialog::getOpenFileName(eltern, titel, ordner, filter)
+                                            : QFileDialog::getSaveFileName(eltern, titel, ordner, filter);
+    };
+    return wahl;
+}
