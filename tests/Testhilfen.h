@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <vector>
@@ -58,6 +60,40 @@ inline QByteArray leseDatei(const QString& pfad)
     QFile datei(pfad);
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
+
+// A real small file system of the test's own (a 64 kB tmpfs) mounted on a folder, where the system
+// lets one be mounted (root on Linux); unmounted again at the end. `fuelle` fills what is left, so
+// that the next write meets a full disk, not a stand-in for one.
+class KleinesDateisystem {
+public:
+    explicit KleinesDateisystem(const QString& ordner) : m_ordner(ordner)
+    {
+        QDir().mkpath(ordner);
+        m_bereit = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", ordner}) == 0;
+    }
+    ~KleinesDateisystem()
+    {
+        if (m_bereit)
+            QProcess::execute(QStringLiteral("umount"), {m_ordner});
+    }
+    KleinesDateisystem(const KleinesDateisystem&) = delete;
+    KleinesDateisystem& operator=(const KleinesDateisystem&) = delete;
+
+    bool bereit() const { return m_bereit; }
+    void fuelle() const
+    {
+        QFile fuellung(m_ordner + QStringLiteral("/fuellung"));
+        if (!fuellung.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return;
+        const QByteArray block(512, 'f');
+        while (fuellung.write(block) == block.size()) {
+        }
+    }
+
+private:
+    QString m_ordner;
+    bool m_bereit = false;
+};
 
 // The box the design check starts from: a rail over its web (form 15), BO 600, TO 30, TS 12;
 // other families' forms get the same plates.

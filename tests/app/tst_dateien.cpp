@@ -1,6 +1,7 @@
 // Writing a whole file: what was there stays unless the new file was written completely, also on
 // a real full file system (a small tmpfs of the test's own, where the system lets it be mounted).
 // Reading one: a regular file of bounded size, anything else refused at once.
+#include "Testhilfen.h"
 #include "app/Dateien.h"
 #include "kern/Feldleser.h"
 
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,21 +49,14 @@ private slots:
     {
         QTemporaryDir ordner;
         const QString voll = ordner.filePath(QStringLiteral("voll"));
-        QDir().mkpath(voll);
-        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", voll}) != 0)
+        const KleinesDateisystem platz(voll);
+        if (!platz.bereit())
             QSKIP("no tmpfs of the test's own can be mounted here");
-        const auto aushaengen = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {voll}); });
         const QString alt = voll + QStringLiteral("/Kranbahn.tqs");
         const QByteArray gut(866, 'g');
         QString grund;
         QVERIFY(schreibeGanzeDatei(alt, gut, grund));
-        // Fill what is left.
-        QFile fuellung(voll + QStringLiteral("/fuellung"));
-        QVERIFY(fuellung.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        const QByteArray block(4096, 'f');
-        while (fuellung.write(block) == block.size()) {
-        }
-        fuellung.close();
+        platz.fuelle();
         QVERIFY(!schreibeGanzeDatei(alt, QByteArray(900, 'n'), grund));
         QVERIFY2(!grund.isEmpty(), "no reason given");
         QCOMPARE(inhaltVon(alt), gut);

@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -438,24 +437,18 @@ private slots:
     // system's reason, in the save's own words; the window still counts as unsaved.
     void speichernAufVollemDatentraeger()
     {
-        QTemporaryDir platz;
-        const QString voll = platz.filePath(QStringLiteral("voll"));
-        QDir().mkpath(voll);
-        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", voll}) != 0)
+        QTemporaryDir ordner;
+        const QString voll = ordner.filePath(QStringLiteral("voll"));
+        const KleinesDateisystem platz(voll);
+        if (!platz.bereit())
             QSKIP("no tmpfs of the test's own can be mounted here");
-        const auto aushaengen = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {voll}); });
         auto f = starte(*m_suite);
         QVERIFY(f);
         gibEin(*f);
         m_gewaehlt = voll + QStringLiteral("/Kranbahn.tqs");
         QVERIFY(f->dokument->speichere());
         const QByteArray alt = leseDatei(m_gewaehlt);
-        QFile fuellung(voll + QStringLiteral("/fuellung"));
-        QVERIFY(fuellung.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        const QByteArray block(512, 'f');
-        while (fuellung.write(block) == block.size()) {
-        }
-        fuellung.close();
+        platz.fuelle();
         tippe(f->eingabe->Abmessung[5], "16");
         m_rekorder->gezeigt.clear();
         QVERIFY(!f->dokument->speichere());
