@@ -78,7 +78,8 @@ void Eingabeseite::familieGewaehlt(int i)
     FrameHprofil->hide();
     Querschnitt->show();
     setzeSichtbar({Querschnittsdatenframe1, Picture1, Stegframe, Schienenframe, Steifenframe, Traegerergebnis}, false);
-    Abmessung[6]->clear();
+    // The second web thickness keeps its value like every other field: emptied, it would silently
+    // mean "as TS1" at the next run.
     if (i == 2) {
         Abmessungslabel[8]->move(px(240), Abmessungslabel[7]->y());
         Abmessungslabel[8]->show();

@@ -252,6 +252,21 @@ private slots:
     // The lists give the designation and the table's values. A click on the family already
     // chosen (rolled or welded) and pointing at the designation change nothing; typing a
     // designation drops the choice.
+    // Every typed value stays over a change of family, the second web thickness too: left empty it
+    // would mean "as TS1" and the next run would compute another section without a word.
+    void stegdicke2BleibtUeberFamilienwechsel()
+    {
+        waehle(15);
+        QVERIFY(tippeEin(e->Abmessung[5], "12"));
+        QVERIFY(tippeEin(e->Abmessung[6], "16"));
+        for (int c : {31, 201, 111, 315, 0, 15}) {
+            waehle(c);
+            QCOMPARE(e->Abmessung[6]->text(), QStringLiteral("16"));
+        }
+        QCOMPARE(e->querschnitt().masse.stegdicke2, QStringLiteral("16"));
+        QCOMPARE(e->querschnitt().masse.stegdicke, QStringLiteral("12"));
+    }
+
     void gleicheFamilieNochmals()
     {
         waehle(215);
