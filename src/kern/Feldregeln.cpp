@@ -16,7 +16,7 @@ int regelverletzung(Feldregel regel, float v)
     case Feldregel::Stegwinkel: return std::fabs(v) <= 30 ? 0 : 13;
     case Feldregel::Radius: return v >= 0 ? 0 : 5;
     case Feldregel::Steifenlage: return v > 2 && v < 98 ? 0 : 14;
-    case Feldregel::Mindestens1: return v >= 1 ? 0 : 4;
+    case Feldregel::Mindestens1: return v >= 1 ? 0 : 74;
     case Feldregel::Nichtnegativ: return v >= 0 ? 0 : 5;
     }
     return 0;

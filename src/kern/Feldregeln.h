@@ -9,7 +9,7 @@ enum class Feldregel {
     Stegwinkel,  // at most 30 degrees either way (message 13)
     Radius,      // 0 or more (message 5)
     Steifenlage, // more than 2 and less than 98 percent (message 14)
-    Mindestens1, // 1 or more (message 4)
+    Mindestens1, // 1 or more (message 74)
     Nichtnegativ // 0 or more (message 5)
 };
 

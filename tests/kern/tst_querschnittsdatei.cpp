@@ -134,11 +134,11 @@ private slots:
         QTest::newRow("Winkel ohne schräge Stege") << zweizeller << QByteArray("stegwinkel") << QByteArray("45") << 0;
         QTest::newRow("St1 bei 150 %") << steifen << QByteArray("steifen1.lage") << QByteArray("150") << 14;
         QTest::newRow("St2 bei 2 %") << steifen << QByteArray("steifen2.lage") << QByteArray("2") << 14;
-        QTest::newRow("St1 L1 0,5") << steifen << QByteArray("steifen1.lang1") << QByteArray("0,5") << 4;
+        QTest::newRow("St1 L1 0,5") << steifen << QByteArray("steifen1.lang1") << QByteArray("0,5") << 74;
         QTest::newRow("St1 L2 0") << steifen << QByteArray("steifen1.lang2") << QByteArray("0") << 0;
         QTest::newRow("St1 L2 -1") << steifen << QByteArray("steifen1.lang2") << QByteArray("-1") << 5;
         QTest::newRow("St4 L1 leer") << steifen << QByteArray("steifen4.lang1") << QByteArray("") << 0;
-        QTest::newRow("St2 t 0") << steifen << QByteArray("steifen2.dicke") << QByteArray("0") << 4;
+        QTest::newRow("St2 t 0") << steifen << QByteArray("steifen2.dicke") << QByteArray("0") << 74;
         QTest::newRow("R -1") << walz << QByteArray("walzprofil.R") << QByteArray("-1") << 5;
         QTest::newRow("R 0") << walz << QByteArray("walzprofil.R") << QByteArray("0") << 0;
         QTest::newRow("H 0") << walz << QByteArray("walzprofil.H") << QByteArray("0") << 4;

@@ -26,7 +26,8 @@ const Eingabe kEingaben[] = {
     {"ueber 100 m", 19, "Abmessung_4", "900", "100001", 50, "900", false},
     {"Winkel 30,01", 19, "Abmessung_14", "0", "30,01", 13, "0", false},
     {"Lage 2", 19, "Stort_0", "70", "2", 14, "70", false},         {"L2 negativ", 19, "StLang2_1", "5", "-1", 5, "5", false},
-    {"t unter 1", 19, "StDick_1", "10", "0,5", 4, "10", false},    {"R null", 0, "hwert_4", "27", "0", 0, "0", false},
+    {"t unter 1", 19, "StDick_1", "10", "0,5", 74, "10", false},
+    {"TU null", 0, "hwert_11", "19", "0", 4, "19", false},    {"R null", 0, "hwert_4", "27", "0", 0, "0", false},
     {"RU null", 0, "hwert_7", "15", "0", 0, "0", false},           {"H null", 0, "hwert_0", "300", "0", 4, "300", false},
     {"Fensterwechsel", 2, "Abmessung_1", "480", "0", 4, "480", true},
 };

@@ -124,7 +124,7 @@ private slots:
             {Feldregel::Stegwinkel, 30.01f, 13}, {Feldregel::Stegwinkel, -30.5f, 13}, {Feldregel::Radius, 0, 0},
             {Feldregel::Radius, -1, 5},          {Feldregel::Steifenlage, 2, 14},   {Feldregel::Steifenlage, 2.5f, 0},
             {Feldregel::Steifenlage, 97.9f, 0},  {Feldregel::Steifenlage, 98, 14},  {Feldregel::Mindestens1, 1, 0},
-            {Feldregel::Mindestens1, 0.5f, 4},   {Feldregel::Nichtnegativ, 0, 0},   {Feldregel::Nichtnegativ, -0.1f, 5},
+            {Feldregel::Mindestens1, 0.5f, 74},   {Feldregel::Nichtnegativ, 0, 0},   {Feldregel::Nichtnegativ, -0.1f, 5},
         };
         for (const auto& f : faelle)
             QTest::addRow("regel %d wert %g", int(f.r), double(f.v)) << int(f.r) << f.v << f.m;
