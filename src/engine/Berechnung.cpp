@@ -115,11 +115,11 @@ Rechenausgang rechneQuerschnitt(const Querschnittsdaten& q, const Beschriftungen
     return a;
 }
 
-Rechenausgang rechneWalzprofil(const Querschnittsdaten& q, const Berechnungsumgebung& u)
+Rechenausgang rechneWalzprofil(const Querschnittsdaten& q, const Beschriftungen& b, const Berechnungsumgebung& u)
 {
     Rechenausgang a;
     loescheErgebnisse(u);
-    const Uebergabeinhalt inhalt = baueHProfilUebergabe(q, [&u](int n) { return holeMessage(u.Messagedatei, n); });
+    const Uebergabeinhalt inhalt = baueHProfilUebergabe(q, [&u](int n) { return holeMessage(u.Messagedatei, n); }, b);
     a.meldungen = inhalt.meldungen;
     if (inhalt.ok && schreibe(u, 2, uebergabebytes(inhalt.zeilen), a.meldungen))
         a.gerechnet = fuehreAus(u, a.meldungen, 3);

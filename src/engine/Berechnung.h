@@ -37,7 +37,7 @@ struct Rechenausgang {
 Rechenausgang rechneQuerschnitt(const Querschnittsdaten& q, const Beschriftungen& b, const Berechnungsumgebung& u);
 
 // The rolled-profile family: writes "Übergabe2.dat", runs the engine; "Übergabe3.dat" as above.
-Rechenausgang rechneWalzprofil(const Querschnittsdaten& q, const Berechnungsumgebung& u);
+Rechenausgang rechneWalzprofil(const Querschnittsdaten& q, const Beschriftungen& b, const Berechnungsumgebung& u);
 
 // The design check's own run: the section as the check computes it (the rail
 // worn) written into "Übergabe4.dat", its result "Übergabe5.dat" and stress mesh

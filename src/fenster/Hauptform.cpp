@@ -535,7 +535,7 @@ bool Hauptform::zeigeQuerschnittswerte()
 bool Hauptform::rechneHProfil()
 {
     const Querschnittsdaten q = querschnitt();
-    if (!zeigeAusgang(rechneWalzprofil(q, umgebung())))
+    if (!zeigeAusgang(rechneWalzprofil(q, eingabe->beschriftungen(), umgebung())))
         return false;
     // The engine answers with the file's first line: plain, with a flat rail, or with a bottom profile.
     const int modus = q.HUGCheck ? 110 : q.HschieneCheck ? 103 : 102;

@@ -225,7 +225,8 @@ Uebergabeinhalt baueUebergabe(const Querschnittsdaten& eingabe, const Beschriftu
     return inhalt;
 }
 
-Uebergabeinhalt baueHProfilUebergabe(const Querschnittsdaten& eingabe, const Meldungstext& holeMessage)
+Uebergabeinhalt baueHProfilUebergabe(const Querschnittsdaten& eingabe, const Meldungstext& holeMessage,
+                                     const Beschriftungen& b)
 {
     Uebergabeinhalt inhalt;
     const Querschnittsdaten q = nurGezeigtes(eingabe);
@@ -236,21 +237,39 @@ Uebergabeinhalt baueHProfilUebergabe(const Querschnittsdaten& eingabe, const Mel
         inhalt.ok = false;
         return inhalt;
     };
-    auto leer = [](const HProfilmasse& p) {
-        return ohneWert(p.H) || ohneWert(p.B) || ohneWert(p.S) || ohneWert(p.T) || ohneWert(p.R);
+    // Every empty field the window shows, named as it captions it ("H =" as "H").
+    QStringList fehlend;
+    bool leer = false;
+    const auto pruefe = [&](const QString& wert, QString name) {
+        if (!ohneWert(wert))
+            return;
+        leer = true;
+        name = name.trimmed();
+        if (name.endsWith(u'='))
+            name = name.chopped(1).trimmed();
+        if (!name.isEmpty())
+            fehlend.append(name);
     };
-    if (leer(w))
-        return verweigere(holeMessage(2));
-    if (q.HschieneCheck && (ohneWert(q.flachschienenhoehe) || ohneWert(q.flachschienenbreite)))
-        return verweigere(holeMessage(2));
+    const auto profil = [&](const HProfilmasse& p, const HProfilmasse& namen) {
+        pruefe(p.H, namen.H);
+        pruefe(p.B, namen.B);
+        pruefe(p.S, namen.S);
+        pruefe(p.T, namen.T);
+        pruefe(p.R, namen.R);
+    };
+    profil(w, b.stegprofil);
+    if (q.HschieneCheck) {
+        pruefe(q.flachschienenhoehe, b.flachschienenhoehe);
+        pruefe(q.flachschienenbreite, b.flachschienenbreite);
+    }
+    if (q.HUGCheck)
+        profil(u, b.untergurtprofil);
+    if (leer)
+        return verweigere(holeMessage(2) + (fehlend.isEmpty() ? QString() : u'\n' + fehlend.join(QStringLiteral(", "))));
     if (q.HschieneCheck && zahl(q.flachschienenbreite) > zahl(w.B))
         return verweigere(holeMessage(25));
-    if (q.HUGCheck) {
-        if (leer(u))
-            return verweigere(holeMessage(2));
-        if (zahl(u.H) > zahl(w.H) - 5)
-            return verweigere(holeMessage(2) + QStringLiteral(" HU"));
-    }
+    if (q.HUGCheck && zahl(u.H) > zahl(w.H) - 5)
+        return verweigere(holeMessage(2) + QStringLiteral(" HU"));
     inhalt.dateiGeschrieben = true;
     auto& z = inhalt.zeilen;
     z.append(q.HUGCheck ? QStringLiteral("110") : q.HschieneCheck ? QStringLiteral("103") : QStringLiteral("102"));

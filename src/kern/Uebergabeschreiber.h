@@ -30,8 +30,10 @@ using Schienenfussbreite = std::function<float(const QString& schiene)>;
 // The welded families: lines of "Übergabe0.dat", with every check.
 Uebergabeinhalt baueUebergabe(const Querschnittsdaten& q, const Beschriftungen& b, int Laufwert,
                             const Schienenfussbreite& fussbreite, const Meldungstext& holeMessage);
-// The rolled profiles: lines of "Übergabe2.dat".
-Uebergabeinhalt baueHProfilUebergabe(const Querschnittsdaten& q, const Meldungstext& holeMessage);
+// The rolled profiles: lines of "Übergabe2.dat". A value missing is told with the captions of
+// every empty field the window shows (from `b`; none given, the message alone).
+Uebergabeinhalt baueHProfilUebergabe(const Querschnittsdaten& q, const Meldungstext& holeMessage,
+                                     const Beschriftungen& b = Beschriftungen());
 
 // The file's text: every line ended with CR LF.
 QByteArray uebergabebytes(const QStringList& zeilen);

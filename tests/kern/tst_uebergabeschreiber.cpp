@@ -238,6 +238,9 @@ private slots:
         QVERIFY(baueHProfilUebergabe(q, message).ok);
         q.walzprofil.S.clear();
         QCOMPARE(baueHProfilUebergabe(q, message).meldungen, QStringList{"M2"});
+        // With the window's captions every empty field is named, the bottom profile's too.
+        q.untergurtprofil.R.clear();
+        QCOMPARE(baueHProfilUebergabe(q, message, kBeschriftungen).meldungen, QStringList{"M2\nS, RU"});
     }
 };
 
