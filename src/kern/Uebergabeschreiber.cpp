@@ -3,14 +3,10 @@
 #include "kern/section_geometry.h"
 
 #include "Formen.h"
+#include "Masspruefung.h"
 #include "Zahlen.h"
 
-#include <cmath>
-
 namespace {
-
-// The web slope enters every check through this constant, not an exact π/180.
-double sinus(float grad) { return std::sin(double(grad) * 0.0174533); }
 
 class Schreiber {
 public:
@@ -98,13 +94,7 @@ Uebergabeinhalt baueUebergabe(const Querschnittsdaten& eingabe, const Beschriftu
     inhalt.dateiGeschrieben = true;
 
     const Formlayout layout = formlayout(x);
-    const bool mitteObergurt = q.familie == kMitteObergurt;
-    const float h = zahl(m.steghoehe), t = zahl(m.stegdicke), t2 = zahl(m.stegdicke2), bOG = zahl(m.obergurtbreite);
-    const float bUG = zahl(untergurtbreite), h2 = zahl(m.steghoehe2), alpha = zahl(m.stegwinkel);
     const Zellenmasse& z = m.zelle2;
-    const float BO3 = zahl(z.BO3), HS3 = zahl(z.HS3), TS3 = zahl(z.TS3), AS3 = zahl(z.AS3);
-    const float B = zahl(q.stegprofil.B), H = zahl(q.stegprofil.H), T = zahl(q.stegprofil.T);
-    auto p = [&q](int i) { return zahl(q.steifen[size_t(i)].lage); };
     auto zeile = [&layout](int i) { return layout.steifenzeilen[size_t(i)]; };
 
     s.ganzzahl(x);
@@ -118,11 +108,7 @@ Uebergabeinhalt baueUebergabe(const Querschnittsdaten& eingabe, const Beschriftu
 
     // The rail at mid top flange is dimensioned by its width at the top; the
     // engine wants it at the bottom. The typed text stays in the record.
-    QString schottbreite = m.schottbreite;
-    if (mitteObergurt && !schottbreite.isEmpty())
-        schottbreite = textMit7Stellen(float(double(zahl(schottbreite)) - 2.0 * double(h) * sinus(alpha)));
-    s.wert(schottbreite, lm.schottbreite);
-    const float bS = zahl(schottbreite);
+    s.wert(schottbreiteUnten(q), lm.schottbreite);
 
     if (mitSchienenblock(x)) {
         const bool kasten = istKastenform(x), winkel = istWinkelform(x);
@@ -142,12 +128,6 @@ Uebergabeinhalt baueUebergabe(const Querschnittsdaten& eingabe, const Beschriftu
         if (winkel) {
             s.wert(m.breite2, lm.breite2);
             s.wert(m.hoehe2, lm.hoehe2);
-        }
-        if (istZweizeller(x) && q.ASchiene != kKeineSchiene && !q.schieneMittragend)
-            s.meldeWenn(fussbreite(q.ASchiene) / 2 >= BO3 - AS3 - TS3 / 2, 25);
-        if (mitHalbemH(x) && layout.steifen) {
-            s.meldeWenn(h - (H - 2 * T) / 2 < p(0) / 100 * h, 27);
-            s.meldeWenn(zeile(4) && B > bS, 28);
         }
         if (mitHalbemH(x))
             s.profil(q.stegprofil, b.stegprofil);
@@ -176,47 +156,15 @@ Uebergabeinhalt baueUebergabe(const Querschnittsdaten& eingabe, const Beschriftu
         s.wert(st.dicke, steifenfeldname(b, i, 3));
     }
 
-    const double sa = sinus(alpha);
-    s.meldeWenn(zeile(2) && !q.steifen[0].lage.isEmpty() && p(2) >= p(0), 19);
-    s.meldeWenn(zeile(3) && !q.steifen[1].lage.isEmpty() && p(3) >= p(1), 19);
-    if (q.ASchiene != kKeineSchiene) {
-        const float bSch = fussbreite(q.ASchiene);
-        if (bauart(x) == Bauart::Kasten)
-            s.meldeWenn((bOG - bS) / 2 - t - h * sa <= bSch / 2, 25);
-        if (bauart(x) == Bauart::HalbesHKasten)
-            s.meldeWenn(bSch >= B, 25);
-    }
-    const int f = q.familie;
-    if (f != kMitteObergurt && f != kWinkelkatzprofil && f != kHalbesH)
-        s.meldeWenn(2 * (h * sa + t) + bS > bOG, 20);
-    if (f == kHalbesH)
-        s.meldeWenn(2 * t + bS > bOG + B / 2, 20);
-    if (f == kWinkelkatzprofil && !mitHalbemH(x))
-        s.meldeWenn(h <= h2, 21);
-    if (f == kWinkelkatzprofil && mitHalbemH(x)) {
-        s.meldeWenn(B / 2 + h <= h2, 21);
-        s.meldeWenn(2 * t + bS > bOG + B / 2, 20);
-    }
-    s.meldeWenn(bUG < bS, 20);
-    if (mitteObergurt)
-        s.meldeWenn(2 * t + zahl(m.schottbreite) + 10 > bOG, 20);
-    if (!mitteObergurt && layout.stegwinkel && alpha < 0)
-        s.meldeWenn(bS + 2 * h * sa < 10, 20);
-    if (mitteObergurt)
-        s.meldeWenn(bS < 0, 20);
     if (mitUntergurtH(x)) {
         s.wert(q.stegprofil.H, b.stegprofil.H);
         s.wert(q.stegprofil.S, b.stegprofil.S);
         s.wert(q.stegprofil.R, b.stegprofil.R);
     }
-    // The second cell's web must end below the stiffeners on the opposite web.
-    if (istZweizeller(x)) {
-        s.meldeWenn(AS3 + TS3 > BO3, 30);
-        s.meldeWenn(HS3 >= h, 31);
-        s.meldeWenn(bS + AS3 + t + t2 + TS3 > bUG, 33);
-        s.meldeWenn(zeile(1) && HS3 >= p(1) / 100 * h, 32);
-        s.meldeWenn(zeile(3) && HS3 >= p(3) / 100 * h, 32);
-    }
+    // Every plausibility check on the dimensions as numbers, in the order the user is told.
+    const Schweissmasse masse = schweissmasse(q, untergurtbreite, fussbreite);
+    for (const Masspruefung& pruefung : masspruefungen())
+        s.meldeWenn(pruefung.verletzt(masse), pruefung.meldung);
     // An acting rail is part of the section: it must stand on its flange as the engine builds it.
     if (inhalt.ok && q.schieneMittragend && inhalt.Fehlliste.isEmpty()) {
         const auto gelesen = tarvello::geometrie::parseTransfer(uebergabebytes(inhalt.zeilen).toStdString());

@@ -6,6 +6,7 @@
 // left to the caller; the engine's reader (transfer_layout) reads exactly
 // these lines back.
 
+#include "Masspruefung.h"
 #include "Querschnittsdaten.h"
 #include "kern/section_geometry.h"
 #include "kern/transfer_layout.h"
@@ -24,8 +25,6 @@ struct Uebergabeinhalt {
 };
 
 using Meldungstext = std::function<QString(int)>;
-// The foot width of a catalog rail (element 5 of its record), what the flange must carry.
-using Schienenfussbreite = std::function<float(const QString& schiene)>;
 
 // The welded families: lines of "Übergabe0.dat", with every check.
 Uebergabeinhalt baueUebergabe(const Querschnittsdaten& q, const Beschriftungen& b, int Laufwert,
