@@ -8,6 +8,7 @@
 
 #include "Zeichenprimitive.h"
 #include "Zeichnung.h"
+#include "kern/Formen.h"
 #include "kern/Uebergabeschreiber.h"
 #include "kern/Zahlen.h"
 #include "kern/section_geometry.h"
@@ -78,7 +79,7 @@ Walzzeichnung::Walzzeichnung(Zeichenflaeche& flaeche, double& y, const Querschni
     SU = feld(u.S);
     TU = feld(u.T);
     hw = H - 2 * T;
-    if (modus == 110) {
+    if (modus == kWalzprofilMitUntergurt) {
         hw = H - T - TU;
     } else {
         TU = T;
@@ -96,7 +97,7 @@ Walzzeichnung::Walzzeichnung(Zeichenflaeche& flaeche, double& y, const Querschni
     g = gebaut.geometry;
 
     // 2. The flat rail.
-    if (modus == 103) {
+    if (modus == kWalzprofilMitFlachschiene) {
         hr = feld(e.flachschienenhoehe);
         br = feld(e.flachschienenbreite);
     }
@@ -107,7 +108,7 @@ Walzzeichnung::Walzzeichnung(Zeichenflaeche& flaeche, double& y, const Querschni
         throw Abbruch{};
     s = 65 / bezug;
     naechstesY = y + (T + H + TU) * s + 5;
-    if (modus == 103) {
+    if (modus == kWalzprofilMitFlachschiene) {
         y = y + hr * s;
         naechstesY = y + (T + H + TU) * s + 5 + hr * s / 2;
     }
@@ -122,7 +123,7 @@ Walzzeichnung::Walzzeichnung(Zeichenflaeche& flaeche, double& y, const Querschni
     xAchse = c + double(r.ys) * s;
     yAchse = y0 + (zOben - double(r.zs)) * s;
     z.b = {s, c, y0, zOben};
-    z.bel.setzeOberkante(y0 - (modus == 103 ? hr * s : 0) - 12);
+    z.bel.setzeOberkante(y0 - (modus == kWalzprofilMitFlachschiene ? hr * s : 0) - 12);
 }
 
 void Walzzeichnung::kasten(double x, double yy, double w, double h)
@@ -163,7 +164,7 @@ void Walzzeichnung::umriss()
     // 4. to 6. Flanges and web.
     z.breite(2);
     kasten(c - B * s / 2, y0, B * s, T * s);
-    if (modus < 110) {
+    if (modus != kWalzprofilMitUntergurt) {
         kasten(c - S * s / 2, y0 + T * s, S * s, hw * s);
     } else {
         kasten(c - S * s / 2, y0 + T * s, S * s, (hw - HU) * s);
@@ -183,7 +184,7 @@ void Walzzeichnung::umriss()
     }
 
     // 8. The flat rail on the top flange.
-    if (modus == 103)
+    if (modus == kWalzprofilMitFlachschiene)
         kasten(c - br * s / 2, y0, br * s, -hr * s);
     z.breite(1);
     z.schrift(kSchriftMass);
@@ -217,13 +218,13 @@ void Walzzeichnung::hoehenUndBreiten()
     // dimension line to the flange edges. For the bottom profile the chain
     // beside it splits the height at the joint, the overall height stands
     // further out.
-    const double xH = c - B * s / 2 - (modus == 110 ? 12 : 5);
+    const double xH = c - B * s / 2 - (modus == kWalzprofilMitUntergurt ? 12 : 5);
     z.wertmass(xH, y0, float(T + hw + TU), s, 2);
     z.linie({xH - 1, y0}, {c - B * s / 2, y0});
     z.linie({xH - 1, yb}, {c - BU * s / 2, yb});
 
     // 11. The bottom profile: the top width above, its height with the flange beside the height.
-    if (modus == 110) {
+    if (modus == kWalzprofilMitUntergurt) {
         z.wertmass(c - B * s / 2, y0 - 5, float(B), s, 1);
         z.linie({c - B * s / 2, y0 - 6}, {c - B * s / 2, y0});
         z.linie({c + B * s / 2, y0 - 6}, {c + B * s / 2, y0});
@@ -248,7 +249,7 @@ void Walzzeichnung::dicken()
     std::vector<Ort> steg;
     for (int seite : {-1, 1})
         for (double anteil : {0.35, 0.55, 0.7, 0.2, 0.45, 0.62, 0.27})
-            steg.push_back({{c + seite * S * s / 2, y0 + anteil * (modus == 110 ? hw - HU : hw) * s}, seite < 0 ? 3 : 1});
+            steg.push_back({{c + seite * S * s / 2, y0 + anteil * (modus == kWalzprofilMitUntergurt ? hw - HU : hw) * s}, seite < 0 ? 3 : 1});
     z.abstandsmassBeiFreiem(steg, float(S), s);
     // Along an outstand from its middle outwards and inwards, label on either side.
     const auto flansch = [&](double halbeBreite, double steg2, double rad, double yp, int modus1, int modus2) {
@@ -261,7 +262,7 @@ void Walzzeichnung::dicken()
         return orte;
     };
     z.abstandsmassBeiFreiem(flansch(B / 2, S, R, y0 + T * s, 2, 5), float(T), s);
-    if (modus == 110) {
+    if (modus == kWalzprofilMitUntergurt) {
         std::vector<Ort> su;
         for (double anteil : {2.0 / 3, 0.5, 0.8, 0.35, 0.9, 0.25})
             for (int seite : {-1, 1})
@@ -277,7 +278,7 @@ void Walzzeichnung::dicken()
 void Walzzeichnung::flachschiene()
 {
     // 14. The flat rail's size, left of it on a short leader.
-    if (modus != 103)
+    if (modus != kWalzprofilMitFlachschiene)
         return;
     const QString label = einfacherZahltext(float(br)) + u'x' + einfacherZahltext(float(hr));
     const QPointF links(c - br * s / 2, y0 - hr * s / 2);
@@ -303,7 +304,7 @@ void Walzzeichnung::punkte()
         case 2: ueblich = {{c - 6.5, y0 + (hw + T) * s - 7.5}}; break;
         case 3: ueblich = {{c - 8.5, y0 + T * s + 3.8}}; break;
         case 4: ueblich = {{c + B * s / 2 + 4, y0 - 2}}; break;
-        case 5: ueblich = {modus < 110 ? QPointF(c - B * s / 2 - 10.5, yb - 2) : QPointF(c - BU * s / 2 - 5, yb + 1)}; break;
+        case 5: ueblich = {modus != kWalzprofilMitUntergurt ? QPointF(c - B * s / 2 - 10.5, yb - 2) : QPointF(c - BU * s / 2 - 5, yb + 1)}; break;
         case 6: ueblich = {{c - B * s / 2 - 10.5, y0 - 2}}; break;
         case 7: ueblich = {{c + 6, yFuge - 2}}; break;
         default: break;

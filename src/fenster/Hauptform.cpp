@@ -538,7 +538,7 @@ bool Hauptform::rechneHProfil()
     if (!zeigeAusgang(rechneWalzprofil(q, eingabe->beschriftungen(), umgebung())))
         return false;
     // The engine answers with the file's first line: plain, with a flat rail, or with a bottom profile.
-    const int modus = q.HUGCheck ? 110 : q.HschieneCheck ? 103 : 102;
+    const int modus = q.HUGCheck ? kWalzprofilMitUntergurt : q.HschieneCheck ? kWalzprofilMitFlachschiene : kWalzprofilAllein;
     Ergebnisse r;
     if (!leseErgebnisse(3, modus, r) || !passtZu(r, q))
         return false;

@@ -28,6 +28,10 @@ std::vector<int> angeboteneFormen(int familie);
 // The family that offers the number; -1 for a number no family offers.
 int familieDerForm(int nummer);
 
+// The rolled profile's forms as the engine's file names them: plain, with a flat rail on the top
+// flange, with a profile under the bottom flange.
+enum Walzform : int { kWalzprofilAllein = 102, kWalzprofilMitFlachschiene = 103, kWalzprofilMitUntergurt = 110 };
+
 // How a section is built from its plates.
 enum class Bauart {
     Keine,         // the number offers no section

@@ -220,7 +220,7 @@ Uebergabeinhalt baueHProfilUebergabe(const Querschnittsdaten& eingabe, const Mel
         return verweigere(holeMessage(2) + QStringLiteral(" HU"));
     inhalt.dateiGeschrieben = true;
     auto& z = inhalt.zeilen;
-    z.append(q.HUGCheck ? QStringLiteral("110") : q.HschieneCheck ? QStringLiteral("103") : QStringLiteral("102"));
+    z.append(QString::number(q.HUGCheck ? kWalzprofilMitUntergurt : q.HschieneCheck ? kWalzprofilMitFlachschiene : kWalzprofilAllein));
     z.append(QStringLiteral("0"));
     for (const QString* wert : {&w.H, &w.B, &w.S, &w.T, &w.R})
         z.append(punkttext(*wert));

@@ -143,7 +143,7 @@ double halbeUntergurtdicke(const Querschnittsdaten& eingabe, int modus, const QS
 {
     const Querschnittsdaten e = nurGezeigtes(eingabe);
     if (modus != 0)
-        return zahl(modus == 110 ? e.untergurtprofil.T : e.walzprofil.T) / 2;
+        return zahl(modus == kWalzprofilMitUntergurt ? e.untergurtprofil.T : e.walzprofil.T) / 2;
     // The bottom flange the engine computed with, as its input holds it.
     const auto gelesen = tarvello::geometrie::parseTransfer(uebergabetext.toStdString());
     const auto masse = gelesen.ok ? std::optional(gelesen.input) : querschnittsmasse(e);
