@@ -129,7 +129,7 @@ FEHLER = [
     ('R17', 'src/report/Form5.cpp', 'for (int k = 1; k <= maxind; ++k)\n        QFile::remove(bitmap(k));', 'for (int k = 1; k < maxind; ++k)\n        QFile::remove(bitmap(k));', 'boundary: last bitmap not removed'),
     ('W1', 'src/fenster/Hauptform.cpp', 'if (int(std::lround(lesung.werte.x)) != erwartet) {', 'if (false) {', "missing check other section's result"),
     ('W2', 'src/fenster/Hauptform.cpp', 'm_letzteSeiten.size() > 1 ? 1 : 0', 'm_letzteSeiten.size() > 0 ? 1 : 0', 'boundary page numbers on one page'),
-    ('W3', 'src/fenster/Hauptform.cpp', 'q.HschieneCheck ? 103 : 102', 'q.HschieneCheck ? 102 : 103', 'swapped modes'),
+    ('W3', 'src/fenster/Hauptform.cpp', 'q.HschieneCheck ? kWalzprofilMitFlachschiene : kWalzprofilAllein', 'q.HschieneCheck ? kWalzprofilAllein : kWalzprofilMitFlachschiene', 'swapped modes'),
     ('W4', 'src/fenster/Hauptform.cpp', 'holeMessage(50 + int(fehler))', 'holeMessage(49 + int(fehler))', 'message number off by one'),
     ('W5', 'src/fenster/Hauptform.cpp', 'emsgbox(holeMessage(61), 1)', 'emsgbox(holeMessage(61), 2)', 'argument: default button of save question'),
     ('W8', 'src/fenster/Querschnittsdokument.cpp', 'case Dateiablehnung::NeuereFassung: return abgelehnt(59);', 'case Dateiablehnung::NeuereFassung: return abgelehnt(60);', 'message number newer version'),
