@@ -258,13 +258,8 @@ QString eintragsbeschriftung(const Beschriftungen& b, const QString& eintrag)
     for (size_t i = 0; i < namen.steifen.size(); ++i)
         namen.steifen[i] = {steifenfeldname(b, int(i), 0), steifenfeldname(b, int(i), 1),
                             steifenfeldname(b, int(i), 2), steifenfeldname(b, int(i), 3)};
-    for (const Texteintrag& e : texteintraege(namen)) {
-        QString name = e.wert->trimmed();
-        // "H =", "BO3:": the caption without what leads from it to the field
-        if (name.endsWith(u'=') || name.endsWith(u':'))
-            name = name.chopped(1).trimmed();
-        if (e.name == eintrag && !name.isEmpty())
-            return name;
-    }
+    for (const Texteintrag& e : texteintraege(namen))
+        if (e.name == eintrag && !feldname(*e.wert).isEmpty())
+            return feldname(*e.wert);
     return eintrag;
 }

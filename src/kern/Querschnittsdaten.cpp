@@ -88,6 +88,14 @@ Querschnittsdaten nurGezeigtes(const Querschnittsdaten& q)
     return r;
 }
 
+QString feldname(const QString& beschriftung)
+{
+    QString name = beschriftung.trimmed();
+    if (name.endsWith(u'=') || name.endsWith(u':'))
+        name = name.chopped(1).trimmed();
+    return name;
+}
+
 QString steifenfeldname(const Beschriftungen& b, int zeile, int spalte)
 {
     const QString& reihe = b.steifenzeilen[size_t(zeile)];

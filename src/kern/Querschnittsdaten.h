@@ -118,6 +118,10 @@ struct Beschriftungen {
 // row with the column, "St2: L1"; the position by its row caption alone.
 QString steifenfeldname(const Beschriftungen& b, int zeile, int spalte);
 
+// A caption as a field's name in a message: without what leads from it to its field ("H =" as "H",
+// "BO3:" as "BO3").
+QString feldname(const QString& beschriftung);
+
 // The record as the chosen form shows it: every value the form does not show
 // emptied (or set to what the form fixes: the web angle 0 where it has none,
 // no catalog rail where the form offers none). A hidden value therefore never

@@ -188,14 +188,11 @@ Uebergabeinhalt baueHProfilUebergabe(const Querschnittsdaten& eingabe, const Mel
     // Every empty field the window shows, named as it captions it ("H =" as "H").
     QStringList fehlend;
     bool leer = false;
-    const auto pruefe = [&](const QString& wert, QString name) {
+    const auto pruefe = [&](const QString& wert, const QString& beschriftung) {
         if (!ohneWert(wert))
             return;
         leer = true;
-        name = name.trimmed();
-        if (name.endsWith(u'='))
-            name = name.chopped(1).trimmed();
-        if (!name.isEmpty())
+        if (const QString name = feldname(beschriftung); !name.isEmpty())
             fehlend.append(name);
     };
     const auto profil = [&](const HProfilmasse& p, const HProfilmasse& namen) {
