@@ -1,5 +1,7 @@
 #include "Startfenster.h"
 
+#include "app/Fensterlage.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QCommandLineParser>
@@ -51,6 +53,7 @@ int main(int argc, char* argv[])
     // A start that fails has said why; the window then stays for a second try.
     if (aufruf.isSet(start) && fenster.starteQuerschnitt())
         return 0;
+    legeAufBildschirm(&fenster);
     fenster.show();
     return app.exec();
 }

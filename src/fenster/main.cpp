@@ -1,5 +1,7 @@
 #include "Hauptform.h"
 
+#include "app/Fensterlage.h"
+
 #include <QApplication>
 #include <QDir>
 
@@ -11,6 +13,7 @@ int main(int argc, char* argv[])
     Hauptform hauptform;
     if (!hauptform.starte(QDir::currentPath()))
         return 1;
+    legeAufBildschirm(&hauptform);
     hauptform.show();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "app/Twips.h"
 #include "app/Dateien.h"
+#include "app/Fensterlage.h"
 #include "app/Start.h"
 #include "kern/Zahlen.h"
 
@@ -157,6 +158,8 @@ bool Form5::zeigeSeiten(const std::vector<QImage>& seiten, const QString& TMPPAT
     VScroll1->setValue(0);
     bildlauf(0);
     m_warAktiv = false;
+    if (!isVisible())
+        legeAufBildschirm(this);
     show();
     raise();
     activateWindow();
