@@ -4,6 +4,7 @@
 #include "kern/Formen.h"
 
 #include <QDir>
+#include <algorithm>
 
 namespace {
 
@@ -161,4 +162,10 @@ std::optional<std::vector<Querschnittseintrag>> leseQuerschnittsliste(const QStr
     if (heil)
         *heil = vollstaendig;
     return liste;
+}
+
+bool listeNenntForm(const QString& pfad, int familie, int nummer)
+{
+    const auto liste = leseQuerschnittsliste(pfad, familie);
+    return liste && std::any_of(liste->begin(), liste->end(), [nummer](const Querschnittseintrag& e) { return e.nummer == nummer; });
 }

@@ -57,6 +57,9 @@ struct Querschnittseintrag {
 std::optional<std::vector<Querschnittseintrag>> leseQuerschnittsliste(const QString& pfad, int familie,
                                                                       bool* heil = nullptr);
 
+// Whether the family's form list in that file names the form.
+bool listeNenntForm(const QString& pfad, int familie, int nummer);
+
 // The fixed bilingual text for a missing file.
 QString textDateiFehlt(const QString& pfad);
 // The fixed bilingual text for a file that cannot be read whole.

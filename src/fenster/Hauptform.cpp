@@ -227,7 +227,12 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
         eingabe->setzeQuerschnitt(q);
     };
     fenster.beschriftungen = [this] { return eingabe->beschriftungen(); };
-    fenster.inDerListe = [this](const Querschnittsdaten& q) { return stehtInDerListe(q); };
+    // A form the family's list does not name could not be chosen in the window either.
+    fenster.inDerListe = [this](const Querschnittsdaten& q) {
+        return q.familie == kWalzprofil || q.Querschnittsnummer == 0 ||
+               listeNenntForm(verbinde(pathtext, QStringLiteral("Combo.") + Oberflaechensprache), q.familie,
+                              q.Querschnittsnummer);
+    };
     fenster.message = [this](int n) { return holeMessage(n); };
     fenster.printtext = [this](int n) { return holePrinttext(n); };
     fenster.frage = [this](const QString& frage, qint16 taste) { return emsgbox(frage, taste); };
@@ -585,15 +590,4 @@ void Hauptform::druckertaste()
     } else if (!letzteDruckdatei.isEmpty()) {
         zeigeMessageMitText(43, QDir::toNativeSeparators(letzteDruckdatei));
     }
-}
-
-bool Hauptform::stehtInDerListe(const Querschnittsdaten& q) const
-{
-    // A form the family's list does not name could not be chosen in the window either.
-    if (q.familie == kWalzprofil || q.Querschnittsnummer == 0)
-        return true;
-    const auto liste =
-        leseQuerschnittsliste(verbinde(pathtext, QStringLiteral("Combo.") + Oberflaechensprache), q.familie);
-    return liste && std::any_of(liste->begin(), liste->end(),
-                                [&](const Querschnittseintrag& e) { return e.nummer == q.Querschnittsnummer; });
 }

@@ -124,8 +124,6 @@ private:
     std::vector<std::function<void(Zeichenflaeche&)>> m_letzteSeiten;
     QString m_druckname;
 
-    // Whether the form of a section stands in its family's list of the language chosen.
-    bool stehtInDerListe(const Querschnittsdaten& q) const;
 
     Printtexte m_Printtexte;
 };

@@ -131,6 +131,16 @@ private slots:
         QCOMPARE(rekorder.texte().last(), textDateiFehlt(m_ordner.pfad("Combo.X")));
     }
 
+    // A form opened from a file stands in the window's list only where the list file names it.
+    void listeNenntForm()
+    {
+        const QString pfad = m_ordner.datei("Combo.D", "1,12,\"Zwölf\"\r\n2,13,\"andere Gruppe\"\r\n");
+        QVERIFY(::listeNenntForm(pfad, 1, 12));
+        QVERIFY(!::listeNenntForm(pfad, 1, 13));
+        QVERIFY(!::listeNenntForm(pfad, 2, 12));
+        QVERIFY(!::listeNenntForm(m_ordner.pfad("Combo.X"), 1, 12));
+    }
+
     // Every text the program asks for is there, in both languages.
     void mitgelieferteDateienVollstaendig()
     {
