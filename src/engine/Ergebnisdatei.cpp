@@ -31,9 +31,9 @@ std::optional<double> zahlfeld(Feldleser& leser)
     return feld ? alsZahl(*feld) : std::nullopt;
 }
 
-// The named lines after the stress rows, from the name `name` on. A name this
-// program does not know ends the reading: what follows belongs to a later engine.
-// Reads the named lines up to "Ende"; true when the end came and counts what was read.
+// The named lines after the stress rows, from the name `name` on, up to the end line
+// "Ende". True only when the end line came and its counts match what was read; a name
+// this program does not know, or a line cut short, makes the result incomplete.
 bool leseBenannteZeilen(Feldleser& leser, std::optional<QString> name, Ergebnisse& r)
 {
     int zeilen = 0;

@@ -102,9 +102,7 @@ QString steifenfeldname(const Beschriftungen& b, int zeile, int spalte)
     if (spalte == 0)
         return reihe.trimmed();
     const QString* spalten[4] = {&b.steifen.lage, &b.steifen.lang1, &b.steifen.lang2, &b.steifen.dicke};
-    QString name = spalten[spalte]->trimmed();
-    if (name.endsWith(u':'))
-        name.chop(1);
+    const QString name = feldname(*spalten[spalte]);
     const int doppelpunkt = reihe.indexOf(u':');
     return doppelpunkt < 0 ? name : reihe.left(doppelpunkt + 1) + u' ' + name;
 }
