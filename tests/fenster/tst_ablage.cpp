@@ -424,6 +424,34 @@ private slots:
             QCOMPARE(leseDatei(beiseite), inhalt);
     }
 
+    // Where no name is left to set it aside under, the kept section stays where it is, is named as
+    // left untouched, and the close that follows does not overwrite it.
+    void zuletztUnberuehrt()
+    {
+        auto f = starte(*m_suite);
+        QVERIFY(f);
+        const QString zuletzt = QDir(f->pathben).filePath(".zuletzt.tqs");
+        f->Rueckkehrmodus = 9;
+        QVERIFY(f->close());
+        f.reset();
+        const QByteArray kaputt = "\"Tarvello-Querschnitt\",2\r\n\"familie\",\"x\"\r\n";
+        schreibeDatei(zuletzt, kaputt);
+        schreibeDatei(zuletzt + ".beschädigt", "1");
+        for (int n = 2; n <= 100; ++n)
+            schreibeDatei(zuletzt + QStringLiteral(".beschädigt.%1").arg(n), "n");
+
+        f = starte(*m_suite);
+        QVERIFY(f);
+        QCOMPARE(m_rekorder->gezeigt.size(), size_t(1));
+        QVERIFY2(m_rekorder->texte().first().startsWith(f->holeMessage(71) + u' ' + QDir::toNativeSeparators(zuletzt)),
+                 qPrintable(m_rekorder->texte().first()));
+        gibEin(*f);
+        f->Rueckkehrmodus = 9;
+        QVERIFY(f->close());
+        QCOMPARE(leseDatei(zuletzt), kaputt);
+        QCOMPARE(leseDatei(zuletzt + ".beschädigt"), QByteArray("1"));
+    }
+
     // Saving where the file system is full keeps the old file byte for byte and says so with the
     // system's reason, in the save's own words; the window still counts as unsaved.
     void speichernAufVollemDatentraeger()

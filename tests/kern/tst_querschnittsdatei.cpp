@@ -59,6 +59,9 @@ private slots:
         QTest::newRow("andere Datei") << QByteArray("\"Test\"\r\n\"D\"\r\n") << b;
         QTest::newRow("Anführung offen") << geaendert("\"20,5\"", "\"20,5") << b;
         QTest::newRow("Text nach Anführung") << geaendert("\"20,5\"", "\"20,5\"0") << b;
+        // Blanks around a field, as an editor by hand may leave them, change nothing.
+        QTest::newRow("Leerzeichen um die Felder") << geaendert("\"obergurtdicke\",\"20,5\"", " \"obergurtdicke\" , \"20,5\"\t")
+                                                   << Dateiablehnung::Keine;
         QTest::newRow("Familie keine Zahl") << geaendert("\"familie\",0", "\"familie\",\"null\"") << b;
         QTest::newRow("ohne Form") << geaendert("\"Querschnittsnummer\",1\r\n", "") << b;
         QTest::newRow("Haken 2") << geaendert("\"HUGCheck\",0", "\"HUGCheck\",2") << b;
