@@ -141,6 +141,8 @@ FEHLER = [
     ('K18', 'src/kern/Masspruefung.cpp', '{21, winkelstegZuKurz},     {20, winkelObergurtZuSchmal},', '{21, winkelstegZuKurz},', 'deleted: top flange of the angle with half an H'),
     ('K19', 'src/kern/Masspruefung.cpp', 'return m.steifenzeilen[3] && m.steifenlage[1] && lage(m, 3) >= lage(m, 1);', 'return m.steifenzeilen[3] && m.steifenlage[1] && lage(m, 3) > lage(m, 1);', 'boundary: St4 at St2'),
     ('K20', 'src/kern/Masspruefung.cpp', 'formlayout(m.form).stegwinkel && m.stegwinkel < 0', 'formlayout(m.form).stegwinkel && m.stegwinkel <= 0', 'boundary: upright webs taken as crossing'),
+    ('K21', 'src/kern/transfer_layout.cpp', 'w.integer(d.railActing ? 1 : 0);', 'w.integer(1);', 'condition: rail written as acting'),
+    ('K22', 'src/kern/Masspruefung.cpp', 'm.stegdicke2 = float(d.webThickness2);', 'm.stegdicke2 = float(d.webThickness);', 'index: second web on the two-cell bottom flange'),
     ('K21', 'src/kern/Feldleser.cpp', 'm_sauber = m_sauber && istLeer(m_text[m_pos]);', 'm_sauber = false;', 'range: a blank after a quote taken as damage'),
     ('W17', 'src/fenster/Querschnittsdokument.cpp', 'if (m_zuletztUnberuehrt)', 'if (false)', 'missing check: a kept section not set aside is overwritten at close'),
     ('K17', 'src/kern/Querschnittsdatei.cpp', '{"stegwinkel", &m.stegwinkel, Feldregel::Stegwinkel}', '{"stegwinkel", &m.stegwinkel}', 'wrong rule: web angle of an opened file'),

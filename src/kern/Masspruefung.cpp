@@ -110,34 +110,34 @@ QString schottbreiteUnten(const Querschnittsdaten& q)
     return textMit7Stellen(float(unten));
 }
 
-Schweissmasse schweissmasse(const Querschnittsdaten& q, const QString& untergurtbreite, const Schienenfussbreite& fussbreite)
+Schweissmasse schweissmasse(const tarvello::geometrie::WeldedDimensions& d, const Querschnittsdaten& q,
+                            const Schienenfussbreite& fussbreite)
 {
-    const Plattenmasse& p = q.masse;
-    const Formlayout layout = formlayout(q.Querschnittsnummer);
+    const Formlayout layout = formlayout(d.form);
     Schweissmasse m;
-    m.form = q.Querschnittsnummer;
+    m.form = d.form;
     m.familie = q.familie;
-    m.obergurtbreite = zahl(p.obergurtbreite);
-    m.untergurtbreite = zahl(untergurtbreite);
-    m.steghoehe = zahl(p.steghoehe);
-    m.stegdicke = zahl(p.stegdicke);
-    m.stegdicke2 = zahl(p.stegdicke2);
-    m.stegwinkel = zahl(p.stegwinkel);
-    m.steghoehe2 = zahl(p.steghoehe2);
-    m.schottbreite = zahl(schottbreiteUnten(q));
-    m.schottbreiteOben = zahl(p.schottbreite);
-    m.BO3 = zahl(p.zelle2.BO3);
-    m.HS3 = zahl(p.zelle2.HS3);
-    m.TS3 = zahl(p.zelle2.TS3);
-    m.AS3 = zahl(p.zelle2.AS3);
-    m.profilH = zahl(q.stegprofil.H);
-    m.profilB = zahl(q.stegprofil.B);
-    m.profilT = zahl(q.stegprofil.T);
+    m.obergurtbreite = float(d.topWidth);
+    m.untergurtbreite = float(d.bottomWidth);
+    m.steghoehe = float(d.webHeight);
+    m.stegdicke = float(d.webThickness);
+    m.stegdicke2 = float(d.webThickness2);
+    m.stegwinkel = float(d.webAngle);
+    m.steghoehe2 = float(d.webHeight2);
+    m.schottbreite = float(d.clearWidth);
+    m.schottbreiteOben = zahl(q.masse.schottbreite);
+    m.BO3 = float(d.secondCell.topWidth);
+    m.HS3 = float(d.secondCell.webHeight);
+    m.TS3 = float(d.secondCell.webThickness);
+    m.AS3 = float(d.secondCell.webDistance);
+    m.profilH = float(d.profile.height);
+    m.profilB = float(d.profile.flangeWidth);
+    m.profilT = float(d.profile.flangeThickness);
     m.steifen = layout.steifen;
     m.steifenzeilen = layout.steifenzeilen;
     for (size_t i = 0; i < m.steifenlage.size(); ++i)
-        if (!q.steifen[i].lage.isEmpty())
-            m.steifenlage[i] = zahl(q.steifen[i].lage);
+        if (d.stiffeners[i].given && !q.steifen[i].lage.isEmpty())
+            m.steifenlage[i] = float(d.stiffeners[i].position);
     m.schieneMittragend = q.schieneMittragend;
     if (q.ASchiene != kKeineSchiene)
         m.katalogfuss = fussbreite(q.ASchiene);

@@ -1,10 +1,11 @@
 #pragma once
 // The welded section's dimensions as numbers, named as the engineer reads them
-// on the sketch, taken once from the record as its form shows it; and the
+// on the sketch, taken from the dimensions the engine is handed; and the
 // plausibility checks the writer makes before the engine may run, each with
 // the message that tells it.
 
 #include "Querschnittsdaten.h"
+#include "kern/section_dimensions.h"
 
 #include <QString>
 #include <array>
@@ -36,9 +37,10 @@ using Schienenfussbreite = std::function<float(const QString& schiene)>;
 // flange is dimensioned at the top, so its typed width is taken down the sloped webs.
 QString schottbreiteUnten(const Querschnittsdaten& gezeigt);
 
-// The dimensions of a record as its form shows it (`gezeigt`), the bottom flange given apart
-// (a box on an H profile stands on the profile's flange).
-Schweissmasse schweissmasse(const Querschnittsdaten& gezeigt, const QString& untergurtbreite,
+// The dimensions the engine is handed, with what only the record knows: the family, the
+// width typed at the top for the rail at mid flange, which stiffener positions are typed,
+// the catalog rail chosen (`gezeigt`: the record as its form shows it).
+Schweissmasse schweissmasse(const tarvello::geometrie::WeldedDimensions& masse, const Querschnittsdaten& gezeigt,
                             const Schienenfussbreite& fussbreite);
 
 // One check: the message that tells it, and whether the dimensions break it.

@@ -8,37 +8,49 @@
 
 namespace {
 
-class Schreiber {
-public:
-    Schreiber(Uebergabeinhalt& inhalt, const Meldungstext& message) : m_inhalt(inhalt), m_message(message) {}
+using tarvello::geometrie::HProfile;
 
-    // A value line as typed, with "," turned into "."; a field without a value (a sign alone
-    // included: the engine would be handed a line that is no number) is not written and its
-    // caption joins the list of missing fields.
-    void wert(const QString& text, const QString& beschriftung)
+// A value as the engine will read it, "," taken as "."; nothing for an empty field, a sign alone or text.
+std::optional<double> zahlwert(const QString& text)
+{
+    double v = 0.0;
+    if (ohneWert(text) || !tarvello::geometrie::readNumber(QString(text).replace(u',', u'.').toStdString(), v))
+        return std::nullopt;
+    return v;
+}
+
+// Reads the record's texts into numbers and keeps the list of what is missing.
+class Leser {
+public:
+    Leser(Uebergabeinhalt& inhalt, const Meldungstext& message) : m_inhalt(inhalt), m_message(message) {}
+
+    // A value as typed, "," read as "."; a field without a number (a sign alone included:
+    // the engine would be handed a line that is none) gives 0 and its caption joins the
+    // list of missing fields.
+    double wert(const QString& text, const QString& beschriftung)
     {
-        if (!ohneWert(text)) {
-            QString zeile = text;
-            m_inhalt.zeilen.append(zeile.replace(u',', u'.'));
-            return;
-        }
+        if (const auto v = zahlwert(text))
+            return *v;
         m_inhalt.ok = false;
-        if (beschriftung.isEmpty())
-            return;
-        if (m_inhalt.Fehlliste.isEmpty())
-            m_inhalt.Fehlliste = m_message(2) + QStringLiteral("\n") + beschriftung;
-        else
-            m_inhalt.Fehlliste += QStringLiteral(", ") + beschriftung;
+        m_inhalt.vollstaendig = false;
+        if (!beschriftung.isEmpty()) {
+            if (m_inhalt.Fehlliste.isEmpty())
+                m_inhalt.Fehlliste = m_message(2) + QStringLiteral("\n") + beschriftung;
+            else
+                m_inhalt.Fehlliste += QStringLiteral(", ") + beschriftung;
+        }
+        return 0.0;
     }
-    void profil(const HProfilmasse& werte, const HProfilmasse& beschriftung)
+    HProfile profil(const HProfilmasse& werte, const HProfilmasse& beschriftung)
     {
-        wert(werte.H, beschriftung.H);
-        wert(werte.B, beschriftung.B);
-        wert(werte.S, beschriftung.S);
-        wert(werte.T, beschriftung.T);
-        wert(werte.R, beschriftung.R);
+        HProfile p;
+        p.height = wert(werte.H, beschriftung.H);
+        p.flangeWidth = wert(werte.B, beschriftung.B);
+        p.webThickness = wert(werte.S, beschriftung.S);
+        p.flangeThickness = wert(werte.T, beschriftung.T);
+        p.rootRadius = wert(werte.R, beschriftung.R);
+        return p;
     }
-    void ganzzahl(int n) { m_inhalt.zeilen.append(QString::number(n)); }
     void meldeWenn(bool fehler, int n)
     {
         if (!fehler)
@@ -54,6 +66,15 @@ private:
     const Meldungstext& m_message;
 };
 
+// The engine's lines of the dimensions, once every value is there.
+void schreibeZeilen(Uebergabeinhalt& inhalt)
+{
+    if (!inhalt.vollstaendig)
+        return;
+    inhalt.zeilen = QString::fromStdString(tarvello::geometrie::writeTransfer(inhalt.masse)).split(QStringLiteral("\r\n"));
+    inhalt.zeilen.removeLast();
+}
+
 } // namespace
 
 Uebergabeinhalt baueUebergabe(const Querschnittsdaten& eingabe, const Beschriftungen& b, int Laufwert,
@@ -64,7 +85,7 @@ Uebergabeinhalt baueUebergabe(const Querschnittsdaten& eingabe, const Beschriftu
     const int x = q.Querschnittsnummer;
     const Plattenmasse& m = q.masse;
     const Plattenmasse& lm = b.masse;
-    Schreiber s(inhalt, holeMessage);
+    Leser s(inhalt, holeMessage);
 
     if (x == 0) {
         s.meldeWenn(true, 2);
@@ -95,81 +116,79 @@ Uebergabeinhalt baueUebergabe(const Querschnittsdaten& eingabe, const Beschriftu
 
     const Formlayout layout = formlayout(x);
     const Zellenmasse& z = m.zelle2;
-    auto zeile = [&layout](int i) { return layout.steifenzeilen[size_t(i)]; };
-
-    s.ganzzahl(x);
-    s.wert(m.stegwinkel, lm.stegwinkel);
-    s.wert(m.obergurtbreite, lm.obergurtbreite);
-    s.wert(m.obergurtdicke, lm.obergurtdicke);
-    s.wert(untergurtbreite, lm.untergurtbreite);
-    s.wert(untergurtdicke, lm.untergurtdicke);
-    s.wert(m.steghoehe, lm.steghoehe);
-    s.wert(m.stegdicke, lm.stegdicke);
-
+    inhalt.masse.sectionText = std::to_string(x);
+    tarvello::geometrie::WeldedDimensions& d = inhalt.masse.welded;
+    d.form = x;
+    d.runValue = Laufwert;
+    // In the order of the file, so that the missing fields are named as the user reads the form.
+    d.webAngle = s.wert(m.stegwinkel, lm.stegwinkel);
+    d.topWidth = s.wert(m.obergurtbreite, lm.obergurtbreite);
+    d.topThickness = s.wert(m.obergurtdicke, lm.obergurtdicke);
+    d.bottomWidth = s.wert(untergurtbreite, lm.untergurtbreite);
+    d.bottomThickness = s.wert(untergurtdicke, lm.untergurtdicke);
+    d.webHeight = s.wert(m.steghoehe, lm.steghoehe);
+    d.webThickness = s.wert(m.stegdicke, lm.stegdicke);
     // The rail at mid top flange is dimensioned by its width at the top; the
     // engine wants it at the bottom. The typed text stays in the record.
-    s.wert(schottbreiteUnten(q), lm.schottbreite);
+    d.clearWidth = s.wert(schottbreiteUnten(q), lm.schottbreite);
+    d.webThickness2 = d.webThickness;
 
     if (mitSchienenblock(x)) {
         const bool kasten = istKastenform(x), winkel = istWinkelform(x);
         if (kasten)
-            s.wert(m.stegdicke2.isEmpty() ? m.stegdicke : m.stegdicke2, QString());
+            d.webThickness2 = s.wert(m.stegdicke2.isEmpty() ? m.stegdicke : m.stegdicke2, QString());
         if (winkel) {
-            s.wert(m.stegdicke2, lm.stegdicke2);
-            s.wert(m.steghoehe2, lm.steghoehe2);
+            d.webThickness2 = s.wert(m.stegdicke2, lm.stegdicke2);
+            d.webHeight2 = s.wert(m.steghoehe2, lm.steghoehe2);
         }
-        s.ganzzahl(q.schieneMittragend ? 1 : 0);
+        d.railActing = q.schieneMittragend;
         if (q.schieneMittragend) {
-            s.wert(m.schienenbreite, lm.schienenbreite);
-            s.wert(m.schienenhoehe, lm.schienenhoehe);
+            d.railWidth = s.wert(m.schienenbreite, lm.schienenbreite);
+            d.railHeight = s.wert(m.schienenhoehe, lm.schienenhoehe);
         }
-        if (kasten)
-            s.ganzzahl(Laufwert);
         if (winkel) {
-            s.wert(m.breite2, lm.breite2);
-            s.wert(m.hoehe2, lm.hoehe2);
+            d.flatWidth = s.wert(m.breite2, lm.breite2);
+            d.flatHeight = s.wert(m.hoehe2, lm.hoehe2);
         }
         if (mitHalbemH(x))
-            s.profil(q.stegprofil, b.stegprofil);
+            d.profile = s.profil(q.stegprofil, b.stegprofil);
         if (istZweizeller(x)) {
             const Zellenmasse& lz = lm.zelle2;
-            s.wert(z.BO3, lz.BO3);
-            s.wert(z.TO3, lz.TO3);
-            s.wert(z.HS3, lz.HS3);
-            s.wert(z.TS3, lz.TS3);
-            s.wert(z.AS3, lz.AS3);
+            d.secondCell.topWidth = s.wert(z.BO3, lz.BO3);
+            d.secondCell.topThickness = s.wert(z.TO3, lz.TO3);
+            d.secondCell.webHeight = s.wert(z.HS3, lz.HS3);
+            d.secondCell.webThickness = s.wert(z.TS3, lz.TS3);
+            d.secondCell.webDistance = s.wert(z.AS3, lz.AS3);
         }
     }
 
-    int zeilen = 0;
-    for (int i = 0; i < 5; ++i)
-        zeilen += zeile(i) ? 1 : 0;
-    s.ganzzahl(zeilen);
     for (int i = 0; i < 5; ++i) {
-        if (!zeile(i))
+        if (!layout.steifenzeilen[size_t(i)])
             continue;
         const Steifenmasse& st = q.steifen[size_t(i)];
-        s.ganzzahl(i + 1);
-        s.wert(st.lage, steifenfeldname(b, i, 0));
-        s.wert(st.lang1, steifenfeldname(b, i, 1));
-        s.wert(st.lang2, steifenfeldname(b, i, 2));
-        s.wert(st.dicke, steifenfeldname(b, i, 3));
+        tarvello::geometrie::StiffenerRow& row = d.stiffeners[size_t(i)];
+        row.given = true;
+        row.position = s.wert(st.lage, steifenfeldname(b, i, 0));
+        row.leg1 = s.wert(st.lang1, steifenfeldname(b, i, 1));
+        row.leg2 = s.wert(st.lang2, steifenfeldname(b, i, 2));
+        row.thickness = s.wert(st.dicke, steifenfeldname(b, i, 3));
     }
 
     if (mitUntergurtH(x)) {
-        s.wert(q.stegprofil.H, b.stegprofil.H);
-        s.wert(q.stegprofil.S, b.stegprofil.S);
-        s.wert(q.stegprofil.R, b.stegprofil.R);
+        d.profile.height = s.wert(q.stegprofil.H, b.stegprofil.H);
+        d.profile.webThickness = s.wert(q.stegprofil.S, b.stegprofil.S);
+        d.profile.rootRadius = s.wert(q.stegprofil.R, b.stegprofil.R);
+        d.profile.flangeWidth = d.bottomWidth;
+        d.profile.flangeThickness = d.bottomThickness;
     }
+    schreibeZeilen(inhalt);
     // Every plausibility check on the dimensions as numbers, in the order the user is told.
-    const Schweissmasse masse = schweissmasse(q, untergurtbreite, fussbreite);
+    const Schweissmasse masse = schweissmasse(d, q, fussbreite);
     for (const Masspruefung& pruefung : masspruefungen())
         s.meldeWenn(pruefung.verletzt(masse), pruefung.meldung);
     // An acting rail is part of the section: it must stand on its flange as the engine builds it.
-    if (inhalt.ok && q.schieneMittragend && inhalt.Fehlliste.isEmpty()) {
-        const auto gelesen = tarvello::geometrie::parseTransfer(uebergabebytes(inhalt.zeilen).toStdString());
-        s.meldeWenn(gelesen.ok && tarvello::geometrie::buildWeldedSection(gelesen.input.welded).railOverhang, 25);
-    }
+    if (inhalt.ok && q.schieneMittragend)
+        s.meldeWenn(tarvello::geometrie::buildWeldedSection(d).railOverhang, 25);
     return inhalt;
 }
 
@@ -189,7 +208,7 @@ Uebergabeinhalt baueHProfilUebergabe(const Querschnittsdaten& eingabe, const Mel
     QStringList fehlend;
     bool leer = false;
     const auto pruefe = [&](const QString& wert, const QString& beschriftung) {
-        if (!ohneWert(wert))
+        if (zahlwert(wert))
             return;
         leer = true;
         if (const QString name = feldname(beschriftung); !name.isEmpty())
@@ -216,19 +235,19 @@ Uebergabeinhalt baueHProfilUebergabe(const Querschnittsdaten& eingabe, const Mel
     if (q.HUGCheck && zahl(u.H) > zahl(w.H) - 5)
         return verweigere(holeMessage(2) + QStringLiteral(" HU"));
     inhalt.dateiGeschrieben = true;
-    auto& z = inhalt.zeilen;
-    z.append(QString::number(q.HUGCheck ? kWalzprofilMitUntergurt : q.HschieneCheck ? kWalzprofilMitFlachschiene : kWalzprofilAllein));
-    z.append(QStringLiteral("0"));
-    for (const QString* wert : {&w.H, &w.B, &w.S, &w.T, &w.R})
-        z.append(punkttext(*wert));
+    Leser s(inhalt, holeMessage);
+    inhalt.masse.rolled = true;
+    tarvello::geometrie::RolledDimensions& d = inhalt.masse.rolledProfile;
+    d.mode = q.HUGCheck ? kWalzprofilMitUntergurt : q.HschieneCheck ? kWalzprofilMitFlachschiene : kWalzprofilAllein;
+    inhalt.masse.sectionText = std::to_string(d.mode);
+    d.profile = s.profil(w, HProfilmasse());
     if (q.HUGCheck)
-        for (const QString* wert : {&u.R, &u.H, &u.B, &u.S, &u.T})
-            z.append(punkttext(*wert));
+        d.bottom = s.profil(u, HProfilmasse());
     if (q.HschieneCheck) {
-        z.append(punkttext(q.flachschienenhoehe));
-        z.append(punkttext(q.flachschienenbreite));
+        d.railHeight = s.wert(q.flachschienenhoehe, QString());
+        d.railWidth = s.wert(q.flachschienenbreite, QString());
     }
-    z.append(QStringLiteral("0"));
+    schreibeZeilen(inhalt);
     return inhalt;
 }
 
@@ -246,12 +265,9 @@ std::optional<tarvello::geometrie::TransferInput> querschnittsmasse(const Quersc
     const Uebergabeinhalt inhalt = q.familie == kWalzprofil
                                       ? baueHProfilUebergabe(q, ohneText)
                                       : baueUebergabe(q, Beschriftungen(), 1, [](const QString&) { return 0.0f; }, ohneText);
-    if (!inhalt.dateiGeschrieben || !inhalt.Fehlliste.isEmpty())
+    if (!inhalt.dateiGeschrieben || !inhalt.vollstaendig)
         return std::nullopt;
-    const auto gelesen = tarvello::geometrie::parseTransfer(uebergabebytes(inhalt.zeilen).toStdString());
-    if (!gelesen.ok)
-        return std::nullopt;
-    return gelesen.input;
+    return inhalt.masse;
 }
 
 std::optional<tarvello::geometrie::SectionGeometry> querschnittsgeometrie(const Querschnittsdaten& q)

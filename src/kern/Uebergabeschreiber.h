@@ -1,10 +1,10 @@
 #pragma once
-// The engine's input files, built from the cross-section record: which lines
-// go into "Übergabe0.dat" (or "Übergabe2.dat" for rolled profiles), which
-// required fields are empty, and which geometric checks fail. Only what the
-// chosen form shows is read. Writing the file and showing the messages is
-// left to the caller; the engine's reader (transfer_layout) reads exactly
-// these lines back.
+// The engine's input files, built from the cross-section record: the record
+// read once into the section's dimensions as numbers (what the drawings take
+// as well), which required fields are empty, which geometric checks fail, and
+// the lines of "Übergabe0.dat" (or "Übergabe2.dat" for rolled profiles) that
+// the engine's own writer makes of those dimensions. Only what the chosen form
+// shows is read. Writing the file and showing the messages is left to the caller.
 
 #include "Masspruefung.h"
 #include "Querschnittsdaten.h"
@@ -19,7 +19,9 @@
 struct Uebergabeinhalt {
     bool ok = true;
     bool dateiGeschrieben = false; // false when the run was refused before any file was opened
-    QStringList zeilen;            // lines of the file, without line ends
+    bool vollstaendig = true;      // every value the form shows is a number
+    tarvello::geometrie::TransferInput masse; // as far as given; whole where `vollstaendig`
+    QStringList zeilen;            // lines of the file, without line ends; none unless `vollstaendig`
     QStringList meldungen;         // texts to show at once, in order
     QString Fehlliste;             // shown at the end when not empty
 };
@@ -37,8 +39,7 @@ Uebergabeinhalt baueHProfilUebergabe(const Querschnittsdaten& q, const Meldungst
 // The file's text: every line ended with CR LF.
 QByteArray uebergabebytes(const QStringList& zeilen);
 
-// The section's dimensions as the engine reads them: the record written as
-// the engine's input and read back with the engine's own reader, so that the
+// The section's dimensions exactly as the engine is handed them, so that the
 // drawings and the engine never differ. Nothing when a value is missing.
 std::optional<tarvello::geometrie::TransferInput> querschnittsmasse(const Querschnittsdaten& q);
 

@@ -53,6 +53,7 @@ struct WeldedDimensions {
     double railHeight = 0.0;       // Schhöhe
     double flatWidth = 0.0;        // Breite2 (forms 201..299)
     double flatHeight = 0.0;       // Höhe2 (forms 201..299)
+    int runValue = 1;              // Laufwert, written for the boxes; no part of the section
     HProfile profile;              // forms 51..59 (H, S, R with B, T as bottom flange), 111..119, 221..299
     SecondCell secondCell;         // forms 301 and above
     std::array<StiffenerRow, 5> stiffeners{};

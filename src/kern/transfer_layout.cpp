@@ -1,6 +1,7 @@
 #include "kern/transfer_layout.h"
 #include "kern/Formen.h"
 
+#include <charconv>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -26,9 +27,9 @@ std::string trimmed(const std::string& s)
     return s.substr(a, b - a);
 }
 
-// What the text-to-number conversion of the writing program accepts: a sign in
-// front, digits with at most one decimal point, an optional exponent.
-bool parseNumber(const std::string& text, double& value)
+} // namespace
+
+bool readNumber(const std::string& text, double& value)
 {
     const std::string s = trimmed(text);
     std::size_t i = 0;
@@ -62,6 +63,8 @@ bool parseNumber(const std::string& text, double& value)
     value = std::strtod(s.c_str(), nullptr);
     return std::isfinite(value);
 }
+
+namespace {
 
 std::string quotedSample(const std::string& line)
 {
@@ -103,7 +106,7 @@ public:
         const int n = lineNumber();
         const std::string& s = text(captionDe, captionEn);
         double v = 0.0;
-        if (!parseNumber(s, v))
+        if (!readNumber(s, v))
             throw Refusal{"Zeile " + std::to_string(n) + " (" + captionDe + "): keine Zahl: " + quotedSample(s),
                           "line " + std::to_string(n) + " (" + captionEn + "): not a number: " + quotedSample(s)};
         return v;
@@ -218,7 +221,7 @@ void readWelded(LineReader& r, TransferInput& in, int x)
             d.railHeight = r.positive("Schhöhe", "rail height");
         }
         if (istKastenform(x))
-            r.integer("Laufwert", "run value", -32768, 32767);
+            d.runValue = r.integer("Laufwert", "run value", -32768, 32767);
         if (istWinkelform(x)) {
             d.flatWidth = r.positive("Breite2", "width 2");
             d.flatHeight = r.positive("Höhe2", "height 2");
@@ -279,7 +282,7 @@ ParseOutcome parseTransfer(const std::string& text)
             readRolled(r, out.input, std::atoi(first.c_str()));
         } else {
             double x = 0.0;
-            if (!parseNumber(first, x) || x != std::floor(x) || x < -32768 || x > 32767)
+            if (!readNumber(first, x) || x != std::floor(x) || x < -32768 || x > 32767)
                 throw Refusal{"Zeile 1: keine Querschnittsnummer: " + quotedSample(first),
                               "line 1: not a section number: " + quotedSample(first)};
             readWelded(r, out.input, static_cast<int>(x));
@@ -292,6 +295,108 @@ ParseOutcome parseTransfer(const std::string& text)
         out.reasonEn = why.en;
     }
     return out;
+}
+
+namespace {
+
+// Mirrors the reader line by line: a layout changed on one side only fails the round trip.
+class LineWriter {
+public:
+    void number(double v)
+    {
+        char buffer[64];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed).ptr;
+        line(std::string(buffer, end));
+    }
+    void integer(int n) { line(std::to_string(n)); }
+    void profile(const HProfile& p)
+    {
+        for (double v : {p.height, p.flangeWidth, p.webThickness, p.flangeThickness, p.rootRadius})
+            number(v);
+    }
+    std::string text() const { return text_; }
+
+private:
+    void line(const std::string& s) { text_ += s + "\r\n"; }
+    std::string text_;
+};
+
+void writeRolled(LineWriter& w, const RolledDimensions& d)
+{
+    w.integer(d.mode);
+    w.integer(0);
+    w.profile(d.profile);
+    if (d.mode == 110)
+        for (double v : {d.bottom.rootRadius, d.bottom.height, d.bottom.flangeWidth, d.bottom.webThickness,
+                         d.bottom.flangeThickness})
+            w.number(v);
+    if (d.mode == 103) {
+        w.number(d.railHeight);
+        w.number(d.railWidth);
+    }
+    w.integer(0);
+}
+
+void writeWelded(LineWriter& w, const WeldedDimensions& d)
+{
+    const int x = d.form;
+    w.integer(x);
+    for (double v : {d.webAngle, d.topWidth, d.topThickness, d.bottomWidth, d.bottomThickness, d.webHeight,
+                     d.webThickness, d.clearWidth})
+        w.number(v);
+    if (mitSchienenblock(x)) {
+        if (istKastenform(x))
+            w.number(d.webThickness2);
+        if (istWinkelform(x)) {
+            w.number(d.webThickness2);
+            w.number(d.webHeight2);
+        }
+        w.integer(d.railActing ? 1 : 0);
+        if (d.railActing) {
+            w.number(d.railWidth);
+            w.number(d.railHeight);
+        }
+        if (istKastenform(x))
+            w.integer(d.runValue);
+        if (istWinkelform(x)) {
+            w.number(d.flatWidth);
+            w.number(d.flatHeight);
+        }
+        if (mitHalbemH(x))
+            w.profile(d.profile);
+        if (istZweizeller(x)) {
+            const SecondCell& c = d.secondCell;
+            for (double v : {c.topWidth, c.topThickness, c.webHeight, c.webThickness, c.webDistance})
+                w.number(v);
+        }
+    }
+    int count = 0;
+    for (const StiffenerRow& s : d.stiffeners)
+        count += s.given ? 1 : 0;
+    w.integer(count);
+    for (int row = 1; row <= 5; ++row) {
+        const StiffenerRow& s = d.stiffeners[size_t(row - 1)];
+        if (!s.given)
+            continue;
+        w.integer(row);
+        for (double v : {s.position, s.leg1, s.leg2, s.thickness})
+            w.number(v);
+    }
+    if (mitUntergurtH(x))
+        for (double v : {d.profile.height, d.profile.webThickness, d.profile.rootRadius})
+            w.number(v);
+}
+
+} // namespace
+
+std::string writeTransfer(const TransferInput& in)
+{
+    LineWriter w;
+    if (in.rolled)
+        writeRolled(w, in.rolledProfile);
+    else
+        writeWelded(w, in.welded);
+    return w.text();
 }
 
 } // namespace tarvello::geometrie

@@ -30,4 +30,12 @@ struct ParseOutcome {
 // the reason in both languages, what the writer would never have written.
 ParseOutcome parseTransfer(const std::string& text);
 
+// The file the reader above reads back to `in`: a line per value, each ended with
+// CR LF, every number in the shortest plain decimal that reads back to the same value.
+std::string writeTransfer(const TransferInput& in);
+
+// A value line as the reader takes it: a sign, digits with at most one decimal point,
+// an optional exponent, blanks around; false for anything else and for infinities.
+bool readNumber(const std::string& text, double& value);
+
 } // namespace tarvello::geometrie

@@ -72,7 +72,10 @@ const Pruefung kPruefungen[] = {
     {"2 Zellen: AS3 gerade noch", 315, "AS3=290;SB=10", {}},        {"2 Zellen: HS3 = HS", 315, "HS3=1000", {"M31", "M32"}},
     {"2 Zellen: HS3 unter HS", 315, "HS3=999", {"M32"}}, {"2 Zellen: HS3 an St4", 315, "HS3=300", {"M32"}},
     {"2 Zellen: HS3 unter St4", 315, "HS3=299", {}},          {"2 Zellen: Untergurt zu schmal", 315, "BU=629", {"M33"}},
-    {"2 Zellen: Untergurt gerade noch", 315, "BU=630", {}},   {"2 Zellen: Katalogschiene", 315, "ASchiene=A75;AS3=195", {"M25"}},
+    {"2 Zellen: Untergurt gerade noch", 315, "BU=630", {}},
+    {"2 Zellen: Untergurt trägt TS2", 315, "TS2=20;BU=639", {"M33"}}, {"2 Zellen: mit TS2 gerade noch", 315, "TS2=20;BU=640", {}},
+    // An empty TS2 is computed as TS1, so the bottom flange must carry TS1 twice.
+    {"2 Zellen: TS2 leer wie TS1", 315, "TS2=;BU=629", {"M33"}},   {"2 Zellen: Katalogschiene", 315, "ASchiene=A75;AS3=195", {"M25"}},
     {"2 Zellen: Katalogschiene passt", 315, "ASchiene=A75;AS3=194", {}},
     // An acting rail centred on the web stands on the flange as far as the flange reaches.
     {"mittragende Schiene ragt über", 15, "AS=480;SB=11", {"M25"}}, {"mittragende Schiene am Rand", 15, "AS=470;SB=20", {}},
@@ -161,14 +164,25 @@ private slots:
         QCOMPARE(baue(q).meldungen, QStringList{"M2"});
     }
 
-    // Values as typed, "," as "."; empty fields named in one list; no form or web profile, no file.
+    // Values as numbers that read back to the very value typed, "," as "."; empty fields and
+    // fields without a number named in one list; no form or web profile, no file.
     void zeilenUndLeereFelder()
     {
         Querschnittsdaten q = querschnitt(15);
         q.masse.obergurtdicke = "20,5";
         q.masse.obergurtbreite = " 500";
-        QCOMPARE(baue(q).zeilen.mid(2, 2), (QStringList{" 500", "20.5"}));
+        q.masse.steghoehe = "1203.1234567891";
+        q.masse.stegdicke = "1e1";
+        Uebergabeinhalt i = baue(q);
+        QCOMPARE(i.zeilen.mid(2, 2), (QStringList{"500", "20.5"}));
+        QCOMPARE(i.zeilen.mid(6, 2), (QStringList{"1203.1234567891", "10"}));
+        QCOMPARE(parseTransfer(uebergabebytes(i.zeilen).toStdString()).input.welded.webHeight, 1203.1234567891);
+        QCOMPARE(querschnittsmasse(q)->welded.topThickness, 20.5);
         QCOMPARE(uebergabebytes({"1", "2"}), QByteArray("1\r\n2\r\n"));
+        q.masse.untergurtdicke = "zwanzig";
+        QCOMPARE(baue(q).Fehlliste, QStringLiteral("M2\nTU"));
+        QVERIFY(baue(q).zeilen.isEmpty());
+        q.masse.untergurtdicke = "20";
         q.masse.obergurtbreite.clear();
         q.masse.steghoehe = "-"; // a sign alone is no value either
         q.steifen[2].dicke.clear();
@@ -204,7 +218,7 @@ private slots:
         const QMap<QString, QString*> felder{{"ASchiene", &q.ASchiene}, {"St3", &q.steifen[2].lage}, {"St4", &q.steifen[3].lage},
                                              {"BO", &m.obergurtbreite}, {"AS", &m.schottbreite}, {"BU", &m.untergurtbreite},
                                              {"W", &m.stegwinkel}, {"HS2", &m.steghoehe2}, {"AS3", &m.zelle2.AS3}, {"HS3", &m.zelle2.HS3},
-                                             {"SB", &m.schienenbreite}};
+                                             {"SB", &m.schienenbreite}, {"TS2", &m.stegdicke2}};
         for (const QString& a : QString::fromUtf8(p.aenderung).split(';'))
             *felder.value(a.section('=', 0, 0)) = a.section('=', 1);
         const Uebergabeinhalt i = baue(q);
