@@ -81,7 +81,6 @@ void Hauptform::baueOberflaeche()
     nachweistaste->setGeometry(twips(11280, 4080, 1800, 450));
     nachweistaste->hide();
     eingabe->Traegerergebnis->installEventFilter(this);
-    QWidget::setTabOrder(eingabe->Traegerergebnis, nachweistaste);
     connect(nachweistaste, &QPushButton::clicked, this, &Hauptform::oeffneBemessung);
 
     // The section's file, by button and by the usual keys.
@@ -103,9 +102,7 @@ void Hauptform::baueOberflaeche()
     connect(speichertaste, &QPushButton::clicked, this, speichere);
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, oeffne);
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, speichere);
-    // The bottom row left to right, the return last.
-    QWidget::setTabOrder(oeffnetaste, speichertaste);
-    QWidget::setTabOrder(speichertaste, tastenreihe[9]);
+    eingabe->ordneTabfolge();
 }
 
 bool Hauptform::eventFilter(QObject* objekt, QEvent* ereignis)

@@ -195,18 +195,3 @@ Formlayout formlayout(int c)
     return l;
 }
 
-Nachbarzeilen naechsteSteife(int zeile, const std::array<bool, 5>& vorhanden)
-{
-    Nachbarzeilen z{zeile, zeile};
-    for (int r = zeile + 1; r <= 4; ++r)
-        if (vorhanden[size_t(r)]) {
-            z.naechste = r;
-            break;
-        }
-    for (int r = zeile - 1; r >= 0; --r)
-        if (vorhanden[size_t(r)]) {
-            z.vorige = r;
-            break;
-        }
-    return z;
-}

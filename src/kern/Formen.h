@@ -91,10 +91,3 @@ Formlayout formlayout(int Querschnittsnummer);
 // (c up to 9, 32 to 39, 52 to 58) and of those with one row per web.
 void steifenTabelle1(int c, Formlayout& layout);
 void steifenTabelle2(int c, Formlayout& layout);
-
-// The neighbouring present rows for the Up and Down keys.
-struct Nachbarzeilen {
-    int naechste;
-    int vorige;
-};
-Nachbarzeilen naechsteSteife(int zeile, const std::array<bool, 5>& vorhanden);

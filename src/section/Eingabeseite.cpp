@@ -73,6 +73,7 @@ void Eingabeseite::familieGewaehlt(int i)
         FrameHprofil->raise();
         Picture1->raise();
         Traegerergebnis->show();
+        ordneTabfolge();
         return;
     }
     FrameHprofil->hide();
@@ -171,6 +172,7 @@ void Eingabeseite::wendeLayoutAn(const Formlayout& l)
     Zell2_Frame->setVisible(l.zelle2);
     Schienenframe->setVisible(l.schienen);
     Steifenframe->setVisible(l.steifen);
+    ordneTabfolge();
 }
 
 // The sketch is drawn into an image the picture box shows, so it survives being covered.
@@ -263,12 +265,32 @@ QLineEdit* Eingabeseite::steifenfeld(Steifenfeld feld) const
     return nullptr;
 }
 
-std::array<bool, 5> Eingabeseite::vorhandeneSteifen() const
+std::vector<QWidget*> Eingabeseite::eingabekette() const
 {
-    std::array<bool, 5> vorhanden{};
-    for (int i = 0; i < 5; ++i)
-        vorhanden[size_t(i)] = !Stort[size_t(i)]->isHidden();
-    return vorhanden;
+    std::vector<QWidget*> felder;
+    const auto nimm = [&felder](const auto& liste) {
+        for (QLineEdit* feld : liste)
+            if (feld && kannFokusNehmen(feld))
+                felder.push_back(feld);
+    };
+    nimm(Abmessung);
+    nimm(hwert);
+    nimm(Stort);
+    nimm(StLang1);
+    nimm(StLang2);
+    nimm(StDick);
+    return lesefolge(felder);
+}
+
+void Eingabeseite::ordneTabfolge()
+{
+    QWidget* fenster = Querschnittsframe->window();
+    std::vector<QWidget*> widgets;
+    for (QWidget* w : fenster->findChildren<QWidget*>())
+        // A list's own text field and popup take the focus through the list itself.
+        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == fenster && !qobject_cast<QComboBox*>(w->parentWidget()))
+            widgets.push_back(w);
+    setzeTabfolge(lesefolge(widgets));
 }
 
 void Eingabeseite::feldErhaeltFokus(QLineEdit* feld, bool betreten)
@@ -300,22 +322,7 @@ void Eingabeseite::feldVerliertFokus(QLineEdit* feld)
 
 void Eingabeseite::feldTasteLosgelassen(QLineEdit* feld, int taste)
 {
-    const int art = feld->property("feldart").toInt();
-    const int i = feld->property("index").toInt();
-    bool ausgabe = false;
-    if (art == 2) {
-        const Steifenfeld selbst{Steifenspalte(feld->property("spalte").toInt()), i};
-        const Steifenziele z = steifenziele(selbst, vorhandeneSteifen());
-        feldNavigation(ausgabe, taste, feld, steifenfeld(z.enter), steifenfeld(z.rechts), steifenfeld(z.links),
-                       steifenfeld(z.hoch), steifenfeld(z.runter), feld->cursorPosition());
-        return;
-    }
-    const Navigationsziele z = art == 0 ? abmessungsziele(i, Abmessung[6]->isVisible(), Abmessung[13]->isVisible(),
-                                                          Abmessung[15]->isVisible())
-                                        : hwertziele(i);
-    const auto ziel = [&](int k) -> QWidget* { return art == 0 ? Abmessung[size_t(k)] : hwert[size_t(k)]; };
-    feldNavigation(ausgabe, taste, feld, ziel(z.enter), ziel(z.rechts), ziel(z.links), ziel(z.hoch), ziel(z.runter),
-                   feld->cursorPosition());
+    feldNavigation(taste, feld, eingabekette(), feld->cursorPosition());
 }
 
 void Eingabeseite::schienenmittragendGeklickt(bool an)

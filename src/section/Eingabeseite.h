@@ -13,6 +13,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
@@ -99,6 +100,10 @@ public:
     void ladeProfilwerte(const QString& groesse);
 
     QLineEdit* steifenfeld(Steifenfeld feld) const;
+    // The fields the form shows, in reading order: where Return and the arrow keys go.
+    std::vector<QWidget*> eingabekette() const;
+    // Tab through the window in reading order; again whenever a choice moves or shows fields.
+    void ordneTabfolge();
 
     // The section as the fields hold it, and the captions the fields show.
     Querschnittsdaten querschnitt() const;
@@ -135,7 +140,6 @@ private:
     void schienenmittragendGeklickt(bool an);
     void hschieneGeklickt(bool an);
     void hugGeklickt(bool an);
-    std::array<bool, 5> vorhandeneSteifen() const;
     void setzeSchweissform(Querschnittsdaten r);
     void setzeWalzprofil(Querschnittsdaten r);
 

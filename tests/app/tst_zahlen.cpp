@@ -1,10 +1,8 @@
 // Number rules, output patterns and the fields' trailing blanks in key navigation.
 #include "Testhilfen.h"
-#include "app/Feldnavigation.h"
 #include "kern/Zahlen.h"
 #include "section/Eingaberegeln.h"
 
-#include <QLineEdit>
 #include <QLocale>
 #include <QTest>
 
@@ -91,24 +89,6 @@ private slots:
         QCOMPARE(formatiereZahl(wert, muster), deutsch);
         setzeSprache(QLocale::English);
         QCOMPARE(formatiereZahl(wert, muster), englisch);
-    }
-
-    // A field's trailing blanks count as its end, leaving it to the right and entering it from the right.
-    void navigationUeberEndblanks()
-    {
-        QWidget fenster;
-        auto* links = new QLineEdit("12  ", &fenster);
-        auto* rechts = new QLineEdit("56  ", &fenster);
-        fenster.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
-        bool ausgabe = false;
-        int taste = Qt::Key_Right;
-        feldNavigation(ausgabe, taste, links, nullptr, rechts, nullptr, nullptr, nullptr, 2);
-        QTRY_VERIFY(rechts->hasFocus());
-        taste = Qt::Key_Left;
-        feldNavigation(ausgabe, taste, rechts, nullptr, nullptr, links, nullptr, nullptr, 0);
-        QTRY_VERIFY(links->hasFocus());
-        QCOMPARE(links->cursorPosition(), 2);
     }
 };
 

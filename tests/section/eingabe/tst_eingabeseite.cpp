@@ -15,6 +15,13 @@
 namespace {
 
 QStringList werte(const HProfilmasse& p) { return {p.H, p.B, p.S, p.T, p.R}; }
+QStringList namen(const QList<QLineEdit*>& felder)
+{
+    QStringList n;
+    for (const QLineEdit* f : felder)
+        n.append(f->objectName());
+    return n;
+}
 
 // A value typed into a field of form c (0: the rolled profile with its bottom profile) and the
 // field left, maybe after a switch to another window; a refused one is told, the value from
@@ -32,7 +39,7 @@ const Eingabe kEingaben[] = {
     {"Fensterwechsel", 2, "Abmessung_1", "480", "0", 4, "480", true},
 };
 
-// Enter and the arrows go to the next field shown; the caret is read after the key.
+// Enter and the arrows go to the next field shown, in reading order; the caret is read after the key.
 struct Taste { const char* name; int c; const char* von; Qt::Key taste; int caret; const char* nach; };
 const Taste kTasten[] = {
     {"links an der 1", 2, "Abmessung_1", Qt::Key_Left, 1, "Abmessung_0"},
@@ -40,15 +47,18 @@ const Taste kTasten[] = {
     {"rechts vor dem Ende", 2, "Abmessung_0", Qt::Key_Right, 1, "Abmessung_1"},
     {"runter zum Winkel", 2, "Abmessung_4", Qt::Key_Down, 0, "Abmessung_14"},
     {"runter vom Winkel", 2, "Abmessung_14", Qt::Key_Down, 0, "Abmessung_7"},
-    {"Winkel verborgen", 311, "Abmessung_4", Qt::Key_Down, 0, "Abmessung_4"},
+    {"Winkel verborgen: zur Schottbreite", 311, "Abmessung_4", Qt::Key_Down, 0, "Abmessung_7"},
+    {"runter bleibt in der Spalte, nicht zur 2. Zelle", 311, "Abmessung_0", Qt::Key_Down, 0, "Abmessung_2"},
     {"Enter aus TS1", 2, "Abmessung_5", Qt::Key_Return, 0, "Abmessung_14"},
     {"Enter zu TS2", 15, "Abmessung_5", Qt::Key_Return, 0, "Abmessung_6"},
     {"Enter zu HS2", 225, "Abmessung_5", Qt::Key_Return, 0, "Abmessung_13"},
-    {"Schiene verborgen", 2, "Abmessung_7", Qt::Key_Return, 0, "Abmessung_7"},
+    {"Enter aus TO, BU und TU verborgen", 51, "Abmessung_1", Qt::Key_Return, 0, "Abmessung_4"},
+    {"Enter von der Schiene zu den Steifen", 15, "Abmessung_11", Qt::Key_Return, 0, "Stort_0"},
+    {"Enter ans Zeilenende weiter", 15, "StDick_0", Qt::Key_Return, 0, "Stort_1"},
     {"Enter aus TU", 0, "hwert_11", Qt::Key_Return, 0, "hwert_7"},
-    {"Lage der Mitte nie", 16, "Stort_0", Qt::Key_Down, 0, "Stort_0"},
+    {"Lage der Mitte nie: runter zu L1", 16, "Stort_0", Qt::Key_Down, 0, "StLang1_4"},
     {"ueber Zeilen weg", 16, "StLang1_0", Qt::Key_Down, 0, "StLang1_4"},
-    {"links ohne Lage", 16, "StLang1_4", Qt::Key_Left, 0, "StLang1_4"},
+    {"links ohne Lage: ans Ende der Zeile davor", 16, "StLang1_4", Qt::Key_Left, 0, "StDick_0"},
 };
 
 } // namespace
@@ -156,6 +166,85 @@ private slots:
         QTest::keyClick(f, t.taste);
         QCOMPARE(QApplication::focusWidget()->objectName(), QString(t.nach));
         QCOMPARE(f->text(), QStringLiteral("12")); // no key typed a character
+    }
+
+    // A whole section typed with Return alone, in every form offered and in the rolled profile with
+    // each of its additions: each shown field is reached once, in reading order, and holds its value.
+    void ganzerQuerschnittMitReturn_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<int>("walzzusatz"); // rolled profile: 0 plain, 1 flat rail, 2 bottom profile
+        for (int familie = kOhneSchiene; familie <= kZweizeller; ++familie)
+            for (int c : angeboteneFormen(familie))
+                QTest::addRow("%d", c) << c << 0;
+        for (int z : {0, 1, 2})
+            QTest::addRow("Walzprofil %d", z) << 0 << z;
+    }
+    void ganzerQuerschnittMitReturn()
+    {
+        QFETCH(int, form);
+        QFETCH(int, walzzusatz);
+        if (form) {
+            waehle(form);
+        } else {
+            klickeFamilie(*e, kWalzprofil);
+            if (walzzusatz == 1)
+                QTest::mouseClick(e->HschieneCheck, Qt::LeftButton);
+            if (walzzusatz == 2)
+                QTest::mouseClick(e->HUGCheck, Qt::LeftButton);
+            fokus(e->hwert[0]);
+        }
+        // Every field a user can type into now, found apart from the navigation.
+        QList<QLineEdit*> gezeigt;
+        for (QLineEdit* f : m_fenster->form.findChildren<QLineEdit*>())
+            if (f->property("feldart").isValid() && f->isVisible() && f->isEnabled())
+                gezeigt.append(f);
+        QList<QLineEdit*> besucht;
+        for (int k = 0; k < gezeigt.size(); ++k) {
+            auto* feld = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY2(feld && gezeigt.contains(feld), qPrintable(QString::number(k)));
+            QVERIFY2(!besucht.contains(feld), qPrintable(feld->objectName() + " zweimal"));
+            besucht.append(feld);
+            feld->selectAll();
+            // A value every field accepts (the web angle up to 30°, a position up to 98 %), distinct per field.
+            QTest::keyClicks(feld, QString::number(2 + k));
+            QTest::keyClick(feld, Qt::Key_Return);
+        }
+        QCOMPARE(besucht.size(), gezeigt.size());
+        QCOMPARE(QApplication::focusWidget(), besucht.first()); // after the last, back to the first
+        for (int k = 0; k < besucht.size(); ++k)
+            QCOMPARE(besucht[k]->objectName() + '=' + besucht[k]->text(),
+                     besucht[k]->objectName() + '=' + QString::number(2 + k));
+        QVERIFY(meldungen().isEmpty());
+        // Reading order: down the groups, and in a row from left to right.
+        for (int k = 1; k < besucht.size(); ++k) {
+            const QRect a(besucht[k - 1]->mapTo(&m_fenster->form, QPoint()), besucht[k - 1]->size());
+            const QRect b(besucht[k]->mapTo(&m_fenster->form, QPoint()), besucht[k]->size());
+            QVERIFY2(b.center().y() > a.center().y() - a.height() / 2 || b.left() > a.right() + 100 ||
+                         besucht[k]->parentWidget() != besucht[k - 1]->parentWidget(),
+                     qPrintable(besucht[k - 1]->objectName() + " vor " + besucht[k]->objectName()));
+        }
+        if (form == 15)
+            QCOMPARE(namen(besucht).mid(0, 13), (QStringList{"Abmessung_0", "Abmessung_1", "Abmessung_2", "Abmessung_3",
+                                                             "Abmessung_4", "Abmessung_5", "Abmessung_6", "Abmessung_14",
+                                                             "Abmessung_7", "Abmessung_10", "Abmessung_11", "Stort_0", "StLang1_0"}));
+        if (form == 311)
+            QCOMPARE(namen(besucht).mid(7, 6), (QStringList{"Abmessung_20", "Abmessung_21", "Abmessung_22", "Abmessung_23",
+                                                            "Abmessung_24", "Abmessung_7"}));
+    }
+
+    // Tab goes the same way through the window, then to its buttons.
+    void tabInLesefolge()
+    {
+        waehle(15);
+        QStringList reihe;
+        for (int i = 0; i < 11; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reihe.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(reihe, (QStringList{"Abmessung_1", "Abmessung_2", "Abmessung_3", "Abmessung_4", "Abmessung_5",
+                                     "Abmessung_6", "Abmessung_14", "Abmessung_7", "Schienemittragend",
+                                     "Abmessung_10", "Abmessung_11"}));
     }
 
     // A form chosen with the keys leaves the focus in BO: a release arriving there without
