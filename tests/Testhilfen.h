@@ -29,6 +29,7 @@ public:
     {
         fragen.append(variablen.fragetext);
         fokus.append(variablen.focustaste);
+        abbrechen.append(variablen.abbrechentext);
         variablen.iantwort = antwort;
     }
 
@@ -43,6 +44,7 @@ public:
     std::vector<Gezeigte> gezeigt;
     QStringList fragen;
     QList<int> fokus;
+    QStringList abbrechen; // the Cancel button's text, empty where there was none
     qint16 antwort = 6;
 };
 

@@ -16,7 +16,8 @@ struct Dialogvariablen {
     qint16 focustaste = 1; // 1 yes button, 2 no button
     QString jatext = QStringLiteral("Ja");
     QString neintext = QStringLiteral("Nein");
-    qint16 iantwort = 0; // 6 yes, 7 no
+    QString abbrechentext;  // a third button that leaves everything as it was; none when empty
+    qint16 iantwort = 0; // 6 yes, 7 no, 2 cancel
 };
 
 class Meldungsanzeige {

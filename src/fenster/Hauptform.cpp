@@ -232,7 +232,7 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     };
     fenster.message = [this](int n) { return holeMessage(n); };
     fenster.printtext = [this](int n) { return holePrinttext(n); };
-    fenster.frage = [this](const QString& frage, qint16 taste) { return emsgbox(frage, taste); };
+    fenster.frage = [this](const QString& frage, qint16 taste) { return emsgbox(frage, taste, true); };
     fenster.eltern = this;
     dokument = std::make_unique<Querschnittsdokument>(pathben, std::move(fenster));
     dokument->stelleZuletztWiederHer();
@@ -281,10 +281,11 @@ void Hauptform::zeigeMessageMitText(int n, const QString& text) const
     meldungen().zeige(holeMessage(n) + u' ' + text, Meldungssymbol::Keins);
 }
 
-qint16 Hauptform::emsgbox(const QString& frage, qint16 tastencode)
+qint16 Hauptform::emsgbox(const QString& frage, qint16 tastencode, bool mitAbbrechen)
 {
     dialog.fragetext = frage;
     dialog.focustaste = tastencode;
+    dialog.abbrechentext = mitAbbrechen ? holeMessage(1003) : QString();
     dialog.iantwort = 7;
     meldungen().frage(rufform ? rufform : this, dialog);
     return dialog.iantwort;
@@ -306,13 +307,12 @@ void Hauptform::kehreZurueck()
 void Hauptform::closeEvent(QCloseEvent* ereignis)
 {
     if (Rueckkehrmodus != 9) {
-        // Unsaved changes: the question offers to save them first; saved, the window closes.
-        if (dokument && dokument->istGeaendert() && emsgbox(holeMessage(61), 1) == 6) {
-            if (!dokument->speichere()) {
-                ereignis->ignore();
-                return;
-            }
-        } else if (emsgbox(holeMessage(1000), 2) != 6) {
+        // Unsaved changes: the question offers to save them to a file first (saved, the window
+        // closes), to close without (the section comes back at the next start all the same) or to stay.
+        const bool geaendert = dokument && dokument->istGeaendert();
+        const qint16 antwort = geaendert ? emsgbox(holeMessage(61), 1, true) : emsgbox(holeMessage(1000), 2);
+        if ((geaendert && antwort == 2) || (!geaendert && antwort != 6) ||
+            (geaendert && antwort == 6 && !dokument->speichere())) {
             ereignis->ignore();
             return;
         }

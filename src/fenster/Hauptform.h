@@ -38,7 +38,8 @@ public:
     void passeAnBildschirmAn(int bildschirmbreiteTwips);
 
     // The yes/no question in the program's own dialog; returns 6 (yes) or 7 (no).
-    qint16 emsgbox(const QString& frage, qint16 tastencode);
+    // The yes/no question (6 yes, 7 no), with Cancel (2) where asked for.
+    qint16 emsgbox(const QString& frage, qint16 tastencode, bool mitAbbrechen = false);
     QString holeMessage(int n) const;
     void zeigeMessage(int n) const;
     // Shows a run's messages in their order; whether its result may be read.

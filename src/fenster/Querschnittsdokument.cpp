@@ -75,10 +75,18 @@ void Querschnittsdokument::oeffne()
         dateiwahl()(m_fenster.eltern, Dateiwahlart::Oeffnen, m_fenster.printtext(kOeffnetitel), ordner, dateifilter());
     if (pfad.isEmpty())
         return;
-    // Unsaved changes are offered to be saved first, as on closing; a save not made opens nothing.
-    if (istGeaendert() && m_fenster.frage(m_fenster.message(66), 1) == 6 && !speichere())
-        return;
-    oeffneDatei(pfad);
+    if (fragtVorDemErsetzen())
+        oeffneDatei(pfad);
+}
+
+bool Querschnittsdokument::fragtVorDemErsetzen()
+{
+    // Unsaved changes are offered to be saved first, as on closing; a save not made or a
+    // Cancel replaces nothing.
+    if (!istGeaendert())
+        return true;
+    const qint16 antwort = m_fenster.frage(m_fenster.message(66), 1);
+    return antwort == 7 || (antwort == 6 && speichere());
 }
 
 Querschnittsdokument::Geoeffnet Querschnittsdokument::leseGeprueft(const QString& pfad) const

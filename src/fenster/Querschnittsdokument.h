@@ -23,7 +23,7 @@ public:
         std::function<Beschriftungen()> beschriftungen;          // the fields' captions, for messages
         std::function<bool(const Querschnittsdaten&)> inDerListe; // the form stands in the window's list
         std::function<QString(int)> message, printtext;
-        std::function<qint16(const QString&, qint16)> frage;     // the yes/no question: 6 yes, 7 no
+        std::function<qint16(const QString&, qint16)> frage;     // yes/no/cancel: 6 yes, 7 no, 2 cancel
         QWidget* eltern = nullptr;                               // of the file dialogs
     };
 
@@ -36,6 +36,8 @@ public:
     void oeffne();
     // Opens that file; false, after telling why, when it gives no section (the window stays).
     bool oeffneDatei(const QString& pfad);
+    // Whether the window's section may be replaced: unchanged, or the user saved it or let it go.
+    bool fragtVorDemErsetzen();
     // Whether the window's section differs from the file it was last saved to or opened from.
     bool istGeaendert() const;
     // That file, "" before the first save.

@@ -145,7 +145,7 @@ private slots:
     void mitgelieferteDateienVollstaendig()
     {
         const QDir daten(qEnvironmentVariable("TARVELLO_DATEN"));
-        QList<int> benutzt{1, 2, 3, 4, 5, 10, 12, 13, 14, 17, 19, 20, 21, 25, 27, 28, 30, 31, 32, 33, 163, 1000, 1001, 1002};
+        QList<int> benutzt{1, 2, 3, 4, 5, 10, 12, 13, 14, 17, 19, 20, 21, 25, 27, 28, 30, 31, 32, 33, 163, 1000, 1001, 1002, 1003};
         for (int n = 40; n <= 74; ++n)
             benutzt.append(n);
         for (const char* sprache : {"D", "E"}) {

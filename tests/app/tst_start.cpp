@@ -197,27 +197,40 @@ private slots:
         QVERIFY(starte("Anna"));
     }
 
-    // Neither Escape nor the close box leaves the dialog; Return answers with the focused button.
+    // Return answers with the focused button; Escape and the close box answer Cancel where the question
+    // has one, else No.
     void dialogFokusUndAntwort()
     {
-        for (const int fokus : {1, 2}) {
+        struct Fall { int fokus; const char* abbrechen; bool escape; bool schliessen; qint16 antwort; };
+        for (const Fall& fall : {Fall{1, "", false, false, 6}, Fall{2, "", false, false, 7}, Fall{1, "", true, false, 7},
+                                 Fall{1, "Cancel", true, false, 2}, Fall{1, "Cancel", false, true, 2},
+                                 Fall{2, "", false, true, 7}}) {
             Dialogvariablen v;
             v.fragetext = "Programm beenden?";
-            v.focustaste = qint16(fokus);
+            v.focustaste = qint16(fall.fokus);
             v.jatext = "Yes";
+            v.abbrechentext = fall.abbrechen;
             Form7 dialog(v);
             QCOMPARE(dialog.Label1(1)->text() + dialog.Commandtaste(1)->text(), QStringLiteral("Programm beenden?Yes"));
-            bool offen = false;
             QTimer::singleShot(0, &dialog, [&] {
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-                dialog.close();
-                offen = dialog.isVisible();
-                QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+                QCOMPARE(dialog.Commandtaste(3)->isVisible(), !v.abbrechentext.isEmpty());
+                if (fall.escape)
+                    QTest::keyClick(&dialog, Qt::Key_Escape);
+                else if (fall.schliessen)
+                    dialog.close();
+                else
+                    QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
             });
             dialog.exec();
-            QVERIFY(offen);
-            QCOMPARE(v.iantwort, qint16(fokus == 1 ? 6 : 7));
+            QCOMPARE(v.iantwort, fall.antwort);
         }
+    }
+    // Three buttons stand side by side inside the dialog.
+    void dreiTastenImDialog()
+    {
+        const Form7Geometrie g = berechneForm7({"Speichern?"}, [](const QString& s) { return int(s.size()) * 100; }, true);
+        QVERIFY(g.linksJa + 1095 <= g.linksNein && g.linksNein + 975 <= g.linksAbbrechen &&
+                g.linksAbbrechen + 1095 <= g.breite);
     }
 };
 

@@ -105,20 +105,23 @@ private slots:
         QCOMPARE(f->bericht.projektname, "Träger 1 (" + f->eingabe->Querschnittsname + ")");
         m_rekorder->gezeigt.clear();
 
-        // A change after saving: the page no longer names the file; closing asks to save it; "no", then
-        // the usual question.
+        // A change after saving: the page no longer names the file; closing asks to save it, with a
+        // Cancel that keeps the window; "no" closes it without a second question.
         tippe(f->eingabe->Abmessung[5], "16");
         QVERIFY(f->dokument->istGeaendert());
         f->traegerergebnis();
         QCOMPARE(f->bericht.projektname, "(" + f->eingabe->Querschnittsname + ")");
         m_rekorder->gezeigt.clear();
-        m_rekorder->antwort = 7;
+        m_rekorder->antwort = 2;
         QVERIFY(!f->close());
-        QCOMPARE(m_rekorder->fragen, (QStringList{f->holeMessage(61), f->holeMessage(1000)}));
+        QCOMPARE(m_rekorder->fragen, QStringList{f->holeMessage(61)});
         QCOMPARE(m_rekorder->fokus.first(), 1); // saving is what Return answers
+        QCOMPARE(m_rekorder->abbrechen.first(), f->holeMessage(1003));
         const QByteArray geaendert = uebergabe(*f);
-        f->Rueckkehrmodus = 9; // the return to the main program asks nothing
+        m_rekorder->antwort = 7;
         QVERIFY(f->close());
+        QCOMPARE(m_rekorder->fragen.size(), 2);
+        QCOMPARE(leseDatei(m_gewaehlt + kQuerschnittsendung), datei);
         f.reset();
 
         // The next start brings the last section back, still unsaved against its file.
@@ -148,6 +151,9 @@ private slots:
         };
         QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(m_rekorder->fragen, QStringList{f->holeMessage(66)});
+        QCOMPARE(uebergabe(*f), ungesichert);
+        m_rekorder->antwort = 2; // Cancel: nothing saved, nothing opened
+        QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(uebergabe(*f), ungesichert);
         m_rekorder->antwort = 7;
         QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
