@@ -3,6 +3,7 @@
 #include "kern/Feldleser.h"
 #include "app/Meldungen.h"
 #include "app/Sprachdateien.h"
+#include "app/Sprachtexte.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -36,6 +37,13 @@ QString ersatztext(int n)
     case 13: return QStringLiteral("Name reserviert/Name reserved");
     case 14: return QStringLiteral("Name belegt/Name taken");
     case 15: return QStringLiteral("Datenverzeichnis fehlt/Data directory missing:");
+    case 16: return QStringLiteral("Tarvello");
+    case 17: return QStringLiteral("Bearbeiter/editor");
+    case 18: return QStringLiteral("Sprache/language (D, E)");
+    case 19: return QStringLiteral("gleich starten/start at once");
+    case 20: return QStringLiteral("Querschnittsdatei/section file (.tqs)");
+    case 21: return QStringLiteral("Datei/file");
+    case 22: return QStringLiteral("Name/name");
     default: return QString();
     }
 }
@@ -97,20 +105,19 @@ Startfenster::Startfenster(const Suitenordner& ordner, QWidget* parent) : QWidge
     haupt->addStretch();
     haupt->addLayout(tasten);
 
-    Uebergabedaten vorgabe;
-    if (const auto letzte = leseInifile2(m_ordner.path0))
-        vorgabe = *letzte;
-    Bearbeiterfeld->setText(vorgabe.Bearbeiter);
-    QStringList sprachen = verfuegbareSprachen(m_ordner.pathtext);
-    if (sprachen.isEmpty())
-        sprachen = {QStringLiteral("D"), QStringLiteral("E")};
+    // Back from the cross-section program its hand-off names who worked; else the last start does.
+    const auto letzte = leseInifile2(m_ordner.path0);
+    const auto vorgabe = letzte ? letzte : leseLetztenStart(m_ordner.path0);
+    Bearbeiterfeld->setText(vorgabe ? vorgabe->Bearbeiter : QString());
+    const QStringList sprachen = angeboteneSprachen(m_ordner.pathtext);
     for (const QString& sprache : sprachen) {
         // Each language is offered under its own name, where its launcher file gives one.
         const QString name = holeMessage(verbinde(m_ordner.pathtext, QStringLiteral("TarvelloMain.") + sprache), 9);
         Sprachliste->addItem(name.contains(QStringLiteral("fehlt/")) ? sprache : sprache + QStringLiteral(" – ") + name,
                              sprache);
     }
-    Sprachliste->setCurrentIndex(qMax(0, int(sprachen.indexOf(vorgabe.Oberflaechensprache))));
+    Sprachliste->setCurrentIndex(int(sprachen.indexOf(
+        startsprache(QString(), vorgabe ? vorgabe->Oberflaechensprache : QString(), QLocale(), sprachen))));
 
     ladeTexte();
     connect(Sprachliste, &QComboBox::currentIndexChanged, this, &Startfenster::ladeTexte);
@@ -125,15 +132,23 @@ Startfenster::Startfenster(const Suitenordner& ordner, QWidget* parent) : QWidge
 
 QString Startfenster::sprache() const { return Sprachliste->currentData().toString(); }
 
-QString Startfenster::text(int n) const
+QString startertext(const QString& pathtext, const QString& sprache, int n)
 {
-    const QString datei = verbinde(m_ordner.pathtext, QStringLiteral("TarvelloMain.") + sprache());
-    const QString t = holeMessage(datei, n);
+    const QString t = holeMessage(verbinde(pathtext, QStringLiteral("TarvelloMain.") + sprache), n);
     return t.contains(QStringLiteral("fehlt/")) ? ersatztext(n) : t;
 }
 
+QStringList angeboteneSprachen(const QString& pathtext)
+{
+    const QStringList sprachen = verfuegbareSprachen(pathtext);
+    return sprachen.isEmpty() ? QStringList{QStringLiteral("D"), QStringLiteral("E")} : sprachen;
+}
+
+QString Startfenster::text(int n) const { return startertext(m_ordner.pathtext, sprache(), n); }
+
 void Startfenster::ladeTexte()
 {
+    installiereQtUebersetzung(sprache());
     setWindowTitle(text(1));
     m_bearbeiterLabel->setText(text(2));
     m_spracheLabel->setText(text(3));
@@ -156,11 +171,13 @@ bool Startfenster::starteQuerschnitt()
         meldungen().zeige(text(15) + u' ' + QDir::toNativeSeparators(m_ordner.path0), Meldungssymbol::Keins);
         return false;
     }
-    if (!schreibeInifile2(m_ordner.path0, {name, sprache()})) {
+    if (!schreibeInifile2(m_ordner.path0, {name, sprache(), datei})) {
         meldungen().zeige(text(8) + u' ' + QDir::toNativeSeparators(inifile2Pfad(m_ordner.path0)),
                           Meldungssymbol::Keins);
         return false;
     }
+    // Only a convenience for the next start: where it cannot be kept, nothing else suffers.
+    merkeLetztenStart(m_ordner.path0, {name, sprache(), QString()});
     const QString programm = verbinde(m_ordner.exefiles, programmdatei(QStringLiteral("TarvelloQuerschnitt")));
     if (!programmstarter()(programm, m_ordner.exefiles)) {
         meldungen().zeige(text(7) + u' ' + QDir::toNativeSeparators(programm), Meldungssymbol::Keins);

@@ -23,6 +23,10 @@ Suitenordner bestimmeSuitenordner(const QString& exefiles);
 
 // Every language for which the main window has a text file, as its letter.
 QStringList verfuegbareSprachen(const QString& pathtext);
+// Those, or German and English where the folder names none.
+QStringList angeboteneSprachen(const QString& pathtext);
+// Text n of the launcher's language file (TarvelloMain.<L>); a bilingual stand-in where it is missing.
+QString startertext(const QString& pathtext, const QString& sprache, int n);
 
 class Startfenster : public QWidget {
     Q_OBJECT
@@ -34,7 +38,11 @@ public:
     QPushButton* Starttaste = nullptr;
     QPushButton* Endetaste = nullptr;
 
-    // Writes the hand-off and starts the program; true when the launcher may end.
+    // A section file the cross-section program opens at its start; none when empty.
+    QString datei;
+
+    // Writes the hand-off, remembers editor and language for the next start and starts the
+    // program; true when the launcher may end.
     bool starteQuerschnitt();
     QString text(int n) const;
     // The letter of the chosen language.

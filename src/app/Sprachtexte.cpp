@@ -1,5 +1,10 @@
 #include "Sprachtexte.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 #include "kern/Feldleser.h"
 #include "kern/Formen.h"
 
@@ -168,4 +173,13 @@ bool listeNenntForm(const QString& pfad, int familie, int nummer)
 {
     const auto liste = leseQuerschnittsliste(pfad, familie);
     return liste && std::any_of(liste->begin(), liste->end(), [nummer](const Querschnittseintrag& e) { return e.nummer == nummer; });
+}
+
+void installiereQtUebersetzung(const QString& sprache)
+{
+    static QTranslator uebersetzer;
+    QCoreApplication::removeTranslator(&uebersetzer);
+    if (sprache == u"D" && uebersetzer.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&uebersetzer);
 }

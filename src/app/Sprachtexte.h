@@ -66,3 +66,7 @@ QString textDateiFehlt(const QString& pfad);
 QString textDateiBeschaedigt(const QString& pfad);
 // A window text file's entry without its "$", as the user is told.
 QString textEintragOhneDollar(const QString& pfad, const QString& eintrag);
+
+// Qt's own texts (standard buttons, file dialogs, the command line's help) in the program's
+// language: Qt's German translation for "D", Qt's English otherwise or where it is not installed.
+void installiereQtUebersetzung(const QString& sprache);

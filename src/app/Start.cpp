@@ -75,9 +75,11 @@ QString bestimmePathtext(const QString& pathbasis)
 
 QString inifile2Pfad(const QString& path0) { return verbinde(path0, QStringLiteral("inifile2")); }
 
-std::optional<Uebergabedaten> leseInifile2(const QString& path0)
+namespace {
+
+std::optional<Uebergabedaten> leseUebergabe(const QString& pfad)
 {
-    const auto text = leseTextdatei(inifile2Pfad(path0));
+    const auto text = leseTextdatei(pfad);
     if (!text)
         return std::nullopt;
     Uebergabedaten daten;
@@ -86,8 +88,23 @@ std::optional<Uebergabedaten> leseInifile2(const QString& path0)
         daten.Bearbeiter = *name;
     if (auto sprache = leser.naechstesFeld())
         daten.Oberflaechensprache = *sprache;
+    if (auto datei = leser.naechstesFeld())
+        daten.Datei = *datei;
     return daten;
 }
+
+bool schreibeUebergabe(const QString& pfad, const Uebergabedaten& daten)
+{
+    QString text = u'"' + daten.Bearbeiter + QStringLiteral("\"\r\n\"") + daten.Oberflaechensprache + QStringLiteral("\"\r\n");
+    if (!daten.Datei.isEmpty())
+        text += u'"' + daten.Datei + QStringLiteral("\"\r\n");
+    QString grund;
+    return dateischreiber()(pfad, text.toUtf8(), grund);
+}
+
+} // namespace
+
+std::optional<Uebergabedaten> leseInifile2(const QString& path0) { return leseUebergabe(inifile2Pfad(path0)); }
 
 std::optional<Uebergabedaten> uebernehmeInifile2(const QString& path0)
 {
@@ -99,11 +116,28 @@ std::optional<Uebergabedaten> uebernehmeInifile2(const QString& path0)
 
 bool schreibeInifile2(const QString& path0, const Uebergabedaten& daten)
 {
-    const QByteArray inhalt = (u'"' + daten.Bearbeiter + QStringLiteral("\"\r\n\"") + daten.Oberflaechensprache +
-                               QStringLiteral("\"\r\n"))
-                                  .toUtf8();
-    QString grund;
-    return dateischreiber()(inifile2Pfad(path0), inhalt, grund);
+    return schreibeUebergabe(inifile2Pfad(path0), daten);
+}
+
+std::optional<Uebergabedaten> leseLetztenStart(const QString& path0)
+{
+    return leseUebergabe(verbinde(path0, kLetzterStart));
+}
+
+bool merkeLetztenStart(const QString& path0, const Uebergabedaten& daten)
+{
+    Uebergabedaten ohneDatei = daten;
+    ohneDatei.Datei.clear();
+    return schreibeUebergabe(verbinde(path0, kLetzterStart), ohneDatei);
+}
+
+QString startsprache(const QString& gewuenscht, const QString& zuletzt, const QLocale& ort, const QStringList& verfuegbar)
+{
+    const QString eigene = ort.language() == QLocale::German ? QStringLiteral("D") : QStringLiteral("E");
+    for (const QString& sprache : {gewuenscht, zuletzt, eigene})
+        if (!sprache.isEmpty() && verfuegbar.contains(sprache))
+            return sprache;
+    return verfuegbar.value(0, eigene);
 }
 
 Namensfehler pruefeBearbeiter(const QString& Bearbeiter, const QString& path0)
@@ -121,7 +155,7 @@ Namensfehler pruefeBearbeiter(const QString& Bearbeiter, const QString& path0)
     if (name == u"." || Bearbeiter.contains(QStringLiteral("..")) || Bearbeiter.endsWith(u'.') ||
         Bearbeiter.endsWith(u' ') || Bearbeiter.startsWith(u' '))
         return Namensfehler::Zeichen;
-    static const QStringList reserviert{"TEXTE", "inifile", "inifile2", "CON", "PRN", "AUX", "NUL",
+    static const QStringList reserviert{"TEXTE", "inifile", "inifile2", kLetzterStart, "CON", "PRN", "AUX", "NUL",
                                         "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8", "COM9",
                                         "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
     const QString stamm = name.section(u'.', 0, 0);

@@ -4,13 +4,16 @@
 // that the suite's main program leaves for each start, and the editor's
 // own folder. Shared by the program and by TarvelloMain.
 
+#include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
 struct Uebergabedaten {
     QString Bearbeiter = QStringLiteral("BEARBEITER");
     QString Oberflaechensprache = QStringLiteral("D");
+    QString Datei; // a section file to open at the start (an absolute path); none when empty
 };
 
 // Joins a folder and a name with the platform's separator handling of Qt.
@@ -46,8 +49,19 @@ QString inifile2Pfad(const QString& path0);
 std::optional<Uebergabedaten> leseInifile2(const QString& path0);
 // Reads the hand-off file and deletes it, so each start needs a new hand-off.
 std::optional<Uebergabedaten> uebernehmeInifile2(const QString& path0);
-// Writes the hand-off file: two lines, each field in double quotes, CR LF.
+// Writes the hand-off file: two lines, each field in double quotes, CR LF; a third for a file to open.
 bool schreibeInifile2(const QString& path0, const Uebergabedaten& daten);
+
+// The launcher's memory of the last start, editor and language, in the data directory beside the
+// hand-off (which the cross-section program takes away); the same format without a file.
+inline const QString kLetzterStart = QStringLiteral("TarvelloMain.zuletzt");
+std::optional<Uebergabedaten> leseLetztenStart(const QString& path0);
+bool merkeLetztenStart(const QString& path0, const Uebergabedaten& daten);
+
+// The language the launcher starts in, of those installed: the one asked for, else the last one,
+// else the user's (German for a German locale, English for any other), else the first installed.
+QString startsprache(const QString& gewuenscht, const QString& zuletzt, const QLocale& ort,
+                     const QStringList& verfuegbar);
 
 // Why an editor name cannot be used. The name becomes one folder below the data
 // directory, on Linux and Windows alike, and is handed to the engine on its

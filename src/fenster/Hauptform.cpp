@@ -1,5 +1,7 @@
 #include "Hauptform.h"
 
+#include "app/Sprachtexte.h"
+
 #include "Bemessungsdialog.h"
 
 #include "app/Dateien.h"
@@ -180,6 +182,7 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     }
     Bearbeiter = uebergabe->Bearbeiter;
     Oberflaechensprache = uebergabe->Oberflaechensprache;
+    installiereQtUebersetzung(Oberflaechensprache);
     Messagedatei = verbinde(pathtext, objectName() + QStringLiteral("Messages.") + Oberflaechensprache);
 
     // Nobody writes outside the data directory, whatever the hand-off names.
@@ -236,6 +239,9 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     fenster.eltern = this;
     dokument = std::make_unique<Querschnittsdokument>(pathben, std::move(fenster));
     dokument->stelleZuletztWiederHer();
+    // A file opened from the file manager comes after the kept section, which may first be saved.
+    if (!uebergabe->Datei.isEmpty() && dokument->fragtVorDemErsetzen())
+        dokument->oeffneDatei(uebergabe->Datei);
     return true;
 }
 
@@ -294,7 +300,7 @@ qint16 Hauptform::emsgbox(const QString& frage, qint16 tastencode, bool mitAbbre
 void Hauptform::kehreZurueck()
 {
     // Without the hand-off the main program would not know who comes back; it starts anyway.
-    if (!schreibeInifile2(path0, {Bearbeiter, Oberflaechensprache}))
+    if (!schreibeInifile2(path0, {Bearbeiter, Oberflaechensprache, QString()}))
         zeigeMessageMitText(47, QDir::toNativeSeparators(inifile2Pfad(path0)));
     const QString exefiles = verbinde(pathbasis, QStringLiteral("exefiles"));
     const QString programm = verbinde(exefiles, programmdatei(QStringLiteral("TarvelloMain")));

@@ -24,9 +24,10 @@
 
 namespace {
 
-std::unique_ptr<Hauptform> starte(Testsuite& suite)
+// Started as the launcher starts it, maybe with a section file to open (from the file manager).
+std::unique_ptr<Hauptform> starte(Testsuite& suite, const QString& datei = QString())
 {
-    suite.uebergabe("\"Test\"\r\n\"D\"\r\n");
+    suite.uebergabe(("\"Test\"\r\n\"D\"\r\n" + (datei.isEmpty() ? QString() : '"' + datei + "\"\r\n")).toUtf8());
     auto form = std::make_unique<Hauptform>();
     if (!form->starte(suite.exefiles()))
         return nullptr;
@@ -460,6 +461,50 @@ private slots:
 
     // Saving where the file system is full keeps the old file byte for byte and says so with the
     // system's reason, in the save's own words; the window still counts as unsaved.
+    // A file handed over at the start opens after the kept section; an unsaved kept section is offered
+    // to be saved first, and Cancel keeps it; a file that gives no section is told and leaves the window.
+    void dateiBeimStart()
+    {
+        auto f = starte(*m_suite);
+        QVERIFY(f);
+        gibEin(*f);
+        m_gewaehlt = m_suite->wurzel.filePath("Kranbahn.tqs");
+        QVERIFY(f->dokument->speichere());
+        const QByteArray gespeichert = leseDatei(m_gewaehlt);
+        tippe(f->eingabe->Abmessung[5], "16"); // kept at the close, unsaved
+        m_rekorder->antwort = 7;
+        QVERIFY(f->close());
+        const QByteArray behalten = uebergabe(*f);
+        f.reset();
+
+        m_rekorder->fragen.clear();
+        m_rekorder->antwort = 2;
+        f = starte(*m_suite, m_gewaehlt);
+        QVERIFY(f);
+        QCOMPARE(m_rekorder->fragen, QStringList{f->holeMessage(66)});
+        QCOMPARE(uebergabe(*f), behalten);
+        f->Rueckkehrmodus = 9;
+        QVERIFY(f->close());
+        f.reset();
+
+        m_rekorder->antwort = 7;
+        f = starte(*m_suite, m_gewaehlt);
+        QVERIFY(f);
+        QCOMPARE(schreibeQuerschnittsdatei(f->querschnitt()), gespeichert);
+        QCOMPARE(f->dokument->datei(), m_gewaehlt);
+        QVERIFY(!f->dokument->istGeaendert());
+        f->Rueckkehrmodus = 9;
+        QVERIFY(f->close());
+        f.reset();
+
+        m_rekorder->gezeigt.clear();
+        f = starte(*m_suite, m_suite->wurzel.filePath("fehlt.tqs"));
+        QVERIFY(f);
+        QCOMPARE(m_rekorder->gezeigt.size(), size_t(1));
+        QCOMPARE(schreibeQuerschnittsdatei(f->querschnitt()), gespeichert);
+        f->Rueckkehrmodus = 9;
+    }
+
     void speichernAufVollemDatentraeger()
     {
         QTemporaryDir ordner;

@@ -57,6 +57,16 @@ pruefe "depends" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
 if command -v desktop-file-validate >/dev/null; then
   pruefe "desktop entry" desktop-file-validate "$wurzel/usr/share/applications/tarvello.desktop"
 fi
+# A .tqs is a section file of its own type, which the menu entry opens.
+mime_typ() {
+  local kopie=$arbeit/mime
+  mkdir -p "$kopie/packages" && cp "$wurzel/usr/share/mime/packages/tarvello.xml" "$kopie/packages/" &&
+    update-mime-database "$kopie" &&
+    grep -q 'application/x-tarvello-section:\*\.tqs' "$kopie/globs2" &&
+    grep -qx 'MimeType=application/x-tarvello-section;' "$wurzel/usr/share/applications/tarvello.desktop" &&
+    grep -qx 'Exec=tarvello %f' "$wurzel/usr/share/applications/tarvello.desktop"
+}
+pruefe "mime type" mime_typ
 
 # Started from the command on the PATH, for a new user: the hand-off goes into the user's own
 # data directory, the cross-section program takes it there and makes the editor folder.

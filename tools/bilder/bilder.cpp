@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
 
     for (const char* kennung : {"D", "E"}) {
         const QString sprache = QString::fromLatin1(kennung);
-        schreibeInifile2(path0, {QStringLiteral("Bilder"), sprache});
+        schreibeInifile2(path0, {QStringLiteral("Bilder"), sprache, QString()});
         Startfenster start(bestimmeSuitenordner(exefiles));
         speichere(start, aus.filePath(QStringLiteral("TarvelloMain_%1.png").arg(sprache)));
 
