@@ -7,7 +7,7 @@ pakete=(
   libcgal-dev libeigen3-dev libgmp-dev libmpfr-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth imagemagick poppler-utils
-  dpkg-dev desktop-file-utils file qt6-translations-l10n shared-mime-info
+  dpkg-dev desktop-file-utils file qt6-translations-l10n shared-mime-info lintian appstream
 )
 fehlend=()
 for p in "${pakete[@]}"; do

@@ -67,6 +67,16 @@ mime_typ() {
     grep -qx 'Exec=tarvello %f' "$wurzel/usr/share/applications/tarvello.desktop"
 }
 pruefe "mime type" mime_typ
+# As Debian would take it: no lintian error or warning; copyright, changelog, manual page, README and
+# the AppStream description in their places.
+pruefe "lintian" lintian --fail-on error,warning "$deb"
+dokumente() {
+  [ -f "$wurzel/usr/share/doc/tarvello/copyright" ] && [ -f "$wurzel/usr/share/doc/tarvello/changelog.gz" ] &&
+    [ -f "$wurzel/usr/share/doc/tarvello/README.md" ] && [ -f "$wurzel/usr/share/man/man1/tarvello.1.gz" ] &&
+    dpkg-deb -f "$deb" Homepage | grep -q '^https://' && ! dpkg-deb -f "$deb" Maintainer | grep -q localhost
+}
+pruefe "documents" dokumente
+pruefe "appstream" appstreamcli validate --no-net "$wurzel"/usr/share/metainfo/*.metainfo.xml
 
 # Started from the command on the PATH, for a new user: the hand-off goes into the user's own
 # data directory, the cross-section program takes it there and makes the editor folder.
