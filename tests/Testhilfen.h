@@ -147,6 +147,7 @@ struct Testsuite {
 };
 
 #if __has_include(<QTest>) // the window and table helpers, where the test library is at hand
+#include "app/Dateiwahl.h"
 #include "fenster/Hauptform.h"
 
 #include <QComboBox>
@@ -191,8 +192,13 @@ struct Testfenster {
     Hauptform form;
     Eingabeseite& e = *form.eingabe;
     bool bereit = false;
+    QStringList gezeigteOrdner; // what the file manager was asked to show
     explicit Testfenster(const Testsuite& suite, const QByteArray& uebergabe = "\"Test\"\r\n\"D\"\r\n")
     {
+        ordneranzeige() = [this](const QString& ordner) {
+            gezeigteOrdner.append(ordner);
+            return true;
+        };
         suite.uebergabe(uebergabe);
         bereit = form.starte(suite.exefiles());
         form.show();

@@ -1,6 +1,8 @@
 #include "Dateiwahl.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QUrl>
 
 Dateiwahl& dateiwahl()
 {
@@ -10,4 +12,12 @@ Dateiwahl& dateiwahl()
                                             : QFileDialog::getSaveFileName(eltern, titel, ordner, filter);
     };
     return wahl;
+}
+
+Ordneranzeige& ordneranzeige()
+{
+    static Ordneranzeige anzeige = [](const QString& ordner) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(ordner));
+    };
+    return anzeige;
 }

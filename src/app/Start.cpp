@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 QString verbinde(const QString& ordner, const QString& name)
 {
@@ -71,6 +72,14 @@ QString bestimmePath0(const QString& pathbasis) { return bestimmeDatenordner(pat
 QString bestimmePathtext(const QString& pathbasis)
 {
     return bestimmeDatenordner(pathbasis, benutzerdatenordner()).pathtext;
+}
+
+QString bestimmeAblageordner(const QString& pathbasis, const QString& pathben)
+{
+    if (!bestimmeDatenordner(pathbasis, benutzerdatenordner()).benutzereigen)
+        return pathben;
+    const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return dokumente.isEmpty() ? pathben : verbinde(dokumente, QStringLiteral("Tarvello"));
 }
 
 QString inifile2Pfad(const QString& path0) { return verbinde(path0, QStringLiteral("inifile2")); }

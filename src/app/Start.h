@@ -77,6 +77,12 @@ enum class Namensfehler {
 constexpr int kMaxNamenslaenge = 64;
 Namensfehler pruefeBearbeiter(const QString& Bearbeiter, const QString& path0);
 
+// Where sections and printed pages go by default. Installed for every user (the data directory is
+// the user's own, hidden from the file manager) that is "Tarvello" in the user's documents folder
+// ($XDG_DOCUMENTS_DIR, else ~/Documents); a suite in a folder of its own keeps them in the editor's
+// folder `pathben`, beside the working files. Made when first used, not here.
+QString bestimmeAblageordner(const QString& pathbasis, const QString& pathben);
+
 // Whether the folder is there, created (with its parents) where it was not.
 bool legeOrdnerAn(const QString& pfad);
 

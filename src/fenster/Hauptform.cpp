@@ -1,5 +1,6 @@
 #include "Hauptform.h"
 
+#include "app/Dateiwahl.h"
 #include "app/Sprachtexte.h"
 
 #include "Bemessungsdialog.h"
@@ -191,6 +192,7 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
         return false;
     }
     pathben = verbinde(path0, Bearbeiter);
+    ablage = bestimmeAblageordner(pathbasis, pathben);
     TMPPATH = pathben;
     if (!legeOrdnerAn(pathben)) {
         zeigeMessageMitText(40, QDir::toNativeSeparators(pathben));
@@ -237,7 +239,7 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     fenster.printtext = [this](int n) { return holePrinttext(n); };
     fenster.frage = [this](const QString& frage, qint16 taste) { return emsgbox(frage, taste, true); };
     fenster.eltern = this;
-    dokument = std::make_unique<Querschnittsdokument>(pathben, std::move(fenster));
+    dokument = std::make_unique<Querschnittsdokument>(pathben, ablage, std::move(fenster));
     dokument->stelleZuletztWiederHer();
     // A file opened from the file manager comes after the kept section, which may first be saved.
     if (!uebergabe->Datei.isEmpty() && dokument->fragtVorDemErsetzen())
@@ -567,9 +569,10 @@ void Hauptform::druckertaste()
         return;
     std::unique_ptr<Druckauftrag> auftrag = druckersuche()();
     if (!auftrag) {
-        // No printer here: the engineer still gets the report, as a PDF in the editor's folder,
+        // No printer here: the engineer still gets the report, as a PDF where their sections go,
         // named after the section in the user's language.
-        letzteDruckdatei = verbinde(pathben, pdfname(holePrinttext(18), m_druckname, QDateTime::currentDateTime()));
+        const QString ordner = legeOrdnerAn(ablage) ? ablage : pathben;
+        letzteDruckdatei = verbinde(ordner, pdfname(holePrinttext(18), m_druckname, QDateTime::currentDateTime()));
         auftrag = pdfauftrag(letzteDruckdatei);
     } else {
         letzteDruckdatei.clear();
@@ -590,7 +593,8 @@ void Hauptform::druckertaste()
     if (!beendet) {
         zeigeMessageMitText(47, QDir::toNativeSeparators(letzteDruckdatei) + QStringLiteral(" (") + grund + u')');
         letzteDruckdatei.clear();
-    } else if (!letzteDruckdatei.isEmpty()) {
-        zeigeMessageMitText(43, QDir::toNativeSeparators(letzteDruckdatei));
+    } else if (!letzteDruckdatei.isEmpty() &&
+               emsgbox(holeMessage(43) + u' ' + QDir::toNativeSeparators(letzteDruckdatei) + u'\n' + holeMessage(75), 2) == 6) {
+        ordneranzeige()(QFileInfo(letzteDruckdatei).absolutePath());
     }
 }

@@ -79,6 +79,7 @@ public:
 
     // Directories and settings.
     QString pathbasis, path0, pathtext, pathben, TMPPATH;
+    QString ablage; // where sections and PDFs go by default
     QString Bearbeiter = QStringLiteral("BEARBEITER");
     QString Oberflaechensprache = QStringLiteral("D");
     QString Printersprache;

@@ -24,8 +24,8 @@ std::optional<QByteArray> leseBytes(const QString& pfad) { return leseDateibytes
 
 } // namespace
 
-Querschnittsdokument::Querschnittsdokument(QString ordner, Fenster fenster)
-    : m_ordner(std::move(ordner)), m_fenster(std::move(fenster))
+Querschnittsdokument::Querschnittsdokument(QString ordner, QString ablage, Fenster fenster)
+    : m_ordner(std::move(ordner)), m_ablage(std::move(ablage)), m_fenster(std::move(fenster))
 {
     m_gespeichert = schreibeQuerschnittsdatei(m_fenster.querschnitt()); // a fresh window has nothing to lose
 }
@@ -37,6 +37,13 @@ QString Querschnittsdokument::zuletztDatei() const
     return verbinde(m_ordner, QStringLiteral(".zuletzt") + kQuerschnittsendung);
 }
 QString Querschnittsdokument::zuletztPfad() const { return verbinde(m_ordner, QStringLiteral(".zuletzt")); }
+
+QString Querschnittsdokument::dialogordner() const
+{
+    if (!m_datei.isEmpty())
+        return QFileInfo(m_datei).absolutePath();
+    return legeOrdnerAn(m_ablage) ? m_ablage : m_ordner;
+}
 
 QString Querschnittsdokument::dateifilter() const
 {
@@ -50,7 +57,7 @@ bool Querschnittsdokument::istGeaendert() const
 
 bool Querschnittsdokument::speichere()
 {
-    const QString vorschlag = m_datei.isEmpty() ? m_ordner : m_datei;
+    const QString vorschlag = m_datei.isEmpty() ? dialogordner() : m_datei;
     QString pfad = dateiwahl()(m_fenster.eltern, Dateiwahlart::Speichern, m_fenster.printtext(kSpeichertitel), vorschlag,
                                dateifilter());
     if (pfad.isEmpty())
@@ -70,9 +77,8 @@ bool Querschnittsdokument::speichere()
 
 void Querschnittsdokument::oeffne()
 {
-    const QString ordner = m_datei.isEmpty() ? m_ordner : QFileInfo(m_datei).absolutePath();
     const QString pfad =
-        dateiwahl()(m_fenster.eltern, Dateiwahlart::Oeffnen, m_fenster.printtext(kOeffnetitel), ordner, dateifilter());
+        dateiwahl()(m_fenster.eltern, Dateiwahlart::Oeffnen, m_fenster.printtext(kOeffnetitel), dialogordner(), dateifilter());
     if (pfad.isEmpty())
         return;
     if (fragtVorDemErsetzen())

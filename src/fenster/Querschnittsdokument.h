@@ -27,8 +27,9 @@ public:
         QWidget* eltern = nullptr;                               // of the file dialogs
     };
 
-    // `ordner`: the editor's folder, where the last section is kept and the dialogs start.
-    Querschnittsdokument(QString ordner, Fenster fenster);
+    // `ordner`: the editor's folder, where the last section is kept; `ablage`: where the dialogs
+    // start before a file is chosen (made when first needed; the editor's folder where it cannot be).
+    Querschnittsdokument(QString ordner, QString ablage, Fenster fenster);
 
     // Saved under a name the user picks; false when cancelled or not written (told why).
     bool speichere();
@@ -62,7 +63,10 @@ private:
     QString zuletztPfad() const;
     void zeige(const QString& text) const;
 
+    QString dialogordner() const;
+
     QString m_ordner;
+    QString m_ablage;
     Fenster m_fenster;
     QString m_datei;
     QByteArray m_gespeichert;           // the section as last saved or opened, as its file holds it

@@ -1,5 +1,6 @@
 // Start-up from the hand-off, the close question, the return button and the yes/no dialog.
 #include "Testhilfen.h"
+#include "app/Dateiwahl.h"
 #include "app/Form7.h"
 #include "app/Start.h"
 
@@ -147,6 +148,42 @@ private slots:
         QCOMPARE(m_form->tastenreihe[9]->text(), QStringLiteral("Back"));
         QVERIFY(!QFile::exists(heim.path() + "/tarvello/inifile2"));
         QCOMPARE(ordner(m_suite->daten()) + ordner(m_suite->exefiles()), (QStringList{"TEXTE", "inifile"}));
+    }
+
+    // Installed for every user, sections and PDFs go where the file manager shows them: "Tarvello" in the
+    // documents folder the user's desktop names, made when first needed; the data directory keeps only the
+    // working files. A suite in a folder of its own keeps them in the editor's folder.
+    void ablageInDenDokumenten()
+    {
+        QTemporaryDir heim;
+        const QByteArray altHome = qgetenv("HOME");
+        qputenv("HOME", heim.path().toUtf8());
+        qputenv("XDG_DATA_HOME", (heim.path() + "/.local/share").toUtf8());
+        qputenv("XDG_CONFIG_HOME", (heim.path() + "/.config").toUtf8());
+        schreibeDatei(heim.path() + "/.config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
+        schreibeDatei(m_suite->exefiles() + "/inifile", "\"<Benutzerdaten>\",\"Daten/TEXTE\"\r\n");
+        schreibeDatei(heim.path() + "/.local/share/tarvello/inifile2", "\"Anna\"\r\n\"D\"\r\n");
+        const bool gestartet = starte(QString());
+        qputenv("HOME", altHome);
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+        QVERIFY(gestartet);
+        const QString dokumente = heim.path() + "/Dokumente/Tarvello";
+        QCOMPARE(m_form->ablage, dokumente);
+        QVERIFY(!QFileInfo::exists(dokumente));
+        QString angeboten;
+        dateiwahl() = [&angeboten](QWidget*, Dateiwahlart, const QString&, const QString& ordner, const QString&) {
+            angeboten = ordner;
+            return QString();
+        };
+        QVERIFY(!m_form->dokument->speichere());
+        QCOMPARE(angeboten, dokumente);
+        QVERIFY(QFileInfo(dokumente).isDir());
+        m_form->Rueckkehrmodus = 9;
+        m_form.reset();
+        QFile::remove(m_suite->exefiles() + "/inifile");
+        QVERIFY(starte("Anna"));
+        QCOMPARE(m_form->ablage, m_suite->daten() + "/Anna");
     }
 
     // The XDG base directory rule: $XDG_DATA_HOME only when absolute, else ~/.local/share; no absolute

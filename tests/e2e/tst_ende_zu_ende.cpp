@@ -45,7 +45,12 @@ class TestEndeZuEnde : public QObject {
     QString druck() const
     {
         m_form->form5->anzahl->setText("1");
+        m_fenster->rekorder.fragen.clear();
         QTest::mouseClick(m_form->form5->Command1, Qt::LeftButton);
+        // No printer: the PDF is named, and its folder shown in the file manager when the engineer wants it.
+        if (m_fenster->rekorder.fragen.size() != 1 || !m_fenster->rekorder.fragen[0].contains(QDir::toNativeSeparators(m_form->letzteDruckdatei)) ||
+            m_fenster->gezeigteOrdner.value(m_fenster->gezeigteOrdner.size() - 1) != QFileInfo(m_form->letzteDruckdatei).absolutePath())
+            return QStringLiteral("PDF nicht genannt");
         if (!qEnvironmentVariableIsEmpty("TARVELLO_SEITEN")) {
             static int nr = 0;
             QFile::copy(m_form->letzteDruckdatei, qEnvironmentVariable("TARVELLO_SEITEN") + QString("/seiten_%1.pdf").arg(++nr));

@@ -5,6 +5,7 @@
 #include "Beispieleingabe.h"
 #include "Startfenster.h"
 #include "fenster/Bemessungsdialog.h"
+#include "app/Dateiwahl.h"
 #include "app/Form7.h"
 #include "fenster/Hauptform.h"
 #include "app/Meldungen.h"
@@ -78,6 +79,7 @@ int main(int argc, char* argv[])
     Stumm stumm;
     setzeMeldungsanzeige(&stumm);
     programmstarter() = [](const QString&, const QString&) { return true; };
+    ordneranzeige() = [](const QString&) { return true; };
     const QString exefiles = suite + QStringLiteral("/exefiles");
     const QString path0 = bestimmePath0(suite);
 
