@@ -12,7 +12,6 @@
 #include "kern/Feldleser.h"
 #include "kern/Formen.h"
 #include "kern/Zahlen.h"
-#include "report/Anhangseite.h"
 #include "report/Ergebnisseite.h"
 #include "report/Form5.h"
 #include "report/Nachweisseite.h"
@@ -360,53 +359,7 @@ void Hauptform::traegerergebnis()
     const bool gespeichert = dokument && !dokument->datei().isEmpty() && !dokument->istGeaendert();
     bericht.projektname = gespeichert ? QFileInfo(dokument->datei()).completeBaseName() + u' ' + name : name;
     anzahldrucke1 = 0;
-    if (gewalzt) {
-        rechneHProfil();
-        return;
-    }
-    zeigeQuerschnittswerte();
-}
-
-bool Hauptform::leseErgebnisse(int n, int erwartet, Ergebnisse& r)
-{
-    const Ergebnislesung lesung = leseErgebnisdatei(uebergabedatei(pathben, n));
-    switch (lesung.fehler) {
-    case Ergebnisfehler::DateiFehlt:
-        zeigeMessage(3);
-        return false;
-    case Ergebnisfehler::Rechenkernfehler:
-        meldungen().zeige(holeMessage(17) + u'\n' + rechenkerngrund(lesung.werte.kennung, Oberflaechensprache),
-                          Meldungssymbol::Keins);
-        return false;
-    case Ergebnisfehler::Unvollstaendig:
-        zeigeMessage(45);
-        return false;
-    case Ergebnisfehler::Keiner:
-        break;
-    }
-    // A result of another section (another window's, say) is never shown as this one's.
-    if (int(std::lround(lesung.werte.x)) != erwartet) {
-        zeigeMessageMitText(49, lesung.werte.kennung);
-        return false;
-    }
-    r = lesung.werte;
-    ys = r.YS;
-    zs = r.ZS;
-    apsi = r.Winkel;
-    if (r.mitSchubmittelpunkt) {
-        ysmp = r.YM;
-        zsmp = r.ZM;
-    }
-    return true;
-}
-
-bool Hauptform::passtZu(const Ergebnisse& r, const Querschnittsdaten& q)
-{
-    if (gehoertZu(r, q))
-        return true;
-    const auto A = querschnittsflaeche(q);
-    zeigeMessageMitText(65, QStringLiteral("A = %1 / %2 mm²").arg(r.A, 0, 'f', 1).arg(A.value_or(0), 0, 'f', 1));
-    return false;
+    zeigeBericht();
 }
 
 Berechnungsumgebung Hauptform::umgebung() const { return {pathbasis, pathben, pathtext, Messagedatei}; }
@@ -454,112 +407,35 @@ bool Hauptform::zeigeSeiten()
     return false;
 }
 
-void Hauptform::haengeNachweisAn(const Ergebnisse& r, const Querschnittsdaten& q, const QString& name)
-{
-    if (!hatBemessung(q.bemessung) && !hatTraeger(q.traeger))
-        return;
-    std::optional<Traeger> traeger;
-    if (hatTraeger(q.traeger)) {
-        const Traegerlesung t = leseTraeger(q.traeger);
-        if (t.fehler != Traegerfehler::Keiner) {
-            zeigeMessage(64);
-            return;
-        }
-        traeger = t.werte;
-    }
-    const Bemessungslesung l = leseBemessung(q.bemessung, schieneWirktMit(q));
-    if (l.fehler == Bemessungsfehler::Befestigung) {
-        zeigeMessage(62);
-        return;
-    }
-    if (l.fehler != Bemessungsfehler::Keiner) {
-        zeigeMessage(56);
-        return;
-    }
-    // The check computes the section with the rail as worn; the page before shows it as typed.
-    Rechenausgang lauf;
-    const auto pruef = rechnePruefquerschnitt(abgefahrenerQuerschnitt(q, l.werte.verschleiss), umgebung(), lauf.meldungen);
-    zeigeAusgang(lauf);
-    if (!pruef) {
-        zeigeMessage(63);
-        return;
-    }
-    const Nachweisvorbereitung v = bereiteNachweisVor(r, pruef->werte, pruef->netz, q, l.werte, name,
-                                                      verbinde(pathtext, QStringLiteral("ASchiene")), traeger);
-    if (!v.daten) {
-        // The result page stands on its own; the check waits for a rail over a web.
-        zeigeMessage(v.meldung);
-        return;
-    }
-    std::vector<void (*)(Zeichenflaeche&, const Nachweisdaten&, const Printtext&, const QString&)> seiten{
-        legeNachweisseiteAn, legeNachweisdetailsAn, legeStegnachweiseAn};
-    if (v.daten->traeger)
-        seiten.push_back(legeBauteilseiteAn);
-    for (const auto seite : seiten)
-        m_letzteSeiten.push_back([this, d = *v.daten, seite](Zeichenflaeche& f) {
-            seite(f, d, [this](int n) { return holePrinttext(n); }, Printersprache);
-        });
-}
-
-void Hauptform::haengeAnhangAn(const Ergebnisse& r, const QString& name, double halbeGurtdicke)
-{
-    if (!hatAnhang(r))
-        return;
-    m_letzteSeiten.push_back([this, r, name, halbeGurtdicke](Zeichenflaeche& f) {
-        legeAnhangAn(f, r, name, halbeGurtdicke, [this](int n) { return holePrinttext(n); }, Printersprache);
-    });
-}
-
-bool Hauptform::zeigeQuerschnittswerte()
+bool Hauptform::zeigeBericht()
 {
     if (form5)
         form5->close();
     bericht.seitenzahl = 0;
     bericht.seitenzaehler = 0;
-    // One record for the whole run: the file, the check of the answer and the page.
+    // One record for the whole run: the file, the check of the answer and the pages.
     const Querschnittsdaten q = querschnitt();
-    if (!zeigeAusgang(rechneQuerschnitt(q, eingabe->beschriftungen(), umgebung())))
-        return false;
-    Ergebnisse r;
-    if (!leseErgebnisse(1, nurGezeigtes(q).Querschnittsnummer, r) || !passtZu(r, q))
+    Berichtstexte texte;
+    texte.printtext = [this](int n) { return holePrinttext(n); };
+    texte.sprache = Printersprache;
+    texte.formnamenZu = [this](int form) {
+        QStringList namen;
+        for (int i = 0; i < eingabe->Querschnitt->count(); ++i)
+            if (eingabe->Querschnitt->itemData(i).toInt() == form)
+                namen.append(eingabe->Querschnitt->itemText(i));
+        return namen;
+    };
+    const Berichtslauf lauf = rechneBericht(q, eingabe->beschriftungen(), umgebung(), texte);
+    for (const QString& text : lauf.meldungen)
+        meldungen().zeige(text, Meldungssymbol::Keins);
+    if (!lauf.gerechnet)
         return false;
     anzahldrucke1 = 0;
-    drucktastenwert = 1;
-
-    QStringList formnamen;
-    for (int i = 0; i < eingabe->Querschnitt->count(); ++i)
-        if (eingabe->Querschnitt->itemData(i).toInt() == int(std::lround(r.x)))
-            formnamen.append(eingabe->Querschnitt->itemText(i));
-    // The page keeps what it was laid out from: printing it later prints this very page.
-    const Schienenbild schiene = schienenbild(q, verbinde(pathtext, QStringLiteral("ASchiene")));
-    const QString uebergabetext = leseTextdatei(uebergabedatei(pathben, 0)).value_or(QString());
-    m_letzteSeiten = {[this, r, q, formnamen, schiene, uebergabetext](Zeichenflaeche& f) {
-        legeErgebnisseiteAn(f, r, q, formnamen, [this](int n) { return holePrinttext(n); }, schiene, uebergabetext);
-    }};
-    m_druckname = formnamen.value(0);
-    haengeNachweisAn(r, q, m_druckname);
-    haengeAnhangAn(r, m_druckname, halbeUntergurtdicke(q, 0, uebergabetext));
-    return zeigeSeiten();
-}
-
-bool Hauptform::rechneHProfil()
-{
-    const Querschnittsdaten q = querschnitt();
-    if (!zeigeAusgang(rechneWalzprofil(q, eingabe->beschriftungen(), umgebung())))
-        return false;
-    // The engine answers with the file's first line: plain, with a flat rail, or with a bottom profile.
-    const int modus = q.HUGCheck ? kWalzprofilMitUntergurt : q.HschieneCheck ? kWalzprofilMitFlachschiene : kWalzprofilAllein;
-    Ergebnisse r;
-    if (!leseErgebnisse(3, modus, r) || !passtZu(r, q))
-        return false;
-    eingabe->Querschnittsnummer = qint16(modus);
-    drucktastenwert = 2;
-    m_letzteSeiten = {[this, r, q, modus](Zeichenflaeche& f) {
-        legeWalzprofilseiteAn(f, r, q, q.Typ, modus, [this](int n) { return holePrinttext(n); });
-    }};
-    m_druckname = q.Typ;
-    haengeNachweisAn(r, q, m_druckname);
-    haengeAnhangAn(r, m_druckname, halbeUntergurtdicke(q, modus, QString()));
+    drucktastenwert = lauf.modus ? 2 : 1;
+    if (lauf.modus)
+        eingabe->Querschnittsnummer = qint16(lauf.modus);
+    m_letzteSeiten = lauf.seiten;
+    m_druckname = lauf.druckname;
     return zeigeSeiten();
 }
 

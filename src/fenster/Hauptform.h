@@ -9,6 +9,7 @@
 #include "engine/Berechnung.h"
 #include "engine/Ergebnisdatei.h"
 #include "report/Bericht.h"
+#include "report/Berichtslauf.h"
 #include "Querschnittsdokument.h"
 #include "section/Eingabeseite.h"
 
@@ -63,9 +64,8 @@ public:
 
     // The result button: the calculation road of the welded families or of the rolled profiles.
     void traegerergebnis();
-    // Writes, runs and shows the results; returns whether a page was laid out.
-    bool zeigeQuerschnittswerte();
-    bool rechneHProfil();
+    // Computes the section in the window, lays out its pages and shows them (told why not).
+    bool zeigeBericht();
     // The preview's print command: the last result page on the printer, once per copy.
     void druckertaste();
     // Where the last print went when the machine had no printer ("" otherwise).
@@ -75,7 +75,6 @@ public:
     Berichtszaehler bericht;
     qint16 anzahldrucke1 = 0;
     qint16 drucktastenwert = 0;
-    double ys = 0, zs = 0, ysmp = 0, zsmp = 0, apsi = 0;
 
     // Directories and settings.
     QString pathbasis, path0, pathtext, pathben, TMPPATH;
@@ -101,18 +100,10 @@ protected:
 
 private:
     void baueOberflaeche();
-    // Reads a result file; false (after telling the user) when there is nothing to show.
-    bool leseErgebnisse(int n, int erwartet, Ergebnisse& r);
-    // A result whose area is not the section's is told (message 65) and not shown.
-    bool passtZu(const Ergebnisse& r, const Querschnittsdaten& q);
     // Lays out the report's pages on the preview or the printer and shows them;
     // false after a page that could not be laid out (message 73) or when the preview
     // cannot store them; a drawing left out is told once (message 72).
     bool zeigeSeiten();
-    // The design check's page after the result page, when design values are given.
-    void haengeNachweisAn(const Ergebnisse& r, const Querschnittsdaten& q, const QString& name);
-    // The appendix after the other pages: member values, governing places, each plate's peaks.
-    void haengeAnhangAn(const Ergebnisse& r, const QString& name, double halbeGurtdicke);
 
     Berechnungsumgebung umgebung() const;
 
@@ -123,7 +114,7 @@ private:
     Druckauftrag* m_druckauftrag = nullptr;
     std::unique_ptr<QLockFile> m_sperre;
     // The pages last shown, as they are laid out again for the printer, and the section's name.
-    std::vector<std::function<void(Zeichenflaeche&)>> m_letzteSeiten;
+    std::vector<Berichtsseite> m_letzteSeiten;
     QString m_druckname;
 
 

@@ -174,7 +174,7 @@ private slots:
             dateischreiber() = [datei](const QString& pfad, const QByteArray& inhalt, QString& grund) {
                 return pfad.endsWith(datei) ? (grund = QStringLiteral("Kein Platz auf dem Gerät"), false) : schreibeGanzeDatei(pfad, inhalt, grund);
             };
-            QVERIFY(!f.form.zeigeQuerschnittswerte());
+            QVERIFY(!f.form.zeigeBericht());
             const QString pfad = QDir::toNativeSeparators(verbinde(datei.endsWith(".bmp") ? f.form.TMPPATH : f.form.pathben, datei));
             QCOMPARE(f.rekorder.texte(), QStringList{f.form.holeMessage(47) + u' ' + pfad + " (Kein Platz auf dem Gerät)"});
             QVERIFY(!f.vorschau());

@@ -106,7 +106,7 @@ int main(int argc, char* argv[])
             e.setzeBemessung(b.form == 15 ? bemessung : Bemessungswerte());
             speichere(form, aus.filePath(QStringLiteral("Hauptform_%1_%2.png").arg(sprache).arg(b.form)));
             form.bericht.projektname = QStringLiteral("(") + e.Querschnitt->currentText() + u')';
-            ergebnis(form, form.zeigeQuerschnittswerte(), aus,
+            ergebnis(form, form.zeigeBericht(), aus,
                      QStringLiteral("Ergebnis_%1_%2").arg(sprache, QString::fromLatin1(b.name)));
         }
         // The rolled profile in its three variants.
@@ -114,7 +114,7 @@ int main(int argc, char* argv[])
             fuelleWalzprofil(e, variante);
             speichere(form, aus.filePath(QStringLiteral("Hauptform_%1_Walzprofil_%2.png").arg(sprache).arg(variante)));
             form.bericht.projektname = QStringLiteral("(") + e.Typ->text() + u')';
-            ergebnis(form, form.rechneHProfil(), aus, QStringLiteral("Ergebnis_%1_Walzprofil_%2").arg(sprache).arg(variante));
+            ergebnis(form, form.zeigeBericht(), aus, QStringLiteral("Ergebnis_%1_Walzprofil_%2").arg(sprache).arg(variante));
         }
 
         Traegerwerte traeger;
