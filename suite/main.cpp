@@ -1,4 +1,5 @@
 #include "Startfenster.h"
+#include "Stapelbefehl.h"
 
 #include "app/Fensterlage.h"
 #include "app/Sprachtexte.h"
@@ -45,6 +46,8 @@ int main(int argc, char* argv[])
 {
     QApplication::setApplicationName(QStringLiteral("Tarvello"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELLO_VERSION));
+    if (istStapelbefehl(argc, argv))
+        return stapelbefehl(argc, argv);
     QStringList argumente;
     for (int i = 0; i < argc; ++i)
         argumente.append(QString::fromLocal8Bit(argv[i]));

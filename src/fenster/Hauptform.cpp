@@ -366,27 +366,11 @@ Berechnungsumgebung Hauptform::umgebung() const { return {pathbasis, pathben, pa
 
 bool Hauptform::zeigeSeiten()
 {
-    // Several pages carry their numbers in the footer.
-    bericht.seitenzahl = m_letzteSeiten.size() > 1 ? 1 : 0;
-    bericht.seitenzaehler = 0;
     std::vector<QImage> bilder;
-    bool zeichenfehler = false;
-    for (const auto& seite : m_letzteSeiten) {
-        Bericht blatt;
-        blatt.beginneBericht(kMaxSeitenlaenge, testansicht != 0, m_druckauftrag);
-        try {
-            seite(blatt.flaeche());
-        } catch (...) {
-            // A fault while the page is laid out (a printer that fails, say) ends the report here.
-            zeigeMessage(73);
-            return false;
-        }
-        // Told once for the report: the pages stand without the drawing that failed.
-        if (blatt.flaeche().hatteZeichenfehler() && !std::exchange(zeichenfehler, true))
-            zeigeMessage(72);
-        const QImage bild = blatt.beendeBericht(bericht);
-        if (!bild.isNull())
-            bilder.push_back(bild);
+    switch (legeSeitenAn(m_letzteSeiten, bericht, testansicht != 0, m_druckauftrag, bilder)) {
+    case Seitenstand::Abgebrochen: zeigeMessage(73); return false;
+    case Seitenstand::OhneZeichnung: zeigeMessage(72); break; // told once for the report
+    case Seitenstand::Heil: break;
     }
     if (bilder.empty())
         return true; // printed, not previewed

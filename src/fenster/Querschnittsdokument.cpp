@@ -105,15 +105,12 @@ Querschnittsdokument::Geoeffnet Querschnittsdokument::leseGeprueft(const QString
     const auto abgelehnt = [&](int meldung, const QString& grund = {}) {
         return Geoeffnet{std::nullopt, m_fenster.message(meldung) + u' ' + name + (grund.isEmpty() ? QString() : u'\n' + grund)};
     };
-    switch (inhalt ? datei.ablehnung : Dateiablehnung::Beschaedigt) {
-    case Dateiablehnung::Keine: break;
-    case Dateiablehnung::NeuereFassung: return abgelehnt(59);
-    case Dateiablehnung::NichtAngeboten: return abgelehnt(60);
-    case Dateiablehnung::UnzulaessigerWert:
+    const Dateiablehnung ablehnung = inhalt ? datei.ablehnung : Dateiablehnung::Beschaedigt;
+    if (ablehnung == Dateiablehnung::UnzulaessigerWert)
         return abgelehnt(67, eintragsbeschriftung(m_fenster.beschriftungen(), datei.eintrag) + QStringLiteral(": ") +
                                  m_fenster.message(datei.meldung));
-    case Dateiablehnung::Beschaedigt: return abgelehnt(58);
-    }
+    if (ablehnung != Dateiablehnung::Keine)
+        return abgelehnt(ablehnungsmeldung(ablehnung));
     // The design and member values pass the rules of their dialog; the rail's fixing is
     // checked with the calculation, as it is for typed values.
     const Querschnittsdaten& q = *datei.querschnitt;

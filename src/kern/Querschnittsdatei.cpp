@@ -263,3 +263,15 @@ QString eintragsbeschriftung(const Beschriftungen& b, const QString& eintrag)
             return feldname(*e.wert);
     return eintrag;
 }
+
+int ablehnungsmeldung(Dateiablehnung ablehnung)
+{
+    switch (ablehnung) {
+    case Dateiablehnung::Keine: return 0;
+    case Dateiablehnung::Beschaedigt: return 58;
+    case Dateiablehnung::NeuereFassung: return 59;
+    case Dateiablehnung::NichtAngeboten: return 60;
+    case Dateiablehnung::UnzulaessigerWert: return 67;
+    }
+    return 58;
+}

@@ -61,6 +61,9 @@ enum class Dateiablehnung {
     UnzulaessigerWert // a value its field would not take when typed
 };
 
+// The message that tells a refusal (none for Keine).
+int ablehnungsmeldung(Dateiablehnung ablehnung);
+
 struct Querschnittsdatei {
     std::optional<Querschnittsdaten> querschnitt; // only when the file was read
     Dateiablehnung ablehnung = Dateiablehnung::Keine;

@@ -138,3 +138,26 @@ Berichtslauf rechneBericht(const Querschnittsdaten& q, const Beschriftungen& b, 
     lauf.haengeAnhangAn(halbeUntergurtdicke(q, 0, uebergabetext));
     return e;
 }
+
+Seitenstand legeSeitenAn(const std::vector<Berichtsseite>& seiten, Berichtszaehler& zaehler, bool testansicht,
+                         Druckauftrag* auftrag, std::vector<QImage>& bilder)
+{
+    zaehler.seitenzahl = seiten.size() > 1 ? 1 : 0;
+    zaehler.seitenzaehler = 0;
+    Seitenstand stand = Seitenstand::Heil;
+    for (const auto& seite : seiten) {
+        Bericht blatt;
+        blatt.beginneBericht(kMaxSeitenlaenge, testansicht, auftrag);
+        try {
+            seite(blatt.flaeche());
+        } catch (...) {
+            return Seitenstand::Abgebrochen;
+        }
+        if (blatt.flaeche().hatteZeichenfehler())
+            stand = Seitenstand::OhneZeichnung;
+        const QImage bild = blatt.beendeBericht(zaehler);
+        if (!bild.isNull())
+            bilder.push_back(bild);
+    }
+    return stand;
+}

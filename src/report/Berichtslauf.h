@@ -6,6 +6,7 @@
 // command writes them to stderr and prints the pages.
 
 #include "engine/Berechnung.h"
+#include "report/Bericht.h"
 #include "nachweis/Nachweis.h"
 #include "report/Ergebnisseite.h"
 
@@ -34,3 +35,10 @@ struct Berichtslauf {
 
 Berichtslauf rechneBericht(const Querschnittsdaten& q, const Beschriftungen& b, const Berechnungsumgebung& u,
                            const Berichtstexte& t);
+
+// The pages laid out in order, on the preview (`auftrag` nullptr: an image each, into `bilder`) or
+// into a print job; the footer numbers them when there are several. A page whose drawing failed
+// stands without it; a fault while a page is laid out (a printer that fails, say) ends the report.
+enum class Seitenstand { Heil, OhneZeichnung, Abgebrochen };
+Seitenstand legeSeitenAn(const std::vector<Berichtsseite>& seiten, Berichtszaehler& zaehler, bool testansicht,
+                         Druckauftrag* auftrag, std::vector<QImage>& bilder);
