@@ -135,7 +135,7 @@ void Schweisszeichnung::steifendaten(bool nahBei)
             continue;
         const StiffenerRow& zeile =
             gespiegelt && (i == 1 || i == 3) ? d.stiffeners[size_t(i - 1)] : d.stiffeners[size_t(i)];
-        const std::string name = "Steife " + std::to_string(i + 1);
+        const std::string name = stiffenerName(d.form, i, true);
         std::vector<Point> teile;
         std::vector<Point> schenkel1;
         for (const Plate& pl : g.plates)

@@ -247,7 +247,7 @@ void Schweisszeichnung::steifenketten()
         double kante = stegkante(st.platte, st.zUnten, daneben), yVon = w[0], yBis = w[2];
         for (int zeile : st.steifen)
             for (const Plate& pl : g.plates)
-                if (pl.nameDe == "Steife " + std::to_string(zeile + 1)) {
+                if (pl.nameDe == stiffenerName(g.form, zeile, true)) {
                     const auto h = huelle(pl.outline);
                     kante = daneben ? std::max(kante, b.x(h[2])) : std::min(kante, b.x(h[0]));
                     yVon = std::min(yVon, h[0]);

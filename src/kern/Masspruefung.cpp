@@ -68,7 +68,11 @@ bool winkelstegZuKurz(const Schweissmasse& m)
         return false;
     return mitHalbemH(m.form) ? m.profilB / 2 + m.steghoehe <= m.steghoehe2 : m.steghoehe <= m.steghoehe2;
 }
-bool untergurtZuSchmal(const Schweissmasse& m) { return m.untergurtbreite < m.schottbreite; }
+// The bottom flange carries the clear width; the H profile's flange under a box carries its webs as well.
+bool untergurtZuSchmal(const Schweissmasse& m)
+{
+    return m.untergurtbreite < m.schottbreite + (mitUntergurtH(m.form) ? 2 * m.stegdicke : 0.f);
+}
 bool mitteObergurtZuSchmal(const Schweissmasse& m)
 {
     return m.familie == kMitteObergurt && 2 * m.stegdicke + m.schottbreiteOben + 10 > m.obergurtbreite;

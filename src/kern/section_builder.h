@@ -89,7 +89,7 @@ public:
         g.form = form;
     }
 
-    int plate(const char* de, const char* en, Polygon outline, double thickness)
+    int plate(const std::string& de, const std::string& en, Polygon outline, double thickness)
     {
         orientCounterClockwise(outline);
         g.plates.push_back({de, en, std::move(outline), thickness, false, std::nullopt});

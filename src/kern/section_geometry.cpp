@@ -7,6 +7,13 @@
 
 namespace tarvello::geometrie {
 
+std::string stiffenerName(int form, int row, bool german)
+{
+    if (row < 4 && row % 2 == 1 && spiegeltSteifen(form))
+        return (german ? "Steife " : "stiffener ") + std::to_string(row) + (german ? " gegenüber" : " opposite");
+    return (german ? "Steife " : "stiffener ") + std::to_string(row + 1);
+}
+
 namespace {
 
 using namespace builder;
@@ -27,22 +34,10 @@ Point at(const WebFace& w, double u, double v)
     return {w.bottom.y + u * w.inward.y + v * w.along.y, w.bottom.z + u * w.inward.z + v * w.along.z};
 }
 
-const char* stiffenerNameDe(int row)
+void checkStiffener(const StiffenerRow& s, int form, int row)
 {
-    static const char* names[] = {"Steife 1", "Steife 2", "Steife 3", "Steife 4", "Steife 5"};
-    return names[row];
-}
-
-const char* stiffenerNameEn(int row)
-{
-    static const char* names[] = {"stiffener 1", "stiffener 2", "stiffener 3", "stiffener 4", "stiffener 5"};
-    return names[row];
-}
-
-void checkStiffener(const StiffenerRow& s, int row)
-{
-    const std::string de = std::string(stiffenerNameDe(row)) + ": ";
-    const std::string en = std::string(stiffenerNameEn(row)) + ": ";
+    const std::string de = stiffenerName(form, row, true) + ": ";
+    const std::string en = stiffenerName(form, row, false) + ": ";
     require(std::isfinite(s.position) && s.position > 0.0 && s.position < 100.0,
             de + "Lage muss zwischen 0 und 100 % liegen (ist " + number(s.position) + ")",
             en + "position must lie between 0 and 100 % (is " + number(s.position) + ")");
@@ -55,22 +50,22 @@ void checkStiffener(const StiffenerRow& s, int row)
 // An angle stiffener on a web: leg 1 perpendicular to the web into the cell,
 // centred on the stiffener's height; leg 2 at its tip, downwards along the web.
 // Leg lengths are overall lengths, as angle profiles are dimensioned.
-void webStiffener(Builder& b, const WebFace& w, const StiffenerRow& s, int row)
+void webStiffener(Builder& b, const WebFace& w, const StiffenerRow& s, int form, int row)
 {
-    checkStiffener(s, row);
+    checkStiffener(s, form, row);
+    const std::string de = stiffenerName(form, row, true), en = stiffenerName(form, row, false);
     const double v0 = w.height * s.position / 100.0;
     const double td = s.thickness;
     WebFace here = w;
     here.bottom = at(w, 0.0, v0);
     require(here.bottom.z + td / 2 <= w.zLimit + 1e-9,
-            std::string(stiffenerNameDe(row)) + " liegt über dem Stegblech, am Steg des H-Profils",
-            std::string(stiffenerNameEn(row)) + " lies above the web plate, on the stem of the H profile");
+            de + " liegt über dem Stegblech, am Steg des H-Profils", en + " lies above the web plate, on the stem of the H profile");
     Polygon leg1{at(here, 0, -td / 2), at(here, s.leg1, -td / 2), at(here, s.leg1, td / 2), at(here, 0, td / 2)};
-    b.plate(stiffenerNameDe(row), stiffenerNameEn(row), leg1, td);
+    b.plate(de, en, leg1, td);
     if (s.leg2 > td) {
         Polygon leg2{at(here, s.leg1 - td, td / 2 - s.leg2), at(here, s.leg1, td / 2 - s.leg2),
                      at(here, s.leg1, -td / 2), at(here, s.leg1 - td, -td / 2)};
-        b.plate(stiffenerNameDe(row), stiffenerNameEn(row), leg2, td);
+        b.plate(de, en, leg2, td);
     }
     b.point(9 + row, at(here, -w.thickness / 2, 0.0), w.plate, w.along, w.thickness);
     b.g.stiffenerPresent[row] = true;
@@ -80,7 +75,7 @@ void webStiffener(Builder& b, const WebFace& w, const StiffenerRow& s, int row)
 // leg 2 to the left at its lower end.
 void topStiffener(Builder& b, double zUnderside, const StiffenerRow& s)
 {
-    checkStiffener({true, 50.0, s.leg1, s.leg2, s.thickness}, 4);
+    checkStiffener({true, 50.0, s.leg1, s.leg2, s.thickness}, 0, 4);
     const double td = s.thickness;
     const double zLow = zUnderside - s.leg1;
     const int vertical = b.rect("Steife 5", "stiffener 5", -td / 2, zLow, td / 2, zUnderside);
@@ -180,7 +175,7 @@ void webStiffeners(Builder& b, const WeldedDimensions& d, const WebFace& first, 
             s = &d.stiffeners[row - 1];
         if (!s->given)
             continue;
-        webStiffener(b, onFirst ? first : second, *s, row);
+        webStiffener(b, onFirst ? first : second, *s, d.form, row);
     }
 }
 

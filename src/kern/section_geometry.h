@@ -140,4 +140,9 @@ double plasticModulus(const std::vector<Plate>& plates, Point centroid, double a
 // Smallest axis-parallel box around all plates: {ymin, zmin, ymax, zmax}.
 std::array<double, 4> boundingBox(const SectionGeometry& g);
 
+// The name of the plates of stiffener row `row` (0 to 4) of form `form`: "Steife 3" / "stiffener 3";
+// where rows 1 and 3 stand on both webs, the copy on the second web is named after the row the
+// user typed, "Steife 3 gegenüber" / "stiffener 3 opposite": there is no row 4 to name.
+std::string stiffenerName(int form, int row, bool german);
+
 } // namespace tarvello::geometrie

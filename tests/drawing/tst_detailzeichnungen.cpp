@@ -219,7 +219,7 @@ private slots:
                 fehler << wert + " not written";
         for (int i = 1; i <= 5; ++i) {
             const Steifenmasse& st = q.steifen[size_t(spiegeltSteifen(q.Querschnittsnummer) && i % 2 == 0 ? i - 2 : i - 1)];
-            const QRectF steife = b.platte("Steife " + std::to_string(i));
+            const QRectF steife = b.platte(tarvello::geometrie::stiffenerName(q.Querschnittsnummer, i - 1, true));
             if (!steife.isNull() && !st.dicke.isEmpty() && !b.steht(st.lang1 + u'x' + st.lang2 + u'x' + st.dicke, steife, 2.51))
                 fehler << QStringLiteral("data of stiffener %1 away").arg(i);
         }

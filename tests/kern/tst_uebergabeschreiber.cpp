@@ -73,6 +73,7 @@ const Pruefung kPruefungen[] = {
     {"2 Zellen: HS3 unter HS", 315, "HS3=999", {"M32"}}, {"2 Zellen: HS3 an St4", 315, "HS3=300", {"M32"}},
     {"2 Zellen: HS3 unter St4", 315, "HS3=299", {}},          {"2 Zellen: Untergurt zu schmal", 315, "BU=629", {"M33"}},
     {"2 Zellen: Untergurt gerade noch", 315, "BU=630", {}},
+    {"H unten: Stege über den Flansch hinaus", 51, "AS=281", {"M20"}}, {"H unten: Stege am Flanschrand", 51, "AS=280", {}},
     {"2 Zellen: Untergurt trägt TS2", 315, "TS2=20;BU=639", {"M33"}}, {"2 Zellen: mit TS2 gerade noch", 315, "TS2=20;BU=640", {}},
     // An empty TS2 is computed as TS1, so the bottom flange must carry TS1 twice.
     {"2 Zellen: TS2 leer wie TS1", 315, "TS2=;BU=629", {"M33"}},   {"2 Zellen: Katalogschiene", 315, "ASchiene=A75;AS3=195", {"M25"}},

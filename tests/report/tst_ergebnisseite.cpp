@@ -125,6 +125,28 @@ private slots:
         QVERIFY(t.contains(formatiereZahl(0.5f * 57.2958f, 2) + " T17"));
     }
 
+    // A shear centre on the axis within the finite elements' accuracy (1e-5 of the section's size)
+    // prints on it; an offset beyond it prints as computed.
+    void querlageAufDerAchse()
+    {
+        for (const auto& [ym, gedruckt] : {std::pair{0.001f, 0.0f}, std::pair{0.05f, 0.05f}}) {
+            Aufzeichnung a(96, 1200);
+            const Zeichenzielbindung ziel(&a.flaeche, true);
+            Ergebnisse r = antwort();
+            r.x = 1;
+            r.YS = 0;
+            r.YM = ym;
+            r.ZM = 200;
+            Querschnittsdaten q;
+            q.familie = kOhneSchiene;
+            q.Querschnittsnummer = 1;
+            q.masse = {"500", "20", "460", "16", "800", "10", "", "400", "", "", "", "0", "", "", {}};
+            legeErgebnisseiteAn(a.flaeche, r, q, {"Kasten"}, printtext, {}, QString());
+            const QStringList t = texte(a);
+            QCOMPARE(t.count(formatiereZahl(gedruckt, 1) + " [mm]"), gedruckt == 0 ? 2 : 1);
+        }
+    }
+
     // The design check page of form 15 under the A65 catalog rail: the wheel at P3, the
     // last row the engine reports; the wear in percent; the top of an acting rail left out
     // and said so; no check where the rail stands over no web.

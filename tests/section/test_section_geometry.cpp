@@ -87,6 +87,14 @@ TEST(SingleBox, MirroredStiffenersAndRefusals)
     expectPoints(r.geometry.points, {{9, 205, 8 + 240}, {10, -206, 8 + 240}, {11, 205, 8 + 560}, {12, -206, 8 + 560}});
     // Leg 1 (80 × 8) and leg 2 (40 × 8 overall, from leg 1's top face) twice, a flat 80 × 8 twice.
     EXPECT_NEAR(sectionMoments(r.geometry).area, 500 * 20 + 460 * 16 + 800 * 22 + 2 * (80 * 8 + 32 * 8) + 2 * 80 * 8, 1e-6);
+    // The copies on the second web are named after the row the user typed: there is no row 2 or 4 to name.
+    std::vector<std::string> namen;
+    for (const Plate& p : r.geometry.plates)
+        if (p.nameDe.rfind("Steife", 0) == 0 && std::find(namen.begin(), namen.end(), p.nameDe) == namen.end())
+            namen.push_back(p.nameDe);
+    EXPECT_EQ(namen, (std::vector<std::string>{"Steife 1", "Steife 1 gegenüber", "Steife 3", "Steife 3 gegenüber"}));
+    EXPECT_EQ(stiffenerName(15, 3, false), "stiffener 4");
+    EXPECT_EQ(stiffenerName(39, 3, false), "stiffener 3 opposite");
     d.webThickness = 0;
     const BuildResult no = buildWeldedSection(d);
     EXPECT_TRUE(!no.ok && no.reasonDe.find("Stegdicke") != std::string::npos &&
