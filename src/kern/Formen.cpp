@@ -157,6 +157,7 @@ Formlayout formlayout(int c)
         l.schienen = false;
     }
     l.stegprofil = mitStegprofil(c);
+    l.st5MitteKasten = mitHalbemH(c);
     if (spiegeltSteifen(c) && c != 1) {
         steifenTabelle1(c, l);
         l.steifen = true;

@@ -82,6 +82,9 @@ struct Formlayout {
     bool steifen = false;         // stiffener group
     std::array<bool, 5> steifenzeilen{};
     std::array<bool, 5> zeilentexte{}; // the row captions ("Steg unter Schiene", "Mitte OG")
+    // Stiffener 5 hangs at the middle of the box, which is not the top flange's where a half
+    // H profile carries the flange's end: captioned "Mitte Kasten", placed in % of AS.
+    bool st5MitteKasten = false;
 };
 
 // The input groups a form shows; the window shows and hides its groups by it.

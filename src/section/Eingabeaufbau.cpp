@@ -271,7 +271,13 @@ void Eingabeseite::baueSteifen(QWidget* fenster)
         Stegtext1[size_t(i)] = beschriftung(QString::fromUtf8(texte[i]), Steifenframe, twips(6100, oben, 2200, 315),
                                             QStringLiteral("Stegtext1_%1").arg(i));
     }
-    // The mid stiffener always sits at the middle of the top flange.
+    // The two captions of the mid stiffener's row, in the user's language: under the middle of the
+    // top flange, or of the box beside a half H profile.
+    StegtextMitteOG = beschriftung(QStringLiteral("Mitte OG"), Steifenframe, QRect(), QStringLiteral("StegtextMitteOG"));
+    StegtextMitteKasten = beschriftung(QStringLiteral("Mitte Kasten"), Steifenframe, QRect(), QStringLiteral("StegtextMitteKasten"));
+    StegtextMitteOG->hide();
+    StegtextMitteKasten->hide();
+    // The mid stiffener always sits at the middle.
     Stort[4]->setText(QStringLiteral("50"));
     Stort[4]->setEnabled(false);
 }

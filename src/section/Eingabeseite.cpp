@@ -169,6 +169,8 @@ void Eingabeseite::wendeLayoutAn(const Formlayout& l)
                       zeile);
         Stegtext1[size_t(i)]->setVisible(zeile && l.zeilentexte[size_t(i)]);
     }
+    Stegtext1[4]->setText((l.st5MitteKasten ? StegtextMitteKasten : StegtextMitteOG)->text());
+    Stegtext3[4]->setText(l.st5MitteKasten ? QStringLiteral("%AS") : QStringLiteral("%BO"));
     Zell2_Frame->setVisible(l.zelle2);
     Schienenframe->setVisible(l.schienen);
     Steifenframe->setVisible(l.steifen);

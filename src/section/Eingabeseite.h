@@ -84,6 +84,8 @@ public:
     QPushButton* InfoCommand3 = nullptr;
     std::array<QLineEdit*, 5> Stort{}, StLang1{}, StLang2{}, StDick{};
     std::array<QLabel*, 5> Stegtext1{}, Stegtext2{}, Stegtext3{}, Stegtext4{}, Stegtext5{}, Stegtext6{};
+    QLabel* StegtextMitteOG = nullptr;     // hidden: the captions row 5 takes by form
+    QLabel* StegtextMitteKasten = nullptr;
 
     QLabel* Picture1 = nullptr;
     QPushButton* Traegerergebnis = nullptr;

@@ -119,6 +119,18 @@ private slots:
         }
     }
 
+    // Stiffener 5's row says where it hangs: under the top flange's middle, or the box's beside a half
+    // H profile, where the top flange ends at the profile; whatever form came before.
+    void mittlereSteifeBenannt()
+    {
+        for (const auto& [c, text] : {std::pair{116, "Mitte Kasten%AS"}, {16, "Mitte OG%BO"}, {226, "Mitte Kasten%AS"},
+                                      {36, "Mitte OG%BO"}}) {
+            waehle(c);
+            QVERIFY(e->Stegtext1[4]->isVisible());
+            QCOMPARE(e->Stegtext1[4]->text() + e->Stegtext3[4]->text(), QString::fromUtf8(text));
+        }
+    }
+
     // Each field reaches the record as the dimension it names.
     void felderImDatensatz()
     {
