@@ -333,14 +333,8 @@ void winkelkatzprofil(Zeichenflaeche& f, int c)
     zeichneKleinmass(46, 22, 48, 22, QStringLiteral("TS1"), 2);
     zeichneKleinmass(11, 50, 11, 54, QStringLiteral("TU"), 8);
     zeichneMass(8, 10, 5, 50, QStringLiteral("HS2"), 1);
-    f.setzeSchriftgroesse(KleineSchrift);
-    // The label runs into the arrowhead of "HS2": a cleared ground keeps it readable.
-    f.setzeFreistellung(true);
-    zeichneKleinmass(8, 12, 12, 12, QStringLiteral("UO"), 2);
-    f.setzeFreistellung(false);
-    f.linie(8, 10, 8, 14);
-    zeichneKleinmass(40, 54, 40, 57, QStringLiteral("UU"), 8);
-    f.setzeSchriftgroesse(Schriftgroesse);
+    // The overhangs of the flanges beyond the webs follow from BO, BU, AS and the webs: no field,
+    // so no name in the sketch.
     zeichneMass(4, 58.5, 46, 58.5, QStringLiteral("BU"), 12);
     zeichneMass(14, 55, 46, 55, QStringLiteral("AS"), 12);
     kasten(f, 44.5, 4, 5, 3);

@@ -57,10 +57,16 @@ private slots:
             erwartet += l.steifen && l.steifenzeilen[size_t(i)] ? QStringLiteral("St%1 ").arg(i + 1) : "";
         QStringList symbole = erwartet.split(u' ', Qt::SkipEmptyParts), genannt;
         symbole.sort();
+        // Besides the fields' symbols a sketch writes only the axes, the stiffeners' height and the rails' numbers:
+        // never a name that has no field.
+        QStringList fremd;
         for (const QString& t : s.geschrieben)
             if (QStringLiteral("AS BO BU HS HS2 TO TS TS1 TS2 TU α AS3 BO3 HS3 TO3 TS3 St1 St2 St3 St4 St5 H-Profil").split(u' ').contains(t))
                 genannt << t;
+            else if (!QStringLiteral("HB z y Z Y 1 2").split(u' ').contains(t))
+                fremd << t;
         QCOMPARE(genannt, symbole);
+        QVERIFY2(fremd.isEmpty(), qPrintable(fremd.join(u' ')));
         const auto texte = s.texte();
         QCOMPARE(std::count_if(texte.begin(), texte.end(), [](auto& t) { return t.text == "HB"; }),
                  l.steifenzeilen[0] ? (spiegeltSteifen(nummer) ? 2 : 1) : 0);
