@@ -3,6 +3,7 @@
 #include "catalogs/Kataloge.h"
 #include "drawing/Detailzeichnungen.h"
 #include "kern/Formen.h"
+#include "kern/section_geometry.h"
 #include "kern/Uebergabeschreiber.h"
 #include "kern/Zahlen.h"
 #include "drawing/Zeichenflaeche.h"
@@ -201,6 +202,17 @@ void legeErgebnisseiteAn(Zeichenflaeche& f, const Ergebnisse& r, const Querschni
     schwerpunktzeilen(f, r, halbeUntergurtdicke(eingabe, 0, uebergabetext),
                       std::max({d.topWidth, d.bottomWidth, d.webHeight, d.profile.height, d.profile.flangeWidth}),
                       printtext);
+    // The trolley-rail angle's web reaches below the bottom flange: the heights count from the flange.
+    if (istWinkelform(x) && masse)
+        if (const auto bau = tarvello::geometrie::buildWeldedSection(masse->welded); bau.ok) {
+            double tiefste = 0;
+            for (const auto& platte : bau.geometry.plates)
+                for (const auto& p : platte.outline)
+                    tiefste = std::min(tiefste, p.z);
+            const double darunter = -masse->welded.bottomThickness / 2 - tiefste;
+            if (darunter > 0.05)
+                f.print(printtext(126).arg(QString::number(darunter, 'f', 1)));
+        }
     if (std::fabs(r.Winkel) > 0.0001f)
         wertzeile(f, printtext(8) + u'=', r.Winkel * 57.2958f, u' ' + printtext(17), 2);
     if (formlayout(x).schienen && !e.schieneMittragend)

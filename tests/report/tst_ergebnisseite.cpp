@@ -147,6 +147,24 @@ private slots:
         }
     }
 
+    // The trolley-rail angle's web reaches below the bottom flange: the page says from where ZS counts
+    // and how far above the lowest fibre that is (the web's foot at TU/2 + HS2 − HS = 7.5 + 600 − 900
+    // = −292.5, the flange's underside at −7.5: 285 mm); a box says nothing of it.
+    void winkelNenntDenBezug()
+    {
+        const Printtext text = [](int n) { return n == 126 ? QStringLiteral("Bezug %1") : printtext(n); };
+        for (const auto& [form, erwartet] : {std::pair{212, 1}, std::pair{15, 0}}) {
+            Aufzeichnung a(96, 1200);
+            const Zeichenzielbindung ziel(&a.flaeche, true);
+            Ergebnisse r = antwort();
+            r.x = form;
+            legeErgebnisseiteAn(a.flaeche, r, formbeispiel(form), {"F"}, text, {}, QString());
+            const QStringList t = texte(a);
+            QVERIFY2(int(t.count("Bezug 285.0")) == erwartet, qPrintable(t.join("|")));
+            QVERIFY(!t.join('|').contains("Bezug %1"));
+        }
+    }
+
     // The design check page of form 15 under the A65 catalog rail: the wheel at P3, the
     // last row the engine reports; the wear in percent; the top of an acting rail left out
     // and said so; no check where the rail stands over no web.
