@@ -26,22 +26,26 @@ void pfeil(QPainter& p, QPointF a, QPointF b, bool doppelt)
 
 } // namespace
 
-void zeichneAchsenskizze(QPainter& p, const QRectF& feld)
+void zeichneAchsenskizze(QPainter& p, const QRectF& feld, Skizzenprofil profil)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF s = feld.center();
     const double e = std::min(feld.width(), feld.height()) / 2;
 
-    // A welded box under its rail, in grey: the forces act on this.
+    // The section the forces act on, in grey: a welded box under its rail, or a rolled I profile.
     p.setPen(QPen(Qt::gray, 1));
     p.setBrush(QColor(235, 235, 235));
     const double b = 0.42 * e, h = 0.48 * e, t = 0.07 * e;
     p.drawRect(QRectF(s.x() - b, s.y() - h, 2 * b, t));
     p.drawRect(QRectF(s.x() - b, s.y() + h - t, 2 * b, t));
-    p.drawRect(QRectF(s.x() - 0.6 * b, s.y() - h + t, t, 2 * (h - t)));
-    p.drawRect(QRectF(s.x() + 0.6 * b - t, s.y() - h + t, t, 2 * (h - t)));
-    p.drawRect(QRectF(s.x() + 0.6 * b - 1.5 * t, s.y() - h - 0.12 * e, 2 * t, 0.12 * e));
+    if (profil == Skizzenprofil::Walzprofil) {
+        p.drawRect(QRectF(s.x() - t / 2, s.y() - h + t, t, 2 * (h - t)));
+    } else {
+        p.drawRect(QRectF(s.x() - 0.6 * b, s.y() - h + t, t, 2 * (h - t)));
+        p.drawRect(QRectF(s.x() + 0.6 * b - t, s.y() - h + t, t, 2 * (h - t)));
+        p.drawRect(QRectF(s.x() + 0.6 * b - 1.5 * t, s.y() - h - 0.12 * e, 2 * t, 0.12 * e));
+    }
     p.setBrush(Qt::NoBrush);
 
     QFont schrift = p.font();

@@ -23,12 +23,13 @@ namespace {
 class Skizze : public QWidget {
 public:
     using QWidget::QWidget;
+    Skizzenprofil profil = Skizzenprofil::Kasten;
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        zeichneAchsenskizze(p, QRectF(rect()).adjusted(4, 4, -4, -4));
+        zeichneAchsenskizze(p, QRectF(rect()).adjusted(4, 4, -4, -4), profil);
     }
 };
 
@@ -74,6 +75,7 @@ Bemessungsdialog::Bemessungsdialog(const Bemessungswerte& w, const Traegerwerte&
         raster->addWidget(kraefte[size_t(k)], k % 3, 2 * (k / 3) + 1);
     }
     auto* skizze = new Skizze(kraftgruppe);
+    m_skizze = skizze;
     skizze->setMinimumSize(170, 170);
     raster->addWidget(skizze, 0, 4, 4, 1);
     auto* achsen = new QLabel(text(kAchsen), kraftgruppe);
@@ -262,4 +264,10 @@ void Bemessungsdialog::accept()
     meldungen().zeige(m_meldung(56) + u' ' + name, Meldungssymbol::Keins);
     reiter->setCurrentIndex(0);
     feld->setFocus();
+}
+
+void Bemessungsdialog::zeigeWalzprofil()
+{
+    static_cast<Skizze*>(m_skizze)->profil = Skizzenprofil::Walzprofil;
+    m_skizze->update();
 }

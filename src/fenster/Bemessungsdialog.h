@@ -25,6 +25,8 @@ public:
                      bool schieneWirktMit = false, QWidget* parent = nullptr);
 
     Bemessungswerte werte() const;
+    // The sketch shows a rolled I profile instead of the welded box.
+    void zeigeWalzprofil();
 
     // The name of the design value a reading refused, as the dialog's caption gives it.
     static QString wertname(const Bemessungslesung& l, const Texte& text);
@@ -63,5 +65,6 @@ private:
 
     Texte m_text;
     Texte m_meldung;
+    QWidget* m_skizze = nullptr;
     bool m_schieneWirktMit = false;
 };

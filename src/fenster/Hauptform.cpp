@@ -121,6 +121,8 @@ void Hauptform::oeffneBemessung()
     Bemessungsdialog dialog(
         eingabe->bemessung(), eingabe->traeger(), [this](int n) { return holePrinttext(n); },
         [this](int n) { return holeMessage(n); }, schieneWirktMit(querschnitt()), this);
+    if (eingabe->familie == kWalzprofil)
+        dialog.zeigeWalzprofil();
     if (dialog.exec() == QDialog::Accepted) {
         eingabe->setzeBemessung(dialog.werte());
         eingabe->setzeTraeger(dialog.traeger());

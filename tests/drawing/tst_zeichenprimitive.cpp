@@ -2,15 +2,34 @@
 // measures (one beside a vertical line carried across to it), its one text between them (a short one points at
 // them from outside), an unknown mode draws nothing; value labels rounded; line widths; a binding's scope.
 #include "Aufzeichnung.h"
+#include "drawing/Achsenskizze.h"
 #include "drawing/Zeichenprimitive.h"
 #include "kern/Zahlen.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTest>
 
 class TestZeichenprimitive : public QObject {
     Q_OBJECT
 
 private slots:
+    // The design dialog's sketch shows the section the forces act on: a box has two webs left and right
+    // of the middle and none on it, a rolled I profile its one web on the middle.
+    void achsenskizzeNachProfil()
+    {
+        for (const auto profil : {Skizzenprofil::Kasten, Skizzenprofil::Walzprofil}) {
+            QImage bild(200, 200, QImage::Format_RGB32);
+            bild.fill(Qt::white);
+            QPainter p(&bild);
+            zeichneAchsenskizze(p, QRectF(0, 0, 200, 200), profil);
+            p.end();
+            // Below the centre, where no arrow runs: beside the z axis, and a quarter of the width to the left.
+            const auto grau = [&](int x) { return bild.pixelColor(x, 130) == QColor(235, 235, 235); };
+            QCOMPARE(grau(102), profil == Skizzenprofil::Walzprofil);
+            QCOMPARE(grau(78), profil == Skizzenprofil::Kasten);
+        }
+    }
     void masse()
     {
         for (bool klein : {false, true})
