@@ -2,9 +2,12 @@
 // from the result button to the page in the preview (transfer file, run of the
 // real engine, result file read, page laid out, bitmap written, preview shown),
 // and the print command of the preview (a PDF where there is no printer), for a
-// typical section of every family and the three rolled-profile variants.
+// typical section of every family and the three rolled-profile variants; then the
+// batch command's throughput on the same sections saved as files and repeated up to
+// the number asked for (100 by default), with their PDFs and a CSV, once with one
+// section at a time and once with one per core, in sections per second.
 //
-//   bench_rechenweg [repetitions]
+//   bench_rechenweg [repetitions] [sections]
 //
 // A benchmark, not a test: it prints a table and asserts no times. It exits 1
 // only when a road gave no page or no PDF, since its figures would then mean nothing.
@@ -13,7 +16,9 @@
 #include "Testhilfen.h"
 #include "fenster/Hauptform.h"
 #include "app/Start.h"
+#include "kern/Querschnittsdatei.h"
 #include "report/Form5.h"
+#include "stapel/Stapelrechnung.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <thread>
 
 namespace {
 
@@ -82,6 +88,37 @@ void druckeTabelle(const std::vector<Zeile>& zeilen, int n)
     }
 }
 
+// The batch command over `anzahl` files cycling through the sections `muster`; false when a file failed.
+bool messeStapel(const bench::Suite& suite, const std::vector<QByteArray>& muster, int anzahl)
+{
+    Stapelauftrag auftrag;
+    for (int i = 0; i < anzahl; ++i) {
+        auftrag.dateien.append(suite.wurzel.filePath(QStringLiteral("q%1.tqs").arg(i)));
+        schreibeDatei(auftrag.dateien.last(), muster[size_t(i) % muster.size()]);
+    }
+    auftrag.csvDatei = suite.wurzel.filePath(QStringLiteral("werte.csv"));
+    const Stapelumgebung umgebung{suite.wurzel.path(), suite.texte(), [](int) { return QStringLiteral("-"); }};
+    std::printf("\nbatch command, %d sections (%zu different), PDF and CSV each\n", anzahl, muster.size());
+    std::printf("%-22s %10s %14s\n", "at once", "seconds", "sections/s");
+    for (int gleichzeitig : {1, int(std::max(1u, std::thread::hardware_concurrency()))}) {
+        auftrag.gleichzeitig = gleichzeitig;
+        auftrag.pdfOrdner = suite.wurzel.filePath(QStringLiteral("pdf%1").arg(gleichzeitig));
+        QDir().mkpath(auftrag.pdfOrdner);
+        QString csvFehler;
+        QElapsedTimer uhr;
+        uhr.start();
+        const auto ergebnisse = rechneStapel(auftrag, umgebung, {}, csvFehler);
+        const double sekunden = bench::millisekunden(uhr) / 1000;
+        for (const Stapelergebnis& e : ergebnisse)
+            if (!e.ok) {
+                std::fprintf(stderr, "%s: %s\n", qPrintable(e.datei), qPrintable(e.grund));
+                return false;
+            }
+        std::printf("%-22d %10.2f %14.1f\n", gleichzeitig, sekunden, anzahl / sekunden);
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -115,10 +152,12 @@ int main(int argc, char* argv[])
     }
 
     std::vector<Zeile> zeilen;
+    std::vector<QByteArray> dateien; // each section as its file, for the batch command
     const auto messe = [&](const QString& name, const std::function<void()>& fuellen) {
         Zeile zeile;
         zeile.name = name;
         fuellen();
+        dateien.push_back(schreibeQuerschnittsdatei(form.querschnitt()));
         QCoreApplication::processEvents();
         // The first road of a section also lays out its fonts and caches; it is not counted.
         Zeile aufwaermen{name, {}, {}, 0};
@@ -139,11 +178,12 @@ int main(int argc, char* argv[])
 
     druckeTabelle(zeilen, n);
     std::printf("peak RSS of the process: %.1f MB\n", bench::spitzenRssMb());
+    const bool stapel = messeStapel(suite, dateien, argc > 2 && std::atoi(argv[2]) > 0 ? std::atoi(argv[2]) : 100);
 
     form.Rueckkehrmodus = 9;
     form.close();
     int fehler = 0;
     for (const Zeile& z : zeilen)
         fehler += z.fehler;
-    return fehler ? 1 : 0;
+    return fehler || !stapel ? 1 : 0;
 }

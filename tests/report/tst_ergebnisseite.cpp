@@ -55,6 +55,23 @@ Querschnittsdaten heb300()
     return q;
 }
 
+QStringList texte(const Aufzeichnung& a);
+
+// The page of a box 500/460 × 800 (form 1) with these results, its shear centre at ZM 200, as its texts.
+QStringList kastenseitentexte(Ergebnisse r)
+{
+    Aufzeichnung a(96, 1200);
+    const Zeichenzielbindung ziel(&a.flaeche, true);
+    r.x = 1;
+    r.ZM = 200;
+    Querschnittsdaten q;
+    q.familie = kOhneSchiene;
+    q.Querschnittsnummer = 1;
+    q.masse = {"500", "20", "460", "16", "800", "10", "", "400", "", "", "", "0", "", "", {}};
+    legeErgebnisseiteAn(a.flaeche, r, q, {"Kasten"}, printtext, {}, QString());
+    return texte(a);
+}
+
 QStringList texte(const Aufzeichnung& a)
 {
     QStringList t;
@@ -106,18 +123,9 @@ private slots:
     // A box with a real shear centre and a principal-axis angle.
     void kastenseite()
     {
-        Aufzeichnung a(96, 1200);
-        const Zeichenzielbindung ziel(&a.flaeche, true);
         Ergebnisse r = antwort();
-        r.x = 1;
         r.YM = 30;
-        r.ZM = 200;
-        Querschnittsdaten q;
-        q.familie = kOhneSchiene;
-        q.Querschnittsnummer = 1;
-        q.masse = {"500", "20", "460", "16", "800", "10", "", "400", "", "", "", "0", "", "", {}};
-        legeErgebnisseiteAn(a.flaeche, r, q, {"Kasten"}, printtext, {}, QString());
-        const QStringList t = texte(a);
+        const QStringList t = kastenseitentexte(r);
         QVERIFY2(t.contains("T12 Kasten"), qPrintable(t.join('|')));
         QVERIFY(t.contains("T14"));
         QVERIFY(t.contains(formatiereZahl(140.5f + 8, 1) + " [mm]"));
@@ -130,19 +138,10 @@ private slots:
     void querlageAufDerAchse()
     {
         for (const auto& [ym, gedruckt] : {std::pair{0.001f, 0.0f}, std::pair{0.05f, 0.05f}}) {
-            Aufzeichnung a(96, 1200);
-            const Zeichenzielbindung ziel(&a.flaeche, true);
             Ergebnisse r = antwort();
-            r.x = 1;
             r.YS = 0;
             r.YM = ym;
-            r.ZM = 200;
-            Querschnittsdaten q;
-            q.familie = kOhneSchiene;
-            q.Querschnittsnummer = 1;
-            q.masse = {"500", "20", "460", "16", "800", "10", "", "400", "", "", "", "0", "", "", {}};
-            legeErgebnisseiteAn(a.flaeche, r, q, {"Kasten"}, printtext, {}, QString());
-            const QStringList t = texte(a);
+            const QStringList t = kastenseitentexte(r);
             QCOMPARE(t.count(formatiereZahl(gedruckt, 1) + " [mm]"), gedruckt == 0 ? 2 : 1);
         }
     }

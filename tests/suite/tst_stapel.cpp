@@ -76,11 +76,7 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(DELMARIX), m_suite->exefiles() + "/" + programmdatei("Delmarix")));
         Testfenster f(*m_suite);
         QVERIFY(f.bereit);
-        Bemessungswerte bemessung;
-        bemessung.N = "-100";
-        bemessung.Vz = "400";
-        bemessung.My = "2000";
-        bemessung.radlast = "300";
+        const Bemessungswerte bemessung = beispielbemessung();
         for (const Beispiel& b : beispiele()) {
             fuelleBeispiel(f.e, b);
             f.e.setzeBemessung(b.form == 15 ? bemessung : Bemessungswerte());

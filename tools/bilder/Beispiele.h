@@ -2,6 +2,8 @@
 // Typical sections of every family, for pictures and acceptance runs: what an
 // engineer would type for a crane runway girder of each form.
 
+#include "kern/Querschnittsdaten.h"
+
 #include <QString>
 #include <initializer_list>
 #include <utility>
@@ -51,4 +53,15 @@ inline const std::vector<Beispiel>& beispiele()
          {{0, "80", "100", "0", "12"}, {1, "75", "100", "0", "12"}, {2, "50", "100", "0", "12"}, {3, "40", "100", "0", "12"}}},
     };
     return liste;
+}
+
+// The design values the rail over the web (form 15) carries in pictures and runs: N, Vz, My and a wheel load.
+inline Bemessungswerte beispielbemessung()
+{
+    Bemessungswerte b;
+    b.N = QStringLiteral("-100");
+    b.Vz = QStringLiteral("400");
+    b.My = QStringLiteral("2000");
+    b.radlast = QStringLiteral("300");
+    return b;
 }

@@ -95,11 +95,7 @@ int main(int argc, char* argv[])
             return 1;
         speichere(form, aus.filePath(QStringLiteral("Hauptform_%1.png").arg(sprache)));
         Eingabeseite& e = *form.eingabe;
-        Bemessungswerte bemessung;
-        bemessung.N = "-100";
-        bemessung.Vz = "400";
-        bemessung.My = "2000";
-        bemessung.radlast = "300";
+        const Bemessungswerte bemessung = beispielbemessung();
         for (const Beispiel& b : beispiele()) {
             fuelleBeispiel(e, b);
             // The rail over the web carries a wheel load: its page shows the design check too.
