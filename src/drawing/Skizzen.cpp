@@ -221,8 +221,9 @@ void ohneSchiene(Zeichenflaeche& f, int c)
     const double yAS = schieneMitteObergurt(c) ? 14 : 52;
     zeichneMass(14, yAS, 46, yAS, QStringLiteral("AS"), 12);
     stegneigung(f, {48, 50, 52, 40}, 51, 36);
+    // The rail at mid flange stands under "BO": low enough to leave its letters free.
     if (schieneMitteObergurt(c))
-        kasten(f, 27.5, 4, 5, 3);
+        kasten(f, 27.5, 5, 5, 2);
     steifenreihen(f, c, 50);
     f.setzeLinienbreite(linienbreite(1));
     zeichneAchsenkreuz(30, 28, 0);
