@@ -27,7 +27,7 @@ struct Aufruf {
         bearbeiter.setValueName(text(22));
         sprache.setDescription(text(18));
         start.setDescription(text(19));
-        parser.setApplicationDescription(text(16));
+        parser.setApplicationDescription(text(16) + u'\n' + text(40));
         parser.addHelpOption();
         parser.addVersionOption();
         parser.addOptions({bearbeiter, sprache, start});

@@ -157,7 +157,7 @@ private slots:
                          Textdateistand::Heil,
                      sprache);
             const QString launcher = daten.filePath(QStringLiteral("TarvelloMain.") + sprache);
-            for (int n = 1; n <= 39; ++n)
+            for (int n = 1; n <= 40; ++n)
                 QVERIFY2(!holeMessage(launcher, n).contains("fehlt/"), qPrintable(QString("%1 %2").arg(sprache).arg(n)));
             bool heil = false;
             int formen = 0;
