@@ -97,7 +97,7 @@ private slots:
     // the drawings and the pages hand back what there is to tell, and the window shows it.
     void meldungenNurAusDenFenstern()
     {
-        const QStringList unten{"src/kern", "src/catalogs", "src/engine", "src/nachweis", "src/drawing", "src/report"};
+        const QStringList unten{"src/kern", "src/catalogs", "src/engine", "src/nachweis", "src/drawing", "src/report", "src/stapel"};
         int gesehen = 0;
         for (const Quelldatei& q : quelldateien()) {
             if (!unten.contains(q.ordner))
