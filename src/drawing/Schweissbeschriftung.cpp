@@ -146,8 +146,11 @@ void Schweisszeichnung::steifendaten(bool nahBei)
             }
         if (teile.empty())
             continue;
-        const QStringList zeilen{einfacherZahltext(float(zeile.leg1)) + u'x',
-                                 einfacherZahltext(float(zeile.leg2)) + u'x', einfacherZahltext(float(zeile.thickness))};
+        // A flat stiffener (L2 = 0) reads as the flat it is: "90x10".
+        QStringList zeilen{einfacherZahltext(float(zeile.leg1)) + u'x'};
+        if (zeile.leg2 > 0)
+            zeilen.append(einfacherZahltext(float(zeile.leg2)) + u'x');
+        zeilen.append(einfacherZahltext(float(zeile.thickness)));
         double w = 0;
         for (const QString& t : zeilen)
             w = std::max(w, f.textWidth(t));

@@ -132,7 +132,7 @@ struct Bild {
                     umriss << p(q);
         return umriss.boundingRect();
     }
-    // Where the text stands: as one label, or as stiffener data on three lines.
+    // Where the text stands: as one label, or as stiffener data on two or three lines.
     std::vector<QRectF> texte(const QString& text) const
     {
         const auto t = a.texte();
@@ -140,6 +140,8 @@ struct Bild {
         for (size_t k = 0; k < t.size(); ++k)
             if (t[k].text == text)
                 r.push_back(feld(t[k]));
+            else if (k + 1 < t.size() && t[k].text + t[k + 1].text == text)
+                r.push_back(feld(t[k]).united(feld(t[k + 1])));
             else if (k + 2 < t.size() && t[k].text + t[k + 1].text + t[k + 2].text == text)
                 r.push_back(feld(t[k]).united(feld(t[k + 1])).united(feld(t[k + 2])));
         return r;
@@ -220,7 +222,8 @@ private slots:
         for (int i = 1; i <= 5; ++i) {
             const Steifenmasse& st = q.steifen[size_t(spiegeltSteifen(q.Querschnittsnummer) && i % 2 == 0 ? i - 2 : i - 1)];
             const QRectF steife = b.platte(tarvello::geometrie::stiffenerName(q.Querschnittsnummer, i - 1, true));
-            if (!steife.isNull() && !st.dicke.isEmpty() && !b.steht(st.lang1 + u'x' + st.lang2 + u'x' + st.dicke, steife, 2.51))
+            const QString daten = st.lang1 + u'x' + (zahl(st.lang2) > 0 ? st.lang2 + u'x' : QString()) + st.dicke;
+            if (!steife.isNull() && !st.dicke.isEmpty() && !b.steht(daten, steife, 2.51))
                 fehler << QStringLiteral("data of stiffener %1 away").arg(i);
         }
 
