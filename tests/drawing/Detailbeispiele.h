@@ -68,9 +68,10 @@ inline std::vector<Zeichnungsfall> alleZeichnungsfaelle(const QList<int>& formnu
     std::vector<Zeichnungsfall> f;
     for (int n : formnummern)
         f.push_back({QStringLiteral("Form_%1").arg(n), 0, formbeispiel(n)});
-    // Sloped webs spread the box at the top: the top flanges are as wide as it.
-    for (const auto& [n, obergurt] : {std::pair{5, "720"}, {19, "840"}, {37, "700"}, {55, "500"}}) {
-        f.push_back({QStringLiteral("Form_%1_geneigt").arg(n), 0, formbeispiel(n, "6")});
+    // Sloped webs spread the box at the top: the top flanges are as wide as it (the rail at mid flange at
+    // 10° under a flange of 1000, whose chains stand beyond the flange's end, near the column's edge).
+    for (const auto& [n, obergurt] : {std::pair{5, "720"}, {19, "840"}, {37, "700"}, {55, "500"}, {35, "1000"}}) {
+        f.push_back({QStringLiteral("Form_%1_geneigt").arg(n), 0, formbeispiel(n, n == 35 ? "10" : "6")});
         f.back().q.masse.obergurtbreite = QString::fromLatin1(obergurt);
     }
     // A web hanging far below the bottom flange puts the centroid beneath the flange's mid-plane.
