@@ -128,7 +128,7 @@ FEHLER = [
     ('R17', 'src/report/Form5.cpp', 'for (int k = 1; k <= maxind; ++k)\n        QFile::remove(bitmap(k));', 'for (int k = 1; k < maxind; ++k)\n        QFile::remove(bitmap(k));', 'boundary: last bitmap not removed'),
     ('W1', 'src/report/Berichtslauf.cpp', 'if (int(std::lround(lesung.werte.x)) != erwartet) {', 'if (false) {', "missing check other section's result"),
     ('W2', 'src/report/Berichtslauf.cpp', 'seiten.size() > 1 ? 1 : 0', 'seiten.size() > 0 ? 1 : 0', 'boundary page numbers on one page'),
-    ('W3', 'src/report/Berichtslauf.cpp', 'q.HschieneCheck ? kWalzprofilMitFlachschiene : kWalzprofilAllein', 'q.HschieneCheck ? kWalzprofilAllein : kWalzprofilMitFlachschiene', 'swapped modes'),
+    ('W3', 'src/kern/Querschnittsdaten.cpp', 'q.HschieneCheck ? kWalzprofilMitFlachschiene : kWalzprofilAllein', 'q.HschieneCheck ? kWalzprofilAllein : kWalzprofilMitFlachschiene', 'swapped modes'),
     ('W4', 'src/fenster/Hauptform.cpp', 'holeMessage(50 + int(fehler))', 'holeMessage(49 + int(fehler))', 'message number off by one'),
     ('W5', 'src/fenster/Hauptform.cpp', 'emsgbox(holeMessage(61), 1, true)', 'emsgbox(holeMessage(61), 2, true)', 'argument: default button of save question'),
     ('W8', 'src/kern/Querschnittsdatei.cpp', 'case Dateiablehnung::NeuereFassung: return 59;', 'case Dateiablehnung::NeuereFassung: return 60;', 'message number newer version'),

@@ -106,3 +106,8 @@ QString steifenfeldname(const Beschriftungen& b, int zeile, int spalte)
     const int doppelpunkt = reihe.indexOf(u':');
     return doppelpunkt < 0 ? name : reihe.left(doppelpunkt + 1) + u' ' + name;
 }
+
+int walzmodus(const Querschnittsdaten& q)
+{
+    return q.HUGCheck ? kWalzprofilMitUntergurt : q.HschieneCheck ? kWalzprofilMitFlachschiene : kWalzprofilAllein;
+}

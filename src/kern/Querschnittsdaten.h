@@ -128,3 +128,7 @@ QString feldname(const QString& beschriftung);
 // reaches a check, a file or the page, whatever was typed for an earlier form.
 // The design values stay: no form hides them.
 Querschnittsdaten nurGezeigtes(const Querschnittsdaten& q);
+
+// The engine's form of a rolled profile (102 plain, 103 with a flat rail, 110 on a bottom profile,
+// which hides the flat rail): the first line of its input and of its result.
+int walzmodus(const Querschnittsdaten& q);

@@ -238,7 +238,7 @@ Uebergabeinhalt baueHProfilUebergabe(const Querschnittsdaten& eingabe, const Mel
     Leser s(inhalt, holeMessage);
     inhalt.masse.rolled = true;
     tarvello::geometrie::RolledDimensions& d = inhalt.masse.rolledProfile;
-    d.mode = q.HUGCheck ? kWalzprofilMitUntergurt : q.HschieneCheck ? kWalzprofilMitFlachschiene : kWalzprofilAllein;
+    d.mode = walzmodus(q);
     inhalt.masse.sectionText = std::to_string(d.mode);
     d.profile = s.profil(w, HProfilmasse());
     if (q.HUGCheck)

@@ -113,7 +113,7 @@ Berichtslauf rechneBericht(const Querschnittsdaten& q, const Beschriftungen& b, 
     Berichtslauf& e = lauf.ergebnis;
     if (q.familie == kWalzprofil) {
         // The engine answers with the file's first line: plain, with a flat rail, or with a bottom profile.
-        e.modus = q.HUGCheck ? kWalzprofilMitUntergurt : q.HschieneCheck ? kWalzprofilMitFlachschiene : kWalzprofilAllein;
+        e.modus = walzmodus(q);
         if (!lauf.uebernimm(rechneWalzprofil(q, b, u)) || !lauf.liesErgebnis(3, e.modus, q))
             return e;
         e.druckname = q.Typ;
