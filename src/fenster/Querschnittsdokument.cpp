@@ -19,8 +19,7 @@ namespace {
 // Print texts of the file dialogs.
 enum { kFiltername = 61, kSpeichertitel = 62, kOeffnetitel = 63 };
 
-// A section file is a few kilobytes: a megabyte is far beyond any.
-std::optional<QByteArray> leseBytes(const QString& pfad) { return leseDateibytes(pfad, 1 << 20); }
+std::optional<QByteArray> leseBytes(const QString& pfad) { return leseDateibytes(pfad, kGroessteQuerschnittsdatei); }
 
 } // namespace
 
@@ -97,15 +96,12 @@ bool Querschnittsdokument::fragtVorDemErsetzen()
 
 Querschnittsdokument::Geoeffnet Querschnittsdokument::leseGeprueft(const QString& pfad) const
 {
-    const auto inhalt = leseBytes(pfad);
-    Querschnittsdatei datei = inhalt ? leseQuerschnittsdatei(*inhalt) : Querschnittsdatei{};
-    if (datei.querschnitt && !m_fenster.inDerListe(*datei.querschnitt))
-        datei = {std::nullopt, Dateiablehnung::NichtAngeboten, {}, 0};
+    const Querschnittsdatei datei = oeffneQuerschnittsdatei(pfad, m_fenster.inDerListe);
     const QString name = QDir::toNativeSeparators(pfad);
     const auto abgelehnt = [&](int meldung, const QString& grund = {}) {
         return Geoeffnet{std::nullopt, m_fenster.message(meldung) + u' ' + name + (grund.isEmpty() ? QString() : u'\n' + grund)};
     };
-    const Dateiablehnung ablehnung = inhalt ? datei.ablehnung : Dateiablehnung::Beschaedigt;
+    const Dateiablehnung ablehnung = datei.ablehnung;
     if (ablehnung == Dateiablehnung::UnzulaessigerWert)
         return abgelehnt(67, eintragsbeschriftung(m_fenster.beschriftungen(), datei.eintrag) + QStringLiteral(": ") +
                                  m_fenster.message(datei.meldung));

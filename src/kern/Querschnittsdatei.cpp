@@ -275,3 +275,15 @@ int ablehnungsmeldung(Dateiablehnung ablehnung)
     }
     return 58;
 }
+
+Querschnittsdatei oeffneQuerschnittsdatei(const QString& pfad,
+                                          const std::function<bool(const Querschnittsdaten&)>& angeboten)
+{
+    const auto inhalt = leseDateibytes(pfad, kGroessteQuerschnittsdatei);
+    if (!inhalt)
+        return {std::nullopt, Dateiablehnung::Beschaedigt, {}, 0};
+    Querschnittsdatei datei = leseQuerschnittsdatei(*inhalt);
+    if (datei.querschnitt && !angeboten(*datei.querschnitt))
+        return {std::nullopt, Dateiablehnung::NichtAngeboten, {}, 0};
+    return datei;
+}

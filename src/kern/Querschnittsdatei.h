@@ -45,6 +45,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 
 inline const QString kQuerschnittsendung = QStringLiteral(".tqs");
@@ -78,6 +79,14 @@ QByteArray schreibeQuerschnittsdatei(const Querschnittsdaten& q);
 
 // The section of a file, as its form shows it; or why there is none.
 Querschnittsdatei leseQuerschnittsdatei(const QByteArray& inhalt);
+
+// A section file is a few kilobytes: a megabyte is far beyond any.
+constexpr qint64 kGroessteQuerschnittsdatei = 1 << 20;
+// The section file at `pfad` as the program opens it: read within that bound (a file that cannot
+// be read counts as damaged), checked like typed input, and refused as not offered where
+// `angeboten` does not take its form.
+Querschnittsdatei oeffneQuerschnittsdatei(const QString& pfad,
+                                          const std::function<bool(const Querschnittsdaten&)>& angeboten);
 
 // The caption of the field that holds an entry of the file, the entry's name where no field does.
 QString eintragsbeschriftung(const Beschriftungen& b, const QString& eintrag);

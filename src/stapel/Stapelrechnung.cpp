@@ -3,7 +3,6 @@
 #include "app/Dateien.h"
 #include "app/Start.h"
 #include "app/Sprachtexte.h"
-#include "kern/Feldleser.h"
 #include "kern/Querschnittsdatei.h"
 #include "kern/Zahlen.h"
 #include "report/Berichtslauf.h"
@@ -77,13 +76,11 @@ QString meldung(const Gemeinsam& g, int n) { return holeMessage(g.Messagedatei, 
 // The file read as the window opens it; the reason where it gives no section.
 std::optional<Querschnittsdaten> leseDatei(const Gemeinsam& g, const QString& pfad, QString& grund)
 {
-    const auto inhalt = leseDateibytes(pfad, 1 << 20);
-    Querschnittsdatei datei = inhalt ? leseQuerschnittsdatei(*inhalt) : Querschnittsdatei{};
-    if (datei.querschnitt && datei.querschnitt->familie != kWalzprofil &&
-        !listeNenntForm(verbinde(g.umgebung.pathtext, QStringLiteral("Combo.") + g.auftrag.sprache),
-                        datei.querschnitt->familie, datei.querschnitt->Querschnittsnummer))
-        datei = {std::nullopt, Dateiablehnung::NichtAngeboten, {}, 0};
-    const Dateiablehnung ablehnung = inhalt ? datei.ablehnung : Dateiablehnung::Beschaedigt;
+    const QString combo = verbinde(g.umgebung.pathtext, QStringLiteral("Combo.") + g.auftrag.sprache);
+    const Querschnittsdatei datei = oeffneQuerschnittsdatei(pfad, [&combo](const Querschnittsdaten& q) {
+        return q.familie == kWalzprofil || listeNenntForm(combo, q.familie, q.Querschnittsnummer);
+    });
+    const Dateiablehnung ablehnung = datei.ablehnung;
     if (ablehnung == Dateiablehnung::Keine)
         return datei.querschnitt;
     const int text = ablehnung == Dateiablehnung::NeuereFassung      ? 35
