@@ -1,7 +1,6 @@
 #include "Stapelbefehl.h"
 
 #include "Startfenster.h"
-#include "app/Sprachtexte.h"
 #include "stapel/Stapelrechnung.h"
 
 #include <QCommandLineParser>
@@ -38,10 +37,7 @@ int stapelbefehl(int argc, char* argv[])
     vorab.addOption(spracheVorab);
     vorab.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     vorab.parse(argumente);
-    const auto zuletzt = leseLetztenStart(ordner.path0);
-    const QString sprache = startsprache(vorab.value(spracheVorab), zuletzt ? zuletzt->Oberflaechensprache : QString(),
-                                         QLocale(), angeboteneSprachen(ordner.pathtext));
-    installiereQtUebersetzung(sprache);
+    const QString sprache = befehlssprache(ordner, vorab.value(spracheVorab));
     const auto text = [&](int n) { return startertext(ordner.pathtext, sprache, n); };
 
     QCommandLineParser aufruf;

@@ -144,6 +144,15 @@ QStringList angeboteneSprachen(const QString& pathtext)
     return sprachen.isEmpty() ? QStringList{QStringLiteral("D"), QStringLiteral("E")} : sprachen;
 }
 
+QString befehlssprache(const Suitenordner& ordner, const QString& gewuenscht)
+{
+    const auto zuletzt = leseLetztenStart(ordner.path0);
+    const QString sprache = startsprache(gewuenscht, zuletzt ? zuletzt->Oberflaechensprache : QString(), QLocale(),
+                                         angeboteneSprachen(ordner.pathtext));
+    installiereQtUebersetzung(sprache);
+    return sprache;
+}
+
 QString Startfenster::text(int n) const { return startertext(m_ordner.pathtext, sprache(), n); }
 
 void Startfenster::ladeTexte()

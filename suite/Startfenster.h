@@ -25,6 +25,9 @@ Suitenordner bestimmeSuitenordner(const QString& exefiles);
 QStringList verfuegbareSprachen(const QString& pathtext);
 // Those, or German and English where the folder names none.
 QStringList angeboteneSprachen(const QString& pathtext);
+// The language a command line of the launcher speaks: the one asked for, else the last start's, else
+// the user's locale's, of those installed; Qt's own texts follow it.
+QString befehlssprache(const Suitenordner& ordner, const QString& gewuenscht);
 // Text n of the launcher's language file (TarvelloMain.<L>); a bilingual stand-in where it is missing.
 QString startertext(const QString& pathtext, const QString& sprache, int n);
 

@@ -2,7 +2,6 @@
 #include "Stapelbefehl.h"
 
 #include "app/Fensterlage.h"
-#include "app/Sprachtexte.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -64,10 +63,7 @@ int main(int argc, char* argv[])
 
     // Everything is told in the language asked for, else the last start's, else the user's.
     const Suitenordner ordner = bestimmeSuitenordner(QCoreApplication::applicationDirPath());
-    const auto zuletzt = leseLetztenStart(ordner.path0);
-    const QString sprache = startsprache(vorab.parser.value(vorab.sprache), zuletzt ? zuletzt->Oberflaechensprache : QString(),
-                                         QLocale(), angeboteneSprachen(ordner.pathtext));
-    installiereQtUebersetzung(sprache);
+    const QString sprache = befehlssprache(ordner, vorab.parser.value(vorab.sprache));
     Aufruf aufruf(ordner.pathtext, sprache);
     aufruf.parser.process(argumente);
     if (nurAuskunft(aufruf.parser))
