@@ -145,7 +145,7 @@ FEHLER = [
     ('K23', 'src/kern/Masspruefung.cpp', '(mitUntergurtH(m.form) ? 2 * m.stegdicke : 0.f)', '0.f', 'missing term: webs on the H profile flange'),
     ('NV1', 'src/app/Feldnavigation.cpp', 'return umlauf ? kette.front() : nullptr;', 'return nullptr;', 'missing: Return after the last field back to the first'),
     ('NV2', 'src/app/Feldnavigation.cpp', 'const bool daneben = ort.right() < von.left() || ort.left() > von.right();', 'const bool daneben = false;', 'condition: Down leaves its column'),
-    ('NV3', 'src/app/Feldnavigation.cpp', 'return std::make_tuple(gruppen[a].isNull(), gruppen[a].top()', 'return std::make_tuple(!gruppen[a].isNull(), gruppen[a].top()', 'order: the window buttons before the groups'),
+    ('NV3', 'src/app/Feldnavigation.cpp', 'return std::make_tuple(gruppe.isNull(), gruppe.top()', 'return std::make_tuple(!gruppe.isNull(), gruppe.top()', 'order: the window buttons before the groups'),
     ('LS1', 'src/app/Start.cpp', 'ort.language() == QLocale::German ? QStringLiteral("D") : QStringLiteral("E")', 'ort.language() == QLocale::German ? QStringLiteral("E") : QStringLiteral("D")', 'swap: language of the locale'),
     ('FR1', 'src/app/Form7.cpp', 'beantworte(m_rufendeform.abbrechentext.isEmpty() ? 7 : 2)', 'beantworte(7)', 'constant: Escape answers No over Cancel'),
     ('LS2', 'src/app/Start.cpp', 'for (const QString& sprache : {gewuenscht, zuletzt, eigene})', 'for (const QString& sprache : {zuletzt, gewuenscht, eigene})', 'order: the remembered language over the one asked for'),

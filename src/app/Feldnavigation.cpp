@@ -37,27 +37,6 @@ const QWidget* gruppeVon(const QWidget* w)
     return w->window();
 }
 
-// Rows within one group: a row starts where a middle lies more than half a field below the row's first.
-std::vector<int> zeilenNummern(const std::vector<QRect>& orte)
-{
-    std::vector<size_t> nachHoehe(orte.size());
-    for (size_t i = 0; i < orte.size(); ++i)
-        nachHoehe[i] = i;
-    std::stable_sort(nachHoehe.begin(), nachHoehe.end(),
-                     [&](size_t a, size_t b) { return orte[a].center().y() < orte[b].center().y(); });
-    std::vector<int> zeile(orte.size(), 0);
-    int n = -1, anfang = 0;
-    for (size_t i : nachHoehe) {
-        const int mitte = orte[i].center().y();
-        if (n < 0 || mitte - anfang > orte[i].height() / 2) {
-            ++n;
-            anfang = mitte;
-        }
-        zeile[i] = n;
-    }
-    return zeile;
-}
-
 } // namespace
 
 bool kannFokusNehmen(const QWidget* feld)
@@ -67,38 +46,43 @@ bool kannFokusNehmen(const QWidget* feld)
 
 std::vector<QWidget*> lesefolge(std::vector<QWidget*> widgets)
 {
-    std::vector<QRect> orte;
-    std::vector<QRect> gruppen;
+    struct Platz {
+        QWidget* w;
+        QRect ort, gruppe; // gruppe: null for a widget in no group box
+        int zeile = 0;
+        auto gruppenrang() const { return std::make_tuple(gruppe.isNull(), gruppe.top(), gruppe.left()); }
+    };
+    std::vector<Platz> p;
     for (QWidget* w : widgets) {
-        orte.push_back(imFenster(w));
         const QWidget* g = gruppeVon(w);
-        gruppen.push_back(g == w->window() ? QRect() : imFenster(g));
+        p.push_back({w, imFenster(w), g == w->window() ? QRect() : imFenster(g)});
     }
-    // Rows are counted per group.
-    std::vector<int> zeile(widgets.size(), 0);
-    for (size_t i = 0; i < widgets.size(); ++i) {
-        std::vector<size_t> mitglieder;
-        std::vector<QRect> ihreOrte;
-        for (size_t k = 0; k < widgets.size(); ++k)
-            if (gruppen[k] == gruppen[i]) {
-                mitglieder.push_back(k);
-                ihreOrte.push_back(orte[k]);
-            }
-        const std::vector<int> n = zeilenNummern(ihreOrte);
-        for (size_t m = 0; m < mitglieder.size(); ++m)
-            zeile[mitglieder[m]] = n[m];
-    }
-    std::vector<size_t> folge(widgets.size());
-    for (size_t i = 0; i < folge.size(); ++i)
-        folge[i] = i;
-    std::stable_sort(folge.begin(), folge.end(), [&](size_t a, size_t b) {
-        return std::make_tuple(gruppen[a].isNull(), gruppen[a].top(), gruppen[a].left(), zeile[a], orte[a].left()) <
-               std::make_tuple(gruppen[b].isNull(), gruppen[b].top(), gruppen[b].left(), zeile[b], orte[b].left());
+    // Down each group by the widgets' middles: a row starts where a middle lies more than half a
+    // field below the row's first. Two groups may start at one corner (the rolled profile's covers
+    // the welded ones): their sizes keep them apart.
+    std::stable_sort(p.begin(), p.end(), [](const Platz& a, const Platz& b) {
+        return std::make_tuple(a.gruppenrang(), a.gruppe.width(), a.gruppe.height(), a.ort.center().y()) <
+               std::make_tuple(b.gruppenrang(), b.gruppe.width(), b.gruppe.height(), b.ort.center().y());
     });
-    std::vector<QWidget*> ergebnis;
-    for (size_t i : folge)
-        ergebnis.push_back(widgets[i]);
-    return ergebnis;
+    int zeile = 0, anfang = 0;
+    for (size_t i = 0; i < p.size(); ++i) {
+        const int mitte = p[i].ort.center().y();
+        if (i == 0 || p[i].gruppe != p[i - 1].gruppe) {
+            zeile = 0;
+            anfang = mitte;
+        } else if (mitte - anfang > p[i].ort.height() / 2) {
+            ++zeile;
+            anfang = mitte;
+        }
+        p[i].zeile = zeile;
+    }
+    std::stable_sort(p.begin(), p.end(), [](const Platz& a, const Platz& b) {
+        return std::make_tuple(a.gruppenrang(), a.zeile, a.ort.left()) < std::make_tuple(b.gruppenrang(), b.zeile, b.ort.left());
+    });
+    std::vector<QWidget*> folge;
+    for (const Platz& platz : p)
+        folge.push_back(platz.w);
+    return folge;
 }
 
 void setzeTabfolge(const std::vector<QWidget*>& folge)
