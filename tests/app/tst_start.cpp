@@ -262,13 +262,6 @@ private slots:
             QCOMPARE(v.iantwort, fall.antwort);
         }
     }
-    // Three buttons stand side by side inside the dialog.
-    void dreiTastenImDialog()
-    {
-        const Form7Geometrie g = berechneForm7({"Speichern?"}, [](const QString& s) { return int(s.size()) * 100; }, true);
-        QVERIFY(g.linksJa + 1095 <= g.linksNein && g.linksNein + 975 <= g.linksAbbrechen &&
-                g.linksAbbrechen + 1095 <= g.breite);
-    }
 };
 
 QTEST_MAIN(TestStart)
