@@ -150,10 +150,14 @@ private slots:
         const QString pdf = m_suite->wurzel.filePath("pdf_de");
         const QString datei = m_suite->wurzel.filePath("Kasten.tqs");
         schreibeDatei(datei, m_kasten15);
-        Aufruf a = rufe({"rechnen", datei, "--pdf", pdf, "--sprache", "D"});
+        // A second file of the same name from another folder gets a PDF of its own.
+        const QString zweite = m_suite->wurzel.filePath("andere/Kasten.tqs");
+        schreibeDatei(zweite, m_kasten15);
+        Aufruf a = rufe({"rechnen", datei, zweite, "--pdf", pdf, "--sprache", "D"});
         QCOMPARE(a.code, 0);
         QVERIFY2(a.fehler.isEmpty(), qPrintable(a.fehler)); // not on a terminal: nothing to tell when all went well
         QVERIFY(pdftext(pdf + "/Kasten.pdf").contains("Querschnitt:"));
+        QVERIFY(pdftext(pdf + "/Kasten (2).pdf").contains("Querschnitt:"));
         a = rufe({"compute", datei});
         QCOMPARE(a.code, 2);
         QVERIFY2(a.fehler.contains("--pdf"), qPrintable(a.fehler));
