@@ -129,6 +129,9 @@ private slots:
             if (name.startsWith("Schiene_ueber_Steg")) {
                 QVERIFY2(!felder[13].isEmpty() && !felder.last().isEmpty(), qPrintable(*zeile));
                 QVERIFY(text.contains("EN 1993-6"));
+                // The verdict is the page's: class 4 where the page says the elastic check does not apply.
+                QCOMPARE(felder.last() == "class 4", text.contains("Class 4: the elastic check does not apply"));
+                QVERIFY(QStringList({"satisfied", "not satisfied", "class 4", "incomplete"}).contains(felder.last()));
                 // Each check's column holds the η its line on the check page prints; one not made stays empty.
                 for (const auto& [spalte, zeilenanfang] : {std::pair{13, "Stresses at the points"}, {14, "Local bending of the web"},
                                                           {15, "Web under the wheel load"}, {16, "Shear buckling of the webs"},
