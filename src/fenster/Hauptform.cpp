@@ -418,6 +418,13 @@ bool Hauptform::zeigeBericht()
         return false;
     anzahldrucke1 = 0;
     drucktastenwert = lauf.modus ? 2 : 1;
+    ys = lauf.werte.YS;
+    zs = lauf.werte.ZS;
+    apsi = lauf.werte.Winkel;
+    if (lauf.werte.mitSchubmittelpunkt) {
+        ysmp = lauf.werte.YM;
+        zsmp = lauf.werte.ZM;
+    }
     if (lauf.modus)
         eingabe->Querschnittsnummer = qint16(lauf.modus);
     m_letzteSeiten = lauf.seiten;

@@ -75,6 +75,8 @@ public:
     Berichtszaehler bericht;
     qint16 anzahldrucke1 = 0;
     qint16 drucktastenwert = 0;
+    // The last results: centroid, shear centre and principal angle.
+    double ys = 0, zs = 0, ysmp = 0, zsmp = 0, apsi = 0;
 
     // Directories and settings.
     QString pathbasis, path0, pathtext, pathben, TMPPATH;
