@@ -385,6 +385,10 @@ void Schweisszeichnung::gurtdicken()
                                            std::pair{b.x(plattenhuelle(g, rechts)[2]) + 1.5, b.x(o[2]) - 1.5}})
                 for (const Ort& ort : zwischen(von, bis, b.y(zUnterOG), 2))
                     oben.push_back(ort);
+            // Where the cell's top is crowded (a rail at mid flange between webs that spread to the flange's
+            // ends), from above the flange beside the rail.
+            for (const Ort& ort : zwischen(b.x(o[0]) + 1.5, b.x(o[2]) - 1.5, b.y(o[3]), 4))
+                oben.push_back(ort);
         }
         z.abstandsmassBeiFreiem(oben, float(d.topThickness), p.s);
         if (!mitUntergurtH(x))

@@ -69,10 +69,16 @@ inline std::vector<Zeichnungsfall> alleZeichnungsfaelle(const QList<int>& formnu
     for (int n : formnummern)
         f.push_back({QStringLiteral("Form_%1").arg(n), 0, formbeispiel(n)});
     // Sloped webs spread the box at the top: the top flanges are as wide as it (the rail at mid flange at
-    // 10° under a flange of 1000, whose chains stand beyond the flange's end, near the column's edge).
-    for (const auto& [n, obergurt] : {std::pair{5, "720"}, {19, "840"}, {37, "700"}, {55, "500"}, {35, "1000"}}) {
-        f.push_back({QStringLiteral("Form_%1_geneigt").arg(n), 0, formbeispiel(n, n == 35 ? "10" : "6")});
-        f.back().q.masse.obergurtbreite = QString::fromLatin1(obergurt);
+    // 10° under a flange of 1000, whose chains stand beyond the flange's end, near the column's edge; at 5°
+    // under a flange of 600 the webs meet the flange at its ends and the rail crowds the cell's top).
+    struct Geneigt {
+        int form;
+        const char *obergurt, *winkel;
+    };
+    for (const Geneigt& n : {Geneigt{5, "720", "6"}, {19, "840", "6"}, {37, "700", "6"}, {55, "500", "6"},
+                             {35, "1000", "10"}, {31, "600", "5"}}) {
+        f.push_back({QStringLiteral("Form_%1_geneigt").arg(n.form), 0, formbeispiel(n.form, n.winkel)});
+        f.back().q.masse.obergurtbreite = QString::fromLatin1(n.obergurt);
     }
     // A web hanging far below the bottom flange puts the centroid beneath the flange's mid-plane.
     f.push_back({QStringLiteral("Form_201_Schwerpunkt_unten"), 0, formbeispiel(201)});
