@@ -204,12 +204,14 @@ void Schweisszeichnung::steifendaten(bool nahBei)
             continue;
         }
         // A crowded cell: the data on one line at the stiffener, else on a
-        // leader from it, on its side of the web if at all possible.
+        // leader from it, on its side of the web if at all possible; on three
+        // lines or on one, whichever crosses less on its way.
         const QStringList eineZeile{zeilen.join(QString())};
-        datenGesetzt[size_t(i)] = z.beschrifte(mitte, eineZeile, 0, richtung, false, {}, nah) ||
-                                  z.beschrifte(ziele, zeilen, 2.2, true, {}, seite) ||
-                                  z.beschrifte(ziele, eineZeile, 0, true, {}, seite) ||
-                                  z.beschrifte(ziele, eineZeile, 0, true, {}, {}, 30);
+        bool gesetzt = z.beschrifte(mitte, eineZeile, 0, richtung, false, {}, nah).has_value();
+        for (Strenge strenge : {Strenge::Alles, Strenge::Platten, Strenge::Achsen})
+            gesetzt = gesetzt || z.beschrifte(ziele, zeilen, 2.2, true, {}, seite, 13, strenge) ||
+                      z.beschrifte(ziele, eineZeile, 0, true, {}, seite, 13, strenge);
+        datenGesetzt[size_t(i)] = gesetzt || z.beschrifte(ziele, eineZeile, 0, true, {}, {}, 30);
     }
     z.schrift(kSchriftMass);
 }

@@ -105,6 +105,12 @@ void Belegung::plattenkante(const QLineF& l)
     erweitere(QRectF(l.p1(), l.p2()).normalized());
 }
 
+void Belegung::achsenarm(const QLineF& l)
+{
+    m_achsenarme.push_back(l);
+    strich(l);
+}
+
 bool Belegung::frei(const QRectF& r) const
 {
     if (r.left() < kSpalteLinks || r.right() > kSpalteRechts || r.top() < m_oberkante)
@@ -133,10 +139,14 @@ bool Belegung::leitungFrei(const QLineF& l, Strenge strenge) const
     for (const QRectF& f : m_flaechen)
         if (schneidet(l, f.adjusted(-0.2, -0.2, 0.2, 0.2)))
             return false;
-    if (strenge == Strenge::Beschriftungen || l.length() <= 1.0)
+    if (l.length() <= 1.0)
         return true;
     const QLineF weiter(l.pointAt(1.0 / l.length()), l.p2());
     const auto kreuzt = [&weiter](const QLineF& k) { return weiter.intersects(k, nullptr) == QLineF::BoundedIntersection; };
+    if (strenge == Strenge::Beschriftungen)
+        return true;
+    if (strenge != Strenge::Achsen && std::any_of(m_achsenarme.begin(), m_achsenarme.end(), kreuzt))
+        return false;
     for (const auto& ring : m_platten) {
         // The plate the leader starts in it leaves by the short way: within
         // 1.6 times the depth of its point (its plate's half thickness).
@@ -161,7 +171,7 @@ bool Belegung::leitungFrei(const QLineF& l, Strenge strenge) const
         for (double t : {0.35, 0.65, 1.0})
             if (abstandZurStrecke(weiter.pointAt(t), k) < 0.3)
                 return false;
-    if (strenge == Strenge::Platten)
+    if (strenge != Strenge::Alles)
         return true;
     for (const QLineF& k : m_striche)
         if (l.intersects(k, nullptr) == QLineF::BoundedIntersection)
@@ -332,7 +342,7 @@ std::optional<QRectF> Zeichnung::beschrifte(QPointF ziel, const QStringList& zei
 
 std::optional<QRectF> Zeichnung::beschrifte(const std::vector<Ziel>& ziele, const QStringList& zeilen,
                                             double zeilenabstand, bool leitung, const std::vector<QPointF>& vorschlaege,
-                                            const Ortsregel& erlaubt, double weiteste)
+                                            const Ortsregel& erlaubt, double weiteste, Strenge lockerste)
 {
     if (ziele.empty())
         return std::nullopt;
@@ -372,9 +382,9 @@ std::optional<QRectF> Zeichnung::beschrifte(const std::vector<Ziel>& ziele, cons
     std::stable_sort(kandidaten.begin(), kandidaten.end(),
                      [](const Kandidat& a, const Kandidat& c) { return a.wertung < c.wertung; });
     kandidaten.insert(kandidaten.begin(), vorgeschlagen.begin(), vorgeschlagen.end());
-    for (Strenge strenge : {Strenge::Alles, Strenge::Platten, Strenge::Beschriftungen})
+    for (Strenge strenge : {Strenge::Alles, Strenge::Platten, Strenge::Achsen, Strenge::Beschriftungen})
         for (const Kandidat& k : kandidaten)
-            if ((!erlaubt || erlaubt(k.feld)) && passt(k.ziel, k.feld, leitung, strenge)) {
+            if (strenge <= lockerste && (!erlaubt || erlaubt(k.feld)) && passt(k.ziel, k.feld, leitung, strenge)) {
                 setzeBeschriftung(k.ziel, k.feld, zeilen, zeilenabstand, leitung);
                 return k.feld;
             }
@@ -423,7 +433,10 @@ Zeichnung::Achsenkreuzwahl Zeichnung::stelleAchsenkreuz(QPointF m, double winkel
     bel.flaeche(a.z);
     bel.flaeche(a.y);
     for (const QLineF& l : achsenstriche(a))
-        bel.strich(l);
+        if (l == a.yArm || l == a.zArm)
+            bel.achsenarm(l);
+        else
+            bel.strich(l);
     QRectF ecke = QRectF(m, a.yArm.p2()).normalized().united(QRectF(m, a.zArm.p2()).normalized());
     if (std::abs(ecke.left() - m.x()) < 1e-9)
         ecke.setLeft(m.x() + 0.4);

@@ -66,9 +66,9 @@ struct Blatt {
 // What is already on the paper, so that labels keep clear of lines, plates and
 // other labels.
 
-// How strictly a leader must keep clear: of everything; of plates only (it may
-// cross a dimension line); of labels only.
-enum class Strenge { Alles, Platten, Beschriftungen };
+// How strictly a leader must keep clear: of everything; of plates and the axis
+// symbol's arms (it may cross a dimension line); of plates; of labels only.
+enum class Strenge { Alles, Platten, Achsen, Beschriftungen };
 
 class Belegung {
 public:
@@ -77,6 +77,9 @@ public:
     void platte(const std::vector<QPointF>& ring);
     // An edge of a plate that is not a closed outline (a fillet's arc piece).
     void plattenkante(const QLineF& l);
+    // An arm of the axis symbol: a leader crosses it only where there is no
+    // other way (it would seem to point at the centroid or be an axis).
+    void achsenarm(const QLineF& l);
     // A place no label may take, though leaders may cross it (the corner
     // between the axis symbol's arms).
     void sperre(const QRectF& r) { m_sperren.push_back(r); }
@@ -98,6 +101,7 @@ private:
 
     std::vector<QLineF> m_striche;        // dimension, extension and leader lines
     std::vector<QLineF> m_plattenstriche; // plate edges that close no outline
+    std::vector<QLineF> m_achsenarme;
     std::vector<QRectF> m_flaechen;       // labels and kept places
     std::vector<QRectF> m_sperren;        // places kept from labels only
     std::vector<std::vector<QPointF>> m_platten;
@@ -173,7 +177,8 @@ struct Zeichnung {
     // nearest free place around the point, searched starting in the
     // preferred direction (paper x right, y down); a leader runs to the point
     // when the label stands off it. Where nothing is free the rules are eased
-    // step by step: first the leader may cross a dimension line, then a plate.
+    // step by step: the leader may cross a dimension line, then the axis
+    // symbol, then a plate.
     // Only places `erlaubt` accepts are taken (a label bound to one side of
     // its plate); `weiteste` limits how far from the point the search goes.
     using Ortsregel = std::function<bool(const QRectF&)>;
@@ -183,7 +188,8 @@ struct Zeichnung {
     // The same for a label that may stand at any of several targets (a
     // rail named from whichever side has room), each with its preferred
     // direction; nearer places come first whichever target they belong to,
-    // a target's `nachrang` (millimetres) putting its places further back.
+    // a target's `nachrang` (millimetres) putting its places further back;
+    // the rules are eased no further than `lockerste`.
     struct Ziel {
         QPointF punkt;
         QPointF richtung;
@@ -191,7 +197,8 @@ struct Zeichnung {
     };
     std::optional<QRectF> beschrifte(const std::vector<Ziel>& ziele, const QStringList& zeilen, double zeilenabstand,
                                      bool leitung = true, const std::vector<QPointF>& vorschlaege = {},
-                                     const Ortsregel& erlaubt = {}, double weiteste = 13);
+                                     const Ortsregel& erlaubt = {}, double weiteste = 13,
+                                     Strenge lockerste = Strenge::Beschriftungen);
 };
 
 // The two strokes of an open arrowhead with its tip at the point, running

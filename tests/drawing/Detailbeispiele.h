@@ -80,6 +80,10 @@ inline std::vector<Zeichnungsfall> alleZeichnungsfaelle(const QList<int>& formnu
         f.push_back({QStringLiteral("Form_%1_geneigt").arg(n.form), 0, formbeispiel(n.form, n.winkel)});
         f.back().q.masse.obergurtbreite = QString::fromLatin1(n.obergurt);
     }
+    // Two cells whose middle web's lower stiffener hangs just above the centroid: the labels beside it find
+    // their places round the axis symbol.
+    f.push_back({QStringLiteral("Form_315_Steife_am_Schwerpunkt"), 0, formbeispiel(315)});
+    f.back().q.steifen[3].lage = QStringLiteral("60");
     // A web hanging far below the bottom flange puts the centroid beneath the flange's mid-plane.
     f.push_back({QStringLiteral("Form_201_Schwerpunkt_unten"), 0, formbeispiel(201)});
     {

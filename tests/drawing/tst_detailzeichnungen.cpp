@@ -44,6 +44,14 @@ QList<QLineF> striche(const Aufzeichnung& a, bool nurPlatten = false)
     return l;
 }
 
+// A text's leader: from its point straight at the text's box, stopping 0.3 short of it.
+bool istLeitung(const QLineF& l, const QRectF& f)
+{
+    const QLineF ganz(l.p1(), {std::clamp(l.x1(), f.left(), f.right()), std::clamp(l.y1(), f.top(), f.bottom())});
+    return l.length() > 1.2 && std::abs(ganz.length() - l.length() - 0.3) < 0.02 &&
+           bei(ganz.pointAt(l.length() / ganz.length()), l.p2(), 0.02);
+}
+
 // What makes a drawing hard to read: two texts whose letters (their ink in the font they were written in) come
 // within 0.15 of each other, or a line that near a text's letters that touches them or is not its own leader
 // (from its point straight at the text's box, stopping 0.3 short of it).
@@ -66,10 +74,7 @@ QStringList unleserliches(const Aufzeichnung& a)
             if (nah.intersects(u->second))
                 fehler << t->first.text + " / " + u->first.text;
         for (const QLineF& l : striche(a)) {
-            const QLineF ganz(l.p1(), {std::clamp(l.x1(), f.left(), f.right()), std::clamp(l.y1(), f.top(), f.bottom())});
-            const bool leitung = l.length() > 1.2 && std::abs(ganz.length() - l.length() - 0.3) < 0.02 &&
-                                 bei(ganz.pointAt(l.length() / ganz.length()), l.p2(), 0.02);
-            if (trifft(l, nah) && (trifft(l, t->second) || !leitung))
+            if (trifft(l, nah) && (trifft(l, t->second) || !istLeitung(l, f)))
                 fehler << QStringLiteral("%1 | (%2,%3)").arg(t->first.text).arg(l.x1()).arg(l.y1());
         }
     }
@@ -199,12 +204,24 @@ private slots:
         if (b.f.name.contains("Schwerpunkt_unten")) QVERIFY2(r.zs < 0, "the centroid below the bottom flange's mid-plane");
         const QPointF m(b.p({r.ys, 0}).x(), (b.platte("H-Profil Untergurt") | b.platte("Untergurt")).center().y() - r.zs * b.s);
         const QList<QLineF> linien = b.a.linien();
-        if (std::count_if(linien.begin(), linien.end(), [&](const QLineF& l) {
-                const QPointF arm = (l.p2() - l.p1()) / l.length();
-                return bei(l.p1(), m, 1e-3) && l.length() > 3 - 1e-9 && l.length() < 5 + 1e-9 &&
-                       (bei(arm, {std::cos(r.apsi), -std::sin(r.apsi)}) || bei(arm, {-std::sin(r.apsi), -std::cos(r.apsi)}));
-            }) != 2)
+        QList<QLineF> arme;
+        std::copy_if(linien.begin(), linien.end(), std::back_inserter(arme), [&](const QLineF& l) {
+            const QPointF arm = (l.p2() - l.p1()) / l.length();
+            return bei(l.p1(), m, 1e-3) && l.length() > 3 - 1e-9 && l.length() < 5 + 1e-9 &&
+                   (bei(arm, {std::cos(r.apsi), -std::sin(r.apsi)}) || bei(arm, {-std::sin(r.apsi), -std::cos(r.apsi)}));
+        });
+        if (arme.size() != 2)
             fehler << "axis symbol not at the centroid";
+        // No label's leader crosses an arm (it would seem to point at the centroid); one from a point at the
+        // centroid leaves between them. In the crowded cells named here every other place within reach would
+        // cross a plate.
+        const QStringList gedraengt{"Form_54", "Form_319", "Form_55_geneigt"};
+        for (const Zeichenschritt& t : gedraengt.contains(b.f.name) ? std::vector<Zeichenschritt>{} : b.a.texte())
+            for (const QLineF& l : linien)
+                for (const QLineF& arm : arme)
+                    if (QPointF x; istLeitung(l, feld(t)) && l.intersects(arm, &x) == QLineF::BoundedIntersection &&
+                                   !bei(x, l.p1(), 0.3))
+                        fehler << QStringLiteral("leader of %1 across the axis symbol").arg(t.text);
 
         const Querschnittsdaten q = nurGezeigtes(b.f.q);
         const Plattenmasse& d = q.masse;
