@@ -4,6 +4,8 @@
 #include "kern/Formen.h"
 #include "kern/Uebergabeschreiber.h"
 
+#include <QPolygonF>
+
 #include <algorithm>
 #include <cmath>
 
@@ -166,15 +168,41 @@ void zeichneAusrundung(Zeichnung& z, const Plate& p)
     }
 }
 
+// The narrowest width of a convex outline: over its edges, the farthest corner from each edge's line.
+double kleinsteBreite(const std::vector<QPointF>& ring)
+{
+    double breite = 1e300;
+    for (size_t i = 0; i < ring.size(); ++i) {
+        const QLineF kante(ring[i], ring[(i + 1) % ring.size()]);
+        if (kante.length() < 1e-9)
+            continue;
+        double weitester = 0;
+        for (const QPointF& q : ring)
+            weitester = std::max(weitester, std::abs((kante.dx() * (q.y() - kante.y1()) - kante.dy() * (q.x() - kante.x1())) /
+                                                     kante.length()));
+        breite = std::min(breite, weitester);
+    }
+    return breite;
+}
+
+// Two plate outlines side by side on paper (24 twips each, in millimetres): a plate narrower than that shows
+// its gap on paper and none on a screen, where one of two equal plates may get it and its twin not, by where
+// its edges fall on the pixels. Such a plate is drawn filled, alike on every surface.
+constexpr double kVollePlatte = 2 * 24.0 / 1440 * 25.4;
+
 } // namespace
 
 void zeichnePlatten(Zeichnung& z, const SectionGeometry& g)
 {
     for (const Plate& p : g.plates) {
-        if (istAusrundung(p))
+        if (istAusrundung(p)) {
             zeichneAusrundung(z, p);
-        else
-            z.ring(aufPapier(z.b, p.outline));
+            continue;
+        }
+        const std::vector<QPointF> ring = aufPapier(z.b, p.outline);
+        if (kleinsteBreite(ring) < kVollePlatte)
+            z.f.flaeche(QPolygonF(QList<QPointF>(ring.begin(), ring.end())));
+        z.ring(ring);
     }
 }
 

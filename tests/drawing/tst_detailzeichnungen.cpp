@@ -28,7 +28,7 @@ bool trifft(const QLineF& l, const QRectF& r)
     return strich.intersects(r);
 }
 
-// Every stroke (lines, box edges, arcs as short chords), or the plates' outlines (lines wider than a pixel, boxes).
+// Every stroke (lines, open boxes' edges, arcs as short chords), or the plates' outlines (lines wider than a pixel, open boxes).
 QList<QLineF> striche(const Aufzeichnung& a, bool nurPlatten = false)
 {
     QList<QLineF> l = a.linien(nurPlatten);
@@ -38,7 +38,7 @@ QList<QLineF> striche(const Aufzeichnung& a, bool nurPlatten = false)
             const double w = k.winkel1 + spanne * i / 24;
             return k.art == Zeichenschritt::Art::Bogen ? QPointF(k.x1 + k.x2 * std::cos(w), k.y1 - k.x2 * std::sin(w)) : QPolygonF(feld(k)).at(i % 4);
         };
-        for (int i = 0; i < (k.art == Zeichenschritt::Art::Rechteck ? 4 : k.art == Zeichenschritt::Art::Bogen && !nurPlatten ? 24 : 0); ++i)
+        for (int i = 0; i < (k.art == Zeichenschritt::Art::Rechteck && !k.gefuellt ? 4 : k.art == Zeichenschritt::Art::Bogen && !nurPlatten ? 24 : 0); ++i)
             l << QLineF(punkt(i), punkt(i + 1));
     }
     return l;
@@ -187,6 +187,32 @@ private slots:
         QFETCH(int, fall);
         const Bild b(faelle[size_t(fall)]);
         QStringList fehler = unleserliches(b.a);
+        // Thin plates filled, thick ones open, by their width on paper alone (not by side or place): every filled
+        // plate thinner than every open one, one under half a millimetre filled, one over one and a half open.
+        double dicksteGefuellte = 0, duennsteOffene = 1e9;
+        const auto gefuellt = b.a.schritte(Zeichenschritt::Art::Rechteck);
+        for (const Plate& pl : b.g.plates) {
+            if (pl.nameDe == "Ausrundung")
+                continue;
+            QPolygonF umriss;
+            for (const Point& q : pl.outline)
+                umriss << b.p(q);
+            double breite = 1e9; // the narrowest width of the convex outline
+            for (qsizetype i = 0; i < umriss.size(); ++i) {
+                const QLineF kante(umriss[i], umriss[(i + 1) % umriss.size()]);
+                double weitester = 0;
+                for (const QPointF& q : umriss)
+                    weitester = std::max(weitester, QLineF(kante.p1(), q).length() * std::abs(std::sin(qDegreesToRadians(kante.angleTo(QLineF(kante.p1(), q))))));
+                breite = std::min(breite, kante.length() > 1e-9 ? weitester : 1e9);
+            }
+            const QRectF r = umriss.boundingRect();
+            const bool voll = std::any_of(gefuellt.begin(), gefuellt.end(), [&](auto& k) { return k.gefuellt && bei(feld(k).topLeft(), r.topLeft()) && bei(feld(k).bottomRight(), r.bottomRight()); });
+            (voll ? dicksteGefuellte : duennsteOffene) = voll ? std::max(dicksteGefuellte, breite) : std::min(duennsteOffene, breite);
+            if ((breite < 0.5 && !voll) || (breite > 1.5 && voll))
+                fehler << QStringLiteral("%1, %2 on paper, drawn %3").arg(pl.nameDe.c_str()).arg(breite).arg(voll ? "filled" : "open");
+        }
+        if (dicksteGefuellte >= duennsteOffene)
+            fehler << QStringLiteral("a filled plate %1 wide, an open one %2").arg(dicksteGefuellte).arg(duennsteOffene);
         for (const Plate& pl : b.g.plates)
             for (const Point& q : pl.outline)
                 if (pl.nameDe != "Ausrundung" &&

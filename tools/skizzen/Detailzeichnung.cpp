@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kDpi = 300;
+const int kDpi = qEnvironmentVariableIntValue("DPI") > 0 ? qEnvironmentVariableIntValue("DPI") : 300;
 
 // The upper part of an A4 result page (the page's left edge at -20): the
 // drawing's column, the value lines' right edge and the footer's width marked

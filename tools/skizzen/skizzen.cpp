@@ -9,7 +9,8 @@
 // draws the detailed drawings of the result page for every form of the
 // German combo file, a sloped web of each family that offers one and the
 // rolled variants, sample sections computed by the real engine, as the
-// column of an A4 page at 300 dpi.
+// column of an A4 page at 300 dpi (another resolution, a screen's say, with
+// the environment variable DPI).
 #include "Detailzeichnung.h"
 #include "Formnummern.h"
 #include "drawing/Skizzen.h"
