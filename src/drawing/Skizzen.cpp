@@ -52,14 +52,18 @@ void steifenlinien(Zeichenflaeche& f, std::initializer_list<Strecke> strecken)
     f.setzeLinienbreite(linienbreite(1));
 }
 
-// Draws the "HB" height of the stiffeners above the bottom flange. Its label
-// sits in the middle of the web where the lip of a lower stiffener may run;
-// it is written on a cleared ground so the lip does not cross its letters.
+// Draws the "HB" height of the stiffeners above the bottom flange, its label
+// low on the line: below the lip of a lower stiffener and clear of that
+// stiffener's name beside it.
 void hoeheDerSteife(Zeichenflaeche& f, double x, double oben, double unten)
 {
-    f.setzeFreistellung(true);
-    zeichneMass(x, oben, x, unten, QStringLiteral("HB"), 1);
-    f.setzeFreistellung(false);
+    const QString text = QStringLiteral("HB");
+    const double mitte = unten - 0.3 * (unten - oben);
+    linie(f, {x, oben, x, mitte - 2.5});
+    linie(f, {x, unten, x, mitte + 2.5});
+    zeichnePfeil(x, oben, 3);
+    zeichnePfeil(x, unten, 4);
+    schreibeBei(x - f.textWidth(text) / 2, mitte - f.textHeight(text) / 2, text);
 }
 
 // The stiffener rows the form's input shows, St1 as bit 0: the sketch draws what can be typed.
@@ -92,7 +96,8 @@ void zeichneSteifen(Zeichenflaeche& f, const Steifenplaetze& p, unsigned auswahl
             schreibeBei(p.st[i].textX, p.st[i].textY, QString::fromLatin1(p.st[i].name));
 }
 
-const Steifensymbol St5 = {{30, 10, 30, 15}, {30, 15, 27, 15}, 24, 10, "St5"};
+// Named right of its plate: on the left the web's thickness is written.
+const Steifensymbol St5 = {{30, 10, 30, 15}, {30, 15, 27, 15}, 31, 10, "St5"};
 
 // Places on the webs of the box with the rail over one web (rail side right).
 const Steifenplaetze PlaetzeSchieneUeberSteg = {{{{46, 22, 40, 22}, {40, 22, 40, 26}, 33, 23, "St1"},
@@ -115,7 +120,7 @@ const Steifenplaetze PlaetzeZweizeller = {{{{14, 19, 20, 19}, {20, 19, 20, 23}, 
                                            {{46, 18, 40, 18}, {40, 18, 40, 22}, 33, 19, "St2"},
                                            {{14, 28, 20, 28}, {20, 28, 20, 32}, 21, 29, "St3"},
                                            {{40, 30, 46, 30}, {40, 30, 40, 34}, 33, 31, "St4"},
-                                           {{30, 8, 30, 13}, {30, 13, 27, 13}, 24, 8, "St5"}},
+                                           {{30, 8, 30, 13}, {30, 13, 27, 13}, 31, 8, "St5"}},
                                           17.5, 19, 50};
 
 // The sloped-web mark: a line along the web and the Greek alpha beside it.
@@ -163,7 +168,8 @@ void skizzeSchieneUeberSteg(Zeichenflaeche& f, int c)
     kasten(f, 12, 10, 2, 40);
     kasten(f, 5, 50, 50, 4);
     zeichneKleinmass(12, 17, 14, 17, QStringLiteral("TS2"), 1);
-    zeichneKleinmass(46, 17, 48, 17, QStringLiteral("TS1"), 2);
+    // Lower than TS2: St5's name stands to the right of its plate.
+    zeichneKleinmass(46, 19, 48, 19, QStringLiteral("TS1"), 2);
     zeichneKleinmass(55, 50, 55, 54, QStringLiteral("TU"), 3);
     zeichneMass(8, 10, 5, 50, QStringLiteral("HS"), 1);
     zeichneMass(5, 57, 55, 57, QStringLiteral("BU"), 12);
@@ -272,7 +278,7 @@ void zweizeller(Zeichenflaeche& f, int c)
     // its label would leave the picture at the top.
     zeichneMass(8, 6.5, 52, 6.5, QStringLiteral("BO"), 3);
     zeichneKleinmass(12, 15, 14, 15, QStringLiteral("TS1"), 1);
-    zeichneKleinmass(46, 14, 48, 14, QStringLiteral("TS2"), 2);
+    zeichneKleinmass(46, 16, 48, 16, QStringLiteral("TS2"), 2);
     zeichneMass(9, 8, 9, 50, QStringLiteral("HS"), 1);
     zeichneMass(5, 57, 66, 57, QStringLiteral("BU"), 12);
     zeichneMass(14, 52, 46, 52, QStringLiteral("AS"), 12);
@@ -317,7 +323,7 @@ void winkelkatzprofil(Zeichenflaeche& f, int c)
     schreibeBei(49, 50, QStringLiteral("2"));
     f.setzeSchriftgroesse(Schriftgroesse);
     for (const Strecke& s :
-         {Strecke{46, 57, 37, 57}, Strecke{4, 53, 4, 56}, Strecke{14, 50, 14, 52}, Strecke{48, 57, 56, 57}})
+         {Strecke{46, 57, 37, 57}, Strecke{4, 53, 4, 57}, Strecke{14, 50, 14, 52}, Strecke{48, 57, 56, 57}})
         linie(f, s);
 
     // Axis arrows of their own, clear of the angle and the stiffeners.
@@ -336,7 +342,7 @@ void winkelkatzprofil(Zeichenflaeche& f, int c)
     zeichneMass(8, 10, 5, 50, QStringLiteral("HS2"), 1);
     // The overhangs of the flanges beyond the webs follow from BO, BU, AS and the webs: no field,
     // so no name in the sketch.
-    zeichneMass(4, 58.5, 46, 58.5, QStringLiteral("BU"), 12);
+    zeichneMass(4, 59.5, 46, 59.5, QStringLiteral("BU"), 12);
     zeichneMass(14, 55, 46, 55, QStringLiteral("AS"), 12);
     kasten(f, 44.5, 4, 5, 3);
     zeichneSteifen(f, PlaetzeWinkelkatzprofil, gezeigteSteifen(c));

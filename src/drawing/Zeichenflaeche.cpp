@@ -40,12 +40,6 @@ void Zeichenflaeche::print(const QString& text, bool zeilenende)
     const QFontMetricsF fm(m_schrift, m_painter->device());
     const QPointF oben = px(CurrentX, CurrentY);
     const QPointF grundlinie(oben.x(), oben.y() + fm.ascent());
-    if (m_freistellung) {
-        // The letters' own outline box, 0.3 mm wider all round, is cleared first.
-        const double d = 0.3 * m_pxProMm;
-        const QRectF rand = fm.tightBoundingRect(text).translated(grundlinie).adjusted(-d, -d, d, d);
-        m_painter->fillRect(rand, Qt::white);
-    }
     m_painter->drawText(grundlinie, text);
     protokolliere({Zeichenschritt::Art::Text, CurrentX, CurrentY, CurrentX + textWidth(text), CurrentY + textHeight(text),
                    0, 0, text, 0, false});

@@ -65,10 +65,6 @@ public:
     void setzeSchrift(const QString& name, double punkte);
     void setzeSchriftgroesse(double punkte);
     void setzeFett(bool fett);
-    // Texts on a cleared ground (the letters' box and a small margin), so
-    // that a line running under a label does not cross its letters; for
-    // labels that cannot keep clear of other strokes.
-    void setzeFreistellung(bool freistellen) { m_freistellung = freistellen; }
 
     // A drawing that failed and was left out of the page, for the window to tell.
     void vermerkeZeichenfehler() { m_zeichenfehler = true; }
@@ -96,7 +92,6 @@ private:
     double m_pxProMm;
     int m_linienbreite = 1;
     double m_linkerRand = 0;
-    bool m_freistellung = false;
     bool m_zeichenfehler = false;
     QColor m_farbe = Qt::black;
     QFont m_schrift;

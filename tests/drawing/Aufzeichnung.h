@@ -5,6 +5,7 @@
 
 #include "drawing/Zeichenflaeche.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLineF>
 #include <QPainter>
@@ -42,6 +43,21 @@ struct Aufzeichnung {
             else if (s.art == Zeichenschritt::Art::Linie && (!nurSchwere || breite > 1))
                 l.append(QLineF(s.x1, s.y1, s.x2, s.y2));
         return l;
+    }
+    // Each text with the box of its letters' ink (in the font it was written in), in millimetres.
+    std::vector<std::pair<Zeichenschritt, QRectF>> tinte() const
+    {
+        std::vector<std::pair<Zeichenschritt, QRectF>> t;
+        QFont font;
+        for (const Zeichenschritt& k : protokoll)
+            if (k.art == Zeichenschritt::Art::Schrift)
+                font = QFont(k.text, int(k.wert));
+            else if (k.art == Zeichenschritt::Art::Text && !k.text.trimmed().isEmpty()) {
+                const QFontMetricsF fm(font, &bild);
+                const QRectF r = fm.tightBoundingRect(k.text).translated(0, fm.ascent());
+                t.push_back({k, {QPointF(k.x1, k.y1) + r.topLeft() / flaeche.pixelProMm(), r.size() / flaeche.pixelProMm()}});
+            }
+        return t;
     }
     // Lines, boxes, arcs and texts are the first kinds of step.
     bool zeichnetEtwas() const { return std::any_of(protokoll.begin(), protokoll.end(), [](auto& k) { return k.art <= Zeichenschritt::Art::Text; }); }

@@ -5,6 +5,7 @@
 #include "drawing/Skizzen.h"
 #include "kern/Formen.h"
 
+#include <QPainterPath>
 #include <QTest>
 
 namespace {
@@ -73,6 +74,33 @@ private slots:
         QVERIFY2(s.draussen.isEmpty(), qPrintable(s.draussen.join("; ")));
         const Zeichenschritt schrift = s.schritte(Zeichenschritt::Art::Schrift).at(0);
         QVERIFY(schrift.text == "Times New Roman" && schrift.wert == 12 && s.flaeche.linienbreitePixel() == 1 && s.flaeche.linkerRand() == 0);
+    }
+
+    // Legible at the window's size: any two names at least a word space (0.9 mm) apart, no stiffener's heavy
+    // stroke through or touching a name (a lip across "HB", a name jammed against its plate).
+    void lesbar_data() { jedeForm_data(); }
+    void lesbar()
+    {
+        QFETCH(int, nummer);
+        const Skizze s(nummer);
+        const auto t = s.tinte();
+        QStringList eng;
+        for (size_t i = 0; i < t.size(); ++i) {
+            for (size_t j = i + 1; j < t.size(); ++j) {
+                const QRectF &a = t[i].second, &b = t[j].second;
+                const double dx = std::max({0.0, a.left() - b.right(), b.left() - a.right()});
+                const double dy = std::max({0.0, a.top() - b.bottom(), b.top() - a.bottom()});
+                if (std::hypot(dx, dy) < 0.9)
+                    eng << t[i].first.text + " / " + t[j].first.text;
+            }
+            for (const QLineF& l : s.linien(true)) {
+                QPainterPath strich(l.p1());
+                strich.lineTo(l.p2());
+                if (strich.intersects(t[i].second.adjusted(-0.5, -0.5, 0.5, 0.5)))
+                    eng << t[i].first.text + " | stiffener";
+            }
+        }
+        QVERIFY2(eng.isEmpty(), qPrintable(eng.join("; ")));
     }
 
     // The rolled profile plain, with its flat rail (a box of its own), on a profile under its bottom flange (named
