@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <cstdlib>
 
@@ -29,6 +30,23 @@ private slots:
                 QCOMPARE(lage.topLeft(), frei.topLeft());
             }
         }
+    }
+
+    // A window its layout sizes (the launcher) is centred at the size it is shown with, not at Qt's default.
+    void vomLayoutBemessen()
+    {
+        const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget fenster;
+        auto* layout = new QVBoxLayout(&fenster);
+        auto* inhalt = new QWidget;
+        inhalt->setFixedSize(300, 120);
+        layout->addWidget(inhalt);
+        legeAufBildschirm(&fenster);
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        const QRect lage = fenster.frameGeometry();
+        QVERIFY2(std::abs(lage.center().x() - frei.center().x()) <= 3 && std::abs(lage.center().y() - frei.center().y()) <= 3,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(lage.x()).arg(lage.y()).arg(lage.width()).arg(lage.height())));
     }
 };
 
