@@ -123,8 +123,8 @@ bool Querschnittsdokument::oeffneDatei(const QString& pfad)
 {
     const Geoeffnet datei = leseGeprueft(pfad);
     if (!datei.querschnitt) {
-        // The window stays as it was: nothing of a refused file reaches it.
-        zeige(datei.ablehnung);
+        // The window stays as it was: nothing of a refused file reaches it, and the message says so.
+        zeige(datei.ablehnung + u'\n' + m_fenster.message(76));
         return false;
     }
     m_fenster.zeige(*datei.querschnitt);

@@ -146,7 +146,7 @@ private slots:
     {
         const QDir daten(qEnvironmentVariable("TARVELLO_DATEN"));
         QList<int> benutzt{1, 2, 3, 4, 5, 10, 12, 13, 14, 17, 19, 20, 21, 25, 27, 28, 30, 31, 32, 33, 163, 1000, 1001, 1002, 1003};
-        for (int n = 40; n <= 75; ++n)
+        for (int n = 40; n <= 76; ++n)
             benutzt.append(n);
         for (const char* sprache : {"D", "E"}) {
             const QString messages = daten.filePath(QStringLiteral("HauptformMessages.") + sprache);
