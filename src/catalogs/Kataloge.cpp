@@ -112,3 +112,17 @@ std::optional<Schienenkennwerte> schienenkennwerte(const Schienensatz& satz)
         return std::nullopt;
     return Schienenkennwerte{A * 100, I > 0 ? I * 1e4 : 0.0};
 }
+
+QString fremderListenname(const Querschnittsdaten& gezeigt)
+{
+    const auto fremd = [](const QString& name, const QStringList& liste) {
+        return !name.isEmpty() && !liste.contains(name);
+    };
+    if (fremd(gezeigt.ASchiene, schienenliste()))
+        return gezeigt.ASchiene;
+    if (fremd(gezeigt.stegprofilreihe, stegprofilreihen()))
+        return gezeigt.stegprofilreihe;
+    if (fremd(gezeigt.stegprofilgroesse, heGroessen()))
+        return gezeigt.stegprofilgroesse;
+    return {};
+}

@@ -4,6 +4,7 @@
 // folder and are read whenever a value is needed, so an edited table counts
 // at once.
 
+#include "kern/Querschnittsdaten.h"
 #include "kern/polygon.h"
 
 #include <QString>
@@ -41,6 +42,11 @@ using Profilwerte = std::array<QString, 5>;
 
 // The profile table's record of that nominal size; nullopt when the file or the size is missing.
 std::optional<Profilwerte> leseProfilwerte(const QString& tabellendatei, int groesse);
+
+// The first name of a catalog rail or of the web's H profile that its choice list does not hold
+// (the record as its form shows it), empty when there is none: such a name would show as the
+// list's first entry, no rail or no profile, and the section would silently be another.
+QString fremderListenname(const Querschnittsdaten& gezeigt);
 
 // Entries of the series and size lists after their blank first entry.
 const QStringList& walzprofilreihen(); // HEA, HEB, HEM, IPE

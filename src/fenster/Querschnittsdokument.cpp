@@ -5,6 +5,7 @@
 #include "app/Dateiwahl.h"
 #include "app/Meldungen.h"
 #include "app/Start.h"
+#include "catalogs/Kataloge.h"
 #include "kern/Feldleser.h"
 #include "kern/Querschnittsdatei.h"
 #include "nachweis/Bauteil.h"
@@ -116,6 +117,8 @@ Querschnittsdokument::Geoeffnet Querschnittsdokument::leseGeprueft(const QString
                                  Bemessungsdialog::wertname(bemessung, m_fenster.printtext));
     if (hatTraeger(q.traeger) && leseTraeger(q.traeger).fehler != Traegerfehler::Keiner)
         return abgelehnt(67, m_fenster.message(64));
+    if (const QString fremd = fremderListenname(q); !fremd.isEmpty())
+        return abgelehnt(77, fremd);
     return {q, {}};
 }
 

@@ -3,6 +3,7 @@
 #include "app/Dateien.h"
 #include "app/Start.h"
 #include "app/Sprachtexte.h"
+#include "catalogs/Kataloge.h"
 #include "kern/Querschnittsdatei.h"
 #include "kern/Zahlen.h"
 #include "report/Berichtslauf.h"
@@ -81,15 +82,14 @@ std::optional<Querschnittsdaten> leseDatei(const Gemeinsam& g, const QString& pf
         return q.familie == kWalzprofil || listeNenntForm(combo, q.familie, q.Querschnittsnummer);
     });
     const Dateiablehnung ablehnung = datei.ablehnung;
-    if (ablehnung == Dateiablehnung::Keine)
+    const QString fremd = datei.querschnitt ? fremderListenname(*datei.querschnitt) : QString();
+    if (ablehnung == Dateiablehnung::Keine && fremd.isEmpty())
         return datei.querschnitt;
-    const int text = ablehnung == Dateiablehnung::NeuereFassung      ? 35
-                     : ablehnung == Dateiablehnung::NichtAngeboten    ? 36
-                     : ablehnung == Dateiablehnung::UnzulaessigerWert ? 37
-                                                                      : 34;
-    grund = g.umgebung.text(text) + u' ' + QDir::toNativeSeparators(pfad);
+    grund = meldung(g, fremd.isEmpty() ? ablehnungsmeldung(ablehnung) : 77) + u' ' + QDir::toNativeSeparators(pfad);
     if (ablehnung == Dateiablehnung::UnzulaessigerWert)
         grund += u'\n' + datei.eintrag + QStringLiteral(": ") + meldung(g, datei.meldung);
+    else if (!fremd.isEmpty())
+        grund += u'\n' + fremd;
     return std::nullopt;
 }
 

@@ -146,7 +146,7 @@ private slots:
     {
         const QDir daten(qEnvironmentVariable("TARVELLO_DATEN"));
         QList<int> benutzt{1, 2, 3, 4, 5, 10, 12, 13, 14, 17, 19, 20, 21, 25, 27, 28, 30, 31, 32, 33, 163, 1000, 1001, 1002, 1003};
-        for (int n = 40; n <= 76; ++n)
+        for (int n = 40; n <= 77; ++n)
             benutzt.append(n);
         for (const char* sprache : {"D", "E"}) {
             const QString messages = daten.filePath(QStringLiteral("HauptformMessages.") + sprache);
@@ -158,7 +158,8 @@ private slots:
                      sprache);
             const QString launcher = daten.filePath(QStringLiteral("TarvelloMain.") + sprache);
             for (int n = 1; n <= 40; ++n)
-                QVERIFY2(!holeMessage(launcher, n).contains("fehlt/"), qPrintable(QString("%1 %2").arg(sprache).arg(n)));
+                if (n < 34 || n > 37) // a batch file's refusal is the window's message
+                    QVERIFY2(!holeMessage(launcher, n).contains("fehlt/"), qPrintable(QString("%1 %2").arg(sprache).arg(n)));
             bool heil = false;
             int formen = 0;
             for (int familie = 0; familie < 8; ++familie)

@@ -47,6 +47,23 @@ private slots:
         QCOMPARE(leseProfilwerte(pfad, 340)->at(4), QStringLiteral("5|6"));
         QVERIFY(!leseProfilwerte(pfad, 360) && !leseProfilwerte(m_ordner.pfad("HEX"), 300));
     }
+
+    // A rail or web profile the lists do not hold is named (it would open as no rail, no profile);
+    // the lists' own names, an empty choice and a rolled profile's free designation are not.
+    void fremdeListennamen()
+    {
+        Querschnittsdaten q;
+        QCOMPARE(fremderListenname(q), QString()); // no catalog rail, no web profile
+        q.ASchiene = "A120", q.stegprofilreihe = "HEB", q.stegprofilgroesse = "1000", q.Typ = "HEB 1100";
+        QCOMPARE(fremderListenname(q), QString());
+        for (auto [feld, name] : {std::pair{&q.ASchiene, "A999"}, {&q.ASchiene, "a120"}, {&q.stegprofilreihe, "IPE"},
+                                  {&q.stegprofilgroesse, "1100"}}) {
+            const QString vorher = *feld;
+            *feld = QString::fromLatin1(name);
+            QCOMPARE(fremderListenname(q), QString::fromLatin1(name));
+            *feld = vorher;
+        }
+    }
 };
 
 QTEST_MAIN(TestKataloge)

@@ -364,6 +364,30 @@ private slots:
     // The kept section that cannot be restored (damaged, of a later program, a FIFO that would block
     // the start, a link to an endless device) is set aside under a name of its own and named; the
     // close that follows writes the new one without touching it. A name already set aside is kept too.
+    // A catalog rail the list does not hold (a file from a later catalog, or edited) is refused by its name:
+    // the window would show no rail in its place and compute another section. One of the list opens.
+    void fremdeSchiene()
+    {
+        auto f = starte(*m_suite);
+        QVERIFY(f);
+        gibEin(*f);
+        const QString pfad = m_suite->wurzel.filePath("schiene.tqs");
+        for (const char* schiene : {"A999", "A100"}) {
+            Querschnittsdaten q = f->querschnitt();
+            q.schieneMittragend = false, q.ASchiene = QString::fromLatin1(schiene);
+            schreibeDatei(pfad, schreibeQuerschnittsdatei(q));
+            m_rekorder->gezeigt.clear();
+            const bool geoeffnet = f->dokument->oeffneDatei(pfad);
+            QCOMPARE(geoeffnet, q.ASchiene == "A100");
+            if (geoeffnet)
+                QVERIFY(m_rekorder->gezeigt.empty() && f->querschnitt().ASchiene == "A100");
+            else
+                QCOMPARE(m_rekorder->texte(), QStringList{f->holeMessage(77) + u' ' + QDir::toNativeSeparators(pfad) +
+                                                          QStringLiteral("\nA999\n") + f->holeMessage(76)});
+        }
+        f->Rueckkehrmodus = 9;
+    }
+
     void zuletztBeiseite_data()
     {
         QTest::addColumn<QString>("art");

@@ -99,14 +99,18 @@ private slots:
     // A damaged file and a missing one say why on stderr and make the exit non-zero; the others still run.
     void jedeDateiIhrPdfUndIhreZeile()
     {
-        const QString kaputt = m_suite->wurzel.filePath("kaputt.tqs");
+        const QString kaputt = m_suite->wurzel.filePath("kaputt.tqs"), fremd = m_suite->wurzel.filePath("fremd.tqs");
         schreibeDatei(kaputt, "\"Tarvello-Querschnitt\",2\r\n\"familie\",1\r\n");
+        Querschnittsdaten q = *leseQuerschnittsdatei(m_kasten15).querschnitt;
+        q.schieneMittragend = false, q.ASchiene = "A999"; // a rail the catalog does not hold
+        schreibeDatei(fremd, schreibeQuerschnittsdatei(q));
         const QString pdf = m_suite->wurzel.filePath("pdf"), csv = m_suite->wurzel.filePath("werte.csv");
-        const Aufruf a = rufe(QStringList{"compute"} + m_dateien + QStringList{kaputt, m_suite->wurzel.filePath("fehlt.tqs"),
+        const Aufruf a = rufe(QStringList{"compute"} + m_dateien + QStringList{kaputt, m_suite->wurzel.filePath("fehlt.tqs"), fremd,
                                                                              "--pdf", pdf, "--csv", csv, "--language", "E"});
         QCOMPARE(a.code, 1);
         QVERIFY2(a.fehler.contains("kaputt.tqs: not computed\n  The file cannot be read or is no complete section file:") && a.fehler.contains("fehlt.tqs: not computed") &&
-                     a.fehler.contains(QStringLiteral("%1 of %2 sections computed.").arg(m_dateien.size()).arg(m_dateien.size() + 2)),
+                     a.fehler.contains("fremd.tqs: not computed\n  The file names a rail or a profile that is not in the choice list") &&
+                     a.fehler.contains(QStringLiteral("%1 of %2 sections computed.").arg(m_dateien.size()).arg(m_dateien.size() + 3)),
                  qPrintable(a.fehler));
         const QStringList zeilen = QString::fromUtf8(leseDatei(csv)).split("\r\n", Qt::SkipEmptyParts);
         QCOMPARE(zeilen.size(), m_dateien.size() + 1);
