@@ -438,10 +438,14 @@ void Hauptform::druckertaste()
         return;
     std::unique_ptr<Druckauftrag> auftrag = druckersuche()();
     if (!auftrag) {
-        // No printer here: the engineer still gets the report, as a PDF where their sections go,
-        // named after the section in the user's language.
+        // No printer here: the engineer still gets the report, as a PDF where their sections go, named
+        // after the section's file when the window holds what was saved there, else after the form in
+        // the user's language.
         const QString ordner = legeOrdnerAn(ablage) ? ablage : pathben;
-        letzteDruckdatei = verbinde(ordner, pdfname(holePrinttext(18), m_druckname, QDateTime::currentDateTime()));
+        const QString datei = dokument && !dokument->istGeaendert() ? dokument->datei() : QString();
+        const QDateTime jetzt = QDateTime::currentDateTime();
+        letzteDruckdatei = verbinde(ordner, datei.isEmpty() ? pdfname(holePrinttext(18), m_druckname, jetzt)
+                                                            : pdfname(QFileInfo(datei).completeBaseName(), {}, jetzt));
         auftrag = pdfauftrag(letzteDruckdatei);
     } else {
         letzteDruckdatei.clear();

@@ -70,6 +70,7 @@ class TestEndeZuEnde : public QObject {
         QCOMPARE(lesung.fehler, Ergebnisfehler::Keiner);
         const Ergebnisse& r = lesung.werte;
         const QString text = druck();
+        QVERIFY2(QFileInfo(m_form->letzteDruckdatei).fileName().startsWith("Querschnitt "), qPrintable(m_form->letzteDruckdatei));
         for (double wert : {r.A, r.IY, r.IZ, r.IT, r.AY, r.AZ})
             QVERIFY2(text.contains(formatiereZahl(wert, 0)), qPrintable(formatiereZahl(wert, 0) + "\n" + text));
         QVERIFY(text.contains(formatiereZahl(r.YS, 1)));
@@ -252,6 +253,8 @@ private slots:
         QVERIFY(seiten.height() > 3 * neueVorschauseite().height());
         const QString text = druck();
         QCOMPARE(text.count("\f"), 5);
+        // Saved, the PDF is named after the file; the unsaved ones are named after the form.
+        QVERIFY2(QFileInfo(m_form->letzteDruckdatei).fileName().startsWith("Kranbahn 20"), qPrintable(m_form->letzteDruckdatei));
         const QString seite2 = text.section("\f", 1, 1), seite3 = text.section("\f", 2, 2) + text.section("\f", 3, 3);
         for (const char* muss : {"Nachweis", "Schiene starr befestigt", "Steg unter der Radlast", "Schubbeulen",
                                  "Querschnittsklasse", "Maßgebend", "Nicht erfasst: Biegedrillknicken"})
