@@ -166,6 +166,16 @@ FEHLER = [
     ('X1', 'suite/Startfenster.cpp', 'text(9 + int(fehler))', 'text(10 + int(fehler))', 'message number off by one'),
     ('X2', 'suite/Startfenster.cpp', 'if (m_ordner.benutzereigen && !m_ordner.path0.isEmpty())', 'if (!m_ordner.path0.isEmpty())', 'missing check: settings data dir made up'),
     ('X3', 'suite/Startfenster.cpp', 'const auto vorgabe = letzte ? letzte : leseLetztenStart(m_ordner.path0);', 'const auto vorgabe = letzte;', 'missing: the last start forgotten'),
+    ('DZ1', 'src/drawing/Schweisszeichnung.cpp', 'for (const Ort& ort : zwischen(b.x(o[0]) + 1.5, b.x(o[2]) - 1.5, b.y(o[3]), 4))', 'for (const Ort& ort : std::vector<Ort>{})', 'missing: the top flange dimensioned from above'),
+    ('DZ2', 'src/drawing/Zeichnung.cpp', 'if (strenge != Strenge::Achsen && std::any_of(m_achsenarme.begin(), m_achsenarme.end(), kreuzt))', 'if (false)', 'missing check: a leader across the axis symbol'),
+    ('DZ3', 'src/drawing/Schweissplan.cpp', 'if (kleinsteBreite(ring) < kVollePlatte)', 'if (kleinsteBreite(ring) < kVollePlatte && ring[0].x() > 120)', 'condition: thin plates filled on one side only'),
+    ('DZ4', 'src/drawing/Schweissplan.cpp', 'constexpr double kVollePlatte = 2 * 24.0 / 1440 * 25.4;', 'constexpr double kVollePlatte = 0;', 'constant: no plate filled'),
+    ('SK1', 'src/drawing/Skizzen.cpp', 'const Steifensymbol St5 = {{30, 10, 30, 15}, {30, 15, 27, 15}, 31, 10, "St5"};', 'const Steifensymbol St5 = {{30, 10, 30, 15}, {30, 15, 27, 15}, 24, 10, "St5"};', 'place: St5 named against the web thickness'),
+    ('SK2', 'src/drawing/Skizzen.cpp', 'const double mitte = unten - 0.3 * (unten - oben);', 'const double mitte = (unten + oben) / 2;', 'place: HB beside St3 under its lip'),
+    ('FL1', 'src/app/Fensterlage.cpp', 'if (!fenster->isVisible() && !fenster->testAttribute(Qt::WA_Resized))', 'if (false)', "missing: a window centred at Qt's default size"),
+    ('KL1', 'src/catalogs/Kataloge.cpp', 'if (fremd(gezeigt.ASchiene, schienenliste()))', 'if (false)', 'missing check: a rail not in the list opens as none'),
+    ('W18', 'src/fenster/Querschnittsdokument.cpp', "zeige(datei.ablehnung + u'\\n' + m_fenster.message(76));", 'zeige(datei.ablehnung);', 'missing: opening refused without saying the window stays'),
+    ('W19', 'src/fenster/Hauptform.cpp', 'const QString datei = dokument && !dokument->istGeaendert() ? dokument->datei() : QString();', 'const QString datei = dokument ? dokument->datei() : QString();', 'condition: an edited section named after its file'),
     ('X5', 'suite/main.cpp', 'aufruf.parser.isSet(aufruf.start) || (!fenster.datei.isEmpty() && !fenster.Bearbeiterfeld->text().isEmpty())', 'aufruf.parser.isSet(aufruf.start)', 'missing: a file opened waits in the launcher'),
 ]
 

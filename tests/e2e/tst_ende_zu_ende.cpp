@@ -282,6 +282,12 @@ private slots:
         QTest::mouseClick(e->Traegerergebnis, Qt::LeftButton);
         keineMeldung();
         QCOMPARE(QImage(m_form->form5->bitmap(1)), seiten); // both pages, stacked
+        // Changed after opening, the section is no longer the file's: its PDF is named after the form.
+        tippe(e->Abmessung[0], "730");
+        QTest::mouseClick(e->Traegerergebnis, Qt::LeftButton);
+        keineMeldung();
+        QVERIFY(druck().contains("Tarvello"));
+        QVERIFY2(QFileInfo(m_form->letzteDruckdatei).fileName().startsWith("Querschnitt "), qPrintable(m_form->letzteDruckdatei));
     }
 };
 
