@@ -93,8 +93,15 @@ void Schweisszeichnung::beschriftePunkt(const StressPoint& sp)
     // A governing point, placed last among crowded labels, may stand further off on its leader.
     z.beschrifte(ziel, {QStringLiteral("P%1").arg(n)}, 0, richtung, true, {}, erlaubt, sp.governing ? 60 : 13);
     // Its ring's place was kept from labels from the start; another point's leader may cross it.
-    if (sp.governing)
+    // On a filled plate the ring is cleared inside first, or it would show only where it leaves the plate.
+    if (sp.governing) {
+        if (z.aufVollerPlatte(ziel, kRing)) {
+            z.f.setzeFarbe(Qt::white);
+            z.f.kreis(ziel.x(), ziel.y(), kRing, true);
+            z.f.setzeFarbe(Qt::black);
+        }
         z.f.kreis(ziel.x(), ziel.y(), kRing);
+    }
 }
 
 // Stress points: those the engine reported with a plate thickness; the
@@ -208,7 +215,7 @@ void Schweisszeichnung::steifendaten(bool nahBei)
         // lines or on one, whichever crosses less on its way.
         const QStringList eineZeile{zeilen.join(QString())};
         bool gesetzt = z.beschrifte(mitte, eineZeile, 0, richtung, false, {}, nah).has_value();
-        for (Strenge strenge : {Strenge::Alles, Strenge::Platten, Strenge::Achsen})
+        for (Strenge strenge : {Strenge::Alles, Strenge::Platten, Strenge::Achsen, Strenge::Beschriftungen})
             gesetzt = gesetzt || z.beschrifte(ziele, zeilen, 2.2, true, {}, seite, 13, strenge) ||
                       z.beschrifte(ziele, eineZeile, 0, true, {}, seite, 13, strenge);
         datenGesetzt[size_t(i)] = gesetzt || z.beschrifte(ziele, eineZeile, 0, true, {}, {}, 30);

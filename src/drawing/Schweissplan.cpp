@@ -200,8 +200,10 @@ void zeichnePlatten(Zeichnung& z, const SectionGeometry& g)
             continue;
         }
         const std::vector<QPointF> ring = aufPapier(z.b, p.outline);
-        if (kleinsteBreite(ring) < kVollePlatte)
+        if (kleinsteBreite(ring) < kVollePlatte) {
             z.f.flaeche(QPolygonF(QList<QPointF>(ring.begin(), ring.end())));
+            z.vollePlatten.push_back(ring);
+        }
         z.ring(ring);
     }
 }

@@ -179,6 +179,18 @@ bool Belegung::leitungFrei(const QLineF& l, Strenge strenge) const
     return true;
 }
 
+bool Zeichnung::aufVollerPlatte(QPointF p, double radius) const
+{
+    for (const auto& ring : vollePlatten) {
+        if (innen(ring, p))
+            return true;
+        for (size_t i = 0; i < ring.size(); ++i)
+            if (abstandZurStrecke(p, QLineF(ring[i], ring[(i + 1) % ring.size()])) < radius)
+                return true;
+    }
+    return false;
+}
+
 void Zeichnung::breite(int n) { f.setzeLinienbreite(linienbreite(n)); }
 
 void Zeichnung::linie(QPointF a, QPointF c)

@@ -117,6 +117,10 @@ struct Zeichnung {
     Zeichenflaeche& f;
     Blatt b;
     Belegung bel;
+    // The plates drawn filled: what is marked on them is cleared of their ink first.
+    std::vector<std::vector<QPointF>> vollePlatten;
+    // Whether a circle of that radius around the point reaches into a filled plate.
+    bool aufVollerPlatte(QPointF p, double radius) const;
 
     explicit Zeichnung(Zeichenflaeche& flaeche) : f(flaeche) {}
 

@@ -51,7 +51,7 @@ struct Aufzeichnung {
         QFont font;
         for (const Zeichenschritt& k : protokoll)
             if (k.art == Zeichenschritt::Art::Schrift)
-                font = QFont(k.text, int(k.wert));
+                font = QFont(k.text), font.setPointSizeF(k.wert);
             else if (k.art == Zeichenschritt::Art::Text && !k.text.trimmed().isEmpty()) {
                 const QFontMetricsF fm(font, &bild);
                 const QRectF r = fm.tightBoundingRect(k.text).translated(0, fm.ascent());

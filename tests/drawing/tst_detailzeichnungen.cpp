@@ -38,7 +38,7 @@ QList<QLineF> striche(const Aufzeichnung& a, bool nurPlatten = false)
             const double w = k.winkel1 + spanne * i / 24;
             return k.art == Zeichenschritt::Art::Bogen ? QPointF(k.x1 + k.x2 * std::cos(w), k.y1 - k.x2 * std::sin(w)) : QPolygonF(feld(k)).at(i % 4);
         };
-        for (int i = 0; i < (k.art == Zeichenschritt::Art::Rechteck && !k.gefuellt ? 4 : k.art == Zeichenschritt::Art::Bogen && !nurPlatten ? 24 : 0); ++i)
+        for (int i = 0; i < (k.gefuellt ? 0 : k.art == Zeichenschritt::Art::Rechteck ? 4 : k.art == Zeichenschritt::Art::Bogen && !nurPlatten ? 24 : 0); ++i)
             l << QLineF(punkt(i), punkt(i + 1));
     }
     return l;
@@ -57,16 +57,7 @@ bool istLeitung(const QLineF& l, const QRectF& f)
 // (from its point straight at the text's box, stopping 0.3 short of it).
 QStringList unleserliches(const Aufzeichnung& a)
 {
-    std::vector<std::pair<Zeichenschritt, QRectF>> texte;
-    QFont font;
-    for (const Zeichenschritt& k : a.protokoll)
-        if (k.art == Zeichenschritt::Art::Schrift)
-            font = QFont(k.text, int(k.wert));
-        else if (k.art == Zeichenschritt::Art::Text && !k.text.trimmed().isEmpty()) {
-            const QFontMetricsF fm(font, &a.bild);
-            const QRectF r = fm.tightBoundingRect(k.text).translated(0, fm.ascent());
-            texte.push_back({k, {QPointF(k.x1, k.y1) + r.topLeft() / a.flaeche.pixelProMm(), r.size() / a.flaeche.pixelProMm()}});
-        }
+    const std::vector<std::pair<Zeichenschritt, QRectF>> texte = a.tinte();
     QStringList fehler;
     for (auto t = texte.begin(); t != texte.end(); ++t) {
         const QRectF nah = t->second.adjusted(-0.15, -0.15, 0.15, 0.15), f = feld(t->first);
@@ -190,6 +181,7 @@ private slots:
         // Thin plates filled, thick ones open, by their width on paper alone (not by side or place): every filled
         // plate thinner than every open one, one under half a millimetre filled, one over one and a half open.
         double dicksteGefuellte = 0, duennsteOffene = 1e9;
+        QList<QPolygonF> volle;
         const auto gefuellt = b.a.schritte(Zeichenschritt::Art::Rechteck);
         for (const Plate& pl : b.g.plates) {
             if (pl.nameDe == "Ausrundung")
@@ -208,6 +200,8 @@ private slots:
             const QRectF r = umriss.boundingRect();
             const bool voll = std::any_of(gefuellt.begin(), gefuellt.end(), [&](auto& k) { return k.gefuellt && bei(feld(k).topLeft(), r.topLeft()) && bei(feld(k).bottomRight(), r.bottomRight()); });
             (voll ? dicksteGefuellte : duennsteOffene) = voll ? std::max(dicksteGefuellte, breite) : std::min(duennsteOffene, breite);
+            if (voll)
+                volle << umriss;
             if ((breite < 0.5 && !voll) || (breite > 1.5 && voll))
                 fehler << QStringLiteral("%1, %2 on paper, drawn %3").arg(pl.nameDe.c_str()).arg(breite).arg(voll ? "filled" : "open");
         }
@@ -225,6 +219,25 @@ private slots:
             const bool ring = std::any_of(boegen.begin(), boegen.end(), [&](auto& k) { return bei({k.x1, k.y1}, ort) && k.winkel2 - k.winkel1 > 6; });
             if (b.texte(marke).size() != 1 || !b.steht(marke, QRectF(ort, ort)) || ring != sp.governing)
                 fehler << marke + " not once at its point, or ringed wrongly";
+            // A ring on a filled plate shows whole: white inside, not the plate's ink (which would darken half of
+            // it and more; a line of another point's leader or ring may cross it).
+            const bool aufVoller = std::any_of(volle.begin(), volle.end(), [&](const QPolygonF& v) {
+                bool nah = v.containsPoint(ort, Qt::OddEvenFill);
+                for (qsizetype i = 0; i < v.size(); ++i) {
+                    const QLineF kante(v[i], v[(i + 1) % v.size()]);
+                    const double t = std::clamp(QPointF::dotProduct(ort - kante.p1(), kante.p2() - kante.p1()) /
+                                                    std::max(1e-12, kante.length() * kante.length()), 0.0, 1.0);
+                    nah = nah || QLineF(ort, kante.pointAt(t)).length() < detailzeichnung::kRing;
+                }
+                return nah;
+            });
+            int dunkel = 0;
+            for (int k = 0; k < 8 && sp.governing && aufVoller; ++k) {
+                const QPointF q = ort + 0.3 * QPointF(std::cos(k * M_PI / 4), std::sin(k * M_PI / 4));
+                dunkel += qGray(b.a.bild.pixel(((q - QPointF(b.a.flaeche.linkerRand(), 0)) * b.a.flaeche.pixelProMm()).toPoint())) < 128;
+            }
+            if (dunkel > 2)
+                fehler << marke + "'s ring filled with its plate's ink";
         }
         const Ergebnislage& r = b.lauf.lage; // its z counts from the bottom flange's mid-plane
         if (b.f.name.contains("Schwerpunkt_unten")) QVERIFY2(r.zs < 0, "the centroid below the bottom flange's mid-plane");

@@ -361,9 +361,6 @@ private slots:
         f->Rueckkehrmodus = 9;
     }
 
-    // The kept section that cannot be restored (damaged, of a later program, a FIFO that would block
-    // the start, a link to an endless device) is set aside under a name of its own and named; the
-    // close that follows writes the new one without touching it. A name already set aside is kept too.
     // A catalog rail the list does not hold (a file from a later catalog, or edited) is refused by its name:
     // the window would show no rail in its place and compute another section. One of the list opens.
     void fremdeSchiene()
@@ -388,6 +385,9 @@ private slots:
         f->Rueckkehrmodus = 9;
     }
 
+    // The kept section that cannot be restored (damaged, of a later program, a FIFO that would block
+    // the start, a link to an endless device) is set aside under a name of its own and named; the
+    // close that follows writes the new one without touching it. A name already set aside is kept too.
     void zuletztBeiseite_data()
     {
         QTest::addColumn<QString>("art");
