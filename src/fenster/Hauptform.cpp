@@ -33,6 +33,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
@@ -242,6 +243,15 @@ bool Hauptform::starte(const QString& arbeitsverzeichnis)
     fenster.eltern = this;
     dokument = std::make_unique<Querschnittsdokument>(pathben, ablage, std::move(fenster));
     dokument->stelleZuletztWiederHer();
+    // The kept section is written while the window is open too, so that a session that ends without
+    // closing (a crash, a power cut) comes back at the next start as it was half a minute before.
+    auto* zwischensicherung = new QTimer(this);
+    zwischensicherung->setObjectName(QStringLiteral("Zwischensicherung"));
+    connect(zwischensicherung, &QTimer::timeout, this, [this] {
+        if (m_sperre && dokument)
+            dokument->merkeZuletzt();
+    });
+    zwischensicherung->start(30000);
     // A file opened from the file manager comes after the kept section, which may first be saved.
     if (!uebergabe->Datei.isEmpty() && dokument->fragtVorDemErsetzen())
         dokument->oeffneDatei(uebergabe->Datei);

@@ -141,10 +141,16 @@ void Querschnittsdokument::merkeZuletzt()
     // A kept section that could not be set aside is not overwritten.
     if (m_zuletztUnberuehrt)
         return;
-    // Best effort: a folder that takes nothing more loses only the restoring.
+    // Best effort: a folder that takes nothing more loses only the restoring. What is there already is
+    // not written again (the window writes it every half minute).
+    const QByteArray querschnitt = schreibeQuerschnittsdatei(m_fenster.querschnitt());
+    const QByteArray pfad = (u'"' + m_datei + QStringLiteral("\"\r\n")).toUtf8();
+    if (querschnitt + pfad == m_zuletztGeschrieben)
+        return;
     QString grund;
-    dateischreiber()(zuletztDatei(), schreibeQuerschnittsdatei(m_fenster.querschnitt()), grund);
-    dateischreiber()(zuletztPfad(), (u'"' + m_datei + QStringLiteral("\"\r\n")).toUtf8(), grund);
+    const bool geschrieben = dateischreiber()(zuletztDatei(), querschnitt, grund) &&
+                             dateischreiber()(zuletztPfad(), pfad, grund);
+    m_zuletztGeschrieben = geschrieben ? querschnitt + pfad : QByteArray();
 }
 
 void Querschnittsdokument::legeZuletztBeiseite(const QString& grund)

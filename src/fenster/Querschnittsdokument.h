@@ -71,4 +71,5 @@ private:
     QString m_datei;
     QByteArray m_gespeichert;           // the section as last saved or opened, as its file holds it
     bool m_zuletztUnberuehrt = false;   // the kept section could neither be read nor set aside
+    QByteArray m_zuletztGeschrieben;    // the kept section and its file's path as last written
 };

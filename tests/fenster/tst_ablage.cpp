@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -382,6 +383,23 @@ private slots:
                 QCOMPARE(m_rekorder->texte(), QStringList{f->holeMessage(77) + u' ' + QDir::toNativeSeparators(pfad) +
                                                           QStringLiteral("\nA999\n") + f->holeMessage(76)});
         }
+        f->Rueckkehrmodus = 9;
+    }
+
+    // While the window is open the kept section is written every half minute: a session that ends without
+    // closing (a crash) comes back at the next start as it was typed.
+    void zwischensicherung()
+    {
+        auto f = starte(*m_suite);
+        QVERIFY(f);
+        auto* uhr = f->findChild<QTimer*>(QStringLiteral("Zwischensicherung"));
+        QVERIFY(uhr && uhr->isActive() && uhr->interval() <= 30000);
+        uhr->setInterval(1);
+        const QString zuletzt = QDir(f->pathben).filePath(".zuletzt.tqs");
+        gibEin(*f);
+        QTRY_COMPARE(leseDatei(zuletzt), uebergabe(*f));
+        tippe(f->eingabe->Abmessung[0], "730");
+        QTRY_COMPARE(leseDatei(zuletzt), uebergabe(*f));
         f->Rueckkehrmodus = 9;
     }
 
