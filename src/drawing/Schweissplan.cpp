@@ -64,14 +64,6 @@ bool setzeMassstab(Schweissplan& p)
     // The unsymmetric families stand in the middle of the column.
     if (istWinkelform(x))
         p.x0 = p.c - (h[0] + h[2]) / 2 * p.s;
-    // The dimension chains stand up to 22 mm beside the section (beyond a top flange over sloped webs):
-    // where its right end leaves less before the column's edge, the drawing moves left, as far as the
-    // chains on its left allow.
-    constexpr double kKettenraum = 22, kSpalteLinks = 60, kSpalteRechts = 188;
-    const double ueber = p.x0 + h[2] * p.s + kKettenraum - kSpalteRechts;
-    const double frei = p.x0 + h[0] * p.s - kKettenraum - kSpalteLinks;
-    if (ueber > 0 && frei > 0)
-        p.x0 -= std::min(ueber, frei);
     return true;
 }
 

@@ -51,7 +51,9 @@ void Schweisszeichnung::rueckeInDieSpalte()
     z.schrift(kSchriftSteife);
     const double markenraum = f.textWidth(QStringLiteral("P12")) + 3;
     z.schrift(kSchriftMass);
-    double rechts = b.x(alles[2]) + 7 + f.textWidth(QStringLiteral("0000")) / 2;
+    // The outer height chain runs along a sloped web: its far end lies the web's lean beyond its foot.
+    const double lehne = std::abs((zUnterOG - zb) * tanA * p.s);
+    double rechts = b.x(alles[2]) + 7 + std::max(lehne + 1, lehne / 2 + f.textWidth(QStringLiteral("0000")) / 2);
     for (const Steg& st : stege)
         if (st.platte >= 0 && !st.prozente.empty() && st.rechts && !st.innenKette)
             rechts = std::max(rechts, stegkante(st.platte, st.zUnten, true) + markenraum + 7 +
