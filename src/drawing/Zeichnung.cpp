@@ -50,15 +50,22 @@ double abstandZurStrecke(QPointF p, const QLineF& k)
     return QLineF(p, k.p1() + t * d).length();
 }
 
+// How far the point lies from the outline's nearest edge.
+double randabstand(const std::vector<QPointF>& ring, QPointF p)
+{
+    double d = 1e300;
+    for (size_t i = 0; i < ring.size(); ++i)
+        d = std::min(d, abstandZurStrecke(p, QLineF(ring[i], ring[(i + 1) % ring.size()])));
+    return d;
+}
+
 // How far inside the outline the point lies (0 outside or on an edge): a
 // point on the mid-line of its plate lies half its thickness inside.
 double tiefe(const std::vector<QPointF>& ring, QPointF p)
 {
     if (!innen(ring, p))
         return 0;
-    double d = 1e300;
-    for (size_t i = 0; i < ring.size(); ++i)
-        d = std::min(d, abstandZurStrecke(p, QLineF(ring[i], ring[(i + 1) % ring.size()])));
+    const double d = randabstand(ring, p);
     return d < 0.05 ? 0 : d;
 }
 
@@ -181,14 +188,8 @@ bool Belegung::leitungFrei(const QLineF& l, Strenge strenge) const
 
 bool Zeichnung::aufVollerPlatte(QPointF p, double radius) const
 {
-    for (const auto& ring : vollePlatten) {
-        if (innen(ring, p))
-            return true;
-        for (size_t i = 0; i < ring.size(); ++i)
-            if (abstandZurStrecke(p, QLineF(ring[i], ring[(i + 1) % ring.size()])) < radius)
-                return true;
-    }
-    return false;
+    return std::any_of(vollePlatten.begin(), vollePlatten.end(),
+                       [&](const auto& ring) { return innen(ring, p) || randabstand(ring, p) < radius; });
 }
 
 void Zeichnung::breite(int n) { f.setzeLinienbreite(linienbreite(n)); }
