@@ -238,6 +238,14 @@ private slots:
             }
             if (dunkel > 2)
                 fehler << marke + "'s ring filled with its plate's ink";
+            // On an open plate the ring leaves the plate's edge through its point in sight.
+            const QPoint mitte = ((ort - QPointF(b.a.flaeche.linkerRand(), 0)) * b.a.flaeche.pixelProMm()).toPoint();
+            const bool aufKante = std::any_of(b.platten.begin(), b.platten.end(), [&](const QLineF& k) {
+                const double t = std::clamp(QPointF::dotProduct(ort - k.p1(), k.p2() - k.p1()) / std::max(1e-12, k.length() * k.length()), 0.0, 1.0);
+                return QLineF(ort, k.pointAt(t)).length() < 0.05;
+            });
+            if (sp.governing && !aufVoller && aufKante && qGray(b.a.bild.pixel(mitte)) >= 128)
+                fehler << marke + "'s ring hides its plate's edge";
         }
         const Ergebnislage& r = b.lauf.lage; // its z counts from the bottom flange's mid-plane
         if (b.f.name.contains("Schwerpunkt_unten")) QVERIFY2(r.zs < 0, "the centroid below the bottom flange's mid-plane");

@@ -400,6 +400,18 @@ private slots:
         QTRY_COMPARE(leseDatei(zuletzt), uebergabe(*f));
         tippe(f->eingabe->Abmessung[0], "730");
         QTRY_COMPARE(leseDatei(zuletzt), uebergabe(*f));
+        // A write the disk refused is tried again at the next turn, once the disk takes it.
+        const Dateischreiber echt = dateischreiber();
+        int versuche = 0;
+        dateischreiber() = [&](const QString&, const QByteArray&, QString& grund) {
+            ++versuche;
+            grund = QStringLiteral("No space left on device");
+            return false;
+        };
+        tippe(f->eingabe->Abmessung[0], "740");
+        QTRY_VERIFY(versuche > 0);
+        dateischreiber() = echt;
+        QTRY_COMPARE(leseDatei(zuletzt), uebergabe(*f));
         f->Rueckkehrmodus = 9;
     }
 
